@@ -1,0 +1,69 @@
+#include "assets/images.h"
+
+#include "assets/catalogue.h"
+#include "assets/pngdecoder.h"
+
+#include <QFile>
+#include <QHash>
+#include <QPainter>
+
+namespace kalmoro::assets {
+
+namespace {
+
+QImage decodeOverWhite(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QImage decoded = DecodePng(file.readAll());
+    if (decoded.isNull())
+        return {};
+    QImage composed(decoded.size(), QImage::Format_RGB32);
+    composed.fill(Qt::white);
+    QPainter painter(&composed);
+    painter.drawImage(0, 0, decoded);
+    return composed;
+}
+
+QString resourcePath(std::string_view name, int scale)
+{
+    const QString stored = QString::fromLatin1(StoredName(name).data(), qsizetype(StoredName(name).size()));
+    return scale == 1 ? QStringLiteral(":/assets/png/%1.png").arg(stored)
+                      : QStringLiteral(":/assets/png@2x/%1.png").arg(stored);
+}
+
+} // namespace
+
+QImage LoadImage(std::string_view name)
+{
+    static QHash<QByteArray, QImage> cache;
+    const QByteArray key(name.data(), qsizetype(name.size()));
+    const auto found = cache.constFind(key);
+    if (found != cache.cend())
+        return *found;
+    const QImage image = FindAsset(name) ? decodeOverWhite(resourcePath(name, 1)) : QImage();
+    cache.insert(key, image);
+    return image;
+}
+
+QPixmap LoadPixmap(std::string_view name, qreal devicePixelRatio)
+{
+    static QHash<QByteArray, QPixmap> cache;
+    const int scale = devicePixelRatio > 1.0 ? 2 : 1;
+    const QByteArray key = QByteArray(name.data(), qsizetype(name.size())) + char('0' + scale);
+    const auto found = cache.constFind(key);
+    if (found != cache.cend())
+        return *found;
+    QPixmap pixmap;
+    if (scale == 2 && FindAsset(name)) {
+        pixmap = QPixmap::fromImage(decodeOverWhite(resourcePath(name, 2)));
+        pixmap.setDevicePixelRatio(2.0);
+    }
+    if (pixmap.isNull())
+        pixmap = QPixmap::fromImage(LoadImage(name));
+    cache.insert(key, pixmap);
+    return pixmap;
+}
+
+} // namespace kalmoro::assets

@@ -1,0 +1,314 @@
+#include "calc/numbertext.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace kalmoro {
+namespace {
+
+// Chinese input methods type full-width forms; the ones that matter for numbers read as ASCII.
+constexpr char16_t FullWidthToAscii(char16_t c)
+{
+    // U+FF04, the full-width dollar sign, stays as it is.
+    if (c >= 0xFF01 && c <= 0xFF5D && c != 0xFF04)
+        return static_cast<char16_t>(c - 0xFEE0);
+    switch (c) {
+    case 0xFF5E:
+    case 0xFFE3:
+        return u'~';
+    case 0xFFE5:
+        return u'$';
+    case 0x3000:
+        return u' ';
+    case 0x2605:
+    case 0x2606:
+        return u'*';
+    default:
+        return c;
+    }
+}
+
+constexpr bool IsSpace(char16_t c)
+{
+    return c == u' ' || (c >= u'\t' && c <= u'\r');
+}
+
+constexpr bool IsDigit(char16_t c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+// The halfway point between two doubles has at most 767 significant digits, so 800 digits decide the
+// rounding; of any digits beyond them only "some of them are not zero" matters, kept as one more '1'.
+constexpr int KeptDigits = 800;
+// Larger than any shift a text's own digits can make up for, yet far from overflowing.
+constexpr std::int64_t ExponentCap = 1'000'000'000'000'000;
+// Decimal exponents of the leading digit beyond these give infinity or zero whatever the digits are.
+constexpr std::int64_t LargestLead = 400;
+constexpr std::int64_t SmallestLead = -400;
+
+// Reads a text through the full-width mapping, one character at a time, so that only the number's
+// own characters are ever looked at.
+class MappedText final
+{
+public:
+    explicit MappedText(QStringView text) : m_text(text.utf16()), m_size(text.size()) { }
+
+    // The mapped character at index, or '\0' past the end.
+    char16_t operator[](qsizetype index) const { return index < m_size ? FullWidthToAscii(m_text[index]) : u'\0'; }
+
+private:
+    const char16_t *m_text;
+    qsizetype m_size;
+};
+
+// The exponent that may follow a number's digits at index: a letter e, E, d or D, an optional sign and at
+// least one digit. Without digits the letter is not part of the number and the exponent is 0.
+std::int64_t ReadExponent(const MappedText &text, qsizetype index)
+{
+    const char16_t letter = text[index];
+    if (letter != u'e' && letter != u'E' && letter != u'd' && letter != u'D')
+        return 0;
+    ++index;
+    const bool negative = text[index] == u'-';
+    if (negative || text[index] == u'+')
+        ++index;
+    std::int64_t exponent = 0;
+    for (char16_t c = text[index]; IsDigit(c); c = text[++index])
+        exponent = std::min(exponent * 10 + (c - u'0'), ExponentCap);
+    return negative ? -exponent : exponent;
+}
+
+} // namespace
+
+double TextToNumber(QStringView text)
+{
+    const MappedText mapped(text);
+    qsizetype index = 0;
+    while (IsSpace(mapped[index]))
+        ++index;
+    const bool negative = mapped[index] == u'-';
+    if (negative || mapped[index] == u'+')
+        ++index;
+
+    // The significant digits, without leading zeros, and the number as digits × 10^scale.
+    std::array<char, KeptDigits + 1 + 24> buffer;
+    int kept = 0;
+    bool dropped = false; // a non-zero digit beyond the kept ones
+    bool anyDigit = false;
+    bool point = false;
+    std::int64_t scale = 0;
+    for (char16_t c = mapped[index];; c = mapped[++index]) {
+        if (IsDigit(c)) {
+            anyDigit = true;
+            if (kept == KeptDigits) {
+                dropped = dropped || c != u'0';
+                if (!point)
+                    ++scale;
+                continue;
+            }
+            if (kept > 0 || c != u'0')
+                buffer[kept++] = static_cast<char>(c);
+            if (point)
+                --scale;
+        } else if (c == u'.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (!anyDigit)
+        return 0.0;
+    const double zero = negative ? -0.0 : 0.0;
+    if (kept == 0)
+        return zero;
+    if (dropped) {
+        buffer[kept++] = '1';
+        --scale;
+    }
+    scale += ReadExponent(mapped, index);
+
+    const double infinity = negative ? -std::numeric_limits<double>::infinity()
+                                     : std::numeric_limits<double>::infinity();
+    const std::int64_t lead = kept - 1 + scale;
+    if (lead > LargestLead)
+        return infinity;
+    if (lead < SmallestLead)
+        return zero;
+
+    char *const end = buffer.data() + buffer.size();
+    char *digitsEnd = buffer.data() + kept;
+    *digitsEnd++ = 'e';
+    digitsEnd = std::to_chars(digitsEnd, end, scale).ptr;
+    double value = 0.0;
+    // std::from_chars rounds correctly and ignores the locale; out of range, it leaves value alone.
+    if (std::from_chars(buffer.data(), digitsEnd, value).ec == std::errc::result_out_of_range)
+        return lead >= 0 ? infinity : zero;
+    return negative ? -value : value;
+}
+
+namespace {
+
+constexpr int ShownDigits = 13;
+
+// Writes ASCII into a UTF-16 buffer long enough for any number text.
+class TextBuilder final
+{
+public:
+    void append(char c) { m_text[m_size++] = static_cast<char16_t>(c); }
+    void append(const char *first, const char *last)
+    {
+        while (first != last)
+            append(*first++);
+    }
+    void append(const char *text)
+    {
+        while (*text)
+            append(*text++);
+    }
+    void appendZeros(int count)
+    {
+        for (int i = 0; i < count; ++i)
+            append('0');
+    }
+    QString text() const { return QString(reinterpret_cast<const QChar *>(m_text.data()), m_size); }
+
+private:
+    std::array<char16_t, 32> m_text;
+    qsizetype m_size = 0;
+};
+
+// The significant digits and the decimal exponent X of a positive finite double: its 17 leading digits,
+// correctly rounded, then rounded half-up to 13. So 9999999999999.5 gives "1" with X = 13.
+struct Digits {
+    std::array<char, 24> digits; // the first count of them, without trailing zeros
+    int count;
+    int exponent;
+};
+
+// Reads "d.ddd…e±X" as std::to_chars writes it in scientific form; gives the number of digits.
+int ReadScientific(const char *text, const char *end, Digits &out)
+{
+    int length = 0;
+    const char *p = text;
+    for (; *p != 'e'; ++p) {
+        if (*p != '.')
+            out.digits[length++] = *p;
+    }
+    if (*++p == '+')
+        ++p;
+    std::from_chars(p, end, out.exponent);
+    return length;
+}
+
+Digits SignificantDigits(double value)
+{
+    Digits out;
+    std::array<char, 40> scientific;
+    // For a normal double, the shortest text that reads back as it is, when it has at most 13 digits,
+    // also what the rounding through 17 digits gives: the double lies within 2^-53 of its own size of
+    // that text, well within half a unit of the 13th digit. A subnormal can lie much further off.
+    int length = ShownDigits + 1;
+    std::to_chars_result written{};
+    if (value >= std::numeric_limits<double>::min()) {
+        written = std::to_chars(scientific.data(), scientific.data() + scientific.size(), value,
+                                std::chars_format::scientific);
+        length = ReadScientific(scientific.data(), written.ptr, out);
+    }
+    if (length > ShownDigits) {
+        written = std::to_chars(scientific.data(), scientific.data() + scientific.size(), value,
+                                std::chars_format::scientific, 16);
+        ReadScientific(scientific.data(), written.ptr, out);
+        if (out.digits[ShownDigits] >= '5') {
+            int i = ShownDigits - 1;
+            while (i >= 0 && out.digits[i] == '9')
+                out.digits[i--] = '0';
+            if (i >= 0) {
+                ++out.digits[i];
+            } else {
+                out.digits[0] = '1';
+                ++out.exponent;
+            }
+        }
+        length = ShownDigits;
+    }
+    while (length > 1 && out.digits[length - 1] == '0')
+        --length;
+    out.count = length;
+    return out;
+}
+
+} // namespace
+
+QString NumberToText(double value)
+{
+    constexpr std::uint64_t ExponentMask = 0x7FF0'0000'0000'0000;
+    constexpr std::uint64_t FractionMask = 0x000F'FFFF'FFFF'FFFF;
+    constexpr std::uint64_t QuietBit = 0x0008'0000'0000'0000;
+
+    const auto bits = std::bit_cast<std::uint64_t>(value);
+    const bool negative = (bits >> 63) != 0;
+    TextBuilder text;
+    if (negative)
+        text.append('-');
+
+    if ((bits & ExponentMask) == ExponentMask) {
+        const std::uint64_t fraction = bits & FractionMask;
+        if (fraction == 0)
+            text.append("1.#INF");
+        else if ((fraction & QuietBit) == 0)
+            text.append("1.#SNAN");
+        // Invalid operations such as 0 × infinity give the processor's default NaN: sign bit and quiet
+        // bit set, nothing else. That one is "indefinite"; any other quiet NaN is shown as such.
+        else if (negative && fraction == QuietBit)
+            text.append("1.#IND");
+        else
+            text.append("1.#QNAN");
+        return text.text();
+    }
+    if (value == 0.0) {
+        text.append('0');
+        return text.text();
+    }
+
+    const Digits d = SignificantDigits(std::fabs(value));
+    const char *first = d.digits.data();
+    const char *last = first + d.count;
+    const int x = d.exponent;
+    if (x >= -4 && x < ShownDigits) {
+        if (x < 0) {
+            text.append("0.");
+            text.appendZeros(-x - 1);
+            text.append(first, last);
+        } else {
+            const int whole = x + 1;
+            text.append(first, first + std::min(whole, d.count));
+            text.appendZeros(whole - d.count);
+            if (d.count > whole) {
+                text.append('.');
+                text.append(first + whole, last);
+            }
+        }
+        return text.text();
+    }
+
+    text.append(*first);
+    if (d.count > 1) {
+        text.append('.');
+        text.append(first + 1, last);
+    }
+    text.append(x < 0 ? "e-" : "e+");
+    const int magnitude = std::abs(x);
+    std::array<char, 8> exponent;
+    const char *exponentEnd = std::to_chars(exponent.data(), exponent.data() + exponent.size(), magnitude).ptr;
+    text.appendZeros(3 - static_cast<int>(exponentEnd - exponent.data()));
+    text.append(exponent.data(), exponentEnd);
+    return text.text();
+}
+
+} // namespace kalmoro

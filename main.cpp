@@ -1,0 +1,6 @@
+#include "shell/startprogram.h"
+
+int main(int argc, char *argv[])
+{
+    return kalmoro::StartProgram(argc, argv);
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <array>
+#include <span>
+#include <string_view>
+
+namespace kalmoro {
+
+enum class Kind { GraphicButton, TransparentLabel, PictureBox, EditBox, RadioButton, GroupBox, PageTab, Browser };
+
+enum class Align { Left, Centre, Right };
+
+// Where a control sits: the window itself (no name), a page of a page tab, or another control.
+struct ParentRef {
+    std::u16string_view name;
+    int page = -1;
+};
+
+struct Geometry {
+    int left, top, width, height;
+};
+
+// A page tab's pages and header strip.
+struct TabSetup {
+    std::span<const std::u16string_view> titles;
+    int initialPage;
+    std::u16string_view headerFace; // a face name as the layout gives it, mapped to an installed font
+    int headerFontPx;
+    int headerMinHeight;
+    int colourScheme;
+};
+
+// Settings that differ from a kind's defaults.
+struct Notes {
+    int fontPx = 0;      // 0: the program's user-interface font size
+    bool bold = false;
+    int color = -1;      // 0xRRGGBB text colour; -1: the kind's default
+    Align align = Align::Left;
+    bool silent = false; // browsers: no dialogs of the page's own
+    bool whiteStrip = false; // picture boxes without image: a plain white strip
+    const TabSetup *tab = nullptr;
+};
+
+struct LayoutRow {
+    std::u16string_view name;
+    Kind kind;
+    ParentRef parent;
+    Geometry geometry;
+    bool visible;
+    std::u16string_view text;
+    std::array<std::string_view, 4> images; // normal, hover, pressed, disabled; or a picture
+    Notes notes;
+};
+
+// Every control of the main window, parents before their children, siblings front to back.
+std::span<const LayoutRow> MainLayout();
+
+} // namespace kalmoro

@@ -1,0 +1,64 @@
+#include "shell/mainwindow.h"
+
+#include "assets/images.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScreen>
+
+namespace kalmoro {
+
+MainWindow::MainWindow()
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint
+                           | Qt::WindowSystemMenuHint)
+{
+    setWindowTitle(QStringLiteral("Kalmoro"));
+    setFixedSize(kWindowSize);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(CentredPosition(screen->geometry().size(), kWindowSize));
+}
+
+void MainWindow::requestClose()
+{
+    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+}
+
+void MainWindow::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    const QPixmap skin = assets::LoadPixmap("img012", devicePixelRatioF());
+    if (!skin.isNull())
+        painter.drawTiledPixmap(rect(), skin);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        requestClose();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void MainWindow::mousePressEvent(QMouseEvent *event)
+{
+    m_drag.press(this, event);
+    event->accept();
+}
+
+void MainWindow::mouseMoveEvent(QMouseEvent *event)
+{
+    m_drag.move(this, event);
+    event->accept();
+}
+
+void MainWindow::mouseReleaseEvent(QMouseEvent *event)
+{
+    m_drag.release();
+    event->accept();
+}
+
+} // namespace kalmoro

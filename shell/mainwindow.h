@@ -1,0 +1,48 @@
+#pragma once
+
+#include "shell/windowdrag.h"
+
+#include <QWidget>
+
+namespace kalmoro {
+
+class PageTab;
+
+inline constexpr QSize kWindowSize{1080, 695};
+
+// Where a window of size window is centred on a screen of size screen: integer division, and a
+// negative position on a screen smaller than the window is kept as it is.
+constexpr QPoint CentredPosition(QSize screen, QSize window)
+{
+    return {(screen.width() - window.width()) / 2, (screen.height() - window.height()) / 2};
+}
+
+// The program's one window: borderless, fixed size, painted with the skin. Its controls are
+// found by their names.
+class MainWindow final : public QWidget
+{
+    Q_OBJECT
+public:
+    MainWindow();
+
+    template <typename T = QWidget>
+    T *control(const QString &name) const
+    {
+        return findChild<T *>(name);
+    }
+
+    // Closes the window once the current handler has returned; nothing asks first.
+    void requestClose();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    WindowDrag m_drag;
+};
+
+} // namespace kalmoro

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+// Everything that differs between the desktops Kalmoro runs on lives behind these functions.
+namespace kalmoro::platform {
+
+// Settings that must be in place before the application object exists: the browser engine's
+// shared graphics contexts, and its sandbox, which cannot start for a process running as root.
+void PrepareProcess();
+
+// The folder holding the program file, with symbolic links resolved and no trailing separator.
+QString ProgramDirectory();
+
+// Hands url to the desktop's default web browser; whether that worked is not reported.
+void OpenInDefaultBrowser(const QUrl &url);
+
+} // namespace kalmoro::platform

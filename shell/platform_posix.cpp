@@ -1,0 +1,30 @@
+#include "shell/platform.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
+
+#include <unistd.h>
+
+namespace kalmoro::platform {
+
+void PrepareProcess()
+{
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // Chromium's sandbox refuses to start for root; the engine then runs without it, for this
+    // process only.
+    if (geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+}
+
+QString ProgramDirectory()
+{
+    return QFileInfo(QCoreApplication::applicationFilePath()).canonicalPath();
+}
+
+void OpenInDefaultBrowser(const QUrl &url)
+{
+    QDesktopServices::openUrl(url);
+}
+
+} // namespace kalmoro::platform

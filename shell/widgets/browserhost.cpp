@@ -1,0 +1,44 @@
+#include "shell/widgets/browserhost.h"
+
+#include <QPainter>
+
+#include "shell/widgets/browserengine.h"
+
+namespace kalmoro {
+
+BrowserHost::BrowserHost(QWidget *parent)
+    : QWidget(parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void BrowserHost::setAddress(const QUrl &url)
+{
+    m_address = url;
+    Q_EMIT loadRequested(url);
+
+    BrowserEngine *engine = LoadBrowserEngine();
+    if (!engine)
+        return;
+    if (!m_view) {
+        m_view = engine->createView(this, {.silent = m_silent, .fontSize = m_fontSize});
+        m_view->setGeometry(rect());
+        m_view->show();
+        setFocusProxy(m_view);
+    }
+    engine->load(m_view, url);
+}
+
+void BrowserHost::paintEvent(QPaintEvent *)
+{
+    // An empty page until the engine's view covers the host.
+    QPainter(this).fillRect(rect(), Qt::white);
+}
+
+void BrowserHost::resizeEvent(QResizeEvent *)
+{
+    if (m_view)
+        m_view->setGeometry(rect());
+}
+
+} // namespace kalmoro

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QUrl>
+#include <QWidget>
+
+namespace kalmoro {
+
+// A rectangle that shows web pages. Until the first address is set it is an empty white page;
+// the engine behind it is loaded only then, so start-up never pays for it.
+class BrowserHost final : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(QUrl address READ address NOTIFY loadRequested)
+    Q_PROPERTY(bool silent READ isSilent WRITE setSilent)
+    Q_PROPERTY(int pageFontSize READ pageFontSize WRITE setPageFontSize)
+public:
+    explicit BrowserHost(QWidget *parent = nullptr);
+
+    QUrl address() const { return m_address; }
+    // Navigates to url, also when it is the address already shown.
+    void setAddress(const QUrl &url);
+
+    bool isSilent() const { return m_silent; }
+    void setSilent(bool silent) { m_silent = silent; }
+    int pageFontSize() const { return m_fontSize; }
+    void setPageFontSize(int size) { m_fontSize = size; }
+
+    // The engine's view once a page has been requested and the engine is available.
+    QWidget *view() const { return m_view; }
+
+Q_SIGNALS:
+    void loadRequested(const QUrl &url);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    QUrl m_address;
+    bool m_silent = false;
+    int m_fontSize = 2;
+    QWidget *m_view = nullptr;
+};
+
+} // namespace kalmoro

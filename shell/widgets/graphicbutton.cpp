@@ -1,0 +1,107 @@
+#include "shell/widgets/graphicbutton.h"
+
+#include "assets/images.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace kalmoro {
+
+GraphicButton::GraphicButton(QWidget *parent)
+    : QAbstractButton(parent)
+{
+    setFocusPolicy(Qt::NoFocus);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void GraphicButton::setImage(Slot slot, const QString &assetName)
+{
+    m_images[slot] = assetName;
+    m_pixmaps[slot] = QPixmap();
+    if (shownSlot() == slot || m_drawnSlot == slot)
+        update();
+}
+
+QSize GraphicButton::sizeHint() const
+{
+    return size();
+}
+
+GraphicButton::Slot GraphicButton::shownSlot() const
+{
+    if (!isEnabled())
+        return m_images[Disabled].isEmpty() ? Normal : Disabled;
+    if (isDown())
+        return m_images[Pressed].isEmpty() ? Normal : Pressed;
+    if (m_hover)
+        return m_images[Hover].isEmpty() ? Normal : Hover;
+    return Normal;
+}
+
+void GraphicButton::paintEvent(QPaintEvent *)
+{
+    const Slot slot = shownSlot();
+    m_drawnSlot = slot;
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::black);
+    if (m_images[slot].isEmpty())
+        return;
+    QPixmap &pixmap = m_pixmaps[slot];
+    if (pixmap.isNull())
+        pixmap = assets::LoadPixmap(m_images[slot].toStdString(), devicePixelRatioF());
+    painter.drawPixmap(0, 0, pixmap);
+}
+
+void GraphicButton::setHover(bool hover)
+{
+    if (m_hover == hover)
+        return;
+    const Slot before = shownSlot();
+    m_hover = hover;
+    if (shownSlot() != before)
+        update();
+}
+
+void GraphicButton::mousePressEvent(QMouseEvent *event)
+{
+    QAbstractButton::mousePressEvent(event);
+    // A press with another button is not the button's, but it must not reach the window either.
+    event->accept();
+}
+
+void GraphicButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    // After a click the button shows its normal face until the mouse moves again, so a click
+    // handler that replaces the normal image shows the new image at once.
+    m_hover = false;
+    QAbstractButton::mouseReleaseEvent(event);
+    update();
+}
+
+void GraphicButton::mouseMoveEvent(QMouseEvent *event)
+{
+    QAbstractButton::mouseMoveEvent(event);
+    setHover(rect().contains(event->position().toPoint()));
+}
+
+void GraphicButton::enterEvent(QEnterEvent *event)
+{
+    QAbstractButton::enterEvent(event);
+    setHover(true);
+}
+
+void GraphicButton::leaveEvent(QEvent *event)
+{
+    QAbstractButton::leaveEvent(event);
+    setHover(false);
+}
+
+void GraphicButton::changeEvent(QEvent *event)
+{
+    QAbstractButton::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange)
+        update();
+}
+
+} // namespace kalmoro

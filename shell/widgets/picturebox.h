@@ -1,0 +1,31 @@
+#pragma once
+
+#include "shell/windowdrag.h"
+
+#include <QColor>
+#include <QPixmap>
+
+namespace kalmoro {
+
+// A picture, or a plain colour strip when it has none. A press on it moves the window.
+class PictureBox final : public DragArea
+{
+    Q_OBJECT
+    Q_PROPERTY(QString image READ image)
+public:
+    using DragArea::DragArea;
+
+    QString image() const { return m_image; }
+    void setImage(const QString &assetName);
+    void setStripColor(const QColor &color);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QString m_image;
+    QPixmap m_pixmap; // decoded on first paint
+    QColor m_strip;
+};
+
+} // namespace kalmoro

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QRadioButton>
+
+namespace kalmoro {
+
+// A radio button on a white ground. All radio buttons of one parent form one group.
+class RadioButton final : public QRadioButton
+{
+    Q_OBJECT
+public:
+    explicit RadioButton(QWidget *parent = nullptr);
+    void setTextColor(const QColor &color);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+};
+
+} // namespace kalmoro

@@ -1,0 +1,79 @@
+#include "shell/widgets/transparentlabel.h"
+
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace kalmoro {
+
+TransparentLabel::TransparentLabel(QWidget *parent)
+    : QWidget(parent)
+{
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void TransparentLabel::setText(const QString &text)
+{
+    m_fitNumber = false;
+    m_text = text;
+    setAccessibleName(text);
+    // The label has no background: the update repaints what lies beneath it first, so a shorter
+    // caption leaves nothing of a longer one behind.
+    update();
+}
+
+void TransparentLabel::setNumberText(const QString &text)
+{
+    setText(text);
+    m_fitNumber = true;
+}
+
+void TransparentLabel::setTextColor(const QColor &color)
+{
+    m_color = color;
+    update();
+}
+
+void TransparentLabel::setAlignment(Qt::Alignment alignment)
+{
+    m_alignment = alignment;
+    update();
+}
+
+QFont TransparentLabel::drawnFont() const
+{
+    QFont drawn = font();
+    if (!m_fitNumber)
+        return drawn;
+    int pixels = drawn.pixelSize() > 0 ? drawn.pixelSize() : QFontMetrics(drawn).height();
+    while (pixels > 1 && QFontMetrics(drawn).horizontalAdvance(m_text) > width()) {
+        --pixels;
+        drawn.setPixelSize(pixels);
+    }
+    return drawn;
+}
+
+void TransparentLabel::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setFont(drawnFont());
+    painter.setPen(m_color);
+    const int flags = int(m_alignment) | Qt::AlignTop | (m_fitNumber ? Qt::TextSingleLine : Qt::TextWordWrap);
+    painter.drawText(rect(), flags, m_text);
+}
+
+void TransparentLabel::mousePressEvent(QMouseEvent *event)
+{
+    event->accept();
+    if (event->button() == Qt::LeftButton)
+        Q_EMIT pressed();
+}
+
+void TransparentLabel::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    event->accept();
+    if (event->button() == Qt::LeftButton)
+        Q_EMIT doubleClicked();
+}
+
+} // namespace kalmoro

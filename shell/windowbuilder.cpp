@@ -1,0 +1,169 @@
+#include "shell/windowbuilder.h"
+
+#include "assets/catalogue.h"
+#include "shell/fonts.h"
+#include "shell/widgets/browserhost.h"
+#include "shell/widgets/editbox.h"
+#include "shell/widgets/graphicbutton.h"
+#include "shell/widgets/groupbox.h"
+#include "shell/widgets/pagetab.h"
+#include "shell/widgets/picturebox.h"
+#include "shell/widgets/radiobutton.h"
+#include "shell/widgets/transparentlabel.h"
+
+#include <QHash>
+
+namespace kalmoro {
+
+namespace {
+
+QString toQString(std::u16string_view text)
+{
+    return QString::fromUtf16(text.data(), qsizetype(text.size()));
+}
+
+QString toQString(std::string_view latin)
+{
+    return QString::fromLatin1(latin.data(), qsizetype(latin.size()));
+}
+
+Qt::Alignment toQt(Align align)
+{
+    switch (align) {
+    case Align::Centre:
+        return Qt::AlignHCenter;
+    case Align::Right:
+        return Qt::AlignRight;
+    case Align::Left:
+        break;
+    }
+    return Qt::AlignLeft;
+}
+
+// What a screen reader says for a control that only shows pictures: the words in its picture.
+QString pictureName(std::string_view asset)
+{
+    const assets::AssetInfo *info = assets::FindAsset(asset);
+    return info ? QString::fromUtf8(info->words.data(), qsizetype(info->words.size())) : QString();
+}
+
+QWidget *createControl(const LayoutRow &row, QWidget *parent)
+{
+    const Notes &notes = row.notes;
+    const QString text = toQString(row.text);
+    switch (row.kind) {
+    case Kind::GraphicButton: {
+        auto *button = new GraphicButton(parent);
+        for (int slot = 0; slot < 4; ++slot)
+            button->setImage(GraphicButton::Slot(slot), toQString(row.images[size_t(slot)]));
+        button->setAccessibleName(pictureName(row.images[0]));
+        return button;
+    }
+    case Kind::TransparentLabel: {
+        auto *label = new TransparentLabel(parent);
+        label->setText(text);
+        label->setAlignment(toQt(notes.align));
+        if (notes.color >= 0)
+            label->setTextColor(QColor::fromRgb(QRgb(notes.color)));
+        return label;
+    }
+    case Kind::PictureBox: {
+        auto *picture = new PictureBox(parent);
+        if (notes.whiteStrip) {
+            picture->setStripColor(Qt::white);
+            picture->setAccessibleName(QStringLiteral("白色遮挡条"));
+        } else {
+            picture->setImage(toQString(row.images[0]));
+            picture->setAccessibleName(pictureName(row.images[0]));
+        }
+        return picture;
+    }
+    case Kind::EditBox: {
+        auto *edit = new EditBox(parent);
+        edit->setAlignment(toQt(notes.align) | Qt::AlignVCenter);
+        if (notes.color >= 0)
+            edit->setTextColor(QColor::fromRgb(QRgb(notes.color)));
+        return edit;
+    }
+    case Kind::RadioButton: {
+        auto *radio = new RadioButton(parent);
+        radio->setText(text);
+        if (notes.color >= 0)
+            radio->setTextColor(QColor::fromRgb(QRgb(notes.color)));
+        return radio;
+    }
+    case Kind::GroupBox:
+        return new GroupBox(parent);
+    case Kind::PageTab: {
+        QStringList titles;
+        for (std::u16string_view title : notes.tab->titles)
+            titles.append(toQString(title));
+        const PageTab::HeaderStyle style{LayoutFont(notes.tab->headerFace, notes.tab->headerFontPx),
+                                         notes.tab->headerMinHeight, notes.tab->colourScheme};
+        auto *tab = new PageTab(titles, style, parent);
+        tab->setCurrentPage(notes.tab->initialPage);
+        return tab;
+    }
+    case Kind::Browser: {
+        auto *browser = new BrowserHost(parent);
+        browser->setSilent(notes.silent);
+        return browser;
+    }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+std::unique_ptr<MainWindow> BuildMainWindow(std::span<const LayoutRow> rows, QString *error)
+{
+    auto fail = [error](const QString &why) {
+        if (error)
+            *error = why;
+        return nullptr;
+    };
+    auto window = std::make_unique<MainWindow>();
+    QHash<QString, QWidget *> controls;
+    std::vector<QWidget *> created;
+    created.reserve(rows.size());
+    for (const LayoutRow &row : rows) {
+        const QString name = toQString(row.name);
+        if (name.isEmpty())
+            return fail(QStringLiteral("a control without a name"));
+        if (controls.contains(name))
+            return fail(QStringLiteral("two controls named %1").arg(name));
+        if (row.kind == Kind::PageTab && !row.notes.tab)
+            return fail(QStringLiteral("page tab %1 has no pages").arg(name));
+
+        QWidget *parent = window.get();
+        if (!row.parent.name.empty()) {
+            const QString parentName = toQString(row.parent.name);
+            parent = controls.value(parentName);
+            if (!parent)
+                return fail(QStringLiteral("%1: unknown parent %2").arg(name, parentName));
+            auto *tab = qobject_cast<PageTab *>(parent);
+            if (tab) {
+                parent = tab->page(row.parent.page);
+                if (!parent)
+                    return fail(QStringLiteral("%1: %2 has no page %3").arg(name, parentName).arg(row.parent.page));
+            } else if (row.parent.page >= 0) {
+                return fail(QStringLiteral("%1: %2 is not a page tab").arg(name, parentName));
+            }
+        }
+
+        QWidget *control = createControl(row, parent);
+        control->setObjectName(name);
+        control->setGeometry(row.geometry.left, row.geometry.top, row.geometry.width, row.geometry.height);
+        if (row.notes.fontPx > 0 || row.notes.bold)
+            control->setFont(LayoutFont(u"", row.notes.fontPx > 0 ? row.notes.fontPx : 12, row.notes.bold));
+        control->setVisible(row.visible);
+        controls.insert(name, control);
+        created.push_back(control);
+    }
+    // Qt stacks later siblings in front; the layout lists the front-most first.
+    for (auto control = created.rbegin(); control != created.rend(); ++control)
+        (*control)->raise();
+    return window;
+}
+
+} // namespace kalmoro

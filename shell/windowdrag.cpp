@@ -1,0 +1,78 @@
+#include "shell/windowdrag.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QWidget>
+#include <QWindow>
+
+namespace kalmoro {
+
+bool WindowDrag::press(QWidget *control, QMouseEvent *event)
+{
+    // Only a press aimed at the control itself counts; a press that a child ignored and Qt
+    // passed on to its parent is not a press on a caption stand-in.
+    if (event->button() != Qt::LeftButton || control->childAt(event->position().toPoint()))
+        return false;
+    m_pressGlobal = event->globalPosition().toPoint();
+    m_windowAtPress = control->window()->pos();
+    m_armed = true;
+    m_systemMove = false;
+    return true;
+}
+
+bool WindowDrag::move(QWidget *control, QMouseEvent *event)
+{
+    if (!m_armed || !(event->buttons() & Qt::LeftButton))
+        return false;
+    QWidget *window = control->window();
+    const QPoint delta = event->globalPosition().toPoint() - m_pressGlobal;
+    if (m_systemMove)
+        return true;
+    if (delta.manhattanLength() < QApplication::startDragDistance())
+        return true;
+    // Catch up with the pointer first, so the point pressed stays under the cursor.
+    window->move(m_windowAtPress + delta);
+    if (window->windowHandle() && window->windowHandle()->startSystemMove()) {
+        m_systemMove = true;
+        m_armed = false;
+    }
+    return true;
+}
+
+} // namespace kalmoro
+
+namespace kalmoro {
+
+DragArea::DragArea(QWidget *parent)
+    : QWidget(parent)
+{
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void DragArea::mousePressEvent(QMouseEvent *event)
+{
+    m_drag.press(this, event);
+    event->accept();
+}
+
+void DragArea::mouseMoveEvent(QMouseEvent *event)
+{
+    m_drag.move(this, event);
+    event->accept();
+}
+
+void DragArea::mouseReleaseEvent(QMouseEvent *event)
+{
+    m_drag.release();
+    event->accept();
+}
+
+void DragArea::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    m_drag.release();
+    event->accept();
+    if (event->button() == Qt::LeftButton)
+        Q_EMIT doubleClicked();
+}
+
+} // namespace kalmoro

@@ -1,0 +1,63 @@
+#include "loopbackserver.h"
+
+#include <QSslSocket>
+
+namespace kalmoro::test {
+
+LoopbackServer::LoopbackServer(QByteArray page, QObject *parent)
+    : QTcpServer(parent)
+    , m_page(std::move(page))
+{
+}
+
+void LoopbackServer::useTls(const QSslCertificate &certificate, const QSslKey &key)
+{
+    m_certificate = certificate;
+    m_key = key;
+}
+
+QUrl LoopbackServer::url(const QString &path) const
+{
+    QUrl url;
+    url.setScheme(m_certificate.isNull() ? QStringLiteral("http") : QStringLiteral("https"));
+    url.setHost(serverAddress().toString());
+    url.setPort(serverPort());
+    url.setPath(path);
+    return url;
+}
+
+void LoopbackServer::incomingConnection(qintptr descriptor)
+{
+    ++m_connections;
+    if (m_certificate.isNull()) {
+        auto *socket = new QTcpSocket(this);
+        socket->setSocketDescriptor(descriptor);
+        serve(socket);
+        return;
+    }
+    auto *socket = new QSslSocket(this);
+    socket->setSocketDescriptor(descriptor);
+    socket->setLocalCertificate(m_certificate);
+    socket->setPrivateKey(m_key);
+    connect(socket, &QSslSocket::errorOccurred, socket, &QObject::deleteLater);
+    serve(socket);
+    socket->startServerEncryption();
+}
+
+void LoopbackServer::serve(QTcpSocket *socket)
+{
+    connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+    connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+        // Every request is a GET without a body: its head ends with an empty line.
+        if (!socket->peek(socket->bytesAvailable()).contains("\r\n\r\n"))
+            return;
+        socket->readAll();
+        ++m_requests;
+        socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html; charset=utf-8\r\nConnection: close\r\n"
+                      "Content-Length: "
+                      + QByteArray::number(m_page.size()) + "\r\n\r\n" + m_page);
+        socket->disconnectFromHost();
+    });
+}
+
+} // namespace kalmoro::test

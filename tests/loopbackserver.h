@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QByteArray>
+#include <QSslCertificate>
+#include <QSslKey>
+#include <QTcpServer>
+#include <QUrl>
+
+namespace kalmoro::test {
+
+// A tiny web server on 127.0.0.1 that answers every request with one fixed HTML page, over
+// plain HTTP or, once given a certificate, over TLS.
+class LoopbackServer final : public QTcpServer
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(LoopbackServer)
+public:
+    explicit LoopbackServer(QByteArray page, QObject *parent = nullptr);
+
+    void useTls(const QSslCertificate &certificate, const QSslKey &key);
+    bool start() { return listen(QHostAddress::LocalHost); }
+    QUrl url(const QString &path) const;
+
+    int connections() const { return m_connections; }
+    int requests() const { return m_requests; }
+
+protected:
+    void incomingConnection(qintptr descriptor) override;
+
+private:
+    void serve(QTcpSocket *socket);
+
+    QByteArray m_page;
+    QSslCertificate m_certificate;
+    QSslKey m_key;
+    int m_connections = 0;
+    int m_requests = 0;
+};
+
+} // namespace kalmoro::test

@@ -1,0 +1,383 @@
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QFile>
+#include <QGroupBox>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QSslCertificate>
+#include <QSslKey>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "loopbackserver.h"
+#include "shell/platform.h"
+#include "shell/widgets/browserhost.h"
+
+namespace kalmoro {
+
+namespace {
+
+constexpr int LoadTimeoutMs = 30000;
+
+// Closes every top-level widget that turns up while it watches, counting them: the only
+// top-level widgets a browser makes are its dialogs.
+class DialogWatcher final : public QObject
+{
+public:
+    DialogWatcher()
+    {
+        const QWidgetList existing = QApplication::topLevelWidgets();
+        m_known = QSet<QWidget *>(existing.cbegin(), existing.cend());
+        connect(&m_timer, &QTimer::timeout, this, &DialogWatcher::closeNewWindows);
+        // The timer also fires inside a dialog's own event loop, so it can close modal ones.
+        m_timer.start(20);
+    }
+
+    int seen() const { return m_seen; }
+
+private:
+    void closeNewWindows()
+    {
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (!widget->isVisible() || m_known.contains(widget))
+                continue;
+            m_known.insert(widget);
+            ++m_seen;
+            if (auto *dialog = qobject_cast<QDialog *>(widget))
+                dialog->reject();
+            else
+                widget->close();
+        }
+    }
+
+    QSet<QWidget *> m_known;
+    QTimer m_timer;
+    int m_seen = 0;
+};
+
+// Receives the addresses handed to the desktop's default browser.
+class DesktopBrowser final : public QObject
+{
+    Q_OBJECT
+public:
+    DesktopBrowser()
+    {
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open");
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open");
+    }
+    ~DesktopBrowser() override
+    {
+        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    }
+
+    QList<QUrl> opened;
+
+public Q_SLOTS:
+    void open(const QUrl &url) { opened.append(url); }
+};
+
+// The quotation page as the viewport expects it: four coloured quarters exactly where the
+// group box looks onto the page, black everywhere else.
+const QByteArray QuotationPage = R"(<!DOCTYPE html>
+<html><head><meta charset="utf-8"><style>
+html, body { margin: 0; height: 528px; overflow: hidden; background: #000; }
+div { position: absolute; width: 120px; height: 76px; }
+</style></head><body>
+<div style="left: 205px; top: 377px; background: #f00"></div>
+<div style="left: 325px; top: 377px; background: #0f0"></div>
+<div style="left: 205px; top: 453px; background: #00f"></div>
+<div style="left: 325px; top: 453px; background: #ff0"></div>
+</body></html>)";
+
+} // namespace
+
+class WebEngineTest final : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class Outcome { Loaded, Failed, Unfinished };
+    Q_ENUM(Outcome)
+
+private Q_SLOTS:
+    void initTestCase() { QVERIFY(m_pages.isValid()); }
+
+    void localPagesLoad_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("Daikin start page") << "daikin0.html" << "大金中央空调";
+        QTest::newRow("Gree product page") << "gmv5.html" << "格力 GMV5 系列";
+        QTest::newRow("Chigo price page") << "chigoprice.html" << "志高价格表";
+    }
+
+    void localPagesLoad()
+    {
+        QFETCH(QString, page);
+        QFETCH(QString, title);
+        BrowserHost host;
+        host.resize(816, 432);
+        host.show();
+
+        const QUrl url = QUrl::fromLocalFile(platform::ProgramDirectory() + QStringLiteral("/web/") + page);
+        QCOMPARE(load(host, url), Outcome::Loaded);
+        QCOMPARE(host.view()->property("title").toString(), title);
+        QTest::qWait(2000);
+        host.grab().save("/tmp/" + page + ".png");
+    }
+
+    void sameAddressLoadsAgain()
+    {
+        BrowserHost host;
+        const QUrl url = writePage("again.html", "<title>again</title>");
+        QCOMPARE(load(host, url), Outcome::Loaded);
+
+        QSignalSpy started(host.view(), SIGNAL(loadStarted()));
+        QCOMPARE(load(host, url), Outcome::Loaded);
+        QCOMPARE(started.size(), 1);
+    }
+
+    void pageFontSizes_data()
+    {
+        QTest::addColumn<int>("fontSize");
+        QTest::addColumn<QString>("textSize");
+        QTest::newRow("smallest") << 0 << "12px";
+        QTest::newRow("medium, the browsers' setting") << 2 << "16px";
+        QTest::newRow("largest") << 4 << "24px";
+    }
+
+    void pageFontSizes()
+    {
+        QFETCH(int, fontSize);
+        QFETCH(QString, textSize);
+        BrowserHost host;
+        host.setPageFontSize(fontSize);
+
+        const QUrl url = writePage("fontsize.html", "<body><script>"
+                                                    "document.title = getComputedStyle(document.body).fontSize;"
+                                                    "</script></body>");
+        QCOMPARE(load(host, url), Outcome::Loaded);
+        QTRY_COMPARE(host.view()->property("title").toString(), textSize);
+    }
+
+    void alertsShowOnlyOutsideSilentMode_data()
+    {
+        QTest::addColumn<bool>("silent");
+        QTest::addColumn<int>("dialogs");
+        QTest::newRow("brand browser shows the alert") << false << 1;
+        QTest::newRow("quotation browser keeps it to itself") << true << 0;
+    }
+
+    void alertsShowOnlyOutsideSilentMode()
+    {
+        QFETCH(bool, silent);
+        QFETCH(int, dialogs);
+        BrowserHost host;
+        host.setSilent(silent);
+        host.resize(400, 300);
+        host.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&host));
+        DialogWatcher watcher;
+
+        // The title changes only once alert() has returned, whether or not a dialog was shown.
+        const QUrl url = writePage("alert.html", "<script>alert('提示'); document.title = 'after alert';</script>");
+        host.setAddress(url);
+        QTRY_COMPARE_WITH_TIMEOUT(host.view()->property("title").toString(), QStringLiteral("after alert"),
+                                  LoadTimeoutMs);
+        QCOMPARE(watcher.seen(), dialogs);
+    }
+
+    void quotationViewportShowsItsCorner()
+    {
+        test::LoopbackServer server(QuotationPage);
+        QVERIFY(server.start());
+        QGroupBox box;
+        box.setFixedSize(240, 152);
+        BrowserHost host(&box);
+        host.setGeometry(-205, -377, 488, 528);
+        host.setSilent(true);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+
+        QCOMPARE(load(host, server.url(QStringLiteral("/futures/quotes/CU2007.shtml"))), Outcome::Loaded);
+        verifyViewport(box);
+    }
+
+    void silentBrowserRefusesBadCertificates()
+    {
+        QTemporaryDir keys;
+        QProcess openssl;
+        openssl.setWorkingDirectory(keys.path());
+        openssl.start(QStringLiteral("openssl"),
+                      {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1", "-nodes",
+                       "-keyout", "key.pem", "-out", "cert.pem", "-days", "2", "-subj", "/CN=127.0.0.1"});
+        if (!openssl.waitForFinished() || openssl.exitCode() != 0)
+            QSKIP("the openssl command is needed to make a self-signed certificate");
+        const QList<QSslCertificate> certificates = QSslCertificate::fromPath(keys.filePath("cert.pem"));
+        QFile keyFile(keys.filePath("key.pem"));
+        QVERIFY(keyFile.open(QIODevice::ReadOnly));
+        const QSslKey key(&keyFile, QSsl::Ec);
+        QCOMPARE(certificates.size(), 1);
+        QVERIFY(!key.isNull());
+
+        test::LoopbackServer server(QuotationPage);
+        server.useTls(certificates.first(), key);
+        QVERIFY(server.start());
+        BrowserHost host;
+        host.setSilent(true);
+        host.resize(488, 528);
+        host.show();
+        DialogWatcher watcher;
+
+        QCOMPARE(load(host, server.url(QStringLiteral("/futures/quotes/CU2007.shtml"))), Outcome::Failed);
+        QVERIFY(server.connections() > 0);
+        QCOMPARE(server.requests(), 0);
+        QCOMPARE(watcher.seen(), 0);
+    }
+
+    void missingWebFolderShowsTheErrorPage()
+    {
+        QWidget window;
+        window.resize(900, 600);
+        BrowserHost host(&window);
+        host.setGeometry(-12, 120, 816, 432);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        DialogWatcher watcher;
+
+        const QUrl url = QUrl::fromLocalFile(m_pages.filePath(QStringLiteral("web/x7.html")));
+        QCOMPARE(load(host, url), Outcome::Failed);
+        QCOMPARE(host.address(), url);
+        QCOMPARE(host.view()->geometry(), QRect(0, 0, 816, 432));
+        QTRY_VERIFY_WITH_TIMEOUT(!isPlainWhite(host.grab().toImage()), LoadTimeoutMs);
+        QTest::qWait(2000);
+        window.grab().save("/tmp/errorpage.png");
+        QCOMPARE(watcher.seen(), 0);
+    }
+
+    void newWindows_data()
+    {
+        QTest::addColumn<bool>("silent");
+        QTest::addColumn<QString>("opener");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("expected");
+
+        const QString open = QStringLiteral("window.open('%1');");
+        const QString link = QStringLiteral("const a = document.createElement('a'); a.href = '%1';"
+                                            " a.target = '_blank'; document.body.appendChild(a); a.click();");
+        QTest::newRow("brand page opens a web page") << false << open << "http://127.0.0.1:9/a" << "desktop";
+        QTest::newRow("brand page opens a secure web page")
+            << false << open << "https://127.0.0.1:9/b" << "desktop";
+        QTest::newRow("brand page link to a new window") << false << link << "http://127.0.0.1:9/c" << "desktop";
+        QTest::newRow("brand page opens a local page") << false << open << "local" << "same view";
+        QTest::newRow("quotation page opens a web page") << true << open << "http://127.0.0.1:9/d" << "nowhere";
+        QTest::newRow("quotation page opens a local page") << true << open << "local" << "nowhere";
+    }
+
+    void newWindows()
+    {
+        QFETCH(bool, silent);
+        QFETCH(QString, opener);
+        QFETCH(QString, target);
+        QFETCH(QString, expected);
+        const QUrl local = writePage("target.html", "<title>target</title>");
+        const QString address = target == QLatin1String("local") ? local.toString() : target;
+        const QUrl page = writePage("opener.html", "<body><script>" + opener.arg(address).toUtf8()
+                                                       + "document.title = 'opener';</script></body>");
+        DesktopBrowser desktop;
+        BrowserHost host;
+        host.setSilent(silent);
+        host.resize(400, 300);
+        host.show();
+        DialogWatcher watcher;
+
+        QCOMPARE(load(host, page), Outcome::Loaded);
+        QWidget *view = host.view();
+        if (expected == QLatin1String("desktop")) {
+            QTRY_COMPARE(desktop.opened, QList<QUrl>{QUrl(address)});
+            QCOMPARE(view->property("url").toUrl(), page);
+        } else if (expected == QLatin1String("same view")) {
+            QTRY_COMPARE(view->property("url").toUrl(), local);
+            QTRY_COMPARE(view->property("title").toString(), QStringLiteral("target"));
+            QVERIFY(desktop.opened.isEmpty());
+        } else {
+            // Nothing is to happen, so give the engine time to do the wrong thing.
+            QTest::qWait(1500);
+            QVERIFY(desktop.opened.isEmpty());
+            QCOMPARE(view->property("url").toUrl(), page);
+        }
+        QCOMPARE(watcher.seen(), 0);
+    }
+
+private:
+    // Sets the address and waits until the engine has finished with it.
+    static Outcome load(BrowserHost &host, const QUrl &url)
+    {
+        host.setAddress(url);
+        if (!host.view())
+            return Outcome::Unfinished;
+        QSignalSpy finished(host.view(), SIGNAL(loadFinished(bool)));
+        if (!finished.wait(LoadTimeoutMs))
+            return Outcome::Unfinished;
+        return finished.first().first().toBool() ? Outcome::Loaded : Outcome::Failed;
+    }
+
+    QUrl writePage(const QString &name, const QByteArray &html)
+    {
+        QFile file(m_pages.filePath(name));
+        if (!file.open(QIODevice::WriteOnly) || file.write("<!DOCTYPE html><meta charset=\"utf-8\">" + html) < 0)
+            qFatal("cannot write the test page %s", qPrintable(file.fileName()));
+        return QUrl::fromLocalFile(file.fileName());
+    }
+
+    static bool isPlainWhite(const QImage &image)
+    {
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixelColor(x, y) != Qt::white)
+                    return false;
+        return true;
+    }
+
+    // The group box shows page x 205 to 444 and y 377 to 527; its own bottom row lies below the page.
+    static void verifyViewport(QWidget &box)
+    {
+        struct Sample {
+            const char *where;
+            QPoint at;
+            QColor colour;
+        };
+        const Sample samples[] = {
+            {"top left corner", {0, 0}, Qt::red},
+            {"top right corner", {239, 0}, Qt::green},
+            {"bottom left corner", {0, 150}, Qt::blue},
+            {"bottom right corner", {239, 150}, Qt::yellow},
+            {"last red pixel", {119, 75}, Qt::red},
+            {"first yellow pixel", {120, 76}, Qt::yellow},
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(box.grab().toImage().pixelColor(120, 76), QColor(Qt::yellow), LoadTimeoutMs);
+        const QImage image = box.grab().toImage();
+        image.save("/tmp/viewport.png");
+        QCOMPARE(image.size(), QSize(240, 152));
+        for (const Sample &sample : samples)
+            QVERIFY2(image.pixelColor(sample.at) == sample.colour, sample.where);
+        QVERIFY2(image.pixelColor(120, 151) != QColor(Qt::black), "row below the page");
+    }
+
+    QTemporaryDir m_pages;
+};
+
+} // namespace kalmoro
+
+int main(int argc, char *argv[])
+{
+    kalmoro::platform::PrepareProcess();
+    QApplication app(argc, argv);
+    kalmoro::WebEngineTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "webengine_test.moc"
