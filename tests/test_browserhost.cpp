@@ -148,4 +148,4 @@ private:
 } // namespace kalmoro
 
 QTEST_MAIN(kalmoro::BrowserHostTest)
-#include "browserhost_test.moc"
+#include "test_browserhost.moc"
