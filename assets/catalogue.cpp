@@ -10,7 +10,7 @@ namespace {
 using enum Role;
 using enum Opacity;
 
-constexpr std::array<AssetInfo, 173> kCatalogue{{
+constexpr std::array<AssetInfo, 173> kCatalogue {{
     {"img000", 220, 55, Navigation, Opaque, "铜管计算", ""},
     {"img001", 220, 55, Navigation, Opaque, "加氟计算", ""},
     {"img002", 220, 55, Navigation, Opaque, "水管选择", ""},
@@ -192,8 +192,8 @@ constexpr bool NamesInOrder()
         const std::string_view name = kCatalogue[i].name;
         if (name.size() != 6 || name.substr(0, 3) != "img")
             return false;
-        const std::size_t number = std::size_t(name[3] - '0') * 100 + std::size_t(name[4] - '0') * 10
-            + std::size_t(name[5] - '0');
+        const std::size_t number
+            = std::size_t(name[3] - '0') * 100 + std::size_t(name[4] - '0') * 10 + std::size_t(name[5] - '0');
         if (number != i)
             return false;
     }

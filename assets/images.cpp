@@ -11,12 +11,15 @@ namespace kalmoro::assets {
 
 namespace {
 
-QImage decodeOverWhite(const QString &path)
+QImage decodeFile(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QImage decoded = DecodePng(file.readAll());
+    return file.open(QIODevice::ReadOnly) ? DecodePng(file.readAll()) : QImage();
+}
+
+QImage decodeOverWhite(const QString &path)
+{
+    const QImage decoded = decodeFile(path);
     if (decoded.isNull())
         return {};
     QImage composed(decoded.size(), QImage::Format_RGB32);
@@ -64,6 +67,17 @@ QPixmap LoadPixmap(std::string_view name, qreal devicePixelRatio)
         pixmap = QPixmap::fromImage(LoadImage(name));
     cache.insert(key, pixmap);
     return pixmap;
+}
+
+QIcon ProgramIcon()
+{
+    QIcon icon;
+    for (int scale : {1, 2}) {
+        const QImage image = decodeFile(resourcePath("img172", scale));
+        if (!image.isNull())
+            icon.addPixmap(QPixmap::fromImage(image));
+    }
+    return icon;
 }
 
 } // namespace kalmoro::assets

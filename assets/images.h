@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QImage>
 #include <QPixmap>
 
@@ -14,5 +15,8 @@ QImage LoadImage(std::string_view name);
 // The asset as a pixmap for a screen of the given device pixel ratio: on high-density screens the
 // double-size picture, so the window stays sharp at the same logical size.
 QPixmap LoadPixmap(std::string_view name, qreal devicePixelRatio = 1.0);
+
+// The program's icon, with its transparent surroundings kept.
+QIcon ProgramIcon();
 
 } // namespace kalmoro::assets

@@ -2,14 +2,14 @@
 
 #include "calc/tolerance.h"
 
-namespace kalmoro::copper {
-
 namespace {
 
 constexpr double KilogramsPerTonne = 1000;
 constexpr double RowFactor = 1.2;
 
 } // namespace
+
+namespace kalmoro::copper {
 
 double MarketPrice(double futuresPrice, const PipeRow &row)
 {
@@ -29,7 +29,7 @@ double RowAmount(double metres, double pricePerMetre)
 }
 
 double Total(const std::array<double, PipeRows.size()> &metres,
-             const std::array<double, PipeRows.size()> &pricesPerMetre)
+    const std::array<double, PipeRows.size()> &pricesPerMetre)
 {
     double total = RowAmount(metres[0], pricesPerMetre[0]);
     for (std::size_t i = 1; i < PipeRows.size(); ++i)

@@ -4,17 +4,17 @@
 
 #include <QMessageBox>
 
-namespace kalmoro {
-
 namespace {
 
-MessageHook &CurrentHook()
+kalmoro::MessageHook &CurrentHook()
 {
-    static MessageHook hook;
+    static kalmoro::MessageHook hook;
     return hook;
 }
 
 } // namespace
+
+namespace kalmoro {
 
 void ShowMessage(const QString &text)
 {

@@ -8,12 +8,13 @@
 #include <cstdint>
 #include <limits>
 
-namespace kalmoro {
 namespace {
 
-// Chinese input methods type full-width forms; the ones that matter for numbers read as ASCII.
+// Chinese input methods type full-width forms; they read as their ASCII forms.
 constexpr char16_t FullWidthToAscii(char16_t c)
 {
+    if (c < 0x2605)
+        return c;
     // U+FF04, the full-width dollar sign, stays as it is.
     if (c >= 0xFF01 && c <= 0xFF5D && c != 0xFF04)
         return static_cast<char16_t>(c - 0xFEE0);
@@ -52,15 +53,28 @@ constexpr std::int64_t ExponentCap = 1'000'000'000'000'000;
 constexpr std::int64_t LargestLead = 400;
 constexpr std::int64_t SmallestLead = -400;
 
+// Integers of up to 15 digits and powers of ten up to 10^22 are exact doubles, so one multiplication
+// or division of them is the correctly rounded value of the number.
+constexpr int FastDigits = 15;
+constexpr std::array<double, 23> ExactPowersOfTen = { 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10,
+    1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22 };
+
 // Reads a text through the full-width mapping, one character at a time, so that only the number's
 // own characters are ever looked at.
 class MappedText final
 {
 public:
-    explicit MappedText(QStringView text) : m_text(text.utf16()), m_size(text.size()) { }
+    explicit MappedText(QStringView text)
+        : m_text(text.utf16())
+        , m_size(text.size())
+    {
+    }
 
     // The mapped character at index, or '\0' past the end.
-    char16_t operator[](qsizetype index) const { return index < m_size ? FullWidthToAscii(m_text[index]) : u'\0'; }
+    char16_t operator[](qsizetype index) const
+    {
+        return index < m_size ? FullWidthToAscii(m_text[index]) : u'\0';
+    }
 
 private:
     const char16_t *m_text;
@@ -83,76 +97,6 @@ std::int64_t ReadExponent(const MappedText &text, qsizetype index)
         exponent = std::min(exponent * 10 + (c - u'0'), ExponentCap);
     return negative ? -exponent : exponent;
 }
-
-} // namespace
-
-double TextToNumber(QStringView text)
-{
-    const MappedText mapped(text);
-    qsizetype index = 0;
-    while (IsSpace(mapped[index]))
-        ++index;
-    const bool negative = mapped[index] == u'-';
-    if (negative || mapped[index] == u'+')
-        ++index;
-
-    // The significant digits, without leading zeros, and the number as digits × 10^scale.
-    std::array<char, KeptDigits + 1 + 24> buffer;
-    int kept = 0;
-    bool dropped = false; // a non-zero digit beyond the kept ones
-    bool anyDigit = false;
-    bool point = false;
-    std::int64_t scale = 0;
-    for (char16_t c = mapped[index];; c = mapped[++index]) {
-        if (IsDigit(c)) {
-            anyDigit = true;
-            if (kept == KeptDigits) {
-                dropped = dropped || c != u'0';
-                if (!point)
-                    ++scale;
-                continue;
-            }
-            if (kept > 0 || c != u'0')
-                buffer[kept++] = static_cast<char>(c);
-            if (point)
-                --scale;
-        } else if (c == u'.' && !point) {
-            point = true;
-        } else {
-            break;
-        }
-    }
-    if (!anyDigit)
-        return 0.0;
-    const double zero = negative ? -0.0 : 0.0;
-    if (kept == 0)
-        return zero;
-    if (dropped) {
-        buffer[kept++] = '1';
-        --scale;
-    }
-    scale += ReadExponent(mapped, index);
-
-    const double infinity = negative ? -std::numeric_limits<double>::infinity()
-                                     : std::numeric_limits<double>::infinity();
-    const std::int64_t lead = kept - 1 + scale;
-    if (lead > LargestLead)
-        return infinity;
-    if (lead < SmallestLead)
-        return zero;
-
-    char *const end = buffer.data() + buffer.size();
-    char *digitsEnd = buffer.data() + kept;
-    *digitsEnd++ = 'e';
-    digitsEnd = std::to_chars(digitsEnd, end, scale).ptr;
-    double value = 0.0;
-    // std::from_chars rounds correctly and ignores the locale; out of range, it leaves value alone.
-    if (std::from_chars(buffer.data(), digitsEnd, value).ec == std::errc::result_out_of_range)
-        return lead >= 0 ? infinity : zero;
-    return negative ? -value : value;
-}
-
-namespace {
 
 constexpr int ShownDigits = 13;
 
@@ -186,64 +130,128 @@ private:
 // The significant digits and the decimal exponent X of a positive finite double: its 17 leading digits,
 // correctly rounded, then rounded half-up to 13. So 9999999999999.5 gives "1" with X = 13.
 struct Digits {
-    std::array<char, 24> digits; // the first count of them, without trailing zeros
+    std::array<char, 17> digits; // the first count of them, without trailing zeros
     int count;
     int exponent;
 };
 
-// Reads "d.ddd…e±X" as std::to_chars writes it in scientific form; gives the number of digits.
-int ReadScientific(const char *text, const char *end, Digits &out)
-{
-    int length = 0;
-    const char *p = text;
-    for (; *p != 'e'; ++p) {
-        if (*p != '.')
-            out.digits[length++] = *p;
-    }
-    if (*++p == '+')
-        ++p;
-    std::from_chars(p, end, out.exponent);
-    return length;
-}
-
 Digits SignificantDigits(double value)
 {
+    constexpr int WrittenDigits = 17;
+    std::array<char, 32> scientific; // "d.dddddddddddddddde±XXX"
+    char *const first = scientific.data();
+    const auto format = std::chars_format::scientific;
+    const char *const end
+        = std::to_chars(first, first + scientific.size(), value, format, WrittenDigits - 1).ptr;
     Digits out;
-    std::array<char, 40> scientific;
-    // For a normal double, the shortest text that reads back as it is, when it has at most 13 digits,
-    // also what the rounding through 17 digits gives: the double lies within 2^-53 of its own size of
-    // that text, well within half a unit of the 13th digit. A subnormal can lie much further off.
-    int length = ShownDigits + 1;
-    std::to_chars_result written{};
-    if (value >= std::numeric_limits<double>::min()) {
-        written = std::to_chars(scientific.data(), scientific.data() + scientific.size(), value,
-                                std::chars_format::scientific);
-        length = ReadScientific(scientific.data(), written.ptr, out);
-    }
-    if (length > ShownDigits) {
-        written = std::to_chars(scientific.data(), scientific.data() + scientific.size(), value,
-                                std::chars_format::scientific, 16);
-        ReadScientific(scientific.data(), written.ptr, out);
-        if (out.digits[ShownDigits] >= '5') {
-            int i = ShownDigits - 1;
-            while (i >= 0 && out.digits[i] == '9')
-                out.digits[i--] = '0';
-            if (i >= 0) {
-                ++out.digits[i];
-            } else {
-                out.digits[0] = '1';
-                ++out.exponent;
-            }
+    out.digits[0] = scientific[0];
+    std::copy_n(scientific.data() + 2, WrittenDigits - 1, out.digits.data() + 1);
+    const char *exponent = scientific.data() + WrittenDigits + 2;
+    if (*exponent == '+')
+        ++exponent;
+    std::from_chars(exponent, end, out.exponent);
+
+    if (out.digits[ShownDigits] >= '5') {
+        int i = ShownDigits - 1;
+        while (i >= 0 && out.digits[i] == '9')
+            out.digits[i--] = '0';
+        if (i >= 0) {
+            ++out.digits[i];
+        } else {
+            out.digits[0] = '1';
+            ++out.exponent;
         }
-        length = ShownDigits;
     }
-    while (length > 1 && out.digits[length - 1] == '0')
-        --length;
-    out.count = length;
+    int count = ShownDigits;
+    while (count > 1 && out.digits[count - 1] == '0')
+        --count;
+    out.count = count;
     return out;
 }
 
 } // namespace
+
+namespace kalmoro {
+
+double TextToNumber(QStringView text)
+{
+    const MappedText mapped(text);
+    qsizetype index = 0;
+    while (IsSpace(mapped[index]))
+        ++index;
+    const bool negative = mapped[index] == u'-';
+    if (negative || mapped[index] == u'+')
+        ++index;
+
+    // The significant digits, without leading zeros, and the number as digits × 10^scale.
+    std::array<char, KeptDigits + 1 + 24> buffer; // the digits, a '1' for dropped ones, 'e', the exponent
+    int kept = 0;
+    std::uint64_t mantissa = 0; // the kept digits while they are few enough for the fast way
+    bool dropped = false; // a non-zero digit beyond the kept ones
+    bool anyDigit = false;
+    bool point = false;
+    std::int64_t scale = 0;
+    for (char16_t c = mapped[index];; c = mapped[++index]) {
+        if (IsDigit(c)) {
+            anyDigit = true;
+            if (kept == KeptDigits) {
+                dropped = dropped || c != u'0';
+                if (!point)
+                    ++scale;
+                continue;
+            }
+            if (kept > 0 || c != u'0') {
+                buffer[kept++] = static_cast<char>(c);
+                if (kept <= FastDigits)
+                    mantissa = mantissa * 10 + (c - u'0');
+            }
+            if (point)
+                --scale;
+        } else if (c == u'.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (!anyDigit)
+        return 0.0;
+    const double zero = negative ? -0.0 : 0.0;
+    if (kept == 0)
+        return zero;
+    if (dropped) {
+        buffer[kept++] = '1';
+        --scale;
+    }
+    scale += ReadExponent(mapped, index);
+
+    if (kept <= FastDigits) {
+        const std::int64_t steps = scale < 0 ? -scale : scale;
+        if (steps < std::ssize(ExactPowersOfTen)) {
+            const auto exact = static_cast<double>(mantissa);
+            const double power = ExactPowersOfTen[static_cast<std::size_t>(steps)];
+            const double value = scale < 0 ? exact / power : exact * power;
+            return negative ? -value : value;
+        }
+    }
+
+    const double infinity
+        = negative ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
+    const std::int64_t lead = kept - 1 + scale;
+    if (lead > LargestLead)
+        return infinity;
+    if (lead < SmallestLead)
+        return zero;
+
+    char *const end = buffer.data() + buffer.size();
+    char *digitsEnd = buffer.data() + kept;
+    *digitsEnd++ = 'e';
+    digitsEnd = std::to_chars(digitsEnd, end, scale).ptr;
+    double value = 0.0;
+    // std::from_chars rounds correctly and ignores the locale; out of range it gives no value at all.
+    if (std::from_chars(buffer.data(), digitsEnd, value).ec == std::errc::result_out_of_range)
+        return lead >= 0 ? infinity : zero;
+    return negative ? -value : value;
+}
 
 QString NumberToText(double value)
 {
@@ -263,8 +271,8 @@ QString NumberToText(double value)
             text.append("1.#INF");
         else if ((fraction & QuietBit) == 0)
             text.append("1.#SNAN");
-        // Invalid operations such as 0 × infinity give the processor's default NaN: sign bit and quiet
-        // bit set, nothing else. That one is "indefinite"; any other quiet NaN is shown as such.
+        // On x86, invalid operations such as 0 × infinity give the default NaN, the "indefinite": sign
+        // and quiet bit set, payload zero. Every other NaN with the quiet bit is a quiet one.
         else if (negative && fraction == QuietBit)
             text.append("1.#IND");
         else
@@ -305,7 +313,8 @@ QString NumberToText(double value)
     text.append(x < 0 ? "e-" : "e+");
     const int magnitude = std::abs(x);
     std::array<char, 8> exponent;
-    const char *exponentEnd = std::to_chars(exponent.data(), exponent.data() + exponent.size(), magnitude).ptr;
+    const char *exponentEnd
+        = std::to_chars(exponent.data(), exponent.data() + exponent.size(), magnitude).ptr;
     text.appendZeros(3 - static_cast<int>(exponentEnd - exponent.data()));
     text.append(exponent.data(), exponentEnd);
     return text.text();

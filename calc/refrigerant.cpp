@@ -2,8 +2,6 @@
 
 #include "calc/tolerance.h"
 
-namespace kalmoro::refrigerant {
-
 namespace {
 
 constexpr double SmallestRatio = 0.9;
@@ -12,6 +10,8 @@ constexpr double LargestRatio = 1.35;
 constexpr double FewIndoorUnits = 4;
 
 } // namespace
+
+namespace kalmoro::refrigerant {
 
 double CapacityRatio(double indoorCapacity, const OutdoorModel &model)
 {

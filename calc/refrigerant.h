@@ -9,9 +9,9 @@ namespace kalmoro::refrigerant {
 // An outdoor unit of the one series the calculator knows, and the refrigerant (kg) to add to it on
 // the site, by ratio band and by whether fewer than four indoor units are connected.
 struct OutdoorModel {
-    QStringView radio;   // name of its radio button
+    QStringView radio; // name of its radio button
     QStringView caption; // the radio's caption
-    double capacity;     // kW
+    double capacity; // kW
     double band1Few;
     double band1Many;
     double band2Few;
@@ -19,37 +19,37 @@ struct OutdoorModel {
 };
 
 // In the order of the radios, capacities rising.
-inline constexpr std::array<OutdoorModel, 10> OutdoorModels = {{
-    {u"二百五", u"GMV-250W/A", 25, 1, 2, 2, 3.5},
-    {u"三百", u"GMV-300W/A", 30, 1, 2, 2, 3.5},
-    {u"三百五", u"GMV-350W/A", 35, 1.5, 3, 2.5, 4},
-    {u"四百", u"GMV-400W/A", 40, 2, 3.5, 3, 5},
-    {u"四百五", u"GMV-450W/A", 45, 2, 3.5, 3, 5},
-    {u"五零四", u"GMV-504W/A", 50.4, 2.5, 4, 3.5, 5.5},
-    {u"五百六", u"GMV-560W/A", 56, 3, 4.5, 4, 6},
-    {u"六一五", u"GMV-615W/A", 61.5, 3.5, 5, 4, 6},
-    {u"七八五", u"GMV-785W/A", 78.5, 4, 5, 5, 7},
-    {u"九百", u"GMV-900W/A", 90, 4, 6, 6, 8},
-}};
+inline constexpr std::array<OutdoorModel, 10> OutdoorModels = { {
+    { u"二百五", u"GMV-250W/A", 25, 1, 2, 2, 3.5 },
+    { u"三百", u"GMV-300W/A", 30, 1, 2, 2, 3.5 },
+    { u"三百五", u"GMV-350W/A", 35, 1.5, 3, 2.5, 4 },
+    { u"四百", u"GMV-400W/A", 40, 2, 3.5, 3, 5 },
+    { u"四百五", u"GMV-450W/A", 45, 2, 3.5, 3, 5 },
+    { u"五零四", u"GMV-504W/A", 50.4, 2.5, 4, 3.5, 5.5 },
+    { u"五百六", u"GMV-560W/A", 56, 3, 4.5, 4, 6 },
+    { u"六一五", u"GMV-615W/A", 61.5, 3.5, 5, 4, 6 },
+    { u"七八五", u"GMV-785W/A", 78.5, 4, 5, 5, 7 },
+    { u"九百", u"GMV-900W/A", 90, 4, 6, 6, 8 },
+} };
 
 // Refrigerant liquid pipe of one outer diameter and the charge each metre of it needs.
 struct LiquidPipe {
-    QStringView box;   // name of the edit box for its length in metres
+    QStringView box; // name of the edit box for its length in metres
     QStringView label; // the label beside the box
     double kgPerMetre;
 };
 
 // In the order the lengths are read and summed.
-inline constexpr std::array<LiquidPipe, 8> LiquidPipes = {{
-    {u"六", u"冷媒液管Φ6.35", 0.022},
-    {u"十", u"冷媒液管Φ9.52", 0.054},
-    {u"十二", u"冷媒液管Φ12.7", 0.11},
-    {u"十六", u"冷媒液管Φ15.88", 0.17},
-    {u"十九", u"冷媒液管Φ19.05", 0.25},
-    {u"二十二", u"冷媒液管Φ22.23", 0.35},
-    {u"二十五", u"冷媒液管Φ25.4", 0.52},
-    {u"二十八", u"冷媒液管Φ28.58", 0.68},
-}};
+inline constexpr std::array<LiquidPipe, 8> LiquidPipes = { {
+    { u"六", u"冷媒液管Φ6.35", 0.022 },
+    { u"十", u"冷媒液管Φ9.52", 0.054 },
+    { u"十二", u"冷媒液管Φ12.7", 0.11 },
+    { u"十六", u"冷媒液管Φ15.88", 0.17 },
+    { u"十九", u"冷媒液管Φ19.05", 0.25 },
+    { u"二十二", u"冷媒液管Φ22.23", 0.35 },
+    { u"二十五", u"冷媒液管Φ25.4", 0.52 },
+    { u"二十八", u"冷媒液管Φ28.58", 0.68 },
+} };
 
 inline constexpr QStringView RatioTooLargeMessage = u"配比率过大，请选择合适的室外机！";
 inline constexpr QStringView RatioTooSmallMessage = u"配比率过小，请选择合适的室外机！";

@@ -2,8 +2,6 @@
 
 #include "calc/tolerance.h"
 
-namespace kalmoro::vent {
-
 namespace {
 
 constexpr double LongestShort = 2;
@@ -16,6 +14,8 @@ constexpr double LongFactor = 0.22;
 constexpr double Factor = 1.2;
 
 } // namespace
+
+namespace kalmoro::vent {
 
 bool IsShort(double length)
 {

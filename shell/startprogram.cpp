@@ -49,7 +49,7 @@ int StartProgram(int argc, char *argv[])
     int qtArgc = argc > 0 ? 1 : 0;
     QApplication application(qtArgc, argv);
     QApplication::setFont(UiFont());
-    QApplication::setWindowIcon(QIcon(assets::LoadPixmap("img172")));
+    QApplication::setWindowIcon(assets::ProgramIcon());
     QDir::setCurrent(platform::ProgramDirectory());
 
     std::unique_ptr<MainWindow> window = CreateMainWindow();

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QWidget>
-#include <QWindow>
 
 namespace kalmoro {
 
@@ -16,7 +15,7 @@ bool WindowDrag::press(QWidget *control, QMouseEvent *event)
     m_pressGlobal = event->globalPosition().toPoint();
     m_windowAtPress = control->window()->pos();
     m_armed = true;
-    m_systemMove = false;
+    m_moving = false;
     return true;
 }
 
@@ -24,18 +23,14 @@ bool WindowDrag::move(QWidget *control, QMouseEvent *event)
 {
     if (!m_armed || !(event->buttons() & Qt::LeftButton))
         return false;
-    QWidget *window = control->window();
     const QPoint delta = event->globalPosition().toPoint() - m_pressGlobal;
-    if (m_systemMove)
+    if (!m_moving && delta.manhattanLength() < QApplication::startDragDistance())
         return true;
-    if (delta.manhattanLength() < QApplication::startDragDistance())
-        return true;
-    // Catch up with the pointer first, so the point pressed stays under the cursor.
-    window->move(m_windowAtPress + delta);
-    if (window->windowHandle() && window->windowHandle()->startSystemMove()) {
-        m_systemMove = true;
-        m_armed = false;
-    }
+    // The window follows the pointer itself, so the point pressed stays under the cursor. A
+    // system move started here would lag behind by the distance already travelled: on X11 the
+    // window manager is given the pointer's position mapped through the window's old place.
+    m_moving = true;
+    control->window()->move(m_windowAtPress + delta);
     return true;
 }
 

@@ -22,7 +22,7 @@ private:
     QPoint m_pressGlobal;
     QPoint m_windowAtPress;
     bool m_armed = false;
-    bool m_systemMove = false;
+    bool m_moving = false;
 };
 
 } // namespace kalmoro

@@ -55,7 +55,7 @@ void LoopbackServer::serve(QTcpSocket *socket)
         ++m_requests;
         socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html; charset=utf-8\r\nConnection: close\r\n"
                       "Content-Length: "
-                      + QByteArray::number(m_page.size()) + "\r\n\r\n" + m_page);
+            + QByteArray::number(m_page.size()) + "\r\n\r\n" + m_page);
         socket->disconnectFromHost();
     });
 }

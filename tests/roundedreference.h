@@ -32,7 +32,8 @@ inline double RoundedTo13(double value, bool &halfway)
             ++digits[i];
         }
     }
-    const std::string rounded = (std::signbit(value) ? "-0." : "0.") + digits + "e" + std::to_string(exponent + 1);
+    const std::string rounded
+        = (std::signbit(value) ? "-0." : "0.") + digits + "e" + std::to_string(exponent + 1);
     return std::strtod(rounded.c_str(), nullptr);
 }
 

@@ -17,7 +17,7 @@ public:
         createdOptions.append(options);
         return new QWidget(host);
     }
-    void load(QWidget *view, const QUrl &url) override { loads.append({view, url}); }
+    void load(QWidget *view, const QUrl &url) override { loads.append({ view, url }); }
 
     QList<BrowserOptions> createdOptions;
     QList<QPair<QWidget *, QUrl>> loads;
@@ -67,13 +67,13 @@ private Q_SLOTS:
     void everyAddressIsRequestedAndLoaded_data()
     {
         QTest::addColumn<QStringList>("addresses");
-        QTest::newRow("one page") << QStringList{"file:///opt/kalmoro/web/x7.html"};
-        QTest::newRow("same page twice") << QStringList{"file:///opt/kalmoro/web/x7.html",
-                                                        "file:///opt/kalmoro/web/x7.html"};
-        QTest::newRow("two pages") << QStringList{"file:///opt/kalmoro/web/x7.html",
-                                                  "file:///opt/kalmoro/web/aux7.html"};
-        QTest::newRow("web address after local page")
-            << QStringList{"file:///opt/kalmoro/web/gree0.html", "https://127.0.0.1/futures/quotes/CU2007.shtml"};
+        QTest::newRow("one page") << QStringList { "file:///opt/kalmoro/web/x7.html" };
+        QTest::newRow("same page twice")
+            << QStringList { "file:///opt/kalmoro/web/x7.html", "file:///opt/kalmoro/web/x7.html" };
+        QTest::newRow("two pages") << QStringList { "file:///opt/kalmoro/web/x7.html",
+            "file:///opt/kalmoro/web/aux7.html" };
+        QTest::newRow("web address after local page") << QStringList { "file:///opt/kalmoro/web/gree0.html",
+            "https://127.0.0.1/futures/quotes/CU2007.shtml" };
     }
 
     void everyAddressIsRequestedAndLoaded()
@@ -123,6 +123,23 @@ private Q_SLOTS:
         QCOMPARE(m_engine.createdOptions.size(), 1);
         QCOMPARE(m_engine.createdOptions.first().silent, silent);
         QCOMPARE(m_engine.createdOptions.first().fontSize, fontSize);
+    }
+
+    void unpreparedProcessGetsNoEngine()
+    {
+        // This test's process never set up the engine's shared graphics contexts.
+        SetBrowserEngineForTesting(nullptr);
+        BrowserHost host;
+        host.resize(120, 80);
+        QSignalSpy requested(&host, &BrowserHost::loadRequested);
+
+        host.setAddress(QUrl(QStringLiteral("file:///opt/kalmoro/web/x7.html")));
+
+        QVERIFY(!LoadBrowserEngine());
+        QVERIFY(!host.view());
+        QCOMPARE(requested.size(), 1);
+        QCOMPARE(host.address(), QUrl(QStringLiteral("file:///opt/kalmoro/web/x7.html")));
+        QVERIFY(isAllWhite(host.grab().toImage()));
     }
 
     void viewFillsTheHost()

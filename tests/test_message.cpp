@@ -77,7 +77,7 @@ void MessageTest::hookReceivesText()
     ShowMessage(u"配比率过小，请选择合适的室外机！"_qs);
     const MessageHook mine = SetMessageHook(previous);
     QVERIFY(mine);
-    QCOMPARE(shown, (QStringList{u"铜价过低，请检查......"_qs, u"配比率过小，请选择合适的室外机！"_qs}));
+    QCOMPARE(shown, (QStringList { u"铜价过低，请检查......"_qs, u"配比率过小，请选择合适的室外机！"_qs }));
 }
 
 void MessageTest::hookMayReplaceItself()

@@ -200,8 +200,9 @@ double GeneratedValue(std::mt19937_64 &random, int kind)
         // Subnormals with few digits, whose shortest text is much shorter than their 13 digits.
         return std::bit_cast<double>(random() % 100'000 | (random() % 2) << 63);
     default: {
-        // A 13-digit number with a 14th digit 5: where rounding twice may differ from rounding once.
-        const std::string text = std::to_string(1'000'000'000'000 + random() % 9'000'000'000'000) + "5e"
+        // 13 digits and then a half, or nearly: where rounding twice may differ from rounding once.
+        const std::string tail = random() % 2 ? "5" : std::to_string(4985 + random() % 31);
+        const std::string text = std::to_string(1'000'000'000'000 + random() % 9'000'000'000'000) + tail + "e"
             + std::to_string(exponent(random));
         return std::strtod(text.c_str(), nullptr);
     }

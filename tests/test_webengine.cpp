@@ -2,8 +2,8 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFile>
-#include <QGroupBox>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QSslCertificate>
 #include <QSslKey>
@@ -12,7 +12,9 @@
 #include <QTimer>
 
 #include "loopbackserver.h"
+#include "pages/addresses.h"
 #include "shell/platform.h"
+#include "shell/startprogram.h"
 #include "shell/widgets/browserhost.h"
 
 namespace kalmoro {
@@ -154,25 +156,34 @@ private Q_SLOTS:
         BrowserHost host;
         host.setPageFontSize(fontSize);
 
-        const QUrl url = writePage("fontsize.html", "<body><script>"
-                                                    "document.title = getComputedStyle(document.body).fontSize;"
-                                                    "</script></body>");
+        const QUrl url = writePage("fontsize.html",
+            "<body><script>"
+            "document.title = getComputedStyle(document.body).fontSize;"
+            "</script></body>");
         QCOMPARE(load(host, url), Outcome::Loaded);
         QTRY_COMPARE(host.view()->property("title").toString(), textSize);
     }
 
-    void alertsShowOnlyOutsideSilentMode_data()
+    void scriptDialogsShowOnlyOutsideSilentMode_data()
     {
         QTest::addColumn<bool>("silent");
+        QTest::addColumn<QString>("call");
         QTest::addColumn<int>("dialogs");
-        QTest::newRow("brand browser shows the alert") << false << 1;
-        QTest::newRow("quotation browser keeps it to itself") << true << 0;
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("brand browser shows an alert") << false << "alert('提示')" << 1 << "undefined";
+        QTest::newRow("quotation browser keeps an alert to itself")
+            << true << "alert('提示')" << 0 << "undefined";
+        QTest::newRow("brand browser asks to confirm") << false << "confirm('继续？')" << 1 << "false";
+        QTest::newRow("quotation browser confirms unasked") << true << "confirm('继续？')" << 0 << "true";
+        QTest::newRow("quotation browser answers no prompt") << true << "prompt('铜价', '0')" << 0 << "null";
     }
 
-    void alertsShowOnlyOutsideSilentMode()
+    void scriptDialogsShowOnlyOutsideSilentMode()
     {
         QFETCH(bool, silent);
+        QFETCH(QString, call);
         QFETCH(int, dialogs);
+        QFETCH(QString, answer);
         BrowserHost host;
         host.setSilent(silent);
         host.resize(400, 300);
@@ -180,28 +191,56 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&host));
         DialogWatcher watcher;
 
-        // The title changes only once alert() has returned, whether or not a dialog was shown.
-        const QUrl url = writePage("alert.html", "<script>alert('提示'); document.title = 'after alert';</script>");
-        host.setAddress(url);
-        QTRY_COMPARE_WITH_TIMEOUT(host.view()->property("title").toString(), QStringLiteral("after alert"),
-                                  LoadTimeoutMs);
+        // The title changes only once the call has returned, whether or not a dialog was shown.
+        host.setAddress(
+            writePage("dialog.html", "<script>document.title = String(" + call.toUtf8() + ");</script>"));
+        QTRY_COMPARE_WITH_TIMEOUT(host.view()->property("title").toString(), answer, LoadTimeoutMs);
         QCOMPARE(watcher.seen(), dialogs);
     }
 
-    void quotationViewportShowsItsCorner()
+    void quotationViewportInTheWindow()
     {
         test::LoopbackServer server(QuotationPage);
         QVERIFY(server.start());
-        QGroupBox box;
-        box.setFixedSize(240, 152);
-        BrowserHost host(&box);
-        host.setGeometry(-205, -377, 488, 528);
-        host.setSilent(true);
-        box.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        SetQuotationAddressForTesting(server.url(QStringLiteral("/futures/quotes/CU2007.shtml")));
+        const auto restoreAddress = qScopeGuard([] { SetQuotationAddressForTesting({}); });
+        const std::unique_ptr<MainWindow> window = showMainWindow();
+        QVERIFY(window);
 
-        QCOMPARE(load(host, server.url(QStringLiteral("/futures/quotes/CU2007.shtml"))), Outcome::Loaded);
-        verifyViewport(box);
+        QCOMPARE(click(*window, "铜管价格按钮", "今日铜价浏览"), Outcome::Loaded);
+        verifyViewport(*window->control(QStringLiteral("分组框1")));
+    }
+
+    void brandButtonsShowTheirPages_data()
+    {
+        QTest::addColumn<QString>("chooser");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("browser");
+        QTest::addColumn<QString>("startTitle");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("Daikin X7") << "daikin1" << "X7按钮" << "大金浏览器" << "大金中央空调" << "大金 X7 系列";
+        QTest::newRow("AUX X7") << "aux1" << "奥克斯X7按钮" << "奥克斯浏览器" << "奥克斯中央空调"
+                                << "奥克斯 X7 系列";
+        QTest::newRow("Chigo light commercial")
+            << "chigo1" << "qingshang按钮" << "志高浏览器" << "志高中央空调" << "志高 轻商系列";
+    }
+
+    void brandButtonsShowTheirPages()
+    {
+        QFETCH(QString, chooser);
+        QFETCH(QString, button);
+        QFETCH(QString, browser);
+        QFETCH(QString, startTitle);
+        QFETCH(QString, title);
+        const std::unique_ptr<MainWindow> window = showMainWindow();
+        QVERIFY(window);
+        QWidget *view = nullptr;
+
+        QCOMPARE(click(*window, "空调选型按钮", browser, &view), Outcome::Loaded);
+        QCOMPARE(view->property("title").toString(), startTitle);
+        QTest::mouseClick(window->control(chooser), Qt::LeftButton);
+        QCOMPARE(click(*window, button, browser, &view), Outcome::Loaded);
+        QCOMPARE(view->property("title").toString(), title);
     }
 
     void silentBrowserRefusesBadCertificates()
@@ -210,8 +249,8 @@ private Q_SLOTS:
         QProcess openssl;
         openssl.setWorkingDirectory(keys.path());
         openssl.start(QStringLiteral("openssl"),
-                      {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1", "-nodes",
-                       "-keyout", "key.pem", "-out", "cert.pem", "-days", "2", "-subj", "/CN=127.0.0.1"});
+            { "req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1", "-nodes",
+                "-keyout", "key.pem", "-out", "cert.pem", "-days", "2", "-subj", "/CN=127.0.0.1" });
         if (!openssl.waitForFinished() || openssl.exitCode() != 0)
             QSKIP("the openssl command is needed to make a self-signed certificate");
         const QList<QSslCertificate> certificates = QSslCertificate::fromPath(keys.filePath("cert.pem"));
@@ -267,9 +306,11 @@ private Q_SLOTS:
         QTest::newRow("brand page opens a web page") << false << open << "http://127.0.0.1:9/a" << "desktop";
         QTest::newRow("brand page opens a secure web page")
             << false << open << "https://127.0.0.1:9/b" << "desktop";
-        QTest::newRow("brand page link to a new window") << false << link << "http://127.0.0.1:9/c" << "desktop";
+        QTest::newRow("brand page link to a new window")
+            << false << link << "http://127.0.0.1:9/c" << "desktop";
         QTest::newRow("brand page opens a local page") << false << open << "local" << "same view";
-        QTest::newRow("quotation page opens a web page") << true << open << "http://127.0.0.1:9/d" << "nowhere";
+        QTest::newRow("quotation page opens a web page")
+            << true << open << "http://127.0.0.1:9/d" << "nowhere";
         QTest::newRow("quotation page opens a local page") << true << open << "local" << "nowhere";
     }
 
@@ -281,8 +322,8 @@ private Q_SLOTS:
         QFETCH(QString, expected);
         const QUrl local = writePage("target.html", "<title>target</title>");
         const QString address = target == QLatin1String("local") ? local.toString() : target;
-        const QUrl page = writePage("opener.html", "<body><script>" + opener.arg(address).toUtf8()
-                                                       + "document.title = 'opener';</script></body>");
+        const QUrl page = writePage("opener.html",
+            "<body><script>" + opener.arg(address).toUtf8() + "document.title = 'opener';</script></body>");
         DesktopBrowser desktop;
         BrowserHost host;
         host.setSilent(silent);
@@ -293,7 +334,7 @@ private Q_SLOTS:
         QCOMPARE(load(host, page), Outcome::Loaded);
         QWidget *view = host.view();
         if (expected == QLatin1String("desktop")) {
-            QTRY_COMPARE(desktop.opened, QList<QUrl>{QUrl(address)});
+            QTRY_COMPARE(desktop.opened, QList<QUrl> { QUrl(address) });
             QCOMPARE(view->property("url").toUrl(), page);
         } else if (expected == QLatin1String("same view")) {
             QTRY_COMPARE(view->property("url").toUrl(), local);
@@ -309,10 +350,9 @@ private Q_SLOTS:
     }
 
 private:
-    // Sets the address and waits until the engine has finished with it.
-    static Outcome load(BrowserHost &host, const QUrl &url)
+    // Waits for the page that host has just been sent to.
+    static Outcome finish(BrowserHost &host)
     {
-        host.setAddress(url);
         if (!host.view())
             return Outcome::Unfinished;
         QSignalSpy finished(host.view(), SIGNAL(loadFinished(bool)));
@@ -321,10 +361,39 @@ private:
         return finished.first().first().toBool() ? Outcome::Loaded : Outcome::Failed;
     }
 
+    static Outcome load(BrowserHost &host, const QUrl &url)
+    {
+        host.setAddress(url);
+        return finish(host);
+    }
+
+    // Clicks a button of the window and waits for the page it sends browser to.
+    static Outcome click(
+        MainWindow &window, const QString &button, const QString &browser, QWidget **view = nullptr)
+    {
+        QTest::mouseClick(window.control(button), Qt::LeftButton);
+        auto *host = window.control<BrowserHost>(browser);
+        if (view)
+            *view = host->view();
+        return finish(*host);
+    }
+
+    static std::unique_ptr<MainWindow> showMainWindow()
+    {
+        std::unique_ptr<MainWindow> window = CreateMainWindow();
+        if (window) {
+            window->show();
+            if (!QTest::qWaitForWindowExposed(window.get()))
+                window.reset();
+        }
+        return window;
+    }
+
     QUrl writePage(const QString &name, const QByteArray &html)
     {
         QFile file(m_pages.filePath(name));
-        if (!file.open(QIODevice::WriteOnly) || file.write("<!DOCTYPE html><meta charset=\"utf-8\">" + html) < 0)
+        if (!file.open(QIODevice::WriteOnly)
+            || file.write("<!DOCTYPE html><meta charset=\"utf-8\">" + html) < 0)
             qFatal("cannot write the test page %s", qPrintable(file.fileName()));
         return QUrl::fromLocalFile(file.fileName());
     }
@@ -347,14 +416,15 @@ private:
             QColor colour;
         };
         const Sample samples[] = {
-            {"top left corner", {0, 0}, Qt::red},
-            {"top right corner", {239, 0}, Qt::green},
-            {"bottom left corner", {0, 150}, Qt::blue},
-            {"bottom right corner", {239, 150}, Qt::yellow},
-            {"last red pixel", {119, 75}, Qt::red},
-            {"first yellow pixel", {120, 76}, Qt::yellow},
+            { "top left corner", { 0, 0 }, Qt::red },
+            { "top right corner", { 239, 0 }, Qt::green },
+            { "bottom left corner", { 0, 150 }, Qt::blue },
+            { "bottom right corner", { 239, 150 }, Qt::yellow },
+            { "last red pixel", { 119, 75 }, Qt::red },
+            { "first yellow pixel", { 120, 76 }, Qt::yellow },
         };
-        QTRY_COMPARE_WITH_TIMEOUT(box.grab().toImage().pixelColor(120, 76), QColor(Qt::yellow), LoadTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            box.grab().toImage().pixelColor(120, 76), QColor(Qt::yellow), LoadTimeoutMs);
         const QImage image = box.grab().toImage();
         QCOMPARE(image.size(), QSize(240, 152));
         for (const Sample &sample : samples)

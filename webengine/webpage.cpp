@@ -11,11 +11,11 @@ WebPage::WebPage(QWebEngineProfile *profile, bool silent, QObject *parent)
     , m_silent(silent)
 {
     if (m_silent) {
-        // Nobody is asked whether to trust a certificate: the page is not shown.
+        // A certificate the engine does not trust is refused without asking anyone. New-window
+        // requests get no handler at all, and the engine then drops them.
         connect(this, &QWebEnginePage::certificateError, this,
-                [](QWebEngineCertificateError error) { error.rejectCertificate(); });
+            [](QWebEngineCertificateError error) { error.rejectCertificate(); });
     } else {
-        // Without a handler the engine drops the request, which is what silent mode wants.
         connect(this, &QWebEnginePage::newWindowRequested, this, &WebPage::openNewWindow);
     }
 }
@@ -33,14 +33,14 @@ bool WebPage::javaScriptConfirm(const QUrl &securityOrigin, const QString &messa
     return m_silent || QWebEnginePage::javaScriptConfirm(securityOrigin, message);
 }
 
-bool WebPage::javaScriptPrompt(const QUrl &securityOrigin, const QString &message, const QString &defaultValue,
-                               QString *result)
+bool WebPage::javaScriptPrompt(
+    const QUrl &securityOrigin, const QString &message, const QString &defaultValue, QString *result)
 {
     return !m_silent && QWebEnginePage::javaScriptPrompt(securityOrigin, message, defaultValue, result);
 }
 
-QStringList WebPage::chooseFiles(FileSelectionMode mode, const QStringList &oldFiles,
-                                 const QStringList &acceptedMimeTypes)
+QStringList WebPage::chooseFiles(
+    FileSelectionMode mode, const QStringList &oldFiles, const QStringList &acceptedMimeTypes)
 {
     if (m_silent)
         return {};
@@ -58,8 +58,9 @@ void WebPage::openNewWindow(QWebEngineNewWindowRequest &request)
     if (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https")) {
         QDesktopServices::openUrl(url);
     } else if (url.isLocalFile()) {
-        // Navigating from inside the engine's own request handling is not safe: wait a turn.
-        QMetaObject::invokeMethod(this, [this, url] { load(url); }, Qt::QueuedConnection);
+        // The engine is still inside its new-window handling; navigate once it has returned.
+        QMetaObject::invokeMethod(
+            this, [this, url] { load(url); }, Qt::QueuedConnection);
     }
 }
 

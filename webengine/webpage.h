@@ -19,11 +19,11 @@ protected:
     void javaScriptAlert(const QUrl &securityOrigin, const QString &message) override;
     bool javaScriptConfirm(const QUrl &securityOrigin, const QString &message) override;
     bool javaScriptPrompt(const QUrl &securityOrigin, const QString &message, const QString &defaultValue,
-                          QString *result) override;
-    QStringList chooseFiles(FileSelectionMode mode, const QStringList &oldFiles,
-                            const QStringList &acceptedMimeTypes) override;
-    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString &message,
-                                  int lineNumber, const QString &sourceId) override;
+        QString *result) override;
+    QStringList chooseFiles(
+        FileSelectionMode mode, const QStringList &oldFiles, const QStringList &acceptedMimeTypes) override;
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString &message, int lineNumber,
+        const QString &sourceId) override;
 
 private:
     void openNewWindow(QWebEngineNewWindowRequest &request);

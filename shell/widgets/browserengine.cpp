@@ -1,5 +1,6 @@
 #include "shell/widgets/browserengine.h"
 
+#include <QCoreApplication>
 #include <QPluginLoader>
 
 #include "shell/platform.h"
@@ -22,6 +23,10 @@ EngineSlot &engineSlot()
 
 BrowserEngine *loadPlugin()
 {
+    // The engine needs shared graphics contexts from before the application object existed
+    // (platform::PrepareProcess); started without them it crashes, so the browsers stay empty.
+    if (!QCoreApplication::testAttribute(Qt::AA_ShareOpenGLContexts))
+        return nullptr;
     // The loader adds the platform's suffix; the plugin is built without a "lib" prefix.
     QPluginLoader loader(platform::ProgramDirectory() + QStringLiteral("/kalmoro_webengine"));
     return qobject_cast<BrowserEngine *>(loader.instance());

@@ -21,7 +21,7 @@ using Artworks = std::vector<Artwork>;
 void AddNavigation(Artworks &out);
 void AddTextButtons(Artworks &out);
 void AddProductButtons(Artworks &out);
-void AddSmallFaces(Artworks &out);  // price buttons, title-bar buttons, headings
+void AddSmallFaces(Artworks &out); // price buttons, title-bar buttons, headings
 void AddBrands(Artworks &out);
 void AddMakerArt(Artworks &out);
 void AddSkin(Artworks &out);

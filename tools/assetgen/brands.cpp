@@ -19,7 +19,7 @@ const QColor kChigoGreen(0, 146, 69);
 
 void Daikin(QPainter &p, const QRectF &area, const QColor &ink)
 {
-    const int size = int(area.height() * 0.56);
+    const int size = int(area.height() * 0.74);
     QFont font = Font(Face::Sans, size, QFont::Black);
     font.setLetterSpacing(QFont::AbsoluteSpacing, size * 0.06);
     const QString word = QStringLiteral("DAIKIN");
@@ -34,8 +34,8 @@ void Daikin(QPainter &p, const QRectF &area, const QColor &ink)
     for (int i = 0; i < 3; ++i) {
         const qreal height = capHeight / 5;
         const qreal length = stripeWidth * (1.0 - 0.22 * i);
-        p.drawRoundedRect(QRectF(left + stripeWidth - length, top + i * 2 * height, length, height), height / 2,
-            height / 2);
+        p.drawRoundedRect(QRectF(left + stripeWidth - length, top + i * 2 * height, length, height),
+            height / 2, height / 2);
     }
     DrawTextLine(p, word, font, ink, QRectF(left + stripeWidth + gap, area.top(), total, area.height()),
         Qt::AlignLeft);
@@ -43,7 +43,7 @@ void Daikin(QPainter &p, const QRectF &area, const QColor &ink)
 
 void GreeLine(QPainter &p, const QRectF &area, const QColor &ink)
 {
-    const int size = int(area.height() * 0.62);
+    const int size = int(area.height() * 0.8);
     QFont latin = Font(Face::Sans, size, QFont::Black);
     latin.setLetterSpacing(QFont::AbsoluteSpacing, size * 0.04);
     const QFont chinese = Font(Face::Sans, int(size * 0.82), QFont::Bold);
@@ -55,7 +55,8 @@ void GreeLine(QPainter &p, const QRectF &area, const QColor &ink)
     DrawTextLine(p, word, latin, ink, QRectF(left, area.top(), total, area.height()), Qt::AlignLeft);
     const qreal divider = left + TextWidth(latin, word) + gap / 2;
     p.fillRect(QRectF(divider - 0.75, area.center().y() - size * 0.36, 1.5, size * 0.72), ink);
-    DrawTextLine(p, name, chinese, ink, QRectF(divider + gap / 2, area.top(), total, area.height()), Qt::AlignLeft);
+    DrawTextLine(
+        p, name, chinese, ink, QRectF(divider + gap / 2, area.top(), total, area.height()), Qt::AlignLeft);
 }
 
 void Gree(QPainter &p, const QRectF &area, const QColor &ink, bool withTagLine)
@@ -71,9 +72,9 @@ void Gree(QPainter &p, const QRectF &area, const QColor &ink, bool withTagLine)
 
 void Midea(QPainter &p, const QRectF &area, const QColor &ink)
 {
-    const int size = int(area.height() * 0.62);
+    const int size = int(area.height() * 0.78);
     const QFont big = Font(Face::Sans, size, QFont::Black);
-    const QFont small = Font(Face::Sans, int(size * 0.62), QFont::Bold);
+    const QFont small = Font(Face::Sans, int(size * 0.56), QFont::Bold);
     const QString name = Utf8("美的");
     const QString line = Utf8("中央空调");
     const qreal gap = size * 0.4;
@@ -82,7 +83,8 @@ void Midea(QPainter &p, const QRectF &area, const QColor &ink)
     DrawTextLine(p, name, big, ink, QRectF(left, area.top(), total, area.height()), Qt::AlignLeft);
     const qreal divider = left + TextWidth(big, name) + gap / 2;
     p.fillRect(QRectF(divider - 1, area.center().y() - size * 0.34, 2, size * 0.68), ink);
-    DrawTextLine(p, line, small, ink, QRectF(divider + gap / 2, area.top(), total, area.height()), Qt::AlignLeft);
+    DrawTextLine(
+        p, line, small, ink, QRectF(divider + gap / 2, area.top(), total, area.height()), Qt::AlignLeft);
 }
 
 void Aux(QPainter &p, const QRectF &area, const QColor &ink)
@@ -118,11 +120,21 @@ void Chigo(QPainter &p, const QRectF &area, const QColor &box)
 void PaintBrand(QPainter &p, Brand brand, const QRectF &area, bool hover, bool tagLine)
 {
     switch (brand) {
-    case Brand::Daikin: Daikin(p, area, hover ? colour::kOrange : kDaikinBlue); break;
-    case Brand::Gree: Gree(p, area, hover ? colour::kOrange : kGreeBlue, tagLine); break;
-    case Brand::Midea: Midea(p, area, hover ? colour::kOrange : kMideaBlue); break;
-    case Brand::Aux: Aux(p, area, hover ? colour::kOrange : kAuxBlue); break;
-    case Brand::Chigo: Chigo(p, area, hover ? colour::kOrange : kChigoGreen); break;
+    case Brand::Daikin:
+        Daikin(p, area, hover ? colour::kOrange : kDaikinBlue);
+        break;
+    case Brand::Gree:
+        Gree(p, area, hover ? colour::kOrange : kGreeBlue, tagLine);
+        break;
+    case Brand::Midea:
+        Midea(p, area, hover ? colour::kOrange : kMideaBlue);
+        break;
+    case Brand::Aux:
+        Aux(p, area, hover ? colour::kOrange : kAuxBlue);
+        break;
+    case Brand::Chigo:
+        Chigo(p, area, hover ? colour::kOrange : kChigoGreen);
+        break;
     }
 }
 
@@ -162,11 +174,14 @@ const BrandLogo kLogos[] = {
 void AddBrands(Artworks &out)
 {
     for (const BrandButton &button : kButtons) {
-        out.push_back({button.normal, [&button](QPainter &p) { PaintBrand(p, button.brand, button.area, false, false); }});
-        out.push_back({button.hover, [&button](QPainter &p) { PaintBrand(p, button.brand, button.area, true, false); }});
+        out.push_back({button.normal,
+            [&button](QPainter &p) { PaintBrand(p, button.brand, button.area, false, false); }});
+        out.push_back({button.hover,
+            [&button](QPainter &p) { PaintBrand(p, button.brand, button.area, true, false); }});
     }
     for (const BrandLogo &logo : kLogos)
-        out.push_back({logo.name, [&logo](QPainter &p) { PaintBrand(p, logo.brand, logo.area, false, logo.tagLine); }});
+        out.push_back(
+            {logo.name, [&logo](QPainter &p) { PaintBrand(p, logo.brand, logo.area, false, logo.tagLine); }});
 }
 
 } // namespace kalmoro::assetgen

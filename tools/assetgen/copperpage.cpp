@@ -23,8 +23,19 @@ struct PipeRow {
 };
 
 constexpr PipeRow kRows[] = {
-    {"6.35", 98}, {"9.53", 124}, {"12.7", 150}, {"15.88", 176}, {"19.05", 204}, {"22.23", 230}, {"25.4", 256},
-    {"28.58", 286}, {"31.75", 312}, {"34.93", 340}, {"38.1", 368}, {"41.3", 393}, {"44.45", 420},
+    {"6.35", 98},
+    {"9.53", 124},
+    {"12.7", 150},
+    {"15.88", 176},
+    {"19.05", 204},
+    {"22.23", 230},
+    {"25.4", 256},
+    {"28.58", 286},
+    {"31.75", 312},
+    {"34.93", 340},
+    {"38.1", 368},
+    {"41.3", 393},
+    {"44.45", 420},
 };
 
 constexpr int kMetresX = 163;
@@ -38,8 +49,8 @@ void PaintFuturesRow(QPainter &p)
     const QFont font = Font(Face::Sans, 18, QFont::Bold);
     DrawTextLine(p, Utf8("期货铜价"), font, colour::kOrange,
         QRectF(futures.left() - 130, futures.top(), 122, futures.height()), Qt::AlignRight);
-    DrawTextLine(p, Utf8("元"), font, colour::kOrange, QRectF(futures.right() + 7, futures.top(), 30, futures.height()),
-        Qt::AlignLeft);
+    DrawTextLine(p, Utf8("元"), font, colour::kOrange,
+        QRectF(futures.right() + 7, futures.top(), 30, futures.height()), Qt::AlignLeft);
 }
 
 void PaintPipeTable(QPainter &p)
@@ -55,13 +66,14 @@ void PaintPipeTable(QPainter &p)
         const QRectF metres = OnPicture(kMetresX, row.pageY, kBoxWidth, kBoxHeight);
         const QRectF price = OnPicture(kPriceX, row.pageY, kBoxWidth, kBoxHeight);
         DrawTextLine(p, Utf8("Φ") + Utf8(row.diameter) + Utf8("铜管"), font, colour::kOrange,
-            QRectF(frame.left() + 6, metres.top(), metres.left() - 8 - frame.left() - 6, kBoxHeight), Qt::AlignRight);
-        DrawTextLine(p, Utf8("米"), font, colour::kOrange, QRectF(metres.right() + 6, metres.top(), 20, kBoxHeight),
-            Qt::AlignLeft);
-        DrawTextLine(p, Utf8("市场价"), font, colour::kOrange, QRectF(price.left() - 60, price.top(), 54, kBoxHeight),
+            QRectF(frame.left() + 6, metres.top(), metres.left() - 8 - frame.left() - 6, kBoxHeight),
             Qt::AlignRight);
-        DrawTextLine(p, Utf8("元"), font, colour::kOrange, QRectF(price.right() + 6, price.top(), 20, kBoxHeight),
-            Qt::AlignLeft);
+        DrawTextLine(p, Utf8("米"), font, colour::kOrange,
+            QRectF(metres.right() + 6, metres.top(), 20, kBoxHeight), Qt::AlignLeft);
+        DrawTextLine(p, Utf8("市场价"), font, colour::kOrange,
+            QRectF(price.left() - 60, price.top(), 54, kBoxHeight), Qt::AlignRight);
+        DrawTextLine(p, Utf8("元"), font, colour::kOrange,
+            QRectF(price.right() + 6, price.top(), 20, kBoxHeight), Qt::AlignLeft);
         if (i + 1 < std::size(kRows)) {
             const qreal y = (metres.bottom() + OnPicture(0, kRows[i + 1].pageY, 0, 0).top()) / 2;
             p.fillRect(QRectF(frame.left() + 12, y, frame.width() - 24, 1), rule);

@@ -28,8 +28,8 @@ void PaintDrainPipePage(QPainter &p)
 
 } // namespace
 
-void PaintDrainPipeTable(QPainter &p, const QPointF &origin, const QColor &lines, const QColor &text,
-    const QColor &headingFill)
+void PaintDrainPipeTable(
+    QPainter &p, const QPointF &origin, const QColor &lines, const QColor &text, const QColor &headingFill)
 {
     const qreal width = kHeadingWidth + 4 * kColumnWidth;
     p.save();

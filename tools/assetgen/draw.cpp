@@ -4,7 +4,6 @@
 #include <cstdlib>
 
 #include <QFontMetricsF>
-#include <QPainterPath>
 #include <QRawFont>
 
 namespace kalmoro::assetgen {
@@ -65,14 +64,10 @@ QFont FitFont(QFont font, const QString &text, qreal width, int maxPixelSize)
     return font;
 }
 
-void FillRounded(QPainter &painter, const QRectF &rect, qreal radius, const QColor &fill, const QColor &outline,
-    qreal outlineWidth)
+void FillRounded(QPainter &painter, const QRectF &rect, qreal radius, const QColor &fill)
 {
     painter.save();
-    if (outline.alpha() == 0)
-        painter.setPen(Qt::NoPen);
-    else
-        painter.setPen(QPen(outline, outlineWidth));
+    painter.setPen(Qt::NoPen);
     painter.setBrush(fill);
     painter.drawRoundedRect(rect, radius, radius);
     painter.restore();

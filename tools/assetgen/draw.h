@@ -22,9 +22,7 @@ void DrawTextLine(QPainter &painter, const QString &text, const QFont &font, con
 // The largest pixel size, at most maxPixelSize, at which text fits into width.
 QFont FitFont(QFont font, const QString &text, qreal width, int maxPixelSize);
 
-// Fills (and optionally outlines) a rounded rectangle in one call.
-void FillRounded(QPainter &painter, const QRectF &rect, qreal radius, const QColor &fill,
-    const QColor &outline = Qt::transparent, qreal outlineWidth = 1.0);
+void FillRounded(QPainter &painter, const QRectF &rect, qreal radius, const QColor &fill);
 
 QColor Mix(const QColor &a, const QColor &b, qreal t);
 

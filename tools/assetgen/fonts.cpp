@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include <QFontDatabase>
+#include <QStringList>
 
 namespace kalmoro::assetgen {
 
@@ -22,7 +23,8 @@ void RequireFonts()
     for (const Face face : {Face::Sans, Face::Serif}) {
         const QString family = FamilyOf(face);
         if (!installed.contains(family)) {
-            std::fprintf(stderr, "kalmoro_assetgen: font family \"%s\" is not installed (package fonts-noto-cjk)\n",
+            std::fprintf(stderr,
+                "kalmoro_assetgen: font family \"%s\" is not installed (package fonts-noto-cjk)\n",
                 qPrintable(family));
             std::exit(EXIT_FAILURE);
         }

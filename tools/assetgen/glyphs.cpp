@@ -211,28 +211,61 @@ void Wrench(QPainter &p, const QColor &c)
 
 } // namespace
 
-void DrawGlyph(QPainter &painter, Glyph glyph, const QRectF &box, const QColor &colour, const QColor &background)
+void DrawGlyph(
+    QPainter &painter, Glyph glyph, const QRectF &box, const QColor &colour, const QColor &background)
 {
     painter.save();
     painter.translate(box.topLeft());
     painter.scale(box.width() / kGrid, box.height() / kGrid);
     switch (glyph) {
-    case Glyph::Clipboard: Clipboard(painter, colour); break;
-    case Glyph::Vrv: Vrv(painter, colour); break;
-    case Glyph::PipeFitting: PipeFitting(painter, colour); break;
-    case Glyph::Grille: Grille(painter, colour); break;
-    case Glyph::WallUnit: WallUnit(painter, colour); break;
-    case Glyph::House: House(painter, colour); break;
-    case Glyph::MoneyBag: MoneyBag(painter, colour, background); break;
-    case Glyph::Smiley: Smiley(painter, colour); break;
-    case Glyph::ThumbsUp: ThumbsUp(painter, colour); break;
-    case Glyph::Registered: Registered(painter, colour); break;
-    case Glyph::CircleGrid: CircleGrid(painter, colour); break;
-    case Glyph::Cabinet: Cabinet(painter, colour); break;
-    case Glyph::Menu: Menu(painter, colour); break;
-    case Glyph::Minimize: Minimize(painter, colour); break;
-    case Glyph::Close: Close(painter, colour); break;
-    case Glyph::Wrench: Wrench(painter, colour); break;
+    case Glyph::Clipboard:
+        Clipboard(painter, colour);
+        break;
+    case Glyph::Vrv:
+        Vrv(painter, colour);
+        break;
+    case Glyph::PipeFitting:
+        PipeFitting(painter, colour);
+        break;
+    case Glyph::Grille:
+        Grille(painter, colour);
+        break;
+    case Glyph::WallUnit:
+        WallUnit(painter, colour);
+        break;
+    case Glyph::House:
+        House(painter, colour);
+        break;
+    case Glyph::MoneyBag:
+        MoneyBag(painter, colour, background);
+        break;
+    case Glyph::Smiley:
+        Smiley(painter, colour);
+        break;
+    case Glyph::ThumbsUp:
+        ThumbsUp(painter, colour);
+        break;
+    case Glyph::Registered:
+        Registered(painter, colour);
+        break;
+    case Glyph::CircleGrid:
+        CircleGrid(painter, colour);
+        break;
+    case Glyph::Cabinet:
+        Cabinet(painter, colour);
+        break;
+    case Glyph::Menu:
+        Menu(painter, colour);
+        break;
+    case Glyph::Minimize:
+        Minimize(painter, colour);
+        break;
+    case Glyph::Close:
+        Close(painter, colour);
+        break;
+    case Glyph::Wrench:
+        Wrench(painter, colour);
+        break;
     }
     painter.restore();
 }

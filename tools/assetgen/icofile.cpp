@@ -40,8 +40,8 @@ QList<QRgb> ChoosePalette(const QImage &image, int size)
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             if (const QRgb p = image.pixel(x, y); Drawn(p))
-                pixels.append({{qRed(p), qGreen(p), qBlue(p)}});
-    QList<QList<Colour>> boxes{pixels};
+                pixels.append(Colour {{qRed(p), qGreen(p), qBlue(p)}});
+    QList<QList<Colour>> boxes {pixels};
     const auto spread = [](const QList<Colour> &box, int channel) {
         int low = 255;
         int high = 0;
@@ -70,8 +70,9 @@ QList<QRgb> ChoosePalette(const QImage &image, int size)
         if (widest < 0)
             break;
         QList<Colour> box = boxes.takeAt(widest);
-        std::sort(box.begin(), box.end(),
-            [widestChannel](const Colour &a, const Colour &b) { return a.c[widestChannel] < b.c[widestChannel]; });
+        std::sort(box.begin(), box.end(), [widestChannel](const Colour &a, const Colour &b) {
+            return a.c[widestChannel] < b.c[widestChannel];
+        });
         const qsizetype half = box.size() / 2;
         boxes.append(box.mid(0, half));
         boxes.append(box.mid(half));
@@ -178,7 +179,8 @@ QByteArray Png(const QImage &image)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "png");
-    writer.setCompression(9);
+    // For PNG, Qt maps the lowest quality to the strongest (still lossless) compression.
+    writer.setQuality(0);
     writer.write(image);
     return bytes;
 }

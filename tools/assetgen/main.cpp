@@ -13,6 +13,7 @@
 
 #include "artwork.h"
 #include "assets/catalogue.h"
+#include "draw.h"
 #include "fonts.h"
 #include "icofile.h"
 #include "makerart.h"

@@ -5,7 +5,6 @@
 #include <numbers>
 
 #include <QLinearGradient>
-#include <QPainterPath>
 
 #include "artwork.h"
 #include "draw.h"
@@ -40,7 +39,8 @@ void PaintLogo(QPainter &p)
     DrawMakerMark(p, QPointF(16, 16), 13, colour::kOrange, 2.6);
     QFont font = Font(Face::Sans, 22, QFont::Bold);
     font.setLetterSpacing(QFont::AbsoluteSpacing, 0.5);
-    DrawTextLine(p, QStringLiteral("Kalmoro"), font, colour::kDarkGrey, QRectF(38, 0, 150, 32), Qt::AlignLeft);
+    DrawTextLine(
+        p, QStringLiteral("Kalmoro"), font, colour::kDarkGrey, QRectF(38, 0, 150, 32), Qt::AlignLeft);
 }
 
 void PaintMakerButton(QPainter &p, const QColor &ink)

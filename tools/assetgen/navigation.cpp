@@ -40,9 +40,12 @@ void PaintEntry(QPainter &p, const NavEntry &entry, const QColor &colour, bool s
 void AddNavigation(Artworks &out)
 {
     for (const NavEntry &entry : kEntries) {
-        out.push_back({entry.selected, [&entry](QPainter &p) { PaintEntry(p, entry, colour::kOrange, true); }});
-        out.push_back({entry.unselected, [&entry](QPainter &p) { PaintEntry(p, entry, colour::kGrey, false); }});
-        out.push_back({entry.normal, [&entry](QPainter &p) { PaintEntry(p, entry, colour::kOrange, false); }});
+        out.push_back(
+            {entry.selected, [&entry](QPainter &p) { PaintEntry(p, entry, colour::kOrange, true); }});
+        out.push_back(
+            {entry.unselected, [&entry](QPainter &p) { PaintEntry(p, entry, colour::kGrey, false); }});
+        out.push_back(
+            {entry.normal, [&entry](QPainter &p) { PaintEntry(p, entry, colour::kOrange, false); }});
         out.push_back({entry.hover, [&entry](QPainter &p) { PaintEntry(p, entry, colour::kGreen, false); }});
     }
 }

@@ -38,8 +38,8 @@ void Window(QPainter &p)
     p.setBrush(QColor(190, 210, 230));
     for (const auto &b : far)
         p.drawRect(QRectF(b[0], glass.bottom() - b[2], b[1], b[2]));
-    const qreal nearBuildings[][3] = {{170, 46, 96}, {214, 30, 72}, {244, 52, 118}, {300, 40, 84}, {338, 34, 104},
-        {372, 56, 78}, {430, 36, 112}, {466, 48, 88}, {512, 40, 104}};
+    const qreal nearBuildings[][3] = {{170, 46, 96}, {214, 30, 72}, {244, 52, 118}, {300, 40, 84},
+        {338, 34, 104}, {372, 56, 78}, {430, 36, 112}, {466, 48, 88}, {512, 40, 104}};
     for (const auto &b : nearBuildings) {
         const QRectF building(b[0], glass.bottom() - b[2], b[1], b[2]);
         p.setBrush(QColor(160, 186, 212));
@@ -62,10 +62,9 @@ void Window(QPainter &p)
 // and four outlets along its edges blowing down and out.
 void Cassette(QPainter &p)
 {
-    p.fillRect(QRectF(0, 0, 726, 6), QColor(236, 238, 241));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(200, 205, 212));
-    p.drawRect(QRectF(303, 6, 120, 8));
+    p.drawRect(QRectF(303, 0, 120, 14));
     const QRectF panel(275, 14, 176, 28);
     QLinearGradient face(panel.topLeft(), panel.bottomLeft());
     face.setColorAt(0, QColor(252, 252, 253));
@@ -86,17 +85,19 @@ void Cassette(QPainter &p)
     p.setBrush(colour::kBarOrange);
     p.drawEllipse(QPointF(panel.right() - 14, panel.top() + 8), 2, 2);
 
-    p.setPen(RoundPen(QColor(150, 200, 240), 2.2));
+    // Cool air leaves the outlets on both sides and sinks into the room.
+    QPen air = RoundPen(QColor(150, 202, 240), 2.2);
+    air.setDashPattern({6, 3});
+    p.setPen(air);
     p.setBrush(Qt::NoBrush);
     for (int i = 0; i < 3; ++i) {
-        const qreal spread = 14.0 * i;
         QPainterPath left;
-        left.moveTo(300 - spread * 0.3, 46 + i * 2);
-        left.cubicTo(284 - spread, 62 + spread * 0.6, 262 - spread, 70 + spread, 246 - spread * 1.4, 88 + spread);
+        left.moveTo(280, 40 + i * 5);
+        left.cubicTo(252 - i * 6, 44 + i * 8, 232 - i * 12, 66 + i * 12, 222 - i * 16, 100 + i * 14);
         p.drawPath(left);
         QPainterPath right;
-        right.moveTo(426 + spread * 0.3, 46 + i * 2);
-        right.cubicTo(442 + spread, 62 + spread * 0.6, 464 + spread, 70 + spread, 480 + spread * 1.4, 88 + spread);
+        right.moveTo(446, 40 + i * 5);
+        right.cubicTo(474 + i * 6, 44 + i * 8, 494 + i * 12, 66 + i * 12, 504 + i * 16, 100 + i * 14);
         p.drawPath(right);
     }
 }
@@ -121,13 +122,13 @@ void BarChartBoard(QPainter &p)
     p.drawLine(QPointF(44, 310), QPointF(140, 310));
     p.drawLine(QPointF(44, 212), QPointF(44, 310));
     const qreal heights[] = {30, 52, 40, 70, 88};
-    const QColor bars[] = {QColor(120, 190, 240), colour::kBarOrange, QColor(120, 190, 240), colour::kGreen,
-        colour::kBarOrange};
+    const QColor bars[] = {
+        QColor(120, 190, 240), colour::kBarOrange, QColor(120, 190, 240), colour::kGreen, colour::kBarOrange};
     for (int i = 0; i < 5; ++i)
         p.fillRect(QRectF(52 + i * 17, 310 - heights[i], 11, heights[i]), bars[i]);
     p.setPen(RoundPen(QColor(214, 60, 50), 2));
-    p.drawPolyline(QPolygonF({QPointF(57, 266), QPointF(74, 246), QPointF(91, 256), QPointF(108, 226),
-        QPointF(125, 214)}));
+    p.drawPolyline(QPolygonF(
+        {QPointF(57, 266), QPointF(74, 246), QPointF(91, 256), QPointF(108, 226), QPointF(125, 214)}));
 }
 
 void PieChartBoard(QPainter &p)
@@ -156,11 +157,11 @@ void PieChartBoard(QPainter &p)
 }
 
 struct Person {
-    qreal x;          // centre of the body
-    qreal headY;      // centre of the head
+    qreal x; // centre of the body
+    qreal headY; // centre of the head
     QColor suit;
     QColor hair;
-    QColor tie;       // transparent: a blouse instead of a tie
+    QColor tie; // transparent: a blouse instead of a tie
     bool longHair;
     bool pointsUp;
 };
@@ -215,10 +216,6 @@ void Head(QPainter &p, const Person &who)
     p.setPen(Qt::NoPen);
     p.setBrush(kSkinShade);
     p.drawRect(QRectF(who.x - 8, who.headY + 14, 16, 22));
-    if (who.longHair) {
-        p.setBrush(who.hair);
-        p.drawRoundedRect(QRectF(who.x - 25, who.headY - 20, 50, 66), 22, 22);
-    }
     p.setBrush(kSkin);
     p.drawEllipse(QPointF(who.x, who.headY), 20, 24);
     p.drawEllipse(QPointF(who.x - 20, who.headY + 2), 4, 6);
@@ -276,9 +273,19 @@ void PointingArm(QPainter &p, const Person &who)
     p.drawRoundedRect(QRectF(wrist.x() - 3, wrist.y() - 34, 6, 22), 3, 3);
 }
 
+// Long hair falls behind the neck and ends on the shoulders.
+void BackHair(QPainter &p, const Person &who)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(who.hair);
+    p.drawRoundedRect(QRectF(who.x - 26, who.headY - 22, 52, 64), 22, 22);
+}
+
 void PersonAt(QPainter &p, const Person &who)
 {
     Chair(p, who.x);
+    if (who.longHair)
+        BackHair(p, who);
     Torso(p, who);
     Head(p, who);
     RestingArms(p, who, true, !who.pointsUp);
@@ -370,8 +377,10 @@ void SpeechBubble(QPainter &p)
 
 void PaintOffice(QPainter &p)
 {
-    p.fillRect(QRectF(0, 470, 726, 55), QColor(248, 246, 243));
-    p.fillRect(QRectF(0, 469, 726, 2), QColor(232, 226, 218));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 16));
+    p.drawEllipse(QRectF(20, 462, 146, 16));
+    p.drawEllipse(QRectF(572, 462, 146, 16));
     Window(p);
     Cassette(p);
     BarChartBoard(p);

@@ -33,7 +33,8 @@ void PaintTile(QPainter &p, const Tile &tile)
     const QFont font = Font(Face::Sans, 22, QFont::Bold);
     const QString label = Utf8(tile.label);
     if (tile.hasGlyph) {
-        DrawGlyph(p, tile.glyph, QRectF(tile.box.left() + 34, tile.box.center().y() - 18, 36, 36), colour::kOrange);
+        DrawGlyph(
+            p, tile.glyph, QRectF(tile.box.left() + 34, tile.box.center().y() - 18, 36, 36), colour::kOrange);
         DrawTextLine(p, label, font, colour::kOrange, tile.box.adjusted(90, 0, 0, 0), Qt::AlignLeft);
         return;
     }

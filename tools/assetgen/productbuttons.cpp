@@ -62,7 +62,8 @@ void AddProductButtons(Artworks &out)
 {
     for (const ProductButton &button : kButtons)
         for (int face = 0; face < 3; ++face)
-            out.push_back({button.faces[face], [&button, face](QPainter &p) { PaintProductButton(p, button, face); }});
+            out.push_back(
+                {button.faces[face], [&button, face](QPainter &p) { PaintProductButton(p, button, face); }});
 }
 
 } // namespace kalmoro::assetgen

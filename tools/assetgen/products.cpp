@@ -21,6 +21,25 @@ const QColor kOutline(148, 156, 166);
 const QColor kLouvre(196, 202, 210);
 const QColor kShadow(0, 0, 0, 28);
 
+// One fan guard of an outdoor unit, seen from the front (or from above, squeezed).
+void DrawFan(QPainter &p, const QPointF &centre, qreal rx, qreal ry)
+{
+    p.save();
+    p.setPen(QPen(QColor(98, 106, 118), 0.8));
+    p.setBrush(QColor(74, 82, 94));
+    p.drawEllipse(centre, rx, ry);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(124, 133, 146), 0.6));
+    for (const qreal f : {0.78, 0.56, 0.34})
+        p.drawEllipse(centre, rx * f, ry * f);
+    p.drawLine(centre - QPointF(rx, 0), centre + QPointF(rx, 0));
+    p.drawLine(centre - QPointF(0, ry), centre + QPointF(0, ry));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(205, 210, 216));
+    p.drawEllipse(centre, rx * 0.14, ry * 0.14);
+    p.restore();
+}
+
 void Shadow(QPainter &p, qreal left, qreal right)
 {
     p.setPen(Qt::NoPen);
@@ -156,11 +175,13 @@ void FloorStandingAt(QPainter &p, const QRectF &front, const QColor &accent)
     Cabinet(p, front, 4);
     p.setPen(QPen(kOutline, 0.8));
     p.setBrush(QColor(232, 236, 240));
-    p.drawRoundedRect(QRectF(front.left() + 2.5, front.top() + 3, front.width() - 5, front.height() * 0.3), 1, 1);
+    p.drawRoundedRect(
+        QRectF(front.left() + 2.5, front.top() + 3, front.width() - 5, front.height() * 0.3), 1, 1);
     Louvres(p, QRectF(front.left() + 4, front.top() + 5, front.width() - 8, front.height() * 0.3 - 4), 2);
     Badge(p, QRectF(front.center().x() - 3, front.top() + front.height() * 0.42, 6, 3), accent);
-    Louvres(p, QRectF(front.left() + 3, front.bottom() - front.height() * 0.25, front.width() - 6,
-                  front.height() * 0.25 - 3),
+    Louvres(p,
+        QRectF(front.left() + 3, front.bottom() - front.height() * 0.25, front.width() - 6,
+            front.height() * 0.25 - 3),
         1.8);
 }
 
@@ -197,24 +218,6 @@ void FloorAndWall(QPainter &p, const QColor &accent)
 
 } // namespace
 
-void DrawFan(QPainter &p, const QPointF &centre, qreal rx, qreal ry)
-{
-    p.save();
-    p.setPen(QPen(QColor(98, 106, 118), 0.8));
-    p.setBrush(QColor(74, 82, 94));
-    p.drawEllipse(centre, rx, ry);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(124, 133, 146), 0.6));
-    for (const qreal f : {0.78, 0.56, 0.34})
-        p.drawEllipse(centre, rx * f, ry * f);
-    p.drawLine(centre - QPointF(rx, 0), centre + QPointF(rx, 0));
-    p.drawLine(centre - QPointF(0, ry), centre + QPointF(0, ry));
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(205, 210, 216));
-    p.drawEllipse(centre, rx * 0.14, ry * 0.14);
-    p.restore();
-}
-
 void DrawProduct(QPainter &painter, Product product, const QRectF &box, const QColor &accent)
 {
     const qreal scale = std::min(box.width() / kGridWidth, box.height() / kGridHeight);
@@ -222,15 +225,33 @@ void DrawProduct(QPainter &painter, Product product, const QRectF &box, const QC
     painter.translate(box.center().x() - kGridWidth * scale / 2, box.center().y() - kGridHeight * scale / 2);
     painter.scale(scale, scale);
     switch (product) {
-    case Product::HomeUnit: HomeUnit(painter, accent); break;
-    case Product::TwinFanUnit: TwinFanUnit(painter, accent); break;
-    case Product::TallUnit: TallUnit(painter, accent); break;
-    case Product::Module: Module(painter, accent); break;
-    case Product::WideModule: WideModule(painter, accent); break;
-    case Product::TwoModules: TwoModules(painter, accent); break;
-    case Product::Ducted: Ducted(painter, accent); break;
-    case Product::FloorStanding: FloorStanding(painter, accent); break;
-    case Product::FloorAndWall: FloorAndWall(painter, accent); break;
+    case Product::HomeUnit:
+        HomeUnit(painter, accent);
+        break;
+    case Product::TwinFanUnit:
+        TwinFanUnit(painter, accent);
+        break;
+    case Product::TallUnit:
+        TallUnit(painter, accent);
+        break;
+    case Product::Module:
+        Module(painter, accent);
+        break;
+    case Product::WideModule:
+        WideModule(painter, accent);
+        break;
+    case Product::TwoModules:
+        TwoModules(painter, accent);
+        break;
+    case Product::Ducted:
+        Ducted(painter, accent);
+        break;
+    case Product::FloorStanding:
+        FloorStanding(painter, accent);
+        break;
+    case Product::FloorAndWall:
+        FloorAndWall(painter, accent);
+        break;
     }
     painter.restore();
 }

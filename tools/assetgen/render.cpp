@@ -41,11 +41,13 @@ void ApplyRoundedCorners(QImage &image, qreal radius)
             const qreal coverage = CornerCoverage(x, y, radius);
             if (coverage >= 1.0)
                 continue;
-            for (const QPoint at : {QPoint(x, y), QPoint(w - 1 - x, y), QPoint(x, h - 1 - y), QPoint(w - 1 - x, h - 1 - y)}) {
+            for (const QPoint at :
+                {QPoint(x, y), QPoint(w - 1 - x, y), QPoint(x, h - 1 - y), QPoint(w - 1 - x, h - 1 - y)}) {
                 const QRgb pixel = image.pixel(at);
                 const auto scaled = [coverage](int channel) { return int(std::lround(channel * coverage)); };
-                image.setPixel(at, qRgba(scaled(qRed(pixel)), scaled(qGreen(pixel)), scaled(qBlue(pixel)),
-                                       scaled(qAlpha(pixel))));
+                image.setPixel(at,
+                    qRgba(scaled(qRed(pixel)), scaled(qGreen(pixel)), scaled(qBlue(pixel)),
+                        scaled(qAlpha(pixel))));
             }
         }
     }
@@ -58,15 +60,20 @@ QImage Render(const assets::AssetInfo &info, const Artwork &art, int scale)
     QImage image(info.width * scale, info.height * scale, QImage::Format_ARGB32_Premultiplied);
     image.fill(info.opacity == assets::Opacity::TransparentOutside ? Qt::transparent : Qt::white);
     QPainter painter(&image);
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+    painter.setRenderHints(
+        QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
     painter.scale(scale, scale);
     art.paint(painter);
     painter.end();
 
     switch (info.opacity) {
-    case assets::Opacity::Opaque: return image.convertToFormat(QImage::Format_RGB32);
-    case assets::Opacity::RoundedCorners: ApplyRoundedCorners(image, kButtonRadius * scale); break;
-    case assets::Opacity::TransparentOutside: break;
+    case assets::Opacity::Opaque:
+        return image.convertToFormat(QImage::Format_RGB32);
+    case assets::Opacity::RoundedCorners:
+        ApplyRoundedCorners(image, kButtonRadius * scale);
+        break;
+    case assets::Opacity::TransparentOutside:
+        break;
     }
     return image.convertToFormat(QImage::Format_ARGB32);
 }
@@ -76,7 +83,8 @@ bool WritePng(const QImage &image, const QString &path)
     QImage plain = image;
     plain.setColorSpace(QColorSpace());
     QImageWriter writer(path, "png");
-    writer.setCompression(9);
+    // For PNG, Qt maps the lowest quality to the strongest (still lossless) compression.
+    writer.setQuality(0);
     return writer.write(plain);
 }
 

@@ -29,8 +29,8 @@ void PaintCoveredLayout(QPainter &p)
     p.save();
     p.setClipRect(QRectF(32, 32, 188, 32));
     DrawGlyph(p, Glyph::Wrench, QRectF(34, 35, 26, 26), paleOrange);
-    DrawTextLine(p, QStringLiteral("Kalmoro"), Font(Face::Sans, 20, QFont::Bold), paleGrey, QRectF(66, 32, 150, 32),
-        Qt::AlignLeft);
+    DrawTextLine(p, QStringLiteral("Kalmoro"), Font(Face::Sans, 20, QFont::Bold), paleGrey,
+        QRectF(66, 32, 150, 32), Qt::AlignLeft);
     p.restore();
 
     const struct {
@@ -52,8 +52,8 @@ void PaintCoveredLayout(QPainter &p)
     }
 
     // The drain pipe table where page 3 shows its picture.
-    PaintDrainPipeTable(p, QPointF(225 + 23 + 75, 103 + 37 + 130), QColor(255, 236, 214), QColor(255, 226, 196),
-        QColor(255, 252, 247));
+    PaintDrainPipeTable(p, QPointF(225 + 23 + 75, 103 + 37 + 130), QColor(255, 236, 214),
+        QColor(255, 226, 196), QColor(255, 252, 247));
 }
 
 void PaintSkin(QPainter &p)

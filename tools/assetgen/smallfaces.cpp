@@ -86,8 +86,8 @@ constexpr Heading kHeadings[] = {
 void PaintHeading(QPainter &p, const Heading &heading)
 {
     DrawGlyph(p, heading.glyph, QRectF(2, 2.5, 18, 18), colour::kOrange);
-    DrawTextLine(p, Utf8(heading.text), Font(Face::Sans, 15, QFont::Bold), colour::kOrange, QRectF(27, 0, 95, 23),
-        Qt::AlignLeft);
+    DrawTextLine(p, Utf8(heading.text), Font(Face::Sans, 15, QFont::Bold), colour::kOrange,
+        QRectF(27, 0, 95, 23), Qt::AlignLeft);
 }
 
 void PaintTotalHeading(QPainter &p)
@@ -95,7 +95,8 @@ void PaintTotalHeading(QPainter &p)
     p.setPen(Qt::NoPen);
     p.setBrush(colour::kBarOrange);
     p.drawRoundedRect(QRectF(0, 0, 23, 23), 2, 2);
-    DrawTextLine(p, QStringLiteral("ALL"), Font(Face::Sans, 9, QFont::Black), colour::kWhite, QRectF(0, 0, 23, 23));
+    DrawTextLine(
+        p, QStringLiteral("ALL"), Font(Face::Sans, 9, QFont::Black), colour::kWhite, QRectF(0, 0, 23, 23));
     DrawTextLine(p, Utf8("所需加氟量（kg）"), Font(Face::Sans, 15, QFont::Bold), colour::kOrange,
         QRectF(30, 0, 150, 23), Qt::AlignLeft);
 }

@@ -25,9 +25,12 @@ QColor SquareOf(FaceColour colour)
 QColor CaptionOf(FaceColour colour, int face)
 {
     switch (face) {
-    case 1: return colour::kBlack;
-    case 2: return colour == FaceColour::Orange ? colour::kGreen : colour::kYellowGreen;
-    default: return colour::kWhite;
+    case 1:
+        return colour::kBlack;
+    case 2:
+        return colour == FaceColour::Orange ? colour::kGreen : colour::kYellowGreen;
+    default:
+        return colour::kWhite;
     }
 }
 
@@ -52,8 +55,8 @@ constexpr TextButton kButtons[] = {
 
 } // namespace
 
-void PaintTextButton(QPainter &p, const QSizeF &size, FaceColour colour, EndSquare end, const QString &caption,
-    int face)
+void PaintTextButton(
+    QPainter &p, const QSizeF &size, FaceColour colour, EndSquare end, const QString &caption, int face)
 {
     const QRectF bounds(QPointF(0, 0), size);
     QPainterPath shape;
@@ -71,14 +74,21 @@ void PaintTextButton(QPainter &p, const QSizeF &size, FaceColour colour, EndSqua
         p.fillRect(square, SquareOf(colour));
         captionArea.setRight(square.left());
         const qreal glyphSide = side * 0.58;
-        const QRectF glyphBox(square.center().x() - glyphSide / 2, square.center().y() - glyphSide / 2, glyphSide,
-            glyphSide);
+        const QRectF glyphBox(
+            square.center().x() - glyphSide / 2, square.center().y() - glyphSide / 2, glyphSide, glyphSide);
         switch (end) {
-        case EndSquare::MoneyBag: DrawGlyph(p, Glyph::MoneyBag, glyphBox, colour::kWhite, SquareOf(colour)); break;
-        case EndSquare::Smiley: DrawGlyph(p, Glyph::Smiley, glyphBox, colour::kWhite); break;
-        case EndSquare::ThumbsUp: DrawGlyph(p, Glyph::ThumbsUp, glyphBox, colour::kWhite); break;
+        case EndSquare::MoneyBag:
+            DrawGlyph(p, Glyph::MoneyBag, glyphBox, colour::kWhite, SquareOf(colour));
+            break;
+        case EndSquare::Smiley:
+            DrawGlyph(p, Glyph::Smiley, glyphBox, colour::kWhite);
+            break;
+        case EndSquare::ThumbsUp:
+            DrawGlyph(p, Glyph::ThumbsUp, glyphBox, colour::kWhite);
+            break;
         case EndSquare::None:
-        case EndSquare::Plain: break;
+        case EndSquare::Plain:
+            break;
         }
     }
     const QFont font = FitFont(Font(Face::Sans, 16, QFont::Bold), caption, captionArea.width() - 12, 16);
@@ -91,8 +101,8 @@ void AddTextButtons(Artworks &out)
     for (const TextButton &button : kButtons) {
         for (int face = 0; face < 3; ++face) {
             out.push_back({button.faces[face], [&button, face](QPainter &p) {
-                               PaintTextButton(p, QSizeF(button.width, button.height), button.colour, button.end,
-                                   Utf8(button.caption), face);
+                               PaintTextButton(p, QSizeF(button.width, button.height), button.colour,
+                                   button.end, Utf8(button.caption), face);
                            }});
         }
     }

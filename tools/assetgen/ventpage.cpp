@@ -24,11 +24,11 @@ enum class Grille { Supply, Return };
 struct VentHalf {
     const char *heading;
     Grille grille;
-    qreal top;          // of the heading
-    int lengthPageY;    // the length and width boxes, 72 x 25 at page x 470
+    qreal top; // of the heading
+    int lengthPageY; // the length and width boxes, 72 x 25 at page x 470
     int widthPageY;
-    int resultPageY;    // the result label, 120 x 24 at page x 200
-    int buttonPageY;    // the calculation button, 161 x 37 at page x 427
+    int resultPageY; // the result label, 120 x 24 at page x 200
+    int buttonPageY; // the calculation button, 161 x 37 at page x 427
     FaceColour face;
     const char *button;
     const QColor &ink;
@@ -57,44 +57,45 @@ void SupplyGrille(QPainter &p, const QRectF &outer)
 {
     Frame(p, outer);
     const QRectF inner = outer.adjusted(11, 11, -11, -11);
-    p.fillRect(inner, QColor(54, 58, 66));
-    p.setPen(QPen(QColor(120, 126, 136), 1.4));
-    for (qreal x = inner.left() + 6; x < inner.right() - 2; x += 9)
-        p.drawLine(QPointF(x, inner.top() + 1), QPointF(x, inner.bottom() - 1));
-    for (qreal y = inner.top() + 2; y < inner.bottom() - 4; y += 11) {
-        QLinearGradient blade(QPointF(0, y), QPointF(0, y + 7));
-        blade.setColorAt(0, QColor(250, 251, 252));
-        blade.setColorAt(1, QColor(184, 189, 196));
-        p.fillRect(QRectF(inner.left(), y, inner.width(), 7), blade);
-        p.fillRect(QRectF(inner.left(), y + 7, inner.width(), 1.5), QColor(30, 32, 36, 120));
+    p.fillRect(inner, QColor(46, 50, 58));
+    for (qreal x = inner.left() + 4; x < inner.right() - 3; x += 9) {
+        QLinearGradient blade(QPointF(x, 0), QPointF(x + 3, 0));
+        blade.setColorAt(0, QColor(168, 174, 184));
+        blade.setColorAt(1, QColor(104, 110, 122));
+        p.fillRect(QRectF(x, inner.top(), 3, inner.height()), blade);
+    }
+    for (qreal y = inner.top() + 3; y < inner.bottom() - 4; y += 11) {
+        QLinearGradient blade(QPointF(0, y), QPointF(0, y + 5));
+        blade.setColorAt(0, QColor(252, 252, 253));
+        blade.setColorAt(1, QColor(196, 200, 207));
+        p.fillRect(QRectF(inner.left(), y, inner.width(), 5), blade);
+        p.fillRect(QRectF(inner.left(), y + 5, inner.width(), 1.5), QColor(20, 22, 26, 110));
     }
 }
 
-// A return grille: fixed louvres at 45 degrees in front of a filter mesh.
+// A return grille: wide fixed louvres tilted at 45 degrees, the filter behind them.
 void ReturnGrille(QPainter &p, const QRectF &outer)
 {
     Frame(p, outer);
     const QRectF inner = outer.adjusted(11, 11, -11, -11);
-    p.fillRect(inner, QColor(70, 74, 82));
+    p.fillRect(inner, QColor(78, 82, 90));
     p.save();
     p.setClipRect(inner);
-    p.setPen(QPen(QColor(92, 97, 106), 0.8));
-    for (qreal x = inner.left(); x < inner.right(); x += 4)
-        p.drawLine(QPointF(x, inner.top()), QPointF(x, inner.bottom()));
-    for (qreal y = inner.top() + 1; y < inner.bottom(); y += 13) {
-        QLinearGradient louvre(QPointF(0, y), QPointF(0, y + 9));
-        louvre.setColorAt(0, QColor(176, 181, 188));
-        louvre.setColorAt(0.35, QColor(246, 247, 249));
-        louvre.setColorAt(1, QColor(206, 210, 216));
-        p.fillRect(QRectF(inner.left(), y, inner.width(), 9), louvre);
+    for (qreal y = inner.top() + 2; y < inner.bottom(); y += 14) {
+        QLinearGradient louvre(QPointF(0, y), QPointF(0, y + 11));
+        louvre.setColorAt(0, QColor(150, 156, 164));
+        louvre.setColorAt(0.45, QColor(236, 238, 241));
+        louvre.setColorAt(1, QColor(250, 251, 252));
+        p.fillRect(QRectF(inner.left(), y, inner.width(), 11), louvre);
+        p.fillRect(QRectF(inner.left(), y + 11, inner.width(), 1), QColor(40, 42, 48, 120));
     }
     p.restore();
 }
 
 void PaintHalf(QPainter &p, const VentHalf &half)
 {
-    DrawTextLine(p, Utf8(half.heading), Font(Face::Sans, 20, QFont::Bold), half.ink, QRectF(18, half.top, 200, 28),
-        Qt::AlignLeft);
+    DrawTextLine(p, Utf8(half.heading), Font(Face::Sans, 20, QFont::Bold), half.ink,
+        QRectF(18, half.top, 200, 28), Qt::AlignLeft);
     p.fillRect(QRectF(18, half.top + 30, 40, 2), half.ink);
 
     const QRectF photo(18, half.top + 42, 280, half.grille == Grille::Supply ? 112 : 136);
@@ -111,15 +112,15 @@ void PaintHalf(QPainter &p, const VentHalf &half)
     } boxes[] = {{half.lengthPageY, "长"}, {half.widthPageY, "宽"}};
     for (const auto &box : boxes) {
         const QRectF field = OnPicture(470, box.pageY, 72, 25);
-        DrawTextLine(p, Utf8(box.word), font, half.ink, QRectF(field.left() - 34, field.top(), 26, field.height()),
-            Qt::AlignRight);
-        DrawTextLine(p, Utf8("米"), font, half.ink, QRectF(field.right() + 8, field.top(), 26, field.height()),
-            Qt::AlignLeft);
+        DrawTextLine(p, Utf8(box.word), font, half.ink,
+            QRectF(field.left() - 34, field.top(), 26, field.height()), Qt::AlignRight);
+        DrawTextLine(p, Utf8("米"), font, half.ink,
+            QRectF(field.right() + 8, field.top(), 26, field.height()), Qt::AlignLeft);
     }
 
     const QRectF result = OnPicture(200, half.resultPageY, 120, 24);
     DrawTextLine(p, Utf8("元"), Font(Face::Sans, 20, QFont::Bold), half.ink,
-        QRectF(result.right() + 6, result.top(), 30, result.height()), Qt::AlignLeft);
+        QRectF(result.right() + 6, result.top() + 3, 30, result.height()), Qt::AlignLeft);
 
     p.save();
     p.translate(OnPicture(427, half.buttonPageY, 0, 0).topLeft());

@@ -1,0 +1,153 @@
+// What one keystroke in the futures price field costs on the real window: the key event, the 13 market
+// prices read, computed, written and repainted. Measured against the UI work alone, the same 13 texts
+// set with QLineEdit::setText and repainted, in the same run; samples of the two alternate so that
+// load from elsewhere on the machine falls on both alike.
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QTest>
+
+#include "shell/fonts.h"
+#include "shell/startprogram.h"
+
+using namespace kalmoro;
+
+namespace {
+
+constexpr int WarmUp = 200;
+constexpr int Samples = 4000;
+
+// Counts the paint events of the price boxes, to be sure every sample repaints all 13.
+class PaintCounter final : public QObject
+{
+public:
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++count;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+double Median(std::vector<double> values)
+{
+    const auto middle = values.begin() + std::ptrdiff_t(values.size() / 2);
+    std::nth_element(values.begin(), middle, values.end());
+    return *middle;
+}
+
+double Percentile(std::vector<double> values, double fraction)
+{
+    const auto at = values.begin() + std::ptrdiff_t(double(values.size() - 1) * fraction);
+    std::nth_element(values.begin(), at, values.end());
+    return *at;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QApplication::setFont(UiFont());
+
+    std::unique_ptr<MainWindow> window = CreateMainWindow();
+    if (!window) {
+        std::fprintf(stderr, "the main window could not be built\n");
+        return 1;
+    }
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get())) {
+        std::fprintf(stderr, "the main window was not shown\n");
+        return 1;
+    }
+    auto *navigation = window->control(QStringLiteral("铜管价格按钮"));
+    QTest::mouseClick(navigation, Qt::LeftButton, Qt::NoModifier, navigation->rect().center());
+
+    auto *futures = window->control<QLineEdit>(QStringLiteral("编辑框0"));
+    std::vector<QLineEdit *> priceBoxes;
+    PaintCounter paints;
+    for (int row = 0; row < 13; ++row) {
+        priceBoxes.push_back(window->control<QLineEdit>(QStringLiteral("编辑框%1").arg(2 * row + 2)));
+        priceBoxes.back()->installEventFilter(&paints);
+    }
+    // The baseline writes the texts of another futures price, so that its writes, like the
+    // keystroke's, always change what the boxes show.
+    QTest::keyClicks(futures, "5000");
+    QStringList baselineTexts;
+    for (QLineEdit *box : priceBoxes)
+        baselineTexts << box->text();
+    QTest::keyClick(futures, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(futures, "6000");
+    QApplication::processEvents();
+
+    // A digit makes 60000 of 6000 and a backspace takes it away again: both refresh all 13 rows.
+    bool longPrice = false;
+    auto keystroke = [&] {
+        if (longPrice)
+            QTest::keyClick(futures, Qt::Key_Backspace);
+        else
+            QTest::keyClick(futures, '0');
+        longPrice = !longPrice;
+        QApplication::processEvents();
+    };
+    auto baseline = [&] {
+        for (std::size_t row = 0; row < priceBoxes.size(); ++row)
+            priceBoxes[row]->setText(baselineTexts[qsizetype(row)]);
+        QApplication::processEvents();
+    };
+
+    std::vector<double> keystrokeMicros;
+    std::vector<double> baselineMicros;
+    keystrokeMicros.reserve(Samples);
+    baselineMicros.reserve(Samples);
+    QElapsedTimer timer;
+    int keystrokePaints = 0;
+    for (int i = 0; i < WarmUp + Samples; ++i) {
+        paints.count = 0;
+        timer.start();
+        keystroke();
+        const double keystrokeTime = double(timer.nsecsElapsed()) / 1000.0;
+        keystrokePaints += paints.count;
+        if (paints.count < 13 || futures->text() != (longPrice ? u"60000"_qs : u"6000"_qs)
+            || priceBoxes.front()->text() != (longPrice ? u"6.8"_qs : u"0.68"_qs)) {
+            std::fprintf(stderr, "a keystroke did not refresh and repaint the 13 prices\n");
+            return 1;
+        }
+
+        paints.count = 0;
+        timer.start();
+        baseline();
+        const double baselineTime = double(timer.nsecsElapsed()) / 1000.0;
+        if (paints.count < 13) {
+            std::fprintf(stderr, "the baseline did not repaint the 13 prices\n");
+            return 1;
+        }
+        if (i >= WarmUp) {
+            keystrokeMicros.push_back(keystrokeTime);
+            baselineMicros.push_back(baselineTime);
+        }
+    }
+
+    const double keystrokeMedian = Median(keystrokeMicros);
+    const double baselineMedian = Median(baselineMicros);
+    std::printf("futures price keystroke, %d samples each, offscreen window\n", Samples);
+    std::printf("%-44s %10s %10s %10s\n", "", "median us", "p10 us", "p90 us");
+    std::printf("%-44s %10.1f %10.1f %10.1f\n", "keystroke: key, 13 rows refreshed, repaint", keystrokeMedian,
+        Percentile(keystrokeMicros, 0.1), Percentile(keystrokeMicros, 0.9));
+    std::printf("%-44s %10.1f %10.1f %10.1f\n", "baseline: 13 x setText, repaint", baselineMedian,
+        Percentile(baselineMicros, 0.1), Percentile(baselineMicros, 0.9));
+    std::printf("ratio keystroke / baseline (medians): %.2f\n", keystrokeMedian / baselineMedian);
+    std::printf("price box paint events per keystroke: %.1f\n", double(keystrokePaints) / (WarmUp + Samples));
+    return 0;
+}

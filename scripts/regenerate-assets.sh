@@ -1,0 +1,22 @@
+#!/bin/sh
+# Redraws every image asset and the program icon into assets/, then shrinks the PNGs.
+# Needs Qt 6 (Gui), the Noto CJK fonts (Debian: fonts-noto-cjk) and optipng.
+# The build directory defaults to build-assetgen/ in the source tree; set BUILD_DIR to change it.
+set -eu
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${BUILD_DIR:-"$root/build-assetgen"}
+
+command -v optipng >/dev/null || { echo "regenerate-assets: optipng is not installed" >&2; exit 1; }
+
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DKALMORO_BUILD_ASSETGEN=ON \
+    -DKALMORO_BUILD_TESTS=OFF -DKALMORO_BUILD_BENCH=OFF -DKALMORO_BUILD_WEBENGINE=OFF
+cmake --build "$build" --target kalmoro_assetgen
+
+# Start from empty folders so that no picture of an earlier catalogue survives.
+rm -rf "$root/assets/png" "$root/assets/png@2x" "$root/assets/icon/hicolor"
+QT_QPA_PLATFORM=offscreen "$build/bin/kalmoro_assetgen" "$root/assets"
+
+# -strip all also drops the pHYs chunk; the pictures never carry colour-space chunks.
+find "$root/assets/png" "$root/assets/png@2x" "$root/assets/icon/hicolor" -name '*.png' -print0 |
+    xargs -0 optipng -quiet -o2 -strip all

@@ -1,0 +1,263 @@
+#include "shelltesting.h"
+
+#include <QSignalSpy>
+
+#include "assets/images.h"
+#include "shell/widgets/editbox.h"
+#include "shell/widgets/graphicbutton.h"
+
+using namespace kalmoro;
+using kalmoro::testing::DifferentPixels;
+using kalmoro::testing::OnScreen;
+
+namespace {
+
+// A blank place of the host, away from every child.
+constexpr QPoint kBlank{250, 130};
+
+QString shown(const GraphicButton &button)
+{
+    return button.property("shownImage").toString();
+}
+
+bool allBlack(const QImage &image)
+{
+    const QImage pixels = image.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < pixels.height(); ++y)
+        for (int x = 0; x < pixels.width(); ++x)
+            if (pixels.pixel(x, y) != qRgb(0, 0, 0))
+                return false;
+    return true;
+}
+
+} // namespace
+
+class GraphicButtonTest final : public QObject
+{
+    Q_OBJECT
+
+private:
+    // A window with an edit box above and below a menu button (normal, hover and pressed image).
+    QWidget *m_host = nullptr;
+    EditBox *m_above = nullptr;
+    GraphicButton *m_button = nullptr;
+    EditBox *m_below = nullptr;
+
+    // The pointer starts on the host's blank ground, so that arriving on the button is a real
+    // enter from a neighbour (the offscreen platform has no pointer of its own).
+    void pointerToBlank() { QTest::mouseMove(m_host, kBlank); }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_host = new QWidget;
+        m_host->resize(300, 150);
+        m_above = new EditBox(m_host);
+        m_above->setGeometry(10, 10, 60, 22);
+        m_button = new GraphicButton(m_host);
+        m_button->setGeometry(100, 40, 26, 26);
+        m_button->setImage(GraphicButton::Normal, QStringLiteral("img144"));
+        m_button->setImage(GraphicButton::Hover, QStringLiteral("img145"));
+        m_button->setImage(GraphicButton::Pressed, QStringLiteral("img146"));
+        m_below = new EditBox(m_host);
+        m_below->setGeometry(10, 80, 60, 22);
+        m_host->show();
+        m_host->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_host));
+        pointerToBlank();
+    }
+
+    void cleanup()
+    {
+        delete m_host;
+        m_host = nullptr;
+    }
+
+    void hoverWhileOverNormalAfterLeaving()
+    {
+        QCOMPARE(shown(*m_button), QStringLiteral("img144"));
+        QTest::mouseMove(m_button);
+        QCOMPARE(shown(*m_button), QStringLiteral("img145"));
+        QTest::mouseMove(m_button, QPoint(3, 20));
+        QCOMPARE(shown(*m_button), QStringLiteral("img145"));
+        pointerToBlank();
+        QCOMPARE(shown(*m_button), QStringLiteral("img144"));
+    }
+
+    void pressShowsPressedAndReleaseClicks()
+    {
+        QSignalSpy clicked(m_button, &GraphicButton::clicked);
+        QTest::mouseMove(m_button);
+        QTest::mousePress(m_button, Qt::LeftButton);
+        QCOMPARE(shown(*m_button), QStringLiteral("img146"));
+        QCOMPARE(clicked.size(), 0);
+        QTest::mouseRelease(m_button, Qt::LeftButton);
+        QCOMPARE(clicked.size(), 1);
+    }
+
+    void movingOffWhileHeldShowsNormalAndReleasingOutsideDoesNotClick()
+    {
+        QSignalSpy clicked(m_button, &GraphicButton::clicked);
+        QTest::mouseMove(m_button);
+        QTest::mousePress(m_button, Qt::LeftButton);
+        QTest::mouseMove(m_host, kBlank);
+        QCOMPARE(shown(*m_button), QStringLiteral("img144"));
+        QTest::mouseRelease(m_host, Qt::LeftButton, {}, kBlank);
+        QCOMPARE(clicked.size(), 0);
+        QCOMPARE(shown(*m_button), QStringLiteral("img144"));
+    }
+
+    void movingBackWhileHeldShowsPressedAndReleasingClicks()
+    {
+        QSignalSpy clicked(m_button, &GraphicButton::clicked);
+        QTest::mouseMove(m_button);
+        QTest::mousePress(m_button, Qt::LeftButton);
+        QTest::mouseMove(m_host, kBlank);
+        QTest::mouseMove(m_button, QPoint(20, 20));
+        QCOMPARE(shown(*m_button), QStringLiteral("img146"));
+        QTest::mouseRelease(m_button, Qt::LeftButton, {}, QPoint(20, 20));
+        QCOMPARE(clicked.size(), 1);
+    }
+
+    void pressElsewhereDraggedOverTheButtonDoesNotClick()
+    {
+        QSignalSpy clicked(m_button, &GraphicButton::clicked);
+        QTest::mouseMove(m_above);
+        QTest::mousePress(m_above, Qt::LeftButton);
+        QTest::mouseMove(m_button);
+        QCOMPARE(shown(*m_button), QStringLiteral("img144"));
+        QTest::mouseRelease(m_button, Qt::LeftButton);
+        QCOMPARE(clicked.size(), 0);
+    }
+
+    void disabledButton_data()
+    {
+        QTest::addColumn<QString>("disabledImage");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("with a disabled image") << QStringLiteral("img064") << QStringLiteral("img064");
+        QTest::newRow("without a disabled image") << QString() << QStringLiteral("img144");
+    }
+
+    void disabledButton()
+    {
+        QFETCH(QString, disabledImage);
+        QFETCH(QString, expected);
+        m_button->setImage(GraphicButton::Disabled, disabledImage);
+        m_button->setEnabled(false);
+        QSignalSpy clicked(m_button, &GraphicButton::clicked);
+
+        QCOMPARE(shown(*m_button), expected);
+        QTest::mouseMove(m_button);
+        QCOMPARE(shown(*m_button), expected);
+        QTest::mousePress(m_button, Qt::LeftButton);
+        QCOMPARE(shown(*m_button), expected);
+        QTest::mouseRelease(m_button, Qt::LeftButton);
+        QCOMPARE(clicked.size(), 0);
+        QTRY_COMPARE(DifferentPixels(OnScreen(m_button), assets::LoadImage(expected.toStdString()).copy(0, 0, 26, 26)), 0);
+    }
+
+    void missingImagesFallBackToTheNormalImage_data()
+    {
+        QTest::addColumn<QString>("hover");
+        QTest::addColumn<QString>("pressed");
+        QTest::newRow("normal image only") << QString() << QString();
+        QTest::newRow("no pressed image") << QStringLiteral("img145") << QString();
+        QTest::newRow("no hover image") << QString() << QStringLiteral("img146");
+    }
+
+    void missingImagesFallBackToTheNormalImage()
+    {
+        QFETCH(QString, hover);
+        QFETCH(QString, pressed);
+        m_button->setImage(GraphicButton::Hover, hover);
+        m_button->setImage(GraphicButton::Pressed, pressed);
+
+        QTest::mouseMove(m_button);
+        QCOMPARE(shown(*m_button), hover.isEmpty() ? QStringLiteral("img144") : hover);
+        QTest::mousePress(m_button, Qt::LeftButton);
+        QCOMPARE(shown(*m_button), pressed.isEmpty() ? QStringLiteral("img144") : pressed);
+        QTest::mouseRelease(m_button, Qt::LeftButton);
+    }
+
+    void normalImageAfterClickUntilTheMouseMoves()
+    {
+        QTest::mouseMove(m_button);
+        QTest::mouseClick(m_button, Qt::LeftButton);
+        QCOMPARE(shown(*m_button), QStringLiteral("img144"));
+        QTRY_COMPARE(DifferentPixels(OnScreen(m_button), assets::LoadImage("img144")), 0);
+        QTest::mouseMove(m_button, QPoint(10, 12));
+        QCOMPARE(shown(*m_button), QStringLiteral("img145"));
+    }
+
+    void normalImageReplacedByTheClickHandlerShowsAtOnce()
+    {
+        connect(m_button, &GraphicButton::clicked, m_button,
+                [this] { m_button->setImage(GraphicButton::Normal, QStringLiteral("img147")); });
+        QTest::mouseMove(m_button);
+        QTRY_COMPARE(DifferentPixels(OnScreen(m_button), assets::LoadImage("img145")), 0);
+
+        QTest::mouseClick(m_button, Qt::LeftButton);
+
+        QCOMPARE(shown(*m_button), QStringLiteral("img147"));
+        QTRY_COMPARE(DifferentPixels(OnScreen(m_button), assets::LoadImage("img147")), 0);
+    }
+
+    void emptyNormalImageDrawsOnlyBlack_data()
+    {
+        QTest::addColumn<QString>("normal");
+        QTest::newRow("empty slot") << QString();
+        QTest::newRow("asset that does not exist") << QStringLiteral("img999");
+    }
+
+    void emptyNormalImageDrawsOnlyBlack()
+    {
+        QFETCH(QString, normal);
+        GraphicButton button;
+        button.resize(40, 30);
+        button.setImage(GraphicButton::Normal, normal);
+        QVERIFY(allBlack(button.grab().toImage()));
+    }
+
+    void imageWiderThanTheButtonIsCutOffOnTheRight()
+    {
+        GraphicButton button;
+        button.resize(210, 55);
+        button.setImage(GraphicButton::Normal, QStringLiteral("img157"));
+        const QImage image = assets::LoadImage("img157");
+        QCOMPARE(image.size(), QSize(220, 55));
+        QCOMPARE(DifferentPixels(button.grab().toImage(), image.copy(0, 0, 210, 55)), 0);
+    }
+
+    void imageSmallerThanTheButtonLeavesBlackBeyondIt()
+    {
+        GraphicButton button;
+        button.resize(40, 30);
+        button.setImage(GraphicButton::Normal, QStringLiteral("img144"));
+        const QImage drawn = button.grab().toImage();
+        QCOMPARE(DifferentPixels(drawn.copy(0, 0, 26, 26), assets::LoadImage("img144")), 0);
+        QVERIFY(allBlack(drawn.copy(26, 0, 14, 30)));
+        QVERIFY(allBlack(drawn.copy(0, 26, 40, 4)));
+    }
+
+    void neverTakesTheFocus()
+    {
+        QCOMPARE(m_button->focusPolicy(), Qt::NoFocus);
+        QSignalSpy clicked(m_button, &GraphicButton::clicked);
+        QTest::mouseClick(m_above, Qt::LeftButton);
+        QTRY_COMPARE(QApplication::focusWidget(), m_above);
+
+        QTest::keyClick(m_host->windowHandle(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), m_below);
+
+        QTest::mouseClick(m_button, Qt::LeftButton);
+        QCOMPARE(clicked.size(), 1);
+        QCOMPARE(QApplication::focusWidget(), m_below);
+
+        QTest::keyClick(m_host->windowHandle(), Qt::Key_Space);
+        QTest::keyClick(m_host->windowHandle(), Qt::Key_Return);
+        QCOMPARE(clicked.size(), 1);
+    }
+};
+
+QTEST_MAIN(GraphicButtonTest)
+#include "test_graphicbutton.moc"

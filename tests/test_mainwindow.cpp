@@ -1,0 +1,433 @@
+#include "shelltesting.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QWhatsThis>
+
+#include "shell/fonts.h"
+#include "shell/layout.h"
+#include "shell/windowbuilder.h"
+#include "shell/widgets/browserhost.h"
+#include "shell/widgets/editbox.h"
+#include "shell/widgets/graphicbutton.h"
+#include "shell/widgets/groupbox.h"
+#include "shell/widgets/pagetab.h"
+#include "shell/widgets/picturebox.h"
+#include "shell/widgets/radiobutton.h"
+#include "shell/widgets/transparentlabel.h"
+
+using namespace kalmoro;
+
+namespace {
+
+constexpr std::u16string_view kTwoTitles[] = {u"一", u"二"};
+constexpr TabSetup kTwoPages{kTwoTitles, 0, u"", 12, 20, 0};
+
+constexpr LayoutRow kDuplicateName[] = {
+    {u"标语", Kind::PictureBox, {}, {0, 0, 10, 10}, true, u"", {"img078"}, {}},
+    {u"标语", Kind::TransparentLabel, {}, {0, 20, 10, 10}, true, u"标语", {}, {}},
+};
+constexpr LayoutRow kUnknownParent[] = {
+    {u"tools", Kind::PictureBox, {}, {0, 0, 10, 10}, true, u"", {"img077"}, {}},
+    {u"透明标签1", Kind::TransparentLabel, {u"高级选择夹1", 1}, {0, 0, 10, 10}, true, u"", {}, {}},
+};
+constexpr LayoutRow kPageOutOfRange[] = {
+    {u"高级选择夹1", Kind::PageTab, {}, {0, 0, 100, 100}, true, u"", {}, {.tab = &kTwoPages}},
+    {u"透明标签1", Kind::TransparentLabel, {u"高级选择夹1", 2}, {0, 0, 10, 10}, true, u"", {}, {}},
+};
+constexpr LayoutRow kPageOfAPicture[] = {
+    {u"图片框5", Kind::PictureBox, {}, {0, 0, 100, 100}, true, u"", {"img133"}, {}},
+    {u"分组框1", Kind::GroupBox, {u"图片框5", 0}, {0, 0, 10, 10}, true, u"", {}, {}},
+};
+constexpr LayoutRow kParentListedLater[] = {
+    {u"今日铜价浏览", Kind::Browser, {u"分组框1"}, {0, 0, 10, 10}, true, u"", {}, {}},
+    {u"分组框1", Kind::GroupBox, {}, {0, 0, 100, 100}, true, u"", {}, {}},
+};
+
+std::span<const LayoutRow> FaultyTable(int index)
+{
+    switch (index) {
+    case 0:
+        return kDuplicateName;
+    case 1:
+        return kUnknownParent;
+    case 2:
+        return kPageOutOfRange;
+    case 3:
+        return kPageOfAPicture;
+    default:
+        return kParentListedLater;
+    }
+}
+
+} // namespace
+
+class MainWindowTest final : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<testing::DesktopBrowser> m_desktop;
+
+    PageTab *mainTab() const { return m_window->control<PageTab>(QStringLiteral("高级选择夹1")); }
+
+    // Clicks into an edit box of the page shown, which gives it the focus.
+    EditBox *focusEditBox(const QString &name)
+    {
+        auto *edit = m_window->control<EditBox>(name);
+        if (!edit)
+            return nullptr;
+        QTest::mouseClick(edit, Qt::LeftButton);
+        return QApplication::focusWidget() == edit ? edit : nullptr;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_desktop = std::make_unique<testing::DesktopBrowser>();
+        m_window = testing::ShowProgramWindow();
+        QVERIFY(m_window);
+    }
+
+    void cleanup()
+    {
+        m_window.reset();
+        m_desktop.reset();
+    }
+
+    // Window settings and position.
+
+    void windowIsFixedBorderlessAndMinimizable()
+    {
+        QCOMPARE(m_window->size(), QSize(1080, 695));
+        QCOMPARE(m_window->minimumSize(), QSize(1080, 695));
+        QCOMPARE(m_window->maximumSize(), QSize(1080, 695));
+        const Qt::WindowFlags flags = m_window->windowFlags();
+        QVERIFY(flags.testFlag(Qt::FramelessWindowHint));
+        QVERIFY(flags.testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+        QVERIFY(!flags.testFlag(Qt::WindowStaysOnTopHint));
+        QCOMPARE(m_window->windowType(), Qt::Window);
+        QVERIFY(!m_window->parentWidget());
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("Kalmoro"));
+    }
+
+    void windowStartsCentredOnThePrimaryScreen()
+    {
+        const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+        QCOMPARE(m_window->pos(), CentredPosition(screen, QSize(1080, 695)));
+    }
+
+    void centredPosition_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<QPoint>("expected");
+        QTest::newRow("1920x1080") << QSize(1920, 1080) << QPoint(420, 192);
+        QTest::newRow("1366x768, odd remainder dropped") << QSize(1366, 768) << QPoint(143, 36);
+        QTest::newRow("exactly the window") << QSize(1080, 695) << QPoint(0, 0);
+        QTest::newRow("one pixel larger") << QSize(1081, 696) << QPoint(0, 0);
+        QTest::newRow("800x600, negative kept") << QSize(800, 600) << QPoint(-140, -47);
+        QTest::newRow("narrower only") << QSize(1024, 768) << QPoint(-28, 36);
+    }
+
+    void centredPosition()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(QPoint, expected);
+        QCOMPARE(CentredPosition(screen, QSize(1080, 695)), expected);
+    }
+
+    // Moving the window by dragging.
+
+    void pressAndDrag_data()
+    {
+        QTest::addColumn<QString>("control"); // empty: the window's own ground; "page": the page's ground
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<bool>("moves");
+        QTest::newRow("window ground") << QString() << 0 << QPoint(600, 20) << true;
+        QTest::newRow("logo picture") << QStringLiteral("tools") << 0 << QPoint(20, 10) << true;
+        QTest::newRow("slogan picture") << QStringLiteral("标语") << 0 << QPoint(100, 15) << true;
+        QTest::newRow("start page picture") << QStringLiteral("图片框3") << 0 << QPoint(300, 300) << true;
+        QTest::newRow("copper page picture") << QStringLiteral("图片框5") << 2 << QPoint(40, 500) << true;
+        QTest::newRow("label on a page") << QStringLiteral("透明标签2") << 1 << QPoint(10, 10) << false;
+        QTest::newRow("blank place of a page") << QStringLiteral("page") << 1 << QPoint(780, 300) << false;
+        QTest::newRow("disabled radio button") << QStringLiteral("九百") << 1 << QPoint(30, 12) << false;
+        QTest::newRow("edit box") << QStringLiteral("室内机台数") << 1 << QPoint(30, 12) << false;
+        QTest::newRow("navigation button") << QStringLiteral("水管选择按钮") << 0 << QPoint(100, 20) << false;
+        QTest::newRow("title-bar button") << QStringLiteral("分类按钮") << 0 << QPoint(13, 13) << false;
+    }
+
+    void pressAndDrag()
+    {
+        QFETCH(QString, control);
+        QFETCH(int, page);
+        QFETCH(QPoint, at);
+        QFETCH(bool, moves);
+        mainTab()->setCurrentPage(page);
+        QWidget *target = m_window.get();
+        if (control == QStringLiteral("page"))
+            target = mainTab()->page(page);
+        else if (!control.isEmpty())
+            target = m_window->control(control);
+        QVERIFY(target);
+        if (control == QStringLiteral("九百"))
+            target->setEnabled(false);
+        const QPoint pressed = target->mapTo(m_window.get(), at);
+        QCOMPARE(m_window->childAt(pressed), target == m_window.get() ? nullptr : target);
+        const QPoint before = m_window->pos();
+        const QPoint drag(40, 40);
+        const QPoint pointer = m_window->mapToGlobal(pressed + drag);
+
+        QTest::mousePress(m_window.get(), Qt::LeftButton, {}, pressed);
+        QTest::mouseMove(m_window.get(), pressed + drag);
+        // The user lets go where the pointer is; a window that followed it has it at the point pressed.
+        QTest::mouseRelease(m_window.get(), Qt::LeftButton, {}, m_window->mapFromGlobal(pointer));
+
+        QCOMPARE(m_window->pos(), moves ? before + drag : before);
+        QCOMPARE(mainTab()->currentPage(), page);
+    }
+
+    void doubleClickOnTheLogoStillShowsTheStartPage()
+    {
+        mainTab()->setCurrentPage(3);
+        const QPoint before = m_window->pos();
+        QTest::mouseDClick(m_window->control(QStringLiteral("tools")), Qt::LeftButton);
+        QTRY_COMPARE(mainTab()->currentPage(), 0);
+        QCOMPARE(m_window->pos(), before);
+    }
+
+    // Keyboard.
+
+    void escapeClosesTheWindow_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("focus"); // empty: nothing focused but the window
+        QTest::newRow("typing a unit count") << 1 << QStringLiteral("室内机台数");
+        QTest::newRow("typing the futures price") << 2 << QStringLiteral("编辑框0");
+        QTest::newRow("no edit box focused") << 0 << QString();
+    }
+
+    void escapeClosesTheWindow()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, focus);
+        mainTab()->setCurrentPage(page);
+        if (!focus.isEmpty()) {
+            QVERIFY(focusEditBox(focus));
+            QTest::keyClick(m_window->windowHandle(), '3');
+        }
+
+        QTest::keyClick(m_window->windowHandle(), Qt::Key_Escape);
+
+        QTRY_VERIFY(!m_window->isVisible());
+    }
+
+    void escapeInAMessageBoxClosesOnlyTheBox()
+    {
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("信息："), QStringLiteral("铜价过低，请检查......"),
+                        QMessageBox::Ok, m_window.get());
+        box.open();
+        QVERIFY(QTest::qWaitForWindowActive(&box));
+
+        QTest::keyClick(box.windowHandle(), Qt::Key_Escape);
+
+        QTRY_VERIFY(!box.isVisible());
+        QTest::qWait(50);
+        QVERIFY(m_window->isVisible());
+    }
+
+    void keysThatDoNothing_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+        QTest::newRow("F1") << int(Qt::Key_F1);
+    }
+
+    void keysThatDoNothing()
+    {
+        QFETCH(int, key);
+        mainTab()->setCurrentPage(1);
+        EditBox *edit = focusEditBox(QStringLiteral("室内机总量"));
+        QVERIFY(edit);
+        QTest::keyClick(m_window->windowHandle(), '8');
+
+        QTest::keyClick(m_window->windowHandle(), Qt::Key(key));
+        QTest::qWait(50);
+
+        QCOMPARE(QApplication::focusWidget(), edit);
+        QCOMPARE(edit->text(), QStringLiteral("8"));
+        QVERIFY(m_window->isVisible());
+        QCOMPARE(mainTab()->currentPage(), 1);
+        QVERIFY(!QWhatsThis::inWhatsThisMode());
+        QCOMPARE(QApplication::activeWindow(), m_window.get());
+    }
+
+    // Focus.
+
+    void tabVisitsOnlyControlsThatTakeTheFocus_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("first");
+        QTest::newRow("refrigerant page") << 1 << QStringLiteral("室内机台数");
+        QTest::newRow("copper page") << 2 << QStringLiteral("编辑框0");
+        QTest::newRow("vent page") << 4 << QStringLiteral("出风长");
+    }
+
+    void tabVisitsOnlyControlsThatTakeTheFocus()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, first);
+        mainTab()->setCurrentPage(page);
+        QVERIFY(focusEditBox(first));
+        const QList<EditBox *> edits = mainTab()->page(page)->findChildren<EditBox *>();
+        QSet<QWidget *> visited;
+
+        for (int step = 0; step < 3 * int(mainTab()->page(page)->findChildren<QWidget *>().size()); ++step) {
+            QTest::keyClick(m_window->windowHandle(), Qt::Key_Tab);
+            QWidget *focused = QApplication::focusWidget();
+            QVERIFY(focused);
+            QVERIFY2(qobject_cast<EditBox *>(focused) || qobject_cast<RadioButton *>(focused)
+                         || qobject_cast<BrowserHost *>(focused),
+                     qPrintable(focused->objectName()));
+            QVERIFY2(focused->isVisible(), qPrintable(focused->objectName()));
+            visited.insert(focused);
+        }
+        for (EditBox *edit : edits)
+            QVERIFY2(visited.contains(edit), qPrintable(edit->objectName()));
+    }
+
+    void drawnControlsNeverTakeTheFocus()
+    {
+        int drawn = 0;
+        for (QWidget *control : m_window->findChildren<QWidget *>()) {
+            if (control->objectName().isEmpty())
+                continue;
+            if (qobject_cast<GraphicButton *>(control) || qobject_cast<TransparentLabel *>(control)
+                || qobject_cast<PictureBox *>(control) || qobject_cast<PageTab *>(control)
+                || qobject_cast<GroupBox *>(control)) {
+                QVERIFY2(control->focusPolicy() == Qt::NoFocus, qPrintable(control->objectName()));
+                ++drawn;
+            }
+        }
+        QCOMPARE(drawn, 166 - 44 - 12 - 6);
+
+        mainTab()->setCurrentPage(1);
+        EditBox *edit = focusEditBox(QStringLiteral("配比率"));
+        QVERIFY(edit);
+        for (const char16_t *name : {u"分类按钮", u"透明标签4", u"空调品牌图片", u"加氟计算按钮"}) {
+            QTest::mouseClick(m_window->control(QString::fromUtf16(name)), Qt::LeftButton);
+            QVERIFY2(QApplication::focusWidget() == edit, qPrintable(QString::fromUtf16(name)));
+        }
+    }
+
+    // Building and the start-up failure.
+
+    void builderRejectsFaultyTables_data()
+    {
+        QTest::addColumn<int>("table");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("duplicate name") << 0 << QStringLiteral("标语");
+        QTest::newRow("unknown parent") << 1 << QStringLiteral("高级选择夹1");
+        QTest::newRow("page index out of range") << 2 << QStringLiteral("透明标签1");
+        QTest::newRow("page of a picture box") << 3 << QStringLiteral("图片框5");
+        QTest::newRow("parent listed after its child") << 4 << QStringLiteral("分组框1");
+    }
+
+    void builderRejectsFaultyTables()
+    {
+        QFETCH(int, table);
+        QFETCH(QString, named);
+        QString error;
+        QVERIFY(!BuildMainWindow(FaultyTable(table), &error));
+        QVERIFY2(error.contains(named), qPrintable(error));
+        QVERIFY(!BuildMainWindow(FaultyTable(table)));
+    }
+
+    void builderBuildsTheProgramsLayout()
+    {
+        QString error;
+        const std::unique_ptr<MainWindow> built = BuildMainWindow(MainLayout(), &error);
+        QVERIFY(built);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QVERIFY(built->control(QStringLiteral("今日铜价浏览")));
+    }
+
+    void startupFailureText()
+    {
+        QCOMPARE(StartupFailureText(), QStringLiteral("运行时出错!\r\n\r\n错误信息：载入启动窗口失败\r\n"));
+    }
+
+    void startupFailureShowsAnErrorBox()
+    {
+        m_window.reset();
+        struct Seen {
+            bool found = false;
+            QString title, text;
+            QMessageBox::Icon icon = QMessageBox::NoIcon;
+            QMessageBox::StandardButtons buttons;
+            QWidget *parent = nullptr;
+        } seen;
+        std::function<void()> inspect = [&seen, &inspect] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box) {
+                QTimer::singleShot(10, inspect);
+                return;
+            }
+            seen = {true, box->windowTitle(), box->text(), box->icon(), box->standardButtons(), box->parentWidget()};
+            QCOMPARE(box->buttons().size(), 1);
+            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+        };
+        QTimer::singleShot(0, inspect);
+
+        QCOMPARE(ReportStartupFailure(), -1);
+
+        QVERIFY(seen.found);
+        QCOMPARE(seen.title, QStringLiteral("错误"));
+        QCOMPARE(seen.text, StartupFailureText());
+        QCOMPARE(seen.icon, QMessageBox::Critical);
+        QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(seen.parent, nullptr);
+    }
+
+    // The user-interface font.
+
+    void captionsFitTheirLabelsOnOneLine_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<int>("width");
+        QTest::newRow("ratio caption") << QStringLiteral("配比率：") << 48;
+        QTest::newRow("widest pipe caption") << QStringLiteral("冷媒液管Φ28.58") << 96;
+        QTest::newRow("unit count caption") << QStringLiteral("室内机台数：") << 72;
+    }
+
+    void captionsFitTheirLabelsOnOneLine()
+    {
+        QFETCH(QString, caption);
+        QFETCH(int, width);
+        QCOMPARE(QApplication::font(), UiFont());
+        const QFontMetrics metrics(QApplication::font());
+        QVERIFY2(metrics.horizontalAdvance(caption) <= width, qPrintable(QString::number(metrics.horizontalAdvance(caption))));
+        const QRect wrapped = metrics.boundingRect(QRect(0, 0, width, 1000), Qt::TextWordWrap, caption);
+        const QRect unbounded = metrics.boundingRect(QRect(0, 0, 10000, 1000), Qt::TextWordWrap, caption);
+        QCOMPARE(wrapped.height(), unbounded.height());
+    }
+
+    void fontIsASimplifiedChineseFace()
+    {
+        const QString family = QFontInfo(UiFont()).family();
+        QVERIFY2(QFontDatabase::writingSystems(family).contains(QFontDatabase::SimplifiedChinese), qPrintable(family));
+        const QStringList chineseFaces{QStringLiteral("Microsoft YaHei"), QStringLiteral("SimSun"),
+                                       QStringLiteral("WenQuanYi Micro Hei")};
+        QVERIFY2(family.endsWith(QStringLiteral(" SC")) || chineseFaces.contains(family), qPrintable(family));
+        QCOMPARE(QFontInfo(UiFont()).pixelSize(), 12);
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "test_mainwindow.moc"
