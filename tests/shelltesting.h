@@ -32,7 +32,10 @@ class RecordingEngine final : public BrowserEngine
 {
 public:
     QWidget *createView(QWidget *host, const BrowserOptions &) override { return new QWidget(host); }
-    void load(QWidget *view, const QUrl &url) override { loads.append({view->parentWidget()->objectName(), url}); }
+    void load(QWidget *view, const QUrl &url) override
+    {
+        loads.append({ view->parentWidget()->objectName(), url });
+    }
 
     QList<QPair<QString, QUrl>> loads; // browser name, address
 };

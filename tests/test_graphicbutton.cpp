@@ -13,7 +13,7 @@ using kalmoro::testing::OnScreen;
 namespace {
 
 // A blank place of the host, away from every child.
-constexpr QPoint kBlank{250, 130};
+constexpr QPoint kBlank { 250, 130 };
 
 QString shown(const GraphicButton &button)
 {
@@ -153,7 +153,9 @@ private Q_SLOTS:
         QCOMPARE(shown(*m_button), expected);
         QTest::mouseRelease(m_button, Qt::LeftButton);
         QCOMPARE(clicked.size(), 0);
-        QTRY_COMPARE(DifferentPixels(OnScreen(m_button), assets::LoadImage(expected.toStdString()).copy(0, 0, 26, 26)), 0);
+        QTRY_COMPARE(
+            DifferentPixels(OnScreen(m_button), assets::LoadImage(expected.toStdString()).copy(0, 0, 26, 26)),
+            0);
     }
 
     void missingImagesFallBackToTheNormalImage_data()
@@ -192,7 +194,7 @@ private Q_SLOTS:
     void normalImageReplacedByTheClickHandlerShowsAtOnce()
     {
         connect(m_button, &GraphicButton::clicked, m_button,
-                [this] { m_button->setImage(GraphicButton::Normal, QStringLiteral("img147")); });
+            [this] { m_button->setImage(GraphicButton::Normal, QStringLiteral("img147")); });
         QTest::mouseMove(m_button);
         QTRY_COMPARE(DifferentPixels(OnScreen(m_button), assets::LoadImage("img145")), 0);
 

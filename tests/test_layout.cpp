@@ -96,12 +96,12 @@ private Q_SLOTS:
         QTest::addColumn<int>("page");
         QTest::addColumn<int>("controls");
         QTest::newRow("main window") << QString() << -1 << 13;
-        const int mainPages[] = {1, 53, 31, 1, 9, 1, 6};
+        const int mainPages[] = { 1, 53, 31, 1, 9, 1, 6 };
         for (int page = 0; page < 7; ++page)
             QTest::addRow("main tab page %d", page) << kMainTab << page << mainPages[page];
         QTest::newRow("copper page picture") << QStringLiteral("图片框5") << -1 << 3;
         QTest::newRow("quotation frame") << QStringLiteral("分组框1") << -1 << 1;
-        const int brandPages[] = {6, 8, 10, 7, 8, 8};
+        const int brandPages[] = { 6, 8, 10, 7, 8, 8 };
         for (int page = 0; page < 6; ++page)
             QTest::addRow("brand tab page %d", page) << kBrandTab << page << brandPages[page];
     }
@@ -139,7 +139,8 @@ private Q_SLOTS:
         QFETCH(int, count);
         int found = 0;
         for (QWidget *widget : m_window->findChildren<QWidget *>())
-            found += !widget->objectName().isEmpty() && QLatin1String(widget->metaObject()->className()) == kind;
+            found += !widget->objectName().isEmpty()
+                && QLatin1String(widget->metaObject()->className()) == kind;
         QCOMPARE(found, count);
     }
 
@@ -176,7 +177,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("mainPage");
         QTest::addColumn<int>("brandPage");
         QTest::addColumn<QRect>("visible");
-        QTest::newRow("quotation viewport") << QStringLiteral("今日铜价浏览") << 2 << 0 << QRect(205, 377, 240, 151);
+        QTest::newRow("quotation viewport")
+            << QStringLiteral("今日铜价浏览") << 2 << 0 << QRect(205, 377, 240, 151);
         QTest::newRow("Daikin browser") << QStringLiteral("大金浏览器") << 5 << 1 << QRect(12, 0, 776, 421);
         QTest::newRow("Chigo browser") << QStringLiteral("志高浏览器") << 5 << 5 << QRect(12, 0, 776, 421);
     }
@@ -200,7 +202,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("front");
         QTest::addColumn<QString>("behind");
         QTest::addColumn<QPoint>("point");
-        QTest::newRow("total over its picture") << 1 << QStringLiteral("一共加氟") << QStringLiteral("图片框4") << QPoint(330, 500);
+        QTest::newRow("total over its picture")
+            << 1 << QStringLiteral("一共加氟") << QStringLiteral("图片框4") << QPoint(330, 500);
         QTest::newRow("indoor charge box over its caption")
             << 1 << QStringLiteral("内机加氟") << QStringLiteral("透明标签1") << QPoint(270, 430);
         QTest::newRow("outdoor caption over its box")
@@ -246,7 +249,7 @@ private Q_SLOTS:
             const QPoint centre = control->geometry().center();
             QVERIFY2(holder->childAt(centre) != background, qPrintable(control->objectName()));
             QVERIFY2(holder->children().indexOf(control) > holder->children().indexOf(background),
-                     qPrintable(control->objectName()));
+                qPrintable(control->objectName()));
         }
     }
 
@@ -254,9 +257,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("text");
-        QTest::newRow("about, maker") << QStringLiteral("透明标签21")
-                                      << QStringLiteral("Lumavo-Lumavo集合各种精品软件、教程、设计素材、建站资源、互联网优惠信息等资源，");
-        QTest::newRow("about, service") << QStringLiteral("透明标签23") << QStringLiteral("为广大网友及站长提供优质服务。");
+        QTest::newRow("about, maker")
+            << QStringLiteral("透明标签21")
+            << QStringLiteral(
+                   "Lumavo-Lumavo集合各种精品软件、教程、设计素材、建站资源、互联网优惠信息等资源，");
+        QTest::newRow("about, service")
+            << QStringLiteral("透明标签23") << QStringLiteral("为广大网友及站长提供优质服务。");
         QTest::newRow("about, purpose")
             << QStringLiteral("透明标签24")
             << QStringLiteral("此次提供的Kalmoro，旨在方便广大中央空调消费者及暖通设计师。空调数据以厂");
@@ -293,8 +299,9 @@ private Q_SLOTS:
 
     void onlyTheSixPriceAndHomeButtonsAreHidden()
     {
-        const QSet<QString> hidden{QStringLiteral("chigohome按钮"), QStringLiteral("大金价格"), QStringLiteral("格力价格"),
-                                   QStringLiteral("美的价格"), QStringLiteral("奥克斯价格"), QStringLiteral("志高价格")};
+        const QSet<QString> hidden { QStringLiteral("chigohome按钮"), QStringLiteral("大金价格"),
+            QStringLiteral("格力价格"), QStringLiteral("美的价格"), QStringLiteral("奥克斯价格"),
+            QStringLiteral("志高价格") };
         for (const LayoutRow &row : MainLayout()) {
             const QString name = Name(row.name);
             QCOMPARE(m_window->control(name)->isHidden(), hidden.contains(name));
@@ -342,12 +349,12 @@ private Q_SLOTS:
         for (int page = 1; page < 7; ++page)
             QVERIFY(!tab(kMainTab)->page(page)->isVisible());
         QCOMPARE(tab(kMainTab)->titles(),
-                 QStringList({QStringLiteral("启动页"), QStringLiteral("加氟计算器"), QStringLiteral("铜管计算"),
-                              QStringLiteral("水管选择"), QStringLiteral("风口价格"), QStringLiteral("空调选型"),
-                              QStringLiteral("关于软件")}));
+            QStringList({ QStringLiteral("启动页"), QStringLiteral("加氟计算器"), QStringLiteral("铜管计算"),
+                QStringLiteral("水管选择"), QStringLiteral("风口价格"), QStringLiteral("空调选型"),
+                QStringLiteral("关于软件") }));
         QCOMPARE(tab(kBrandTab)->titles(),
-                 QStringList({QStringLiteral("空调品牌选择"), QStringLiteral("大金"), QStringLiteral("格力"),
-                              QStringLiteral("美的"), QStringLiteral("奥克斯"), QStringLiteral("志高")}));
+            QStringList({ QStringLiteral("空调品牌选择"), QStringLiteral("大金"), QStringLiteral("格力"),
+                QStringLiteral("美的"), QStringLiteral("奥克斯"), QStringLiteral("志高") }));
     }
 };
 

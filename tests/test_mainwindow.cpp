@@ -23,28 +23,28 @@ using namespace kalmoro;
 
 namespace {
 
-constexpr std::u16string_view kTwoTitles[] = {u"一", u"二"};
-constexpr TabSetup kTwoPages{kTwoTitles, 0, u"", 12, 20, 0};
+constexpr std::u16string_view kTwoTitles[] = { u"一", u"二" };
+constexpr TabSetup kTwoPages { kTwoTitles, 0, u"", 12, 20, 0 };
 
 constexpr LayoutRow kDuplicateName[] = {
-    {u"标语", Kind::PictureBox, {}, {0, 0, 10, 10}, true, u"", {"img078"}, {}},
-    {u"标语", Kind::TransparentLabel, {}, {0, 20, 10, 10}, true, u"标语", {}, {}},
+    { u"标语", Kind::PictureBox, {}, { 0, 0, 10, 10 }, true, u"", { "img078" }, {} },
+    { u"标语", Kind::TransparentLabel, {}, { 0, 20, 10, 10 }, true, u"标语", {}, {} },
 };
 constexpr LayoutRow kUnknownParent[] = {
-    {u"tools", Kind::PictureBox, {}, {0, 0, 10, 10}, true, u"", {"img077"}, {}},
-    {u"透明标签1", Kind::TransparentLabel, {u"高级选择夹1", 1}, {0, 0, 10, 10}, true, u"", {}, {}},
+    { u"tools", Kind::PictureBox, {}, { 0, 0, 10, 10 }, true, u"", { "img077" }, {} },
+    { u"透明标签1", Kind::TransparentLabel, { u"高级选择夹1", 1 }, { 0, 0, 10, 10 }, true, u"", {}, {} },
 };
 constexpr LayoutRow kPageOutOfRange[] = {
-    {u"高级选择夹1", Kind::PageTab, {}, {0, 0, 100, 100}, true, u"", {}, {.tab = &kTwoPages}},
-    {u"透明标签1", Kind::TransparentLabel, {u"高级选择夹1", 2}, {0, 0, 10, 10}, true, u"", {}, {}},
+    { u"高级选择夹1", Kind::PageTab, {}, { 0, 0, 100, 100 }, true, u"", {}, { .tab = &kTwoPages } },
+    { u"透明标签1", Kind::TransparentLabel, { u"高级选择夹1", 2 }, { 0, 0, 10, 10 }, true, u"", {}, {} },
 };
 constexpr LayoutRow kPageOfAPicture[] = {
-    {u"图片框5", Kind::PictureBox, {}, {0, 0, 100, 100}, true, u"", {"img133"}, {}},
-    {u"分组框1", Kind::GroupBox, {u"图片框5", 0}, {0, 0, 10, 10}, true, u"", {}, {}},
+    { u"图片框5", Kind::PictureBox, {}, { 0, 0, 100, 100 }, true, u"", { "img133" }, {} },
+    { u"分组框1", Kind::GroupBox, { u"图片框5", 0 }, { 0, 0, 10, 10 }, true, u"", {}, {} },
 };
 constexpr LayoutRow kParentListedLater[] = {
-    {u"今日铜价浏览", Kind::Browser, {u"分组框1"}, {0, 0, 10, 10}, true, u"", {}, {}},
-    {u"分组框1", Kind::GroupBox, {}, {0, 0, 100, 100}, true, u"", {}, {}},
+    { u"今日铜价浏览", Kind::Browser, { u"分组框1" }, { 0, 0, 10, 10 }, true, u"", {}, {} },
+    { u"分组框1", Kind::GroupBox, {}, { 0, 0, 100, 100 }, true, u"", {}, {} },
 };
 
 std::span<const LayoutRow> FaultyTable(int index)
@@ -192,15 +192,6 @@ private Q_SLOTS:
         QCOMPARE(mainTab()->currentPage(), page);
     }
 
-    void doubleClickOnTheLogoStillShowsTheStartPage()
-    {
-        mainTab()->setCurrentPage(3);
-        const QPoint before = m_window->pos();
-        QTest::mouseDClick(m_window->control(QStringLiteral("tools")), Qt::LeftButton);
-        QTRY_COMPARE(mainTab()->currentPage(), 0);
-        QCOMPARE(m_window->pos(), before);
-    }
-
     // Keyboard.
 
     void escapeClosesTheWindow_data()
@@ -229,8 +220,8 @@ private Q_SLOTS:
 
     void escapeInAMessageBoxClosesOnlyTheBox()
     {
-        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("信息："), QStringLiteral("铜价过低，请检查......"),
-                        QMessageBox::Ok, m_window.get());
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("信息："),
+            QStringLiteral("铜价过低，请检查......"), QMessageBox::Ok, m_window.get());
         box.open();
         QVERIFY(QTest::qWaitForWindowActive(&box));
 
@@ -293,8 +284,8 @@ private Q_SLOTS:
             QWidget *focused = QApplication::focusWidget();
             QVERIFY(focused);
             QVERIFY2(qobject_cast<EditBox *>(focused) || qobject_cast<RadioButton *>(focused)
-                         || qobject_cast<BrowserHost *>(focused),
-                     qPrintable(focused->objectName()));
+                    || qobject_cast<BrowserHost *>(focused),
+                qPrintable(focused->objectName()));
             QVERIFY2(focused->isVisible(), qPrintable(focused->objectName()));
             visited.insert(focused);
         }
@@ -320,7 +311,7 @@ private Q_SLOTS:
         mainTab()->setCurrentPage(1);
         EditBox *edit = focusEditBox(QStringLiteral("配比率"));
         QVERIFY(edit);
-        for (const char16_t *name : {u"分类按钮", u"透明标签4", u"空调品牌图片", u"加氟计算按钮"}) {
+        for (const char16_t *name : { u"分类按钮", u"透明标签4", u"空调品牌图片", u"加氟计算按钮" }) {
             QTest::mouseClick(m_window->control(QString::fromUtf16(name)), Qt::LeftButton);
             QVERIFY2(QApplication::focusWidget() == edit, qPrintable(QString::fromUtf16(name)));
         }
@@ -379,7 +370,8 @@ private Q_SLOTS:
                 QTimer::singleShot(10, inspect);
                 return;
             }
-            seen = {true, box->windowTitle(), box->text(), box->icon(), box->standardButtons(), box->parentWidget()};
+            seen = { true, box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
+                box->parentWidget() };
             QCOMPARE(box->buttons().size(), 1);
             QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
         };
@@ -412,7 +404,8 @@ private Q_SLOTS:
         QFETCH(int, width);
         QCOMPARE(QApplication::font(), UiFont());
         const QFontMetrics metrics(QApplication::font());
-        QVERIFY2(metrics.horizontalAdvance(caption) <= width, qPrintable(QString::number(metrics.horizontalAdvance(caption))));
+        QVERIFY2(metrics.horizontalAdvance(caption) <= width,
+            qPrintable(QString::number(metrics.horizontalAdvance(caption))));
         const QRect wrapped = metrics.boundingRect(QRect(0, 0, width, 1000), Qt::TextWordWrap, caption);
         const QRect unbounded = metrics.boundingRect(QRect(0, 0, 10000, 1000), Qt::TextWordWrap, caption);
         QCOMPARE(wrapped.height(), unbounded.height());
@@ -421,9 +414,10 @@ private Q_SLOTS:
     void fontIsASimplifiedChineseFace()
     {
         const QString family = QFontInfo(UiFont()).family();
-        QVERIFY2(QFontDatabase::writingSystems(family).contains(QFontDatabase::SimplifiedChinese), qPrintable(family));
-        const QStringList chineseFaces{QStringLiteral("Microsoft YaHei"), QStringLiteral("SimSun"),
-                                       QStringLiteral("WenQuanYi Micro Hei")};
+        QVERIFY2(QFontDatabase::writingSystems(family).contains(QFontDatabase::SimplifiedChinese),
+            qPrintable(family));
+        const QStringList chineseFaces { QStringLiteral("Microsoft YaHei"), QStringLiteral("SimSun"),
+            QStringLiteral("WenQuanYi Micro Hei") };
         QVERIFY2(family.endsWith(QStringLiteral(" SC")) || chineseFaces.contains(family), qPrintable(family));
         QCOMPARE(QFontInfo(UiFont()).pixelSize(), 12);
     }

@@ -25,21 +25,21 @@ struct Entry {
 };
 
 constexpr Entry kEntries[] = {
-    {u"加氟计算按钮", "img157", "img158", "img008", "img001", 1},
-    {u"铜管价格按钮", "img155", "img156", "img000", "img007", 2},
-    {u"水管选择按钮", "img153", "img154", "img009", "img002", 3},
-    {u"风口价格按钮", "img140", "img141", "img010", "img003", 4},
-    {u"空调选型按钮", "img123", "img124", "img011", "img004", 5},
-    {u"关于软件按钮", "img125", "img126", "img006", "img005", 6},
+    { u"加氟计算按钮", "img157", "img158", "img008", "img001", 1 },
+    { u"铜管价格按钮", "img155", "img156", "img000", "img007", 2 },
+    { u"水管选择按钮", "img153", "img154", "img009", "img002", 3 },
+    { u"风口价格按钮", "img140", "img141", "img010", "img003", 4 },
+    { u"空调选型按钮", "img123", "img124", "img011", "img004", 5 },
+    { u"关于软件按钮", "img125", "img126", "img006", "img005", 6 },
 };
 
 // In the order the selection entry loads them: Gree, Daikin, Midea, AUX, Chigo.
-const QList<QPair<QString, QString>> kStartPages{
-    {QStringLiteral("格力浏览器"), QStringLiteral("\\web\\gree0.html")},
-    {QStringLiteral("大金浏览器"), QStringLiteral("\\web\\daikin0.html")},
-    {QStringLiteral("美的浏览器"), QStringLiteral("\\web\\meidi0.html")},
-    {QStringLiteral("奥克斯浏览器"), QStringLiteral("\\web\\aux0.html")},
-    {QStringLiteral("志高浏览器"), QStringLiteral("\\web\\chigo0.html")},
+const QList<QPair<QString, QString>> kStartPages {
+    { QStringLiteral("格力浏览器"), QStringLiteral("\\web\\gree0.html") },
+    { QStringLiteral("大金浏览器"), QStringLiteral("\\web\\daikin0.html") },
+    { QStringLiteral("美的浏览器"), QStringLiteral("\\web\\meidi0.html") },
+    { QStringLiteral("奥克斯浏览器"), QStringLiteral("\\web\\aux0.html") },
+    { QStringLiteral("志高浏览器"), QStringLiteral("\\web\\chigo0.html") },
 };
 
 const QString kMainTab = QStringLiteral("高级选择夹1");
@@ -119,7 +119,9 @@ private Q_SLOTS:
             QCOMPARE(entryButton->image(GraphicButton::Normal), QLatin1String(entry.normal));
             QCOMPARE(entryButton->image(GraphicButton::Hover), QLatin1String(entry.hover));
             QCOMPARE(entryButton->image(GraphicButton::Pressed), QString());
-            QTRY_COMPARE(DifferentPixels(OnScreen(entryButton), assets::LoadImage(entry.normal).copy(0, 0, 210, 55)), 0);
+            QTRY_COMPARE(
+                DifferentPixels(OnScreen(entryButton), assets::LoadImage(entry.normal).copy(0, 0, 210, 55)),
+                0);
         }
         QCOMPARE(tab(kMainTab)->currentPage(), 0);
         QVERIFY(m_engine.loads.isEmpty());
@@ -148,10 +150,11 @@ private Q_SLOTS:
             QCOMPARE(button(Text(other.button))->image(GraphicButton::Hover), QLatin1String(other.hover));
         }
         // Still under the pointer, the entry shows its new image at once.
-        QCOMPARE(button(Text(clicked.button))->property("shownImage").toString(), QLatin1String(clicked.selected));
+        QCOMPARE(
+            button(Text(clicked.button))->property("shownImage").toString(), QLatin1String(clicked.selected));
         QTRY_COMPARE(DifferentPixels(OnScreen(button(Text(clicked.button))),
-                                     assets::LoadImage(clicked.selected).copy(0, 0, 210, 55)),
-                     0);
+                         assets::LoadImage(clicked.selected).copy(0, 0, 210, 55)),
+            0);
     }
 
     void hoverImageIsNeverReplaced()
@@ -171,22 +174,26 @@ private Q_SLOTS:
     {
         click(QStringLiteral("风口价格按钮"));
         const QStringList images = navigationImages();
+        const QPoint position = m_window->pos();
 
         QTest::mouseDClick(m_window->control(QStringLiteral("tools")), Qt::LeftButton);
 
         QCOMPARE(tab(kMainTab)->currentPage(), 0);
+        QCOMPARE(m_window->pos(), position);
         QCOMPARE(navigationImages(), images);
-        QCOMPARE(button(QStringLiteral("风口价格按钮"))->image(GraphicButton::Normal), QStringLiteral("img010"));
+        QCOMPARE(
+            button(QStringLiteral("风口价格按钮"))->image(GraphicButton::Normal), QStringLiteral("img010"));
     }
 
     void selectionEntryResetsTheBrandTabAndReloadsTheStartPages()
     {
         QList<QSignalSpy *> spies;
         for (const auto &[browser, path] : kStartPages)
-            spies.append(new QSignalSpy(m_window->control<BrowserHost>(browser), &BrowserHost::loadRequested));
+            spies.append(
+                new QSignalSpy(m_window->control<BrowserHost>(browser), &BrowserHost::loadRequested));
         QList<QPair<QString, QUrl>> startLoads;
         for (const auto &[browser, path] : kStartPages)
-            startLoads.append({browser, ProgramPage(path)});
+            startLoads.append({ browser, ProgramPage(path) });
 
         click(QStringLiteral("空调选型按钮"));
         QCOMPARE(m_engine.loads, startLoads);
@@ -232,7 +239,7 @@ private Q_SLOTS:
     void mainHeaderClickChangesThePageOnly_data()
     {
         QTest::addColumn<int>("page");
-        for (int page : {0, 2, 3, 4, 5, 6})
+        for (int page : { 0, 2, 3, 4, 5, 6 })
             QTest::addRow("header of page %d", page) << page;
     }
 
@@ -316,32 +323,32 @@ private Q_SLOTS:
             bool visible;
         };
         const Row rows[] = {
-            {u"X7按钮", u"daikin1", u"大金浏览器", u"\\web\\x7.html", true},
-            {u"P按钮", u"daikin1", u"大金浏览器", u"\\web\\p.html", true},
-            {u"S按钮", u"daikin1", u"大金浏览器", u"\\web\\s.html", true},
-            {u"skyair按钮", u"daikin1", u"大金浏览器", u"\\web\\skyair.html", true},
-            {u"大金价格", u"daikin1", u"大金浏览器", u"\\web\\daikinprice.html", false},
-            {u"GMVES按钮", u"gree1", u"格力浏览器", u"\\web\\gmves.html", true},
-            {u"GMV5按钮", u"gree1", u"格力浏览器", u"\\web\\gmv5.html", true},
-            {u"GMV5S按钮", u"gree1", u"格力浏览器", u"\\web\\gmv5s.html", true},
-            {u"star按钮", u"gree1", u"格力浏览器", u"\\web\\star.html", true},
-            {u"D按钮", u"gree1", u"格力浏览器", u"\\web\\d.html", true},
-            {u"qt按钮", u"gree1", u"格力浏览器", u"\\web\\qt.html", true},
-            {u"格力价格", u"gree1", u"格力浏览器", u"\\web\\greeprice.html", false},
-            {u"mdvs整体按钮", u"meidi1", u"美的浏览器", u"\\web\\mdvsi.html", true},
-            {u"mdvs组合按钮", u"meidi1", u"美的浏览器", u"\\web\\mdvs.html", true},
-            {u"侧出风按钮", u"meidi1", u"美的浏览器", u"\\web\\cechu.html", true},
-            {u"美的价格", u"meidi1", u"美的浏览器", u"\\web\\meidiprice.html", false},
-            {u"奥克斯X7按钮", u"aux1", u"奥克斯浏览器", u"\\web\\aux7.html", true},
-            {u"CE小多联按钮", u"aux1", u"奥克斯浏览器", u"\\web\\auxce.html", true},
-            {u"奥克斯轻商", u"aux1", u"奥克斯浏览器", u"\\web\\auxqs.html", true},
-            {u"奥克斯其他按钮", u"aux1", u"奥克斯浏览器", u"\\web\\auxqt.html", true},
-            {u"奥克斯价格", u"aux1", u"奥克斯浏览器", u"\\web\\auxprice.html", false},
-            {u"CMVX按钮", u"chigo1", u"志高浏览器", u"\\web\\cmvx.html", true},
-            {u"CMV按钮", u"chigo1", u"志高浏览器", u"\\web\\cmv.html", true},
-            {u"qingshang按钮", u"chigo1", u"志高浏览器", u"\\web\\qingshang.html", true},
-            {u"chigohome按钮", u"chigo1", u"志高浏览器", u"\\web\\chigohome.html", false},
-            {u"志高价格", u"chigo1", u"志高浏览器", u"\\web\\chigoprice.html", false},
+            { u"X7按钮", u"daikin1", u"大金浏览器", u"\\web\\x7.html", true },
+            { u"P按钮", u"daikin1", u"大金浏览器", u"\\web\\p.html", true },
+            { u"S按钮", u"daikin1", u"大金浏览器", u"\\web\\s.html", true },
+            { u"skyair按钮", u"daikin1", u"大金浏览器", u"\\web\\skyair.html", true },
+            { u"大金价格", u"daikin1", u"大金浏览器", u"\\web\\daikinprice.html", false },
+            { u"GMVES按钮", u"gree1", u"格力浏览器", u"\\web\\gmves.html", true },
+            { u"GMV5按钮", u"gree1", u"格力浏览器", u"\\web\\gmv5.html", true },
+            { u"GMV5S按钮", u"gree1", u"格力浏览器", u"\\web\\gmv5s.html", true },
+            { u"star按钮", u"gree1", u"格力浏览器", u"\\web\\star.html", true },
+            { u"D按钮", u"gree1", u"格力浏览器", u"\\web\\d.html", true },
+            { u"qt按钮", u"gree1", u"格力浏览器", u"\\web\\qt.html", true },
+            { u"格力价格", u"gree1", u"格力浏览器", u"\\web\\greeprice.html", false },
+            { u"mdvs整体按钮", u"meidi1", u"美的浏览器", u"\\web\\mdvsi.html", true },
+            { u"mdvs组合按钮", u"meidi1", u"美的浏览器", u"\\web\\mdvs.html", true },
+            { u"侧出风按钮", u"meidi1", u"美的浏览器", u"\\web\\cechu.html", true },
+            { u"美的价格", u"meidi1", u"美的浏览器", u"\\web\\meidiprice.html", false },
+            { u"奥克斯X7按钮", u"aux1", u"奥克斯浏览器", u"\\web\\aux7.html", true },
+            { u"CE小多联按钮", u"aux1", u"奥克斯浏览器", u"\\web\\auxce.html", true },
+            { u"奥克斯轻商", u"aux1", u"奥克斯浏览器", u"\\web\\auxqs.html", true },
+            { u"奥克斯其他按钮", u"aux1", u"奥克斯浏览器", u"\\web\\auxqt.html", true },
+            { u"奥克斯价格", u"aux1", u"奥克斯浏览器", u"\\web\\auxprice.html", false },
+            { u"CMVX按钮", u"chigo1", u"志高浏览器", u"\\web\\cmvx.html", true },
+            { u"CMV按钮", u"chigo1", u"志高浏览器", u"\\web\\cmv.html", true },
+            { u"qingshang按钮", u"chigo1", u"志高浏览器", u"\\web\\qingshang.html", true },
+            { u"chigohome按钮", u"chigo1", u"志高浏览器", u"\\web\\chigohome.html", false },
+            { u"志高价格", u"chigo1", u"志高浏览器", u"\\web\\chigoprice.html", false },
         };
         for (const Row &row : rows)
             QTest::newRow(Text(row.button).toUtf8().constData())
@@ -357,7 +364,7 @@ private Q_SLOTS:
         QFETCH(bool, visible);
         QCOMPARE(BrandPageButtons().size(), size_t(26));
         const auto row = std::find_if(BrandPageButtons().begin(), BrandPageButtons().end(),
-                                      [&button](const BrandPageButton &r) { return Text(r.button) == button; });
+            [&button](const BrandPageButton &r) { return Text(r.button) == button; });
         QVERIFY(row != BrandPageButtons().end());
         QCOMPARE(Text(row->browser), browser);
         QCOMPARE(Text(row->path), path);
@@ -371,11 +378,11 @@ private Q_SLOTS:
         const auto *brandBrowser = m_window->control<BrowserHost>(browser);
 
         click(button);
-        QCOMPARE(m_engine.loads, (QList<QPair<QString, QUrl>>{{browser, ProgramPage(path)}}));
+        QCOMPARE(m_engine.loads, (QList<QPair<QString, QUrl>> { { browser, ProgramPage(path) } }));
         QCOMPARE(brandBrowser->address(), ProgramPage(path));
         click(button);
         QCOMPARE(m_engine.loads.size(), 2);
-        QCOMPARE(m_engine.loads.last(), (QPair<QString, QUrl>{browser, ProgramPage(path)}));
+        QCOMPARE(m_engine.loads.last(), (QPair<QString, QUrl> { browser, ProgramPage(path) }));
     }
 
     void pageLocationKeepsTheWholeDirectory_data()
