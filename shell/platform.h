@@ -13,6 +13,10 @@ void PrepareProcess();
 // The folder holding the program file, with symbolic links resolved and no trailing separator.
 QString ProgramDirectory();
 
+// Whether the program may place its own top-level window. Where it may not (Wayland), a drag
+// must hand the move to the window system.
+bool CanPlaceOwnWindow();
+
 // Hands url to the desktop's default web browser; whether that worked is not reported.
 void OpenInDefaultBrowser(const QUrl &url);
 

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QGuiApplication>
 
 #include <unistd.h>
 
@@ -20,6 +21,11 @@ void PrepareProcess()
 QString ProgramDirectory()
 {
     return QFileInfo(QCoreApplication::applicationFilePath()).canonicalPath();
+}
+
+bool CanPlaceOwnWindow()
+{
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 void OpenInDefaultBrowser(const QUrl &url)

@@ -16,6 +16,11 @@ QString ProgramDirectory()
     return QFileInfo(QCoreApplication::applicationFilePath()).canonicalPath();
 }
 
+bool CanPlaceOwnWindow()
+{
+    return true;
+}
+
 void OpenInDefaultBrowser(const QUrl &url)
 {
     QDesktopServices::openUrl(url);

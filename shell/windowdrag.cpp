@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QWidget>
+#include <QWindow>
+
+#include "shell/platform.h"
 
 namespace kalmoro {
 
@@ -26,11 +29,16 @@ bool WindowDrag::move(QWidget *control, QMouseEvent *event)
     const QPoint delta = event->globalPosition().toPoint() - m_pressGlobal;
     if (!m_moving && delta.manhattanLength() < QApplication::startDragDistance())
         return true;
-    // The window follows the pointer itself, so the point pressed stays under the cursor. A
-    // system move started here would lag behind by the distance already travelled: on X11 the
-    // window manager is given the pointer's position mapped through the window's old place.
     m_moving = true;
-    control->window()->move(m_windowAtPress + delta);
+    QWidget *window = control->window();
+    if (platform::CanPlaceOwnWindow()) {
+        // The window follows the pointer itself, so the point pressed stays under the cursor. A
+        // system move started this late would lag by the distance already travelled: Qt hands the
+        // window manager the last pointer position relative to the window's current place.
+        window->move(m_windowAtPress + delta);
+    } else if (window->windowHandle() && window->windowHandle()->startSystemMove()) {
+        m_armed = false;
+    }
     return true;
 }
 

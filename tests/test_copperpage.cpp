@@ -1,16 +1,12 @@
-#include <memory>
+#include "pagetesting.h"
 
-#include <QApplication>
 #include <QClipboard>
-#include <QFontMetrics>
-#include <QInputMethodEvent>
+#include <QFont>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QTest>
 
 #include "calc/message.h"
-#include "shell/fonts.h"
-#include "shell/startprogram.h"
-#include "shell/widgets/pagetab.h"
 #include "shell/widgets/transparentlabel.h"
 
 using namespace kalmoro;
@@ -49,7 +45,6 @@ class CopperPageTest final : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -68,94 +63,25 @@ private Q_SLOTS:
     void totalNeverShownCut();
 
 private:
-    template <typename T = QWidget> T *find(const QString &name) const;
-    QString text(const QString &name) const;
-    QStringList texts(const QStringList &names) const;
-    void click(const QString &name);
-    void type(const QString &box, const QString &text);
-
-    std::unique_ptr<MainWindow> m_window;
-    QStringList m_messages;
+    testing::PageDriver m_page;
 };
-
-template <typename T> T *CopperPageTest::find(const QString &name) const
-{
-    T *control = m_window->control<T>(name);
-    if (!control)
-        qFatal("no control %s", qPrintable(name));
-    return control;
-}
-
-QString CopperPageTest::text(const QString &name) const
-{
-    return find(name)->property("text").toString();
-}
-
-QStringList CopperPageTest::texts(const QStringList &names) const
-{
-    QStringList result;
-    for (const QString &name : names)
-        result << text(name);
-    return result;
-}
-
-void CopperPageTest::click(const QString &name)
-{
-    QWidget *control = find(name);
-    QVERIFY2(control->isVisible() && control->isEnabled(), qPrintable(name));
-    QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, control->rect().center());
-}
-
-// Replaces the box's content as a user does: click into it, select all, delete, type. Characters a
-// keyboard does not have (full-width forms, Chinese) arrive as an input method commits them.
-void CopperPageTest::type(const QString &box, const QString &text)
-{
-    auto *edit = find<QLineEdit>(box);
-    click(box);
-    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    for (const QChar character : text) {
-        if (character.unicode() < 0x80) {
-            QTest::keyClick(edit, character.toLatin1());
-        } else {
-            QInputMethodEvent commit;
-            commit.setCommitString(character);
-            QApplication::sendEvent(edit, &commit);
-        }
-    }
-    QCOMPARE(edit->text(), text);
-}
-
-void CopperPageTest::initTestCase()
-{
-    QApplication::setFont(UiFont());
-}
 
 void CopperPageTest::init()
 {
-    m_messages.clear();
-    SetMessageHook([this](const QString &message) { m_messages << message; });
-    m_window = CreateMainWindow();
-    QVERIFY(m_window);
-    m_window->show();
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-    click(u"铜管价格按钮"_qs);
-    QCOMPARE(find<PageTab>(u"高级选择夹1"_qs)->currentPage(), 2);
+    m_page.open(u"铜管价格按钮"_qs, 2);
 }
 
 void CopperPageTest::cleanup()
 {
-    m_window.reset();
-    SetMessageHook({});
+    m_page.close();
 }
 
 void CopperPageTest::startsEmpty()
 {
-    QCOMPARE(text(Futures), QString());
-    QCOMPARE(texts(MetresBoxes()), QStringList(13));
-    QCOMPARE(texts(PriceBoxes()), QStringList(13));
-    QCOMPARE(text(Total), u"铜管价格"_qs);
+    QCOMPARE(m_page.text(Futures), QString());
+    QCOMPARE(m_page.texts(MetresBoxes()), QStringList(13));
+    QCOMPARE(m_page.texts(PriceBoxes()), QStringList(13));
+    QCOMPARE(m_page.text(Total), u"铜管价格"_qs);
 }
 
 void CopperPageTest::marketPrices_data()
@@ -177,11 +103,11 @@ void CopperPageTest::marketPrices()
     QFETCH(QString, futures);
     QFETCH(QStringList, prices);
 
-    type(Futures, futures);
-    QCOMPARE(texts(PriceBoxes()), prices);
-    QCOMPARE(texts(MetresBoxes()), QStringList(13));
-    QCOMPARE(text(Total), u"铜管价格"_qs);
-    QCOMPARE(m_messages, QStringList());
+    m_page.type(Futures, futures);
+    QCOMPARE(m_page.texts(PriceBoxes()), prices);
+    QCOMPARE(m_page.texts(MetresBoxes()), QStringList(13));
+    QCOMPARE(m_page.text(Total), u"铜管价格"_qs);
+    QCOMPARE(m_page.messages, QStringList());
 }
 
 void CopperPageTest::everyKeystrokeRefreshes()
@@ -192,35 +118,35 @@ void CopperPageTest::everyKeystrokeRefreshes()
         QString row13;
     } afterKey[] = { { u"0.00068"_qs, u"0.01125"_qs }, { u"0.0068"_qs, u"0.1125"_qs },
         { u"0.068"_qs, u"1.125"_qs }, { u"0.68"_qs, u"11.25"_qs }, { u"6.8"_qs, u"112.5"_qs } };
-    auto *edit = find<QLineEdit>(Futures);
-    click(Futures);
+    auto *edit = m_page.find<QLineEdit>(Futures);
+    m_page.click(Futures);
     const QString digits = u"60000"_qs;
     for (qsizetype key = 0; key < digits.size(); ++key) {
         QTest::keyClick(edit, digits[key].toLatin1());
-        QCOMPARE(text(PriceBoxes().first()), afterKey[key].row1);
-        QCOMPARE(text(PriceBoxes().last()), afterKey[key].row13);
+        QCOMPARE(m_page.text(PriceBoxes().first()), afterKey[key].row1);
+        QCOMPARE(m_page.text(PriceBoxes().last()), afterKey[key].row13);
     }
-    QCOMPARE(texts(PriceBoxes()), PricesAt60000);
+    QCOMPARE(m_page.texts(PriceBoxes()), PricesAt60000);
 
     QTest::keyClick(edit, Qt::Key_Backspace);
-    QCOMPARE(text(PriceBoxes().first()), u"0.68"_qs);
-    QCOMPARE(text(PriceBoxes().last()), u"11.25"_qs);
+    QCOMPARE(m_page.text(PriceBoxes().first()), u"0.68"_qs);
+    QCOMPARE(m_page.text(PriceBoxes().last()), u"11.25"_qs);
 }
 
 void CopperPageTest::pasteAndDeleteRefresh()
 {
-    auto *edit = find<QLineEdit>(Futures);
+    auto *edit = m_page.find<QLineEdit>(Futures);
     QGuiApplication::clipboard()->setText(u"68000"_qs);
-    click(Futures);
+    m_page.click(Futures);
     QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(edit->text(), u"68000"_qs);
-    QCOMPARE(text(u"编辑框2"_qs), u"7.706666666667"_qs);
-    QCOMPARE(text(u"编辑框4"_qs), u"10.42666666667"_qs);
+    QCOMPARE(m_page.text(u"编辑框2"_qs), u"7.706666666667"_qs);
+    QCOMPARE(m_page.text(u"编辑框4"_qs), u"10.42666666667"_qs);
 
     QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(edit, Qt::Key_Delete);
     QCOMPARE(edit->text(), QString());
-    QCOMPARE(texts(PriceBoxes()), QStringList(13, u"0"_qs));
+    QCOMPARE(m_page.texts(PriceBoxes()), QStringList(13, u"0"_qs));
 }
 
 void CopperPageTest::total_data()
@@ -253,75 +179,75 @@ void CopperPageTest::total()
     QFETCH(QString, total);
     QFETCH(QStringList, messages);
 
-    type(Futures, futures);
+    m_page.type(Futures, futures);
     for (qsizetype row = 0; row < metres.size(); ++row)
-        type(MetresBoxes()[row], metres[row]);
-    const QStringList prices = texts(PriceBoxes());
-    click(u"超级按钮1"_qs);
+        m_page.type(MetresBoxes()[row], metres[row]);
+    const QStringList prices = m_page.texts(PriceBoxes());
+    m_page.click(u"超级按钮1"_qs);
 
-    QCOMPARE(text(Total), total);
-    QCOMPARE(m_messages, messages);
-    QCOMPARE(texts(MetresBoxes()), metres);
-    QCOMPARE(texts(PriceBoxes()), prices);
-    QCOMPARE(text(Futures), futures);
+    QCOMPARE(m_page.text(Total), total);
+    QCOMPARE(m_page.messages, messages);
+    QCOMPARE(m_page.texts(MetresBoxes()), metres);
+    QCOMPARE(m_page.texts(PriceBoxes()), prices);
+    QCOMPARE(m_page.text(Futures), futures);
 }
 
 void CopperPageTest::warningComesBeforeTotal()
 {
-    type(Futures, u"9999"_qs);
-    type(MetresBoxes().first(), u"10"_qs);
+    m_page.type(Futures, u"9999"_qs);
+    m_page.type(MetresBoxes().first(), u"10"_qs);
     QString totalWhileWarned;
     SetMessageHook([&](const QString &message) {
-        m_messages << message;
-        totalWhileWarned = text(Total);
+        m_page.messages << message;
+        totalWhileWarned = m_page.text(Total);
     });
-    click(u"超级按钮1"_qs);
-    QCOMPARE(m_messages, QStringList { LowPrice });
+    m_page.click(u"超级按钮1"_qs);
+    QCOMPARE(m_page.messages, QStringList { LowPrice });
     QCOMPARE(totalWhileWarned, u"铜管价格"_qs);
-    QCOMPARE(text(Total), u"13.59864"_qs);
+    QCOMPARE(m_page.text(Total), u"13.59864"_qs);
 }
 
 void CopperPageTest::clearKeepsPrices()
 {
-    type(Futures, u"60000"_qs);
+    m_page.type(Futures, u"60000"_qs);
     for (const QString &box : MetresBoxes())
-        type(box, u"10"_qs);
-    click(u"超级按钮1"_qs);
-    QCOMPARE(text(Total), u"7464.6"_qs);
+        m_page.type(box, u"10"_qs);
+    m_page.click(u"超级按钮1"_qs);
+    QCOMPARE(m_page.text(Total), u"7464.6"_qs);
 
-    click(u"超级按钮3"_qs);
-    QCOMPARE(text(Total), u"0"_qs);
-    QCOMPARE(texts(MetresBoxes()), QStringList(13));
-    QCOMPARE(texts(PriceBoxes()), PricesAt60000);
-    QCOMPARE(text(Futures), u"60000"_qs);
+    m_page.click(u"超级按钮3"_qs);
+    QCOMPARE(m_page.text(Total), u"0"_qs);
+    QCOMPARE(m_page.texts(MetresBoxes()), QStringList(13));
+    QCOMPARE(m_page.texts(PriceBoxes()), PricesAt60000);
+    QCOMPARE(m_page.text(Futures), u"60000"_qs);
 
-    click(u"超级按钮1"_qs);
-    QCOMPARE(text(Total), u"0"_qs);
-    QCOMPARE(m_messages, QStringList());
+    m_page.click(u"超级按钮1"_qs);
+    QCOMPARE(m_page.text(Total), u"0"_qs);
+    QCOMPARE(m_page.messages, QStringList());
 }
 
 void CopperPageTest::handTypedPriceCounts()
 {
-    type(Futures, u"60000"_qs);
-    type(u"编辑框2"_qs, u"5"_qs);
-    type(u"编辑框1"_qs, u"10"_qs);
-    click(u"超级按钮1"_qs);
-    QCOMPARE(text(Total), u"60"_qs);
-    QCOMPARE(text(u"编辑框2"_qs), u"5"_qs);
-    QCOMPARE(m_messages, QStringList());
+    m_page.type(Futures, u"60000"_qs);
+    m_page.type(u"编辑框2"_qs, u"5"_qs);
+    m_page.type(u"编辑框1"_qs, u"10"_qs);
+    m_page.click(u"超级按钮1"_qs);
+    QCOMPARE(m_page.text(Total), u"60"_qs);
+    QCOMPARE(m_page.text(u"编辑框2"_qs), u"5"_qs);
+    QCOMPARE(m_page.messages, QStringList());
 }
 
 void CopperPageTest::textsSurvivePageSwitch()
 {
-    type(Futures, u"60000"_qs);
-    type(u"编辑框25"_qs, u"2"_qs);
-    click(u"超级按钮1"_qs);
-    click(u"风口价格按钮"_qs);
-    click(u"铜管价格按钮"_qs);
-    QCOMPARE(text(Futures), u"60000"_qs);
-    QCOMPARE(texts(PriceBoxes()), PricesAt60000);
-    QCOMPARE(text(u"编辑框25"_qs), u"2"_qs);
-    QCOMPARE(text(Total), u"270"_qs);
+    m_page.type(Futures, u"60000"_qs);
+    m_page.type(u"编辑框25"_qs, u"2"_qs);
+    m_page.click(u"超级按钮1"_qs);
+    m_page.click(u"风口价格按钮"_qs);
+    m_page.click(u"铜管价格按钮"_qs);
+    QCOMPARE(m_page.text(Futures), u"60000"_qs);
+    QCOMPARE(m_page.texts(PriceBoxes()), PricesAt60000);
+    QCOMPARE(m_page.text(u"编辑框25"_qs), u"2"_qs);
+    QCOMPARE(m_page.text(Total), u"270"_qs);
 }
 
 void CopperPageTest::totalNeverShownCut_data()
@@ -338,24 +264,15 @@ void CopperPageTest::totalNeverShownCut()
     QFETCH(QString, metres);
     QFETCH(QString, total);
 
-    auto *label = find<TransparentLabel>(Total);
+    auto *label = m_page.find<TransparentLabel>(Total);
     const QFont layoutFont = label->font();
-    type(Futures, u"68000"_qs);
+    m_page.type(Futures, u"68000"_qs);
     for (const QString &box : MetresBoxes())
-        type(box, metres);
-    click(u"超级按钮1"_qs);
+        m_page.type(box, metres);
+    m_page.click(u"超级按钮1"_qs);
 
     QCOMPARE(label->text(), total);
-    const QFont drawn = label->drawnFont();
-    QVERIFY2(QFontMetrics(drawn).horizontalAdvance(total) <= label->width(),
-        qPrintable(
-            u"%1 px at %2 px"_qs.arg(QFontMetrics(drawn).horizontalAdvance(total)).arg(drawn.pixelSize())));
-    QCOMPARE(drawn.family(), layoutFont.family());
-    if (QFontMetrics(layoutFont).horizontalAdvance(total) <= label->width())
-        QCOMPARE(drawn.pixelSize(), layoutFont.pixelSize());
-    else
-        QVERIFY(drawn.pixelSize() < layoutFont.pixelSize());
-    QVERIFY(!label->grab().isNull());
+    testing::VerifyDrawnWhole(*label, layoutFont);
 }
 
 QTEST_MAIN(CopperPageTest)

@@ -1,14 +1,6 @@
-#include <memory>
+#include "pagetesting.h"
 
-#include <QApplication>
-#include <QInputMethodEvent>
-#include <QLineEdit>
 #include <QTest>
-
-#include "calc/message.h"
-#include "shell/fonts.h"
-#include "shell/startprogram.h"
-#include "shell/widgets/pagetab.h"
 
 using namespace kalmoro;
 
@@ -34,7 +26,6 @@ class VentPageTest final : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -46,85 +37,25 @@ private Q_SLOTS:
     void resultStaysUntilPressedAgain();
 
 private:
-    template <typename T = QWidget> T *find(const QString &name) const;
-    QString text(const QString &name) const;
-    void click(const QString &name);
-    void type(const QString &box, const QString &text);
-
-    std::unique_ptr<MainWindow> m_window;
-    QStringList m_messages;
+    testing::PageDriver m_page;
 };
-
-template <typename T> T *VentPageTest::find(const QString &name) const
-{
-    T *control = m_window->control<T>(name);
-    if (!control)
-        qFatal("no control %s", qPrintable(name));
-    return control;
-}
-
-QString VentPageTest::text(const QString &name) const
-{
-    return find(name)->property("text").toString();
-}
-
-void VentPageTest::click(const QString &name)
-{
-    QWidget *control = find(name);
-    QVERIFY2(control->isVisible() && control->isEnabled(), qPrintable(name));
-    QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, control->rect().center());
-}
-
-// Replaces the box's content as a user does: click into it, select all, delete, type. Characters a
-// keyboard does not have (full-width forms) arrive as an input method commits them.
-void VentPageTest::type(const QString &box, const QString &text)
-{
-    auto *edit = find<QLineEdit>(box);
-    click(box);
-    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    for (const QChar character : text) {
-        if (character.unicode() < 0x80) {
-            QTest::keyClick(edit, character.toLatin1());
-        } else {
-            QInputMethodEvent commit;
-            commit.setCommitString(character);
-            QApplication::sendEvent(edit, &commit);
-        }
-    }
-    QCOMPARE(edit->text(), text);
-}
-
-void VentPageTest::initTestCase()
-{
-    QApplication::setFont(UiFont());
-}
 
 void VentPageTest::init()
 {
-    m_messages.clear();
-    SetMessageHook([this](const QString &message) { m_messages << message; });
-    m_window = CreateMainWindow();
-    QVERIFY(m_window);
-    m_window->show();
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-    click(u"风口价格按钮"_qs);
-    QCOMPARE(find<PageTab>(u"高级选择夹1"_qs)->currentPage(), 4);
+    m_page.open(u"风口价格按钮"_qs, 4);
 }
 
 void VentPageTest::cleanup()
 {
-    m_window.reset();
-    SetMessageHook({});
+    m_page.close();
 }
 
 void VentPageTest::startsEmpty()
 {
     for (const Half &half : { Outlet, Return }) {
-        QCOMPARE(text(half.length), QString());
-        QCOMPARE(text(half.width), QString());
-        QCOMPARE(text(half.label), half.caption);
+        QCOMPARE(m_page.text(half.length), QString());
+        QCOMPARE(m_page.text(half.width), QString());
+        QCOMPARE(m_page.text(half.label), half.caption);
     }
 }
 
@@ -166,60 +97,60 @@ void VentPageTest::price()
 
     const Half &half = returnVent ? Return : Outlet;
     const Half &other = returnVent ? Outlet : Return;
-    type(half.length, length);
-    type(half.width, width);
-    click(half.button);
+    m_page.type(half.length, length);
+    m_page.type(half.width, width);
+    m_page.click(half.button);
 
-    QCOMPARE(text(half.label), price);
-    QCOMPARE(text(half.length), length);
-    QCOMPARE(text(half.width), width);
-    QCOMPARE(text(other.label), other.caption);
+    QCOMPARE(m_page.text(half.label), price);
+    QCOMPARE(m_page.text(half.length), length);
+    QCOMPARE(m_page.text(half.width), width);
+    QCOMPARE(m_page.text(other.label), other.caption);
     // The page warns about nothing, not even a negative or empty size.
-    QCOMPARE(m_messages, QStringList());
+    QCOMPARE(m_page.messages, QStringList());
 }
 
 void VentPageTest::typingComputesNothing()
 {
     for (const Half &half : { Outlet, Return }) {
-        type(half.length, u"1"_qs);
-        type(half.width, u"0.3"_qs);
-        QCOMPARE(text(half.label), half.caption);
+        m_page.type(half.length, u"1"_qs);
+        m_page.type(half.width, u"0.3"_qs);
+        QCOMPARE(m_page.text(half.label), half.caption);
     }
 }
 
 // Each button reads only its own fields and writes only its own label.
 void VentPageTest::halvesAreIndependent()
 {
-    type(Outlet.length, u"1"_qs);
-    type(Outlet.width, u"0.2"_qs);
-    type(Return.length, u"3"_qs);
-    type(Return.width, u"0.2"_qs);
-    click(Outlet.button);
-    QCOMPARE(text(Outlet.label), u"47.52"_qs);
-    QCOMPARE(text(Return.label), Return.caption);
+    m_page.type(Outlet.length, u"1"_qs);
+    m_page.type(Outlet.width, u"0.2"_qs);
+    m_page.type(Return.length, u"3"_qs);
+    m_page.type(Return.width, u"0.2"_qs);
+    m_page.click(Outlet.button);
+    QCOMPARE(m_page.text(Outlet.label), u"47.52"_qs);
+    QCOMPARE(m_page.text(Return.label), Return.caption);
 
-    click(Return.button);
-    QCOMPARE(text(Return.label), u"236.304"_qs);
-    QCOMPARE(text(Outlet.label), u"47.52"_qs);
+    m_page.click(Return.button);
+    QCOMPARE(m_page.text(Return.label), u"236.304"_qs);
+    QCOMPARE(m_page.text(Outlet.label), u"47.52"_qs);
 
-    type(Outlet.length, u"2.5"_qs);
-    click(Outlet.button);
-    QCOMPARE(text(Outlet.label), u"145.2"_qs);
-    QCOMPARE(text(Return.label), u"236.304"_qs);
+    m_page.type(Outlet.length, u"2.5"_qs);
+    m_page.click(Outlet.button);
+    QCOMPARE(m_page.text(Outlet.label), u"145.2"_qs);
+    QCOMPARE(m_page.text(Return.label), u"236.304"_qs);
 }
 
 void VentPageTest::resultStaysUntilPressedAgain()
 {
-    type(Outlet.length, u"1"_qs);
-    type(Outlet.width, u"0.2"_qs);
-    click(Outlet.button);
-    type(Outlet.length, u"2"_qs);
-    click(u"铜管价格按钮"_qs);
-    click(u"风口价格按钮"_qs);
-    QCOMPARE(text(Outlet.label), u"47.52"_qs);
-    QCOMPARE(text(Outlet.length), u"2"_qs);
-    click(Outlet.button);
-    QCOMPARE(text(Outlet.label), u"79.92"_qs);
+    m_page.type(Outlet.length, u"1"_qs);
+    m_page.type(Outlet.width, u"0.2"_qs);
+    m_page.click(Outlet.button);
+    m_page.type(Outlet.length, u"2"_qs);
+    m_page.click(u"铜管价格按钮"_qs);
+    m_page.click(u"风口价格按钮"_qs);
+    QCOMPARE(m_page.text(Outlet.label), u"47.52"_qs);
+    QCOMPARE(m_page.text(Outlet.length), u"2"_qs);
+    m_page.click(Outlet.button);
+    QCOMPARE(m_page.text(Outlet.label), u"79.92"_qs);
 }
 
 QTEST_MAIN(VentPageTest)
