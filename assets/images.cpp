@@ -20,8 +20,8 @@ QImage decodeFile(const QString &path)
 QImage decodeOverWhite(const QString &path)
 {
     const QImage decoded = decodeFile(path);
-    if (decoded.isNull())
-        return {};
+    if (decoded.isNull() || !decoded.hasAlphaChannel())
+        return decoded;
     QImage composed(decoded.size(), QImage::Format_RGB32);
     composed.fill(Qt::white);
     QPainter painter(&composed);
@@ -40,14 +40,7 @@ QString resourcePath(std::string_view name, int scale)
 
 QImage LoadImage(std::string_view name)
 {
-    static QHash<QByteArray, QImage> cache;
-    const QByteArray key(name.data(), qsizetype(name.size()));
-    const auto found = cache.constFind(key);
-    if (found != cache.cend())
-        return *found;
-    const QImage image = FindAsset(name) ? decodeOverWhite(resourcePath(name, 1)) : QImage();
-    cache.insert(key, image);
-    return image;
+    return FindAsset(name) ? decodeOverWhite(resourcePath(name, 1)) : QImage();
 }
 
 QPixmap LoadPixmap(std::string_view name, qreal devicePixelRatio)
@@ -59,12 +52,14 @@ QPixmap LoadPixmap(std::string_view name, qreal devicePixelRatio)
     if (found != cache.cend())
         return *found;
     QPixmap pixmap;
-    if (scale == 2 && FindAsset(name)) {
-        pixmap = QPixmap::fromImage(decodeOverWhite(resourcePath(name, 2)));
-        pixmap.setDevicePixelRatio(2.0);
+    if (FindAsset(name)) {
+        if (scale == 2) {
+            pixmap = QPixmap::fromImage(decodeOverWhite(resourcePath(name, 2)));
+            pixmap.setDevicePixelRatio(2.0);
+        }
+        if (pixmap.isNull())
+            pixmap = QPixmap::fromImage(decodeOverWhite(resourcePath(name, 1)));
     }
-    if (pixmap.isNull())
-        pixmap = QPixmap::fromImage(LoadImage(name));
     cache.insert(key, pixmap);
     return pixmap;
 }
@@ -72,11 +67,9 @@ QPixmap LoadPixmap(std::string_view name, qreal devicePixelRatio)
 QIcon ProgramIcon()
 {
     QIcon icon;
-    for (int scale : {1, 2}) {
-        const QImage image = decodeFile(resourcePath("img172", scale));
-        if (!image.isNull())
-            icon.addPixmap(QPixmap::fromImage(image));
-    }
+    const QImage image = decodeFile(resourcePath("img172", 1));
+    if (!image.isNull())
+        icon.addPixmap(QPixmap::fromImage(image));
     return icon;
 }
 

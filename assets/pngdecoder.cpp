@@ -12,8 +12,12 @@ QImage DecodePng(QByteArrayView bytes)
         return {};
     // QImage's ARGB32 is a native-endian 32-bit word, which is B, G, R, A in memory on the
     // little-endian machines Kalmoro runs on.
+    // A picture without alpha decodes straight into an opaque image: its alpha bytes are all 255,
+    // and painting it needs no blending.
+    const bool hasAlpha = png.format & PNG_FORMAT_FLAG_ALPHA;
     png.format = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? PNG_FORMAT_BGRA : PNG_FORMAT_ARGB;
-    QImage image(static_cast<int>(png.width), static_cast<int>(png.height), QImage::Format_ARGB32);
+    QImage image(static_cast<int>(png.width), static_cast<int>(png.height),
+                 hasAlpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     if (image.isNull()) {
         png_image_free(&png);
         return {};

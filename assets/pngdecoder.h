@@ -5,7 +5,8 @@
 
 namespace kalmoro::assets {
 
-// Decodes PNG bytes into a straight-alpha ARGB32 image; a null image when they cannot be decoded.
+// Decodes PNG bytes into a straight-alpha ARGB32 image, or an RGB32 one when the picture has no
+// alpha channel; a null image when the bytes cannot be decoded.
 QImage DecodePng(QByteArrayView bytes);
 
 } // namespace kalmoro::assets
