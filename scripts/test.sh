@@ -13,6 +13,14 @@ cmake --preset dev
 cmake --build --preset dev -j"$jobs"
 ctest --preset dev -j"$jobs"
 
+echo "== The Debian package, unpacked into a temporary root and started from there"
+(cd build/dev && cpack -G DEB)
+package_root=$(mktemp -d)
+trap 'rm -rf "$package_root"' EXIT
+dpkg-deb -x build/dev/kalmoro_*_amd64.deb "$package_root"
+bash tests/e2e/kalmoro_e2e.sh close "$package_root/usr/bin/kalmoro" build/dev/package-screenshots
+rm -rf "$package_root"
+
 echo "== Sanitizer build (AddressSanitizer + UndefinedBehaviorSanitizer, leaks are failures)"
 cmake --preset asan
 cmake --build --preset asan -j"$jobs"
