@@ -212,6 +212,18 @@ private Q_SLOTS:
         QVERIFY(radios[3]->isChecked());
     }
 
+    void radioButtonStandsOnWhite()
+    {
+        auto host = ShowHost({ 200, 60 });
+        auto *radio = new RadioButton(host.get());
+        radio->setText(QStringLiteral("GMV-250W/A"));
+        radio->setGeometry(10, 10, 150, 24);
+        QVERIFY(Exposed(*host));
+        // Right of the caption only the radio's own ground shows.
+        const QImage image = radio->grab().toImage();
+        QCOMPARE(image.pixelColor(image.width() - 2, image.height() / 2), QColor(Qt::white));
+    }
+
     // Page tab.
 
     void headerClickSelectsThePage_data()

@@ -7,6 +7,8 @@ namespace kalmoro {
 RadioButton::RadioButton(QWidget *parent)
     : QRadioButton(parent)
 {
+    // Buttons fill with the Button role by default, which is grey.
+    setBackgroundRole(QPalette::Window);
     setAutoFillBackground(true);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, Qt::white);

@@ -4,7 +4,7 @@
 # what the X server and the screen show.
 #
 # Usage: kalmoro_e2e.sh SCENARIO PROGRAM SCREENSHOT_DIR
-# SCENARIO: position | drag | minimize | escape | close | navigation
+# SCENARIO: position | drag | minimize | escape | close | navigation | pages
 # KALMORO_E2E_WAIT (seconds, default 60) bounds every single wait; slow builds may raise it.
 set -euo pipefail
 
@@ -387,6 +387,154 @@ scenario_navigation() {
     read_geometry
     [[ $wx == 420 && $wy == 192 && $ww == 1080 && $wh == 695 ]] ||
         fail "after the browsers appeared the window is ${ww}x${wh} at $wx,$wy"
+}
+
+# --- Every page, and pixels that show whether artwork and controls line up -------------------
+
+# The main tab's pages 1 to 6, chosen by the navigation entries 1 to 6.
+main_pages=(refrigerant copper drainpipe vent selection about)
+tools_logo=(126 48)
+# The brand-choice buttons of the inner tab (window 240,104) in the order of its pages 1 to 5.
+brand_pages=(daikin gree midea aux chigo)
+brand_choices=(438 261 792 263 618 390 442 536 793 536)
+# The header "空调品牌选择", at the inner tab's top-left.
+brand_choice_header=(280 116)
+
+# Prints "r g b" of one pixel of the window in the last grabbed screen.
+pixel_colour() {
+    convert "$(screen_file)" -crop "1x1+$((wx + $1))+$((wy + $2))" +repage \
+        -format '%[fx:int(255*r+0.5)] %[fx:int(255*g+0.5)] %[fx:int(255*b+0.5)]' info:
+}
+
+# Counts the pixels of a rectangle of the window (x y w h) in the last grabbed screen whose
+# channels each lie within tol of RGB(r, g, b).
+pixels_near() {
+    local r=$1 g=$2 b=$3 tol=$4 x=$5 y=$6 w=$7 h=$8
+    convert "$(screen_file)" -crop "${w}x${h}+$((wx + x))+$((wy + y))" +repage -alpha off \
+        -depth 8 txt:- |
+        sed -n 's/^[0-9]*,[0-9]*: *(\([0-9]*\),\([0-9]*\),\([0-9]*\)).*/\1 \2 \3/p' |
+        awk -v r="$r" -v g="$g" -v b="$b" -v t="$tol" '
+            function far(a, c) { return a - c > t || c - a > t }
+            !far($1, r) && !far($2, g) && !far($3, b) { n++ }
+            END { print n + 0 }'
+}
+
+frame_orange() { (($(pixels_near 255 156 3 40 "$1" "$2" 1 1) == 1)); }
+
+# The skin's 1 px frame around the page area, where no control covers it: the line itself is
+# orange and its neighbours on either side are not.
+check_frame() {
+    grab_screen
+    local line beside
+    for line in 217 1036; do
+        frame_orange "$line" 400 ||
+            fail "$1: the frame line at $line,400 is $(pixel_colour "$line" 400), not orange"
+        for beside in $((line - 1)) $((line + 1)); do
+            ! frame_orange "$beside" 400 ||
+                fail "$1: the frame line is 2 px wide at $beside,400, expected only x $line"
+        done
+    done
+    frame_orange 600 656 || fail "$1: the frame line at 600,656 is $(pixel_colour 600 656), not orange"
+    for beside in 655 657; do
+        ! frame_orange 600 "$beside" || fail "$1: the frame line is 2 px high at 600,$beside, expected only y 656"
+    done
+}
+
+# The selected entry's bar fills its columns 0 to 4 and stops before column 6.
+check_bar() {
+    local entry=$1 middle=$((128 + 72 * ($1 - 1) + 27))
+    grab_screen
+    (($(pixels_near 255 155 0 40 0 "$middle" 5 1) == 5)) ||
+        fail "entry $entry: columns 0-4 at y $middle are not all the bar's orange"
+    (($(pixels_near 255 155 0 40 6 "$middle" 1 1) == 0)) ||
+        fail "entry $entry: the bar reaches column 6 at y $middle ($(pixel_colour 6 "$middle"))"
+}
+
+# A caption printed in the page picture shows as orange text in the rectangle (x y w h).
+check_caption() {
+    local caption=$1
+    shift
+    local found
+    found=$(pixels_near 243 126 0 40 "$@")
+    ((found >= 5)) || fail "no orange text of \"$caption\" in the rectangle $* (found $found pixels)"
+}
+
+# The inside of an edit box (x y w h of the box) is white, away from its border.
+check_white_box() {
+    local name=$1 x=$2 y=$3 w=$4 h=$5 inner
+    inner=$(((w - 8) * (h - 8)))
+    (($(pixels_near 255 255 255 8 $((x + 4)) $((y + 4)) $((w - 8)) $((h - 8))) == inner)) ||
+        fail "the inside of $name is not white (at its middle $(pixel_colour $((x + w / 2)) $((y + h / 2))))"
+}
+
+# Clicks (or double-clicks, with click_repeat 2) and waits until the page area differs from the
+# settled look before, then until it settles itself; keeps the final look as NAME.
+page_look=''
+turn_page() {
+    local name=$1 x=$2 y=$3
+    pointer_to "$x" "$y"
+    xdo click --repeat "${click_repeat:-1}" --delay 120 1
+    park_pointer
+    wait_for "the page $name" region_differs "$page_look" "${page_area[@]}"
+    wait_for "the page $name to settle" region_settles "${page_area[@]}"
+    page_look=$(region "${page_area[@]}")
+    keep_screenshot "$name"
+    note "page $name shown"
+}
+
+scenario_pages() {
+    wait_for "the start page to settle" region_settles "${page_area[@]}"
+    page_look=$(region "${page_area[@]}")
+    local start_look=$page_look
+    keep_screenshot main0-start
+    check_frame main0-start
+
+    local page entry=0
+    for page in "${main_pages[@]}"; do
+        entry=$((entry + 1))
+        turn_page "main$entry-$page" 105 $((128 + 72 * (entry - 1) + 27))
+        wait_for "the $page entry alone to look selected" selection_is "$entry"
+        check_bar "$entry"
+        check_frame "main$entry-$page"
+        case $page in
+        copper)
+            check_caption 米 458 201 42 20
+            check_caption 市场价 523 201 50 20
+            check_white_box 编辑框1 388 201 70 20
+            check_white_box 编辑框2 573 201 70 20
+            ;;
+        vent)
+            check_caption 长 655 167 40 25
+            check_caption 米 767 167 33 25
+            check_white_box 出风长 695 167 72 25
+            ;;
+        selection)
+            local brand_choice_look=$page_look i
+            for i in 0 1 2 3 4; do
+                turn_page "inner$((i + 1))-${brand_pages[i]}" "${brand_choices[@]:$((2 * i)):2}"
+                check_frame "inner$((i + 1))-${brand_pages[i]}"
+                # Back by the header, which leaves the browsers alone, and in turn by the
+                # entry, which reloads them.
+                if ((i % 2 == 0)); then
+                    turn_page "inner0-after-${brand_pages[i]}" "${brand_choice_header[@]}"
+                else
+                    turn_page "inner0-after-${brand_pages[i]}" "${nav_selection[@]}"
+                fi
+                [[ $page_look == "$brand_choice_look" ]] ||
+                    fail "the brand choice page after ${brand_pages[i]} looks other than before"
+            done
+            ;;
+        about)
+            local text
+            text=$(pixels_near 50 68 88 30 408 250 560 32)
+            ((text >= 20)) || fail "no text of 透明标签21 in 408,250 560x32 (found $text dark pixels)"
+            ;;
+        esac
+    done
+
+    click_repeat=2 turn_page main0-again "${tools_logo[@]}"
+    [[ $page_look == "$start_look" ]] || fail "the start page looks other than at start-up"
+    selection_is 6 || fail "the double click on tools changed the navigation images"
 }
 
 start_display
