@@ -21,8 +21,6 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "assets/images.h"
-#include "shell/fonts.h"
 #include "shell/platform.h"
 #include "shell/startprogram.h"
 
@@ -124,9 +122,7 @@ int RunKalmoro(int argc, char *argv[])
 {
     platform::PrepareProcess();
     QApplication application(argc, argv);
-    QApplication::setFont(UiFont());
-    QApplication::setWindowIcon(assets::ProgramIcon());
-    QDir::setCurrent(platform::ProgramDirectory());
+    SetUpApplication();
     std::unique_ptr<MainWindow> window = CreateMainWindow();
     if (!window)
         return 1;

@@ -42,15 +42,20 @@ int ReportStartupFailure()
     return -1;
 }
 
+void SetUpApplication()
+{
+    QApplication::setFont(UiFont());
+    QApplication::setWindowIcon(assets::ProgramIcon());
+    QDir::setCurrent(platform::ProgramDirectory());
+}
+
 int StartProgram(int argc, char *argv[])
 {
     platform::PrepareProcess();
     // Qt would act on options such as -platform or -style; the program reads no command line.
     int qtArgc = argc > 0 ? 1 : 0;
     QApplication application(qtArgc, argv);
-    QApplication::setFont(UiFont());
-    QApplication::setWindowIcon(assets::ProgramIcon());
-    QDir::setCurrent(platform::ProgramDirectory());
+    SetUpApplication();
 
     std::unique_ptr<MainWindow> window = CreateMainWindow();
     if (!window)
