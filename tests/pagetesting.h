@@ -1,20 +1,15 @@
 #pragma once
 
-#include <memory>
+#include "shelltesting.h"
 
-#include <QApplication>
 #include <QFontMetrics>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QStringList>
 #include <QStyleOptionButton>
-#include <QTest>
 
 #include "calc/message.h"
-#include "shell/fonts.h"
-#include "shell/mainwindow.h"
-#include "shell/startprogram.h"
 #include "shell/widgets/pagetab.h"
 #include "shell/widgets/transparentlabel.h"
 
@@ -36,12 +31,8 @@ public:
     {
         messages.clear();
         SetMessageHook([this](const QString &message) { messages << message; });
-        QApplication::setFont(UiFont());
-        m_window = CreateMainWindow();
+        m_window = ShowProgramWindow();
         QVERIFY(m_window);
-        m_window->show();
-        m_window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
         click(navButton);
         QCOMPARE(find<PageTab>(u"高级选择夹1"_qs)->currentPage(), pageIndex);
     }

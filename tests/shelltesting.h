@@ -8,16 +8,15 @@
 #define QTEST_QPA_MOUSE_HANDLING
 #endif
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
-#include <QImage>
-#include <QList>
-#include <QPair>
+#include <QMessageBox>
 #include <QScreen>
 #include <QTest>
-#include <QUrl>
-#include <QWidget>
+#include <QTimer>
 
+#include <functional>
 #include <memory>
 
 #include "shell/fonts.h"
@@ -27,16 +26,22 @@
 
 namespace kalmoro::testing {
 
-// Stands in for the browser plugin: plain views, and a record of every page it was asked to load.
+// Stands in for the browser plugin: plain views, and a record of every view it made and every page
+// it was asked to load.
 class RecordingEngine final : public BrowserEngine
 {
 public:
-    QWidget *createView(QWidget *host, const BrowserOptions &) override { return new QWidget(host); }
+    QWidget *createView(QWidget *host, const BrowserOptions &options) override
+    {
+        created.append(options);
+        return new QWidget(host);
+    }
     void load(QWidget *view, const QUrl &url) override
     {
         loads.append({ view->parentWidget()->objectName(), url });
     }
 
+    QList<BrowserOptions> created;
     QList<QPair<QString, QUrl>> loads; // browser name, address
 };
 
@@ -45,8 +50,16 @@ class DesktopBrowser final : public QObject
 {
     Q_OBJECT
 public:
-    DesktopBrowser() { QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open"); }
-    ~DesktopBrowser() override { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
+    DesktopBrowser()
+    {
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open");
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open");
+    }
+    ~DesktopBrowser() override
+    {
+        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    }
 
     QList<QUrl> opened;
 
@@ -69,6 +82,18 @@ inline std::unique_ptr<MainWindow> ShowProgramWindow()
     return window;
 }
 
+// Hands the next message box to open to handle, from a timer that runs inside its modal loop.
+// handle must close the box; checks that fail after closing it cannot leave the test waiting.
+inline void WhenMessageBoxOpens(const std::function<void(QMessageBox &)> &handle)
+{
+    QTimer::singleShot(10, [handle] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+            handle(*box);
+        else
+            WhenMessageBoxOpens(handle);
+    });
+}
+
 // What the screen shows of widget now: the window's backing store as last painted, not a fresh
 // rendering, so remains of earlier paints show up too.
 inline QImage OnScreen(QWidget *widget)
@@ -76,6 +101,16 @@ inline QImage OnScreen(QWidget *widget)
     QWidget *window = widget->window();
     const QImage whole = window->screen()->grabWindow(window->winId()).toImage();
     return whole.copy(QRect(widget->mapTo(window, QPoint(0, 0)), widget->size()));
+}
+
+// Whether every pixel of image has the one colour.
+inline bool AllOf(const QImage &image, const QColor &colour)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) != colour)
+                return false;
+    return true;
 }
 
 // The pixels where two images of the same size differ.

@@ -1,38 +1,11 @@
-#include <QSignalSpy>
-#include <QTest>
+#include "shelltesting.h"
 
-#include "shell/widgets/browserengine.h"
+#include <QSignalSpy>
+
 #include "shell/widgets/browserhost.h"
 
-namespace kalmoro {
-
-namespace {
-
-// Stands in for the browser plugin: makes plain widgets and remembers what it was asked.
-class RecordingEngine final : public BrowserEngine
-{
-public:
-    QWidget *createView(QWidget *host, const BrowserOptions &options) override
-    {
-        createdOptions.append(options);
-        return new QWidget(host);
-    }
-    void load(QWidget *view, const QUrl &url) override { loads.append({ view, url }); }
-
-    QList<BrowserOptions> createdOptions;
-    QList<QPair<QWidget *, QUrl>> loads;
-};
-
-bool isAllWhite(const QImage &image)
-{
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixelColor(x, y) != Qt::white)
-                return false;
-    return true;
-}
-
-} // namespace
+using namespace kalmoro;
+using kalmoro::testing::AllOf;
 
 class BrowserHostTest final : public QObject
 {
@@ -43,86 +16,45 @@ private Q_SLOTS:
     void cleanup()
     {
         SetBrowserEngineForTesting(nullptr);
-        m_engine.createdOptions.clear();
+        m_engine.created.clear();
         m_engine.loads.clear();
     }
 
-    void startsAsEmptyWhitePage()
-    {
-        QWidget parent;
-        parent.setPalette(QPalette(Qt::red));
-        parent.setAutoFillBackground(true);
-        parent.resize(300, 200);
-        BrowserHost host(&parent);
-        host.setGeometry(10, 10, 120, 80);
-        parent.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&parent));
-
-        QVERIFY(host.address().isEmpty());
-        QVERIFY(!host.view());
-        QVERIFY(isAllWhite(host.grab().toImage()));
-        QVERIFY(m_engine.createdOptions.isEmpty());
-    }
-
-    void everyAddressIsRequestedAndLoaded_data()
-    {
-        QTest::addColumn<QStringList>("addresses");
-        QTest::newRow("one page") << QStringList { "file:///opt/kalmoro/web/x7.html" };
-        QTest::newRow("same page twice")
-            << QStringList { "file:///opt/kalmoro/web/x7.html", "file:///opt/kalmoro/web/x7.html" };
-        QTest::newRow("two pages") << QStringList { "file:///opt/kalmoro/web/x7.html",
-            "file:///opt/kalmoro/web/aux7.html" };
-        QTest::newRow("web address after local page") << QStringList { "file:///opt/kalmoro/web/gree0.html",
-            "https://127.0.0.1/futures/quotes/CU2007.shtml" };
-    }
-
-    void everyAddressIsRequestedAndLoaded()
-    {
-        QFETCH(QStringList, addresses);
-        BrowserHost host;
-        QSignalSpy requested(&host, &BrowserHost::loadRequested);
-
-        for (const QString &address : addresses)
-            host.setAddress(QUrl(address));
-
-        QCOMPARE(requested.size(), addresses.size());
-        QCOMPARE(m_engine.loads.size(), addresses.size());
-        for (qsizetype i = 0; i < addresses.size(); ++i) {
-            QCOMPARE(requested.at(i).at(0).toUrl(), QUrl(addresses.at(i)));
-            QCOMPARE(m_engine.loads.at(i).first, host.view());
-            QCOMPARE(m_engine.loads.at(i).second, QUrl(addresses.at(i)));
-        }
-        QCOMPARE(host.address(), QUrl(addresses.last()));
-        QCOMPARE(host.property("address").toUrl(), QUrl(addresses.last()));
-    }
-
-    void viewIsCreatedOnceWithTheHostsSettings_data()
+    void everyAddressIsLoadedInOneViewWithTheHostsSettings_data()
     {
         QTest::addColumn<bool>("silent");
         QTest::addColumn<int>("fontSize");
         QTest::newRow("brand browser") << false << 2;
-        QTest::newRow("quotation browser") << true << 2;
-        QTest::newRow("largest font") << false << 4;
+        QTest::newRow("quotation browser, largest font") << true << 4;
     }
 
-    void viewIsCreatedOnceWithTheHostsSettings()
+    void everyAddressIsLoadedInOneViewWithTheHostsSettings()
     {
         QFETCH(bool, silent);
         QFETCH(int, fontSize);
         BrowserHost host;
+        host.setObjectName(u"大金浏览器"_qs);
         QVERIFY(host.setProperty("silent", silent));
         QVERIFY(host.setProperty("pageFontSize", fontSize));
+        QSignalSpy requested(&host, &BrowserHost::loadRequested);
+        const QList<QUrl> addresses { QUrl(u"file:///opt/kalmoro/web/x7.html"_qs),
+            QUrl(u"file:///opt/kalmoro/web/x7.html"_qs),
+            QUrl(u"https://127.0.0.1/futures/quotes/CU2007.shtml"_qs) };
 
-        host.setAddress(QUrl(QStringLiteral("file:///opt/kalmoro/web/x7.html")));
-        QWidget *view = host.view();
-        host.setAddress(QUrl(QStringLiteral("file:///opt/kalmoro/web/p.html")));
+        QList<QPair<QString, QUrl>> loads;
+        for (const QUrl &address : addresses) {
+            host.setAddress(address);
+            loads.append({ host.objectName(), address });
+            QCOMPARE(requested.takeFirst().at(0).toUrl(), address);
+            QCOMPARE(host.property("address").toUrl(), address);
+        }
 
-        QVERIFY(view);
-        QCOMPARE(host.view(), view);
-        QCOMPARE(view->parentWidget(), &host);
-        QCOMPARE(m_engine.createdOptions.size(), 1);
-        QCOMPARE(m_engine.createdOptions.first().silent, silent);
-        QCOMPARE(m_engine.createdOptions.first().fontSize, fontSize);
+        QCOMPARE(m_engine.loads, loads);
+        QVERIFY(host.view());
+        QCOMPARE(host.view()->parentWidget(), &host);
+        QCOMPARE(m_engine.created.size(), 1);
+        QCOMPARE(m_engine.created.first().silent, silent);
+        QCOMPARE(m_engine.created.first().fontSize, fontSize);
     }
 
     void unpreparedProcessGetsNoEngine()
@@ -139,30 +71,35 @@ private Q_SLOTS:
         QVERIFY(!host.view());
         QCOMPARE(requested.size(), 1);
         QCOMPARE(host.address(), QUrl(QStringLiteral("file:///opt/kalmoro/web/x7.html")));
-        QVERIFY(isAllWhite(host.grab().toImage()));
+        QVERIFY(AllOf(host.grab().toImage(), Qt::white));
     }
 
-    void viewFillsTheHost()
+    // Until it has an address the host is a white page of its own, with no view; the view then fills it.
+    void startsWhiteAndTheViewFillsTheHost()
     {
         QWidget parent;
+        parent.setPalette(QPalette(Qt::red));
+        parent.setAutoFillBackground(true);
         parent.resize(400, 300);
         BrowserHost host(&parent);
         host.setGeometry(-205, -377, 488, 528);
         parent.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&parent));
+        QVERIFY(host.address().isEmpty());
+        QVERIFY(!host.view());
+        QVERIFY(AllOf(host.grab().toImage(), Qt::white));
+        QVERIFY(m_engine.created.isEmpty());
 
         host.setAddress(QUrl(QStringLiteral("file:///opt/kalmoro/web/x7.html")));
         QCOMPARE(host.view()->geometry(), QRect(0, 0, 488, 528));
         QVERIFY(host.view()->isVisible());
-
         host.resize(816, 432);
         QCOMPARE(host.view()->geometry(), QRect(0, 0, 816, 432));
     }
 
 private:
-    RecordingEngine m_engine;
+    testing::RecordingEngine m_engine;
 };
 
-} // namespace kalmoro
-
-QTEST_MAIN(kalmoro::BrowserHostTest)
+QTEST_MAIN(BrowserHostTest)
 #include "test_browserhost.moc"

@@ -45,235 +45,165 @@ class CopperPageTest final : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
-    void cleanup();
+    void init() { m_page.open(u"铜管价格按钮"_qs, 2); }
+    void cleanup() { m_page.close(); }
 
-    void startsEmpty();
-    void marketPrices_data();
-    void marketPrices();
-    void everyKeystrokeRefreshes();
-    void pasteAndDeleteRefresh();
-    void total_data();
-    void total();
-    void warningComesBeforeTotal();
-    void clearKeepsPrices();
-    void handTypedPriceCounts();
-    void textsSurvivePageSwitch();
-    void totalNeverShownCut_data();
-    void totalNeverShownCut();
+    void marketPrices_data()
+    {
+        QTest::addColumn<QString>("futures");
+        QTest::addColumn<QStringList>("prices");
+        QTest::newRow("60000") << u"60000"_qs << PricesAt60000;
+        QTest::newRow("full-width digits") << u"６００００"_qs << PricesAt60000;
+        QTest::newRow("not a number") << u"abc"_qs << QStringList(13, u"0"_qs);
+        QTest::newRow("negative") << u"-60000"_qs
+                                  << QStringList { "-6.8", "-9.2", "-14", "-20.4", "-26.4", "-37.5", "-41.85",
+                                         "-47.4", "-57", "-73.5", "-82.5", "-93", "-112.5" };
+        QTest::newRow("overflow") << u"1e400"_qs << QStringList(13, u"1.#INF"_qs);
+    }
+
+    void marketPrices()
+    {
+        QFETCH(QString, futures);
+        QFETCH(QStringList, prices);
+
+        m_page.type(Futures, futures);
+        QCOMPARE(m_page.texts(PriceBoxes()), prices);
+        QCOMPARE(m_page.texts(MetresBoxes()), QStringList(13));
+        QCOMPARE(m_page.text(Total), u"铜管价格"_qs);
+        QCOMPARE(m_page.messages, QStringList());
+    }
+
+    void everyChangeRefreshes()
+    {
+        // Rows 1 (k 1.7, n 15) and 13 (k 7.5, n 4) after each digit of 60000.
+        const QStringList row1 { "0.00068", "0.0068", "0.068", "0.68", "6.8" };
+        const QStringList row13 { "0.01125", "0.1125", "1.125", "11.25", "112.5" };
+        auto *edit = m_page.find<QLineEdit>(Futures);
+        m_page.click(Futures);
+        for (qsizetype key = 0; key < 5; ++key) {
+            QTest::keyClick(edit, u"60000"_qs[key].toLatin1());
+            QCOMPARE(m_page.texts({ PriceBoxes().first(), PriceBoxes().last() }),
+                (QStringList { row1[key], row13[key] }));
+        }
+        QCOMPARE(m_page.texts(PriceBoxes()), PricesAt60000);
+
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QCOMPARE(
+            m_page.texts({ PriceBoxes().first(), PriceBoxes().last() }), (QStringList { "0.68", "11.25" }));
+
+        // A paste and deleting everything refresh as well.
+        QGuiApplication::clipboard()->setText(u"68000"_qs);
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(edit->text(), u"68000"_qs);
+        QCOMPARE(m_page.text(u"编辑框2"_qs), u"7.706666666667"_qs);
+        QCOMPARE(m_page.text(u"编辑框4"_qs), u"10.42666666667"_qs);
+
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QCOMPARE(edit->text(), QString());
+        QCOMPARE(m_page.texts(PriceBoxes()), QStringList(13, u"0"_qs));
+    }
+
+    void total_data()
+    {
+        QTest::addColumn<QString>("futures");
+        QTest::addColumn<QStringList>("metres");
+        QTest::addColumn<QString>("total");
+        QTest::addColumn<QStringList>("messages");
+        const QStringList none;
+        const QStringList warning { LowPrice };
+        QTest::newRow("68000, 10 m each")
+            << u"68000"_qs << QStringList(13, u"10"_qs) << u"8459.88"_qs << none;
+        QTest::newRow("10000 takes no warning") << u"10000"_qs << QStringList(13) << u"0"_qs << none;
+        QTest::newRow("within tolerance of 10000")
+            << u"9999.99999995"_qs << QStringList(13) << u"0"_qs << none;
+        QTest::newRow("beyond tolerance of 10000 warns")
+            << u"9999.9999998"_qs << QStringList(13) << u"0"_qs << warning;
+        QTest::newRow("9999 warns, total still written")
+            << u"9999"_qs << QStringList(13) << u"0"_qs << warning;
+        QTest::newRow("empty futures price warns")
+            << QString() << QStringList(13, u"10"_qs) << u"0"_qs << warning;
+        QTest::newRow("only row 13") << u"60000"_qs << QStringList(12) + QStringList { u"2"_qs } << u"270"_qs
+                                     << none;
+        QTest::newRow("negative metres taken as is")
+            << u"60000"_qs << QStringList { u"-10"_qs } + QStringList(12) << u"-81.6"_qs << none;
+        // Prices shown as "1.#INF" read back as 1 per metre.
+        QTest::newRow("overflowing futures price")
+            << u"1e400"_qs << QStringList(13, u"10"_qs) << u"156"_qs << none;
+        QTest::newRow("long total") << u"68000"_qs << QStringList(13, u"123456.789"_qs)
+                                    << u"104442962.0125"_qs << none;
+        QTest::newRow("exponent form")
+            << u"68000"_qs << QStringList(13, u"1e12"_qs) << u"8.45988e+014"_qs << none;
+    }
+
+    void total()
+    {
+        QFETCH(QString, futures);
+        QFETCH(QStringList, metres);
+        QFETCH(QString, total);
+        QFETCH(QStringList, messages);
+
+        auto *label = m_page.find<TransparentLabel>(Total);
+        const QFont layoutFont = label->font();
+        m_page.type(Futures, futures);
+        for (qsizetype row = 0; row < metres.size(); ++row)
+            m_page.type(MetresBoxes()[row], metres[row]);
+        const QStringList prices = m_page.texts(PriceBoxes());
+        m_page.click(u"超级按钮1"_qs);
+
+        QCOMPARE(label->text(), total);
+        testing::VerifyDrawnWhole(*label, layoutFont);
+        QCOMPARE(m_page.messages, messages);
+        QCOMPARE(m_page.texts(MetresBoxes()), metres);
+        QCOMPARE(m_page.texts(PriceBoxes()), prices);
+        QCOMPARE(m_page.text(Futures), futures);
+    }
+
+    void warningComesBeforeTotal()
+    {
+        m_page.type(Futures, u"9999"_qs);
+        m_page.type(MetresBoxes().first(), u"10"_qs);
+        QString totalWhileWarned;
+        SetMessageHook([&](const QString &message) {
+            m_page.messages << message;
+            totalWhileWarned = m_page.text(Total);
+        });
+        m_page.click(u"超级按钮1"_qs);
+        QCOMPARE(m_page.messages, QStringList { LowPrice });
+        QCOMPARE(totalWhileWarned, u"铜管价格"_qs);
+        QCOMPARE(m_page.text(Total), u"13.59864"_qs);
+    }
+
+    // Clearing empties only the metres; the total then reads the prices as the boxes show them,
+    // typed by hand or not.
+    void clearKeepsPricesAndHandTypedPricesCount()
+    {
+        m_page.type(Futures, u"60000"_qs);
+        for (const QString &box : MetresBoxes())
+            m_page.type(box, u"10"_qs);
+        m_page.click(u"超级按钮1"_qs);
+        QCOMPARE(m_page.text(Total), u"7464.6"_qs);
+
+        m_page.click(u"超级按钮3"_qs);
+        QCOMPARE(m_page.text(Total), u"0"_qs);
+        QCOMPARE(m_page.texts(MetresBoxes()), QStringList(13));
+        QCOMPARE(m_page.texts(PriceBoxes()), PricesAt60000);
+        QCOMPARE(m_page.text(Futures), u"60000"_qs);
+        m_page.click(u"超级按钮1"_qs);
+        QCOMPARE(m_page.text(Total), u"0"_qs);
+
+        m_page.type(u"编辑框2"_qs, u"5"_qs);
+        m_page.type(u"编辑框1"_qs, u"10"_qs);
+        m_page.click(u"超级按钮1"_qs);
+        QCOMPARE(m_page.text(Total), u"60"_qs);
+        QCOMPARE(m_page.text(u"编辑框2"_qs), u"5"_qs);
+        QCOMPARE(m_page.messages, QStringList());
+    }
 
 private:
     testing::PageDriver m_page;
 };
-
-void CopperPageTest::init()
-{
-    m_page.open(u"铜管价格按钮"_qs, 2);
-}
-
-void CopperPageTest::cleanup()
-{
-    m_page.close();
-}
-
-void CopperPageTest::startsEmpty()
-{
-    QCOMPARE(m_page.text(Futures), QString());
-    QCOMPARE(m_page.texts(MetresBoxes()), QStringList(13));
-    QCOMPARE(m_page.texts(PriceBoxes()), QStringList(13));
-    QCOMPARE(m_page.text(Total), u"铜管价格"_qs);
-}
-
-void CopperPageTest::marketPrices_data()
-{
-    QTest::addColumn<QString>("futures");
-    QTest::addColumn<QStringList>("prices");
-    QTest::newRow("60000") << u"60000"_qs << PricesAt60000;
-    QTest::newRow("full-width digits") << u"６００００"_qs << PricesAt60000;
-    QTest::newRow("unit after number") << u"60000元"_qs << PricesAt60000;
-    QTest::newRow("not a number") << u"abc"_qs << QStringList(13, u"0"_qs);
-    QTest::newRow("negative") << u"-60000"_qs
-                              << QStringList { "-6.8", "-9.2", "-14", "-20.4", "-26.4", "-37.5", "-41.85",
-                                     "-47.4", "-57", "-73.5", "-82.5", "-93", "-112.5" };
-    QTest::newRow("overflow") << u"1e400"_qs << QStringList(13, u"1.#INF"_qs);
-}
-
-void CopperPageTest::marketPrices()
-{
-    QFETCH(QString, futures);
-    QFETCH(QStringList, prices);
-
-    m_page.type(Futures, futures);
-    QCOMPARE(m_page.texts(PriceBoxes()), prices);
-    QCOMPARE(m_page.texts(MetresBoxes()), QStringList(13));
-    QCOMPARE(m_page.text(Total), u"铜管价格"_qs);
-    QCOMPARE(m_page.messages, QStringList());
-}
-
-void CopperPageTest::everyKeystrokeRefreshes()
-{
-    // Rows 1 (k 1.7, n 15) and 13 (k 7.5, n 4) after each digit of 60000.
-    const struct {
-        QString row1;
-        QString row13;
-    } afterKey[] = { { u"0.00068"_qs, u"0.01125"_qs }, { u"0.0068"_qs, u"0.1125"_qs },
-        { u"0.068"_qs, u"1.125"_qs }, { u"0.68"_qs, u"11.25"_qs }, { u"6.8"_qs, u"112.5"_qs } };
-    auto *edit = m_page.find<QLineEdit>(Futures);
-    m_page.click(Futures);
-    const QString digits = u"60000"_qs;
-    for (qsizetype key = 0; key < digits.size(); ++key) {
-        QTest::keyClick(edit, digits[key].toLatin1());
-        QCOMPARE(m_page.text(PriceBoxes().first()), afterKey[key].row1);
-        QCOMPARE(m_page.text(PriceBoxes().last()), afterKey[key].row13);
-    }
-    QCOMPARE(m_page.texts(PriceBoxes()), PricesAt60000);
-
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    QCOMPARE(m_page.text(PriceBoxes().first()), u"0.68"_qs);
-    QCOMPARE(m_page.text(PriceBoxes().last()), u"11.25"_qs);
-}
-
-void CopperPageTest::pasteAndDeleteRefresh()
-{
-    auto *edit = m_page.find<QLineEdit>(Futures);
-    QGuiApplication::clipboard()->setText(u"68000"_qs);
-    m_page.click(Futures);
-    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(edit->text(), u"68000"_qs);
-    QCOMPARE(m_page.text(u"编辑框2"_qs), u"7.706666666667"_qs);
-    QCOMPARE(m_page.text(u"编辑框4"_qs), u"10.42666666667"_qs);
-
-    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(edit, Qt::Key_Delete);
-    QCOMPARE(edit->text(), QString());
-    QCOMPARE(m_page.texts(PriceBoxes()), QStringList(13, u"0"_qs));
-}
-
-void CopperPageTest::total_data()
-{
-    QTest::addColumn<QString>("futures");
-    QTest::addColumn<QStringList>("metres");
-    QTest::addColumn<QString>("total");
-    QTest::addColumn<QStringList>("messages");
-    const QStringList none;
-    const QStringList warning { LowPrice };
-    QTest::newRow("68000, 10 m each") << u"68000"_qs << QStringList(13, u"10"_qs) << u"8459.88"_qs << none;
-    QTest::newRow("10000 takes no warning") << u"10000"_qs << QStringList(13) << u"0"_qs << none;
-    QTest::newRow("within tolerance of 10000") << u"9999.99999995"_qs << QStringList(13) << u"0"_qs << none;
-    QTest::newRow("9999 warns, total still written") << u"9999"_qs << QStringList(13) << u"0"_qs << warning;
-    QTest::newRow("empty futures price warns")
-        << QString() << QStringList(13, u"10"_qs) << u"0"_qs << warning;
-    QTest::newRow("only row 13") << u"60000"_qs << QStringList(12) + QStringList { u"2"_qs } << u"270"_qs
-                                 << none;
-    QTest::newRow("negative metres taken as is")
-        << u"60000"_qs << QStringList { u"-10"_qs } + QStringList(12) << u"-81.6"_qs << none;
-    // Prices shown as "1.#INF" read back as 1 per metre.
-    QTest::newRow("overflowing futures price")
-        << u"1e400"_qs << QStringList(13, u"10"_qs) << u"156"_qs << none;
-}
-
-void CopperPageTest::total()
-{
-    QFETCH(QString, futures);
-    QFETCH(QStringList, metres);
-    QFETCH(QString, total);
-    QFETCH(QStringList, messages);
-
-    m_page.type(Futures, futures);
-    for (qsizetype row = 0; row < metres.size(); ++row)
-        m_page.type(MetresBoxes()[row], metres[row]);
-    const QStringList prices = m_page.texts(PriceBoxes());
-    m_page.click(u"超级按钮1"_qs);
-
-    QCOMPARE(m_page.text(Total), total);
-    QCOMPARE(m_page.messages, messages);
-    QCOMPARE(m_page.texts(MetresBoxes()), metres);
-    QCOMPARE(m_page.texts(PriceBoxes()), prices);
-    QCOMPARE(m_page.text(Futures), futures);
-}
-
-void CopperPageTest::warningComesBeforeTotal()
-{
-    m_page.type(Futures, u"9999"_qs);
-    m_page.type(MetresBoxes().first(), u"10"_qs);
-    QString totalWhileWarned;
-    SetMessageHook([&](const QString &message) {
-        m_page.messages << message;
-        totalWhileWarned = m_page.text(Total);
-    });
-    m_page.click(u"超级按钮1"_qs);
-    QCOMPARE(m_page.messages, QStringList { LowPrice });
-    QCOMPARE(totalWhileWarned, u"铜管价格"_qs);
-    QCOMPARE(m_page.text(Total), u"13.59864"_qs);
-}
-
-void CopperPageTest::clearKeepsPrices()
-{
-    m_page.type(Futures, u"60000"_qs);
-    for (const QString &box : MetresBoxes())
-        m_page.type(box, u"10"_qs);
-    m_page.click(u"超级按钮1"_qs);
-    QCOMPARE(m_page.text(Total), u"7464.6"_qs);
-
-    m_page.click(u"超级按钮3"_qs);
-    QCOMPARE(m_page.text(Total), u"0"_qs);
-    QCOMPARE(m_page.texts(MetresBoxes()), QStringList(13));
-    QCOMPARE(m_page.texts(PriceBoxes()), PricesAt60000);
-    QCOMPARE(m_page.text(Futures), u"60000"_qs);
-
-    m_page.click(u"超级按钮1"_qs);
-    QCOMPARE(m_page.text(Total), u"0"_qs);
-    QCOMPARE(m_page.messages, QStringList());
-}
-
-void CopperPageTest::handTypedPriceCounts()
-{
-    m_page.type(Futures, u"60000"_qs);
-    m_page.type(u"编辑框2"_qs, u"5"_qs);
-    m_page.type(u"编辑框1"_qs, u"10"_qs);
-    m_page.click(u"超级按钮1"_qs);
-    QCOMPARE(m_page.text(Total), u"60"_qs);
-    QCOMPARE(m_page.text(u"编辑框2"_qs), u"5"_qs);
-    QCOMPARE(m_page.messages, QStringList());
-}
-
-void CopperPageTest::textsSurvivePageSwitch()
-{
-    m_page.type(Futures, u"60000"_qs);
-    m_page.type(u"编辑框25"_qs, u"2"_qs);
-    m_page.click(u"超级按钮1"_qs);
-    m_page.click(u"风口价格按钮"_qs);
-    m_page.click(u"铜管价格按钮"_qs);
-    QCOMPARE(m_page.text(Futures), u"60000"_qs);
-    QCOMPARE(m_page.texts(PriceBoxes()), PricesAt60000);
-    QCOMPARE(m_page.text(u"编辑框25"_qs), u"2"_qs);
-    QCOMPARE(m_page.text(Total), u"270"_qs);
-}
-
-void CopperPageTest::totalNeverShownCut_data()
-{
-    QTest::addColumn<QString>("metres");
-    QTest::addColumn<QString>("total");
-    QTest::newRow("short total") << u"10"_qs << u"8459.88"_qs;
-    QTest::newRow("long total") << u"123456.789"_qs << u"104442962.0125"_qs;
-    QTest::newRow("exponent form") << u"1e12"_qs << u"8.45988e+014"_qs;
-}
-
-void CopperPageTest::totalNeverShownCut()
-{
-    QFETCH(QString, metres);
-    QFETCH(QString, total);
-
-    auto *label = m_page.find<TransparentLabel>(Total);
-    const QFont layoutFont = label->font();
-    m_page.type(Futures, u"68000"_qs);
-    for (const QString &box : MetresBoxes())
-        m_page.type(box, metres);
-    m_page.click(u"超级按钮1"_qs);
-
-    QCOMPARE(label->text(), total);
-    testing::VerifyDrawnWhole(*label, layoutFont);
-}
 
 QTEST_MAIN(CopperPageTest)
 #include "test_copperpage.moc"

@@ -1,6 +1,5 @@
-#include <QApplication>
-#include <QDesktopServices>
-#include <QDialog>
+#include "shelltesting.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QScopeGuard>
@@ -14,7 +13,6 @@
 #include "loopbackserver.h"
 #include "pages/addresses.h"
 #include "shell/platform.h"
-#include "shell/startprogram.h"
 #include "shell/widgets/browserhost.h"
 
 namespace kalmoro {
@@ -23,62 +21,33 @@ namespace {
 
 constexpr int LoadTimeoutMs = 30000;
 
-// Closes every top-level widget that turns up while it watches, counting them: the only
-// top-level widgets a browser makes are its dialogs.
-class DialogWatcher final : public QObject
+// Closes every top-level widget that turns up while it lives, counting them: the only top-level
+// widgets a browser makes are its dialogs. The timer also fires inside a dialog's own event loop,
+// so it can close modal ones.
+class DialogWatcher final
 {
 public:
     DialogWatcher()
     {
         const QWidgetList existing = QApplication::topLevelWidgets();
-        m_known = QSet<QWidget *>(existing.cbegin(), existing.cend());
-        connect(&m_timer, &QTimer::timeout, this, &DialogWatcher::closeNewWindows);
-        // The timer also fires inside a dialog's own event loop, so it can close modal ones.
+        QObject::connect(&m_timer, &QTimer::timeout,
+            [this, known = QSet<QWidget *>(existing.cbegin(), existing.cend())]() mutable {
+                for (QWidget *widget : QApplication::topLevelWidgets()) {
+                    if (widget->isVisible() && !known.contains(widget)) {
+                        known.insert(widget);
+                        ++m_seen;
+                        widget->close();
+                    }
+                }
+            });
         m_timer.start(20);
     }
 
     int seen() const { return m_seen; }
 
 private:
-    void closeNewWindows()
-    {
-        for (QWidget *widget : QApplication::topLevelWidgets()) {
-            if (!widget->isVisible() || m_known.contains(widget))
-                continue;
-            m_known.insert(widget);
-            ++m_seen;
-            if (auto *dialog = qobject_cast<QDialog *>(widget))
-                dialog->reject();
-            else
-                widget->close();
-        }
-    }
-
-    QSet<QWidget *> m_known;
     QTimer m_timer;
     int m_seen = 0;
-};
-
-// Receives the addresses handed to the desktop's default browser.
-class DesktopBrowser final : public QObject
-{
-    Q_OBJECT
-public:
-    DesktopBrowser()
-    {
-        QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open");
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open");
-    }
-    ~DesktopBrowser() override
-    {
-        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-    }
-
-    QList<QUrl> opened;
-
-public Q_SLOTS:
-    void open(const QUrl &url) { opened.append(url); }
 };
 
 // The quotation page as the viewport expects it: four coloured quarters exactly where the
@@ -113,7 +82,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("title");
         QTest::newRow("Daikin start page") << "daikin0.html" << "大金中央空调";
         QTest::newRow("Gree product page") << "gmv5.html" << "格力 GMV5 系列";
-        QTest::newRow("Chigo price page") << "chigoprice.html" << "志高价格表";
     }
 
     void localPagesLoad()
@@ -129,41 +97,6 @@ private Q_SLOTS:
         QCOMPARE(host.view()->property("title").toString(), title);
     }
 
-    void sameAddressLoadsAgain()
-    {
-        BrowserHost host;
-        const QUrl url = writePage("again.html", "<title>again</title>");
-        QCOMPARE(load(host, url), Outcome::Loaded);
-
-        QSignalSpy started(host.view(), SIGNAL(loadStarted()));
-        QCOMPARE(load(host, url), Outcome::Loaded);
-        QCOMPARE(started.size(), 1);
-    }
-
-    void pageFontSizes_data()
-    {
-        QTest::addColumn<int>("fontSize");
-        QTest::addColumn<QString>("textSize");
-        QTest::newRow("smallest") << 0 << "12px";
-        QTest::newRow("medium, the browsers' setting") << 2 << "16px";
-        QTest::newRow("largest") << 4 << "24px";
-    }
-
-    void pageFontSizes()
-    {
-        QFETCH(int, fontSize);
-        QFETCH(QString, textSize);
-        BrowserHost host;
-        host.setPageFontSize(fontSize);
-
-        const QUrl url = writePage("fontsize.html",
-            "<body><script>"
-            "document.title = getComputedStyle(document.body).fontSize;"
-            "</script></body>");
-        QCOMPARE(load(host, url), Outcome::Loaded);
-        QTRY_COMPARE(host.view()->property("title").toString(), textSize);
-    }
-
     void scriptDialogsShowOnlyOutsideSilentMode_data()
     {
         QTest::addColumn<bool>("silent");
@@ -173,9 +106,6 @@ private Q_SLOTS:
         QTest::newRow("brand browser shows an alert") << false << "alert('提示')" << 1 << "undefined";
         QTest::newRow("quotation browser keeps an alert to itself")
             << true << "alert('提示')" << 0 << "undefined";
-        QTest::newRow("brand browser asks to confirm") << false << "confirm('继续？')" << 1 << "false";
-        QTest::newRow("quotation browser confirms unasked") << true << "confirm('继续？')" << 0 << "true";
-        QTest::newRow("quotation browser answers no prompt") << true << "prompt('铜价', '0')" << 0 << "null";
     }
 
     void scriptDialogsShowOnlyOutsideSilentMode()
@@ -204,43 +134,23 @@ private Q_SLOTS:
         QVERIFY(server.start());
         SetQuotationAddressForTesting(server.url(QStringLiteral("/futures/quotes/CU2007.shtml")));
         const auto restoreAddress = qScopeGuard([] { SetQuotationAddressForTesting({}); });
-        const std::unique_ptr<MainWindow> window = showMainWindow();
+        const std::unique_ptr<MainWindow> window = testing::ShowProgramWindow();
         QVERIFY(window);
 
-        QCOMPARE(click(*window, "铜管价格按钮", "今日铜价浏览"), Outcome::Loaded);
-        verifyViewport(*window->control(QStringLiteral("分组框1")));
-    }
-
-    void brandButtonsShowTheirPages_data()
-    {
-        QTest::addColumn<QString>("chooser");
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("browser");
-        QTest::addColumn<QString>("startTitle");
-        QTest::addColumn<QString>("title");
-        QTest::newRow("Daikin X7") << "daikin1" << "X7按钮" << "大金浏览器" << "大金中央空调" << "大金 X7 系列";
-        QTest::newRow("AUX X7") << "aux1" << "奥克斯X7按钮" << "奥克斯浏览器" << "奥克斯中央空调"
-                                << "奥克斯 X7 系列";
-        QTest::newRow("Chigo light commercial")
-            << "chigo1" << "qingshang按钮" << "志高浏览器" << "志高中央空调" << "志高 轻商系列";
-    }
-
-    void brandButtonsShowTheirPages()
-    {
-        QFETCH(QString, chooser);
-        QFETCH(QString, button);
-        QFETCH(QString, browser);
-        QFETCH(QString, startTitle);
-        QFETCH(QString, title);
-        const std::unique_ptr<MainWindow> window = showMainWindow();
-        QVERIFY(window);
-        QWidget *view = nullptr;
-
-        QCOMPARE(click(*window, "空调选型按钮", browser, &view), Outcome::Loaded);
-        QCOMPARE(view->property("title").toString(), startTitle);
-        QTest::mouseClick(window->control(chooser), Qt::LeftButton);
-        QCOMPARE(click(*window, button, browser, &view), Outcome::Loaded);
-        QCOMPARE(view->property("title").toString(), title);
+        QTest::mouseClick(window->control(QStringLiteral("铜管价格按钮")), Qt::LeftButton);
+        QCOMPARE(finish(*window->control<BrowserHost>(QStringLiteral("今日铜价浏览"))), Outcome::Loaded);
+        // The group box shows page x 205 to 444 and y 377 to 527; its own bottom row lies below the page.
+        QWidget *box = window->control(QStringLiteral("分组框1"));
+        QTRY_COMPARE_WITH_TIMEOUT(
+            box->grab().toImage().pixelColor(120, 76), QColor(Qt::yellow), LoadTimeoutMs);
+        const QImage image = box->grab().toImage();
+        QCOMPARE(image.size(), QSize(240, 152));
+        const QPair<QPoint, QColor> samples[] = { { { 0, 0 }, Qt::red }, { { 239, 0 }, Qt::green },
+            { { 0, 150 }, Qt::blue }, { { 239, 150 }, Qt::yellow }, { { 119, 75 }, Qt::red },
+            { { 120, 76 }, Qt::yellow } };
+        for (const auto &[at, colour] : samples)
+            QVERIFY2(image.pixelColor(at) == colour, qPrintable(u"%1, %2"_qs.arg(at.x()).arg(at.y())));
+        QVERIFY2(image.pixelColor(120, 151) != QColor(Qt::black), "row below the page");
     }
 
     void silentBrowserRefusesBadCertificates()
@@ -289,7 +199,7 @@ private Q_SLOTS:
         QCOMPARE(load(host, url), Outcome::Failed);
         QCOMPARE(host.address(), url);
         QCOMPARE(host.view()->geometry(), QRect(0, 0, 816, 432));
-        QTRY_VERIFY_WITH_TIMEOUT(!isPlainWhite(host.grab().toImage()), LoadTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!testing::AllOf(host.grab().toImage(), Qt::white), LoadTimeoutMs);
         QCOMPARE(watcher.seen(), 0);
     }
 
@@ -301,17 +211,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("expected");
 
         const QString open = QStringLiteral("window.open('%1');");
-        const QString link = QStringLiteral("const a = document.createElement('a'); a.href = '%1';"
-                                            " a.target = '_blank'; document.body.appendChild(a); a.click();");
         QTest::newRow("brand page opens a web page") << false << open << "http://127.0.0.1:9/a" << "desktop";
-        QTest::newRow("brand page opens a secure web page")
-            << false << open << "https://127.0.0.1:9/b" << "desktop";
-        QTest::newRow("brand page link to a new window")
-            << false << link << "http://127.0.0.1:9/c" << "desktop";
         QTest::newRow("brand page opens a local page") << false << open << "local" << "same view";
         QTest::newRow("quotation page opens a web page")
             << true << open << "http://127.0.0.1:9/d" << "nowhere";
-        QTest::newRow("quotation page opens a local page") << true << open << "local" << "nowhere";
     }
 
     void newWindows()
@@ -324,7 +227,7 @@ private Q_SLOTS:
         const QString address = target == QLatin1String("local") ? local.toString() : target;
         const QUrl page = writePage("opener.html",
             "<body><script>" + opener.arg(address).toUtf8() + "document.title = 'opener';</script></body>");
-        DesktopBrowser desktop;
+        testing::DesktopBrowser desktop;
         BrowserHost host;
         host.setSilent(silent);
         host.resize(400, 300);
@@ -367,28 +270,6 @@ private:
         return finish(host);
     }
 
-    // Clicks a button of the window and waits for the page it sends browser to.
-    static Outcome click(
-        MainWindow &window, const QString &button, const QString &browser, QWidget **view = nullptr)
-    {
-        QTest::mouseClick(window.control(button), Qt::LeftButton);
-        auto *host = window.control<BrowserHost>(browser);
-        if (view)
-            *view = host->view();
-        return finish(*host);
-    }
-
-    static std::unique_ptr<MainWindow> showMainWindow()
-    {
-        std::unique_ptr<MainWindow> window = CreateMainWindow();
-        if (window) {
-            window->show();
-            if (!QTest::qWaitForWindowExposed(window.get()))
-                window.reset();
-        }
-        return window;
-    }
-
     QUrl writePage(const QString &name, const QByteArray &html)
     {
         QFile file(m_pages.filePath(name));
@@ -396,40 +277,6 @@ private:
             || file.write("<!DOCTYPE html><meta charset=\"utf-8\">" + html) < 0)
             qFatal("cannot write the test page %s", qPrintable(file.fileName()));
         return QUrl::fromLocalFile(file.fileName());
-    }
-
-    static bool isPlainWhite(const QImage &image)
-    {
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                if (image.pixelColor(x, y) != Qt::white)
-                    return false;
-        return true;
-    }
-
-    // The group box shows page x 205 to 444 and y 377 to 527; its own bottom row lies below the page.
-    static void verifyViewport(QWidget &box)
-    {
-        struct Sample {
-            const char *where;
-            QPoint at;
-            QColor colour;
-        };
-        const Sample samples[] = {
-            { "top left corner", { 0, 0 }, Qt::red },
-            { "top right corner", { 239, 0 }, Qt::green },
-            { "bottom left corner", { 0, 150 }, Qt::blue },
-            { "bottom right corner", { 239, 150 }, Qt::yellow },
-            { "last red pixel", { 119, 75 }, Qt::red },
-            { "first yellow pixel", { 120, 76 }, Qt::yellow },
-        };
-        QTRY_COMPARE_WITH_TIMEOUT(
-            box.grab().toImage().pixelColor(120, 76), QColor(Qt::yellow), LoadTimeoutMs);
-        const QImage image = box.grab().toImage();
-        QCOMPARE(image.size(), QSize(240, 152));
-        for (const Sample &sample : samples)
-            QVERIFY2(image.pixelColor(sample.at) == sample.colour, sample.where);
-        QVERIFY2(image.pixelColor(120, 151) != QColor(Qt::black), "row below the page");
     }
 
     QTemporaryDir m_pages;
