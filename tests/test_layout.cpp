@@ -194,6 +194,26 @@ private Q_SLOTS:
         QCOMPARE(widget->property("text").toString(), text);
     }
 
+    // Captions are sized for the program's Simplified Chinese face at 12 px.
+    void captionsFitTheirLabelsOnOneLine_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::newRow("配比率：") << u"透明标签4"_qs;
+        QTest::newRow("室内机总量：") << u"透明标签3"_qs;
+        QTest::newRow("冷媒液管Φ28.58") << u"透明标签18"_qs;
+        QTest::newRow("室内机所需氟利昂：") << u"透明标签1"_qs;
+    }
+
+    void captionsFitTheirLabelsOnOneLine()
+    {
+        QFETCH(QString, control);
+        QWidget *label = m_window->control(control);
+        QVERIFY(label);
+        QVERIFY2(QFontInfo(label->font()).family().contains(u"CJK SC"_qs), qPrintable(QFontInfo(label->font()).family()));
+        const QString caption = label->property("text").toString();
+        QVERIFY2(QFontMetrics(label->font()).horizontalAdvance(caption) <= label->width(), qPrintable(caption));
+    }
+
     void editBoxesStartEmptyAndRadioButtonsUnchecked()
     {
         for (EditBox *edit : m_window->findChildren<EditBox *>())
