@@ -1,10 +1,10 @@
 #include "calc/controlnumber.h"
 
-#include <QMetaObject>
 #include <QVariant>
 #include <QWidget>
 
 #include "calc/numbertext.h"
+#include "shell/widgets/transparentlabel.h"
 
 namespace kalmoro {
 
@@ -16,10 +16,9 @@ double ReadNumber(const QWidget *control)
 void WriteNumber(QWidget *control, double value)
 {
     const QString text = NumberToText(value);
-    // A control that offers setNumberText (the transparent label) fits the whole number into its box
-    // instead of cutting it off.
-    if (control->metaObject()->indexOfMethod("setNumberText(QString)") >= 0)
-        QMetaObject::invokeMethod(control, "setNumberText", Q_ARG(QString, text));
+    // A label fits the whole number into its box instead of cutting it off.
+    if (auto *label = qobject_cast<TransparentLabel *>(control))
+        label->setNumberText(text);
     else
         control->setProperty("text", text);
 }

@@ -20,7 +20,7 @@ public:
     void setText(const QString &text);
     // Sets a computed number as the caption. A number cut off at the edge would read as another
     // number, so when it does not fit on one line it is drawn in a smaller size until it does.
-    Q_INVOKABLE void setNumberText(const QString &text);
+    void setNumberText(const QString &text);
 
     QColor textColor() const { return m_color; }
     void setTextColor(const QColor &color);
