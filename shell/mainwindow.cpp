@@ -10,7 +10,7 @@
 namespace kalmoro {
 
 MainWindow::MainWindow()
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint
+    : DragArea(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint
                            | Qt::WindowSystemMenuHint)
 {
     setWindowTitle(QStringLiteral("Kalmoro"));
@@ -41,24 +41,6 @@ void MainWindow::keyPressEvent(QKeyEvent *event)
         return;
     }
     QWidget::keyPressEvent(event);
-}
-
-void MainWindow::mousePressEvent(QMouseEvent *event)
-{
-    m_drag.press(this, event);
-    event->accept();
-}
-
-void MainWindow::mouseMoveEvent(QMouseEvent *event)
-{
-    m_drag.move(this, event);
-    event->accept();
-}
-
-void MainWindow::mouseReleaseEvent(QMouseEvent *event)
-{
-    m_drag.release();
-    event->accept();
 }
 
 } // namespace kalmoro

@@ -2,8 +2,6 @@
 
 #include "shell/windowdrag.h"
 
-#include <QWidget>
-
 namespace kalmoro {
 
 class PageTab;
@@ -19,7 +17,7 @@ constexpr QPoint CentredPosition(QSize screen, QSize window)
 
 // The program's one window: borderless, fixed size, painted with the skin. Its controls are
 // found by their names.
-class MainWindow final : public QWidget
+class MainWindow final : public DragArea
 {
     Q_OBJECT
 public:
@@ -37,12 +35,6 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-
-private:
-    WindowDrag m_drag;
 };
 
 } // namespace kalmoro

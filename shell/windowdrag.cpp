@@ -46,8 +46,8 @@ bool WindowDrag::move(QWidget *control, QMouseEvent *event)
 
 namespace kalmoro {
 
-DragArea::DragArea(QWidget *parent)
-    : QWidget(parent)
+DragArea::DragArea(QWidget *parent, Qt::WindowFlags flags)
+    : QWidget(parent, flags)
 {
     setFocusPolicy(Qt::NoFocus);
 }

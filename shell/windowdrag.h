@@ -29,13 +29,14 @@ private:
 
 namespace kalmoro {
 
-// A control that stands in for a caption bar: a press on it moves the window instead of being
-// delivered; a double click is still delivered, as doubleClicked().
+// A control that stands in for a caption bar (and the borderless window's own background): a press
+// on it moves the window instead of being delivered; a double click is still delivered, as
+// doubleClicked().
 class DragArea : public QWidget
 {
     Q_OBJECT
 public:
-    explicit DragArea(QWidget *parent = nullptr);
+    explicit DragArea(QWidget *parent = nullptr, Qt::WindowFlags flags = {});
 
 Q_SIGNALS:
     void doubleClicked();
