@@ -1,4 +1,4 @@
-#include "shell/startprogram.h"
+#include "startprogram.h"
 
 int main(int argc, char *argv[])
 {

@@ -14,10 +14,10 @@
 #include <vector>
 
 #include "loopbackserver.h"
-#include "pages/addresses.h"
-#include "pages/brandpages.h"
-#include "shell/platform.h"
-#include "shell/widgets/browserhost.h"
+#include "addresses.h"
+#include "brandpages.h"
+#include "platform.h"
+#include "widgets/browserhost.h"
 
 namespace kalmoro {
 

@@ -13,8 +13,8 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "shell/fonts.h"
-#include "shell/startprogram.h"
+#include "fonts.h"
+#include "startprogram.h"
 
 using namespace kalmoro;
 
@@ -61,7 +61,7 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     QApplication::setFont(UiFont());
 
-    std::unique_ptr<MainWindow> window = CreateMainWindow();
+    std::unique_ptr<MainWindow> window = CreateMainWindow().window;
     if (!window) {
         std::fprintf(stderr, "the main window could not be built\n");
         return 1;

@@ -13,7 +13,7 @@
 
 #include <QString>
 
-#include "calc/numbertext.h"
+#include "numbertext.h"
 
 namespace {
 

@@ -21,8 +21,8 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "shell/platform.h"
-#include "shell/startprogram.h"
+#include "platform.h"
+#include "startprogram.h"
 
 using namespace kalmoro;
 
@@ -123,7 +123,7 @@ int RunKalmoro(int argc, char *argv[])
     platform::PrepareProcess();
     QApplication application(argc, argv);
     SetUpApplication();
-    std::unique_ptr<MainWindow> window = CreateMainWindow();
+    std::unique_ptr<MainWindow> window = CreateMainWindow().window;
     if (!window)
         return 1;
     FirstFrameProbe probe(window.get());

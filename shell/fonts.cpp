@@ -1,4 +1,4 @@
-#include "shell/fonts.h"
+#include "fonts.h"
 
 #include <QStringList>
 

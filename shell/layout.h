@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -34,7 +36,7 @@ struct TabSetup {
 struct Notes {
     int fontPx = 0;      // 0: the program's user-interface font size
     bool bold = false;
-    int color = -1;      // 0xRRGGBB text colour; -1: the kind's default
+    std::optional<std::uint32_t> color = std::nullopt; // 0xRRGGBB text colour; none: the kind's default
     Align align = Align::Left;
     bool silent = false; // browsers: no dialogs of the page's own
     bool whiteStrip = false; // picture boxes without image: a plain white strip
@@ -51,8 +53,5 @@ struct LayoutRow {
     std::array<std::string_view, 4> images; // normal, hover, pressed, disabled; or a picture
     Notes notes;
 };
-
-// Every control of the main window, parents before their children, siblings front to back.
-std::span<const LayoutRow> MainLayout();
 
 } // namespace kalmoro

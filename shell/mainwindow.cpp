@@ -1,6 +1,6 @@
-#include "shell/mainwindow.h"
+#include "mainwindow.h"
 
-#include "assets/images.h"
+#include "images.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

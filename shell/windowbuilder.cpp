@@ -1,15 +1,15 @@
-#include "shell/windowbuilder.h"
+#include "windowbuilder.h"
 
-#include "assets/catalogue.h"
-#include "shell/fonts.h"
-#include "shell/widgets/browserhost.h"
-#include "shell/widgets/editbox.h"
-#include "shell/widgets/graphicbutton.h"
-#include "shell/widgets/groupbox.h"
-#include "shell/widgets/pagetab.h"
-#include "shell/widgets/picturebox.h"
-#include "shell/widgets/radiobutton.h"
-#include "shell/widgets/transparentlabel.h"
+#include "catalogue.h"
+#include "fonts.h"
+#include "widgets/browserhost.h"
+#include "widgets/editbox.h"
+#include "widgets/graphicbutton.h"
+#include "widgets/groupbox.h"
+#include "widgets/pagetab.h"
+#include "widgets/picturebox.h"
+#include "widgets/radiobutton.h"
+#include "widgets/transparentlabel.h"
 
 #include <QHash>
 
@@ -63,8 +63,8 @@ QWidget *createControl(const LayoutRow &row, QWidget *parent)
         auto *label = new TransparentLabel(parent);
         label->setText(text);
         label->setAlignment(toQt(notes.align));
-        if (notes.color >= 0)
-            label->setTextColor(QColor::fromRgb(QRgb(notes.color)));
+        if (notes.color)
+            label->setTextColor(QColor::fromRgb(*notes.color));
         return label;
     }
     case Kind::PictureBox: {
@@ -81,15 +81,15 @@ QWidget *createControl(const LayoutRow &row, QWidget *parent)
     case Kind::EditBox: {
         auto *edit = new EditBox(parent);
         edit->setAlignment(toQt(notes.align) | Qt::AlignVCenter);
-        if (notes.color >= 0)
-            edit->setTextColor(QColor::fromRgb(QRgb(notes.color)));
+        if (notes.color)
+            edit->setTextColor(QColor::fromRgb(*notes.color));
         return edit;
     }
     case Kind::RadioButton: {
         auto *radio = new RadioButton(parent);
         radio->setText(text);
-        if (notes.color >= 0)
-            radio->setTextColor(QColor::fromRgb(QRgb(notes.color)));
+        if (notes.color)
+            radio->setTextColor(QColor::fromRgb(*notes.color));
         return radio;
     }
     case Kind::GroupBox:

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/layout.h"
-#include "shell/mainwindow.h"
+#include "layout.h"
+#include "mainwindow.h"
 
 #include <memory>
 #include <span>

@@ -1,11 +1,11 @@
-#include "shell/windowdrag.h"
+#include "windowdrag.h"
 
 #include <QApplication>
 #include <QMouseEvent>
 #include <QWidget>
 #include <QWindow>
 
-#include "shell/platform.h"
+#include "platform.h"
 
 namespace kalmoro {
 

@@ -5,10 +5,10 @@
 #include <QTest>
 #include <QtEndian>
 
-#include "assets/catalogue.h"
-#include "assets/images.h"
-#include "assets/pngdecoder.h"
-#include "shell/layout.h"
+#include "catalogue.h"
+#include "images.h"
+#include "pngdecoder.h"
+#include "mainlayout.h"
 
 using namespace kalmoro;
 using assets::AssetInfo;

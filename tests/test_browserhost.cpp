@@ -2,7 +2,7 @@
 
 #include <QSignalSpy>
 
-#include "shell/widgets/browserhost.h"
+#include "widgets/browserhost.h"
 
 using namespace kalmoro;
 using kalmoro::testing::AllOf;
@@ -23,19 +23,16 @@ private Q_SLOTS:
     void everyAddressIsLoadedInOneViewWithTheHostsSettings_data()
     {
         QTest::addColumn<bool>("silent");
-        QTest::addColumn<int>("fontSize");
-        QTest::newRow("brand browser") << false << 2;
-        QTest::newRow("quotation browser, largest font") << true << 4;
+        QTest::newRow("brand browser") << false;
+        QTest::newRow("quotation browser") << true;
     }
 
     void everyAddressIsLoadedInOneViewWithTheHostsSettings()
     {
         QFETCH(bool, silent);
-        QFETCH(int, fontSize);
         BrowserHost host;
         host.setObjectName(u"大金浏览器"_qs);
         QVERIFY(host.setProperty("silent", silent));
-        QVERIFY(host.setProperty("pageFontSize", fontSize));
         QSignalSpy requested(&host, &BrowserHost::loadRequested);
         const QList<QUrl> addresses { QUrl(u"file:///opt/kalmoro/web/x7.html"_qs),
             QUrl(u"file:///opt/kalmoro/web/x7.html"_qs),
@@ -54,7 +51,6 @@ private Q_SLOTS:
         QCOMPARE(host.view()->parentWidget(), &host);
         QCOMPARE(m_engine.created.size(), 1);
         QCOMPARE(m_engine.created.first().silent, silent);
-        QCOMPARE(m_engine.created.first().fontSize, fontSize);
     }
 
     void unpreparedProcessGetsNoEngine()

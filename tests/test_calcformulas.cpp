@@ -1,8 +1,8 @@
 #include <QTest>
 
-#include "calc/numbertext.h"
-#include "calc/refrigerant.h"
-#include "calc/tolerance.h"
+#include "numbertext.h"
+#include "refrigerant.h"
+#include "tolerance.h"
 
 using namespace kalmoro;
 using refrigerant::Band;

@@ -6,8 +6,8 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "calc/message.h"
-#include "shell/widgets/transparentlabel.h"
+#include "message.h"
+#include "widgets/transparentlabel.h"
 
 using namespace kalmoro;
 

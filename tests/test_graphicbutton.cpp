@@ -2,9 +2,9 @@
 
 #include <QSignalSpy>
 
-#include "assets/images.h"
-#include "shell/widgets/editbox.h"
-#include "shell/widgets/graphicbutton.h"
+#include "images.h"
+#include "widgets/editbox.h"
+#include "widgets/graphicbutton.h"
 
 using namespace kalmoro;
 using kalmoro::testing::DifferentPixels;

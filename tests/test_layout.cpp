@@ -2,12 +2,12 @@
 
 #include <QSignalSpy>
 
-#include "shell/layout.h"
-#include "shell/widgets/browserhost.h"
-#include "shell/widgets/editbox.h"
-#include "shell/widgets/graphicbutton.h"
-#include "shell/widgets/pagetab.h"
-#include "shell/widgets/radiobutton.h"
+#include "mainlayout.h"
+#include "widgets/browserhost.h"
+#include "widgets/editbox.h"
+#include "widgets/graphicbutton.h"
+#include "widgets/pagetab.h"
+#include "widgets/radiobutton.h"
 
 using namespace kalmoro;
 

@@ -2,10 +2,14 @@
 
 #include <QWhatsThis>
 
-#include "shell/layout.h"
-#include "shell/windowbuilder.h"
-#include "shell/widgets/editbox.h"
-#include "shell/widgets/pagetab.h"
+#include <algorithm>
+#include <vector>
+
+
+#include "layout.h"
+#include "windowbuilder.h"
+#include "widgets/editbox.h"
+#include "widgets/pagetab.h"
 
 using namespace kalmoro;
 
@@ -253,6 +257,35 @@ private Q_SLOTS:
         QVERIFY(!BuildMainWindow(kFaultyTables[table], &error));
         QVERIFY2(error.contains(named), qPrintable(error));
         QVERIFY(!BuildMainWindow(kFaultyTables[table]));
+    }
+
+    // The handlers' views are resolved once, when the window is built: a control they need that is
+    // missing or of another kind stops start-up, and the failure names it.
+    void pageViewsRejectALayoutWithoutTheirControls_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("otherKind");
+        QTest::newRow("copper metres box missing") << QStringLiteral("编辑框5") << false;
+        QTest::newRow("brand browser missing") << QStringLiteral("志高浏览器") << false;
+        QTest::newRow("refrigerant total as an edit box") << QStringLiteral("一共加氟") << true;
+    }
+
+    void pageViewsRejectALayoutWithoutTheirControls()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, otherKind);
+        std::vector<LayoutRow> rows(MainLayout().begin(), MainLayout().end());
+        const auto row = std::ranges::find_if(rows, [&name](const LayoutRow &r) { return QStringView(r.name) == name; });
+        QVERIFY(row != rows.end());
+        if (otherKind)
+            row->kind = Kind::EditBox;
+        else
+            rows.erase(row);
+
+        const CreatedWindow created = CreateMainWindow(rows);
+        QVERIFY(!created.window);
+        QVERIFY2(created.failure.contains(name), qPrintable(created.failure));
+        QVERIFY(CreateMainWindow().window);
     }
 
     void startupFailureShowsAnErrorBox()

@@ -1,6 +1,6 @@
 #include "shelltesting.h"
 
-#include "calc/message.h"
+#include "message.h"
 
 using namespace kalmoro;
 

@@ -1,12 +1,12 @@
 #include "shelltesting.h"
 
 
-#include "assets/images.h"
-#include "pages/brandpages.h"
-#include "shell/platform.h"
-#include "shell/widgets/browserhost.h"
-#include "shell/widgets/graphicbutton.h"
-#include "shell/widgets/pagetab.h"
+#include "images.h"
+#include "brandpages.h"
+#include "platform.h"
+#include "widgets/browserhost.h"
+#include "widgets/graphicbutton.h"
+#include "widgets/pagetab.h"
 
 using namespace kalmoro;
 using kalmoro::testing::DifferentPixels;

@@ -10,7 +10,7 @@
 #include <QLocale>
 #include <QTest>
 
-#include "calc/numbertext.h"
+#include "numbertext.h"
 #include "roundedreference.h"
 
 using namespace kalmoro;

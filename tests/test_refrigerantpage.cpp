@@ -6,7 +6,7 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "shell/widgets/transparentlabel.h"
+#include "widgets/transparentlabel.h"
 
 using namespace kalmoro;
 

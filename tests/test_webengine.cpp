@@ -11,9 +11,9 @@
 #include <QTimer>
 
 #include "loopbackserver.h"
-#include "pages/addresses.h"
-#include "shell/platform.h"
-#include "shell/widgets/browserhost.h"
+#include "addresses.h"
+#include "platform.h"
+#include "widgets/browserhost.h"
 
 namespace kalmoro {
 

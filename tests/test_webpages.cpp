@@ -4,8 +4,8 @@
 #include <QTest>
 #include <QXmlStreamReader>
 
-#include "pages/brandpages.h"
-#include "shell/platform.h"
+#include "brandpages.h"
+#include "platform.h"
 
 using namespace kalmoro;
 

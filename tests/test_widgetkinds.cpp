@@ -5,13 +5,13 @@
 #include <QGuiApplication>
 #include <QSignalSpy>
 
-#include "shell/fonts.h"
-#include "shell/widgets/editbox.h"
-#include "shell/widgets/graphicbutton.h"
-#include "shell/widgets/pagetab.h"
-#include "shell/widgets/picturebox.h"
-#include "shell/widgets/radiobutton.h"
-#include "shell/widgets/transparentlabel.h"
+#include "fonts.h"
+#include "widgets/editbox.h"
+#include "widgets/graphicbutton.h"
+#include "widgets/pagetab.h"
+#include "widgets/picturebox.h"
+#include "widgets/radiobutton.h"
+#include "widgets/transparentlabel.h"
 
 using namespace kalmoro;
 using kalmoro::testing::OnScreen;
@@ -238,7 +238,7 @@ private Q_SLOTS:
 
     void controlsTellScreenReadersWhatTheyShow()
     {
-        std::unique_ptr<MainWindow> window = CreateMainWindow();
+        std::unique_ptr<MainWindow> window = CreateMainWindow().window;
         QVERIFY(window);
         QCOMPARE(AccessibleText(window->control(QStringLiteral("透明标签5")), QAccessible::Name),
             QStringLiteral("Kalmoro V1.0"));

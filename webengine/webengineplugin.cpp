@@ -1,35 +1,16 @@
-#include "webengine/webengineplugin.h"
-
-#include <algorithm>
-#include <array>
+#include "webengineplugin.h"
 
 #include <QWebEngineProfile>
-#include <QWebEngineSettings>
 #include <QWebEngineView>
 
-#include "webengine/webpage.h"
+#include "webpage.h"
 
 namespace kalmoro {
-
-namespace {
-
-// The five page font sizes as default text sizes in px, smallest to largest; medium is the
-// engine's own default, so pages look as they do in any browser.
-constexpr std::array<int, 5> DefaultFontPixels = {12, 14, 16, 20, 24};
-
-int defaultFontPixels(int fontSize)
-{
-    const int last = static_cast<int>(DefaultFontPixels.size()) - 1;
-    return DefaultFontPixels[static_cast<std::size_t>(std::clamp(fontSize, 0, last))];
-}
-
-} // namespace
 
 QWidget *WebEnginePlugin::createView(QWidget *host, const BrowserOptions &options)
 {
     auto *view = new QWebEngineView(host);
     auto *page = new WebPage(acquireProfile(), options.silent, view);
-    page->settings()->setFontSize(QWebEngineSettings::DefaultFontSize, defaultFontPixels(options.fontSize));
     connect(page, &QObject::destroyed, this, &WebEnginePlugin::releaseProfile);
     view->setPage(page);
     return view;

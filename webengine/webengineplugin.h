@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-#include "shell/widgets/browserengine.h"
+#include "browserengine.h"
 
 class QWebEngineProfile;
 

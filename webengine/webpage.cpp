@@ -1,4 +1,4 @@
-#include "webengine/webpage.h"
+#include "webpage.h"
 
 #include <QDesktopServices>
 #include <QWebEngineCertificateError>

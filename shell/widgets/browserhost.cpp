@@ -1,8 +1,8 @@
-#include "shell/widgets/browserhost.h"
+#include "widgets/browserhost.h"
 
 #include <QPainter>
 
-#include "shell/widgets/browserengine.h"
+#include "browserengine.h"
 
 namespace kalmoro {
 
@@ -21,7 +21,7 @@ void BrowserHost::setAddress(const QUrl &url)
     if (!engine)
         return;
     if (!m_view) {
-        m_view = engine->createView(this, {.silent = m_silent, .fontSize = m_fontSize});
+        m_view = engine->createView(this, {.silent = m_silent});
         m_view->setGeometry(rect());
         m_view->show();
         setFocusProxy(m_view);

@@ -12,7 +12,6 @@ class BrowserHost final : public QWidget
     Q_OBJECT
     Q_PROPERTY(QUrl address READ address NOTIFY loadRequested)
     Q_PROPERTY(bool silent READ isSilent WRITE setSilent)
-    Q_PROPERTY(int pageFontSize READ pageFontSize WRITE setPageFontSize)
 public:
     explicit BrowserHost(QWidget *parent = nullptr);
 
@@ -22,8 +21,6 @@ public:
 
     bool isSilent() const { return m_silent; }
     void setSilent(bool silent) { m_silent = silent; }
-    int pageFontSize() const { return m_fontSize; }
-    void setPageFontSize(int size) { m_fontSize = size; }
 
     // The engine's view once a page has been requested and the engine is available.
     QWidget *view() const { return m_view; }
@@ -38,7 +35,6 @@ protected:
 private:
     QUrl m_address;
     bool m_silent = false;
-    int m_fontSize = 2;
     QWidget *m_view = nullptr;
 };
 

@@ -1,4 +1,4 @@
-#include "shell/widgets/editbox.h"
+#include "widgets/editbox.h"
 
 #include <limits>
 

@@ -1,6 +1,6 @@
-#include "shell/widgets/graphicbutton.h"
+#include "widgets/graphicbutton.h"
 
-#include "assets/images.h"
+#include "images.h"
 
 #include <QMouseEvent>
 #include <QPainter>

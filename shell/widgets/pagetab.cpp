@@ -1,16 +1,18 @@
-#include "shell/widgets/pagetab.h"
+#include "widgets/pagetab.h"
 
 #include <QMouseEvent>
 #include <QPainter>
+
+#include "palette.h"
 
 namespace kalmoro {
 
 namespace {
 constexpr int kHeaderPadding = 8;
-constexpr QColor kOrange(255, 155, 0);
-constexpr QColor kHeaderGround(245, 245, 245);
-constexpr QColor kHeaderLine(200, 200, 200);
-constexpr QColor kHeaderText(64, 64, 64);
+const QColor kOrange = QColor::fromRgb(palette::kBarOrange);
+const QColor kHeaderGround = QColor::fromRgb(palette::kHeaderGround);
+const QColor kHeaderLine = QColor::fromRgb(palette::kHeaderLine);
+const QColor kHeaderText = QColor::fromRgb(palette::kDarkGrey);
 } // namespace
 
 // The container of one page. Its blank places belong to the page, not to the window behind it,

@@ -1,6 +1,6 @@
-#include "shell/widgets/picturebox.h"
+#include "widgets/picturebox.h"
 
-#include "assets/images.h"
+#include "images.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/windowdrag.h"
+#include "windowdrag.h"
 
 #include <QColor>
 #include <QPixmap>

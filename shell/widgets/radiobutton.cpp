@@ -1,4 +1,4 @@
-#include "shell/widgets/radiobutton.h"
+#include "widgets/radiobutton.h"
 
 #include <QMouseEvent>
 

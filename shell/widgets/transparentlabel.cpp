@@ -1,4 +1,4 @@
-#include "shell/widgets/transparentlabel.h"
+#include "widgets/transparentlabel.h"
 
 #include <QFontMetrics>
 #include <QMouseEvent>
@@ -71,9 +71,8 @@ void TransparentLabel::mousePressEvent(QMouseEvent *event)
 
 void TransparentLabel::mouseDoubleClickEvent(QMouseEvent *event)
 {
+    // The second press of a double click is not another press.
     event->accept();
-    if (event->button() == Qt::LeftButton)
-        Q_EMIT doubleClicked();
 }
 
 } // namespace kalmoro

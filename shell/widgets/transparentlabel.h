@@ -33,7 +33,6 @@ public:
 Q_SIGNALS:
     // The left button went down on the label; the second press of a double click is not one.
     void pressed();
-    void doubleClicked();
 
 protected:
     void paintEvent(QPaintEvent *event) override;

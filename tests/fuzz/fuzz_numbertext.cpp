@@ -6,7 +6,7 @@
 
 #include <QString>
 
-#include "calc/numbertext.h"
+#include "numbertext.h"
 #include "roundedreference.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include <QGuiApplication>
 
 #include "artwork.h"
-#include "assets/catalogue.h"
+#include "catalogue.h"
 #include "draw.h"
 #include "fonts.h"
 #include "icofile.h"

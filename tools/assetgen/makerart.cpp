@@ -9,7 +9,7 @@
 #include "artwork.h"
 #include "draw.h"
 #include "fonts.h"
-#include "palette.h"
+#include "colours.h"
 
 namespace kalmoro::assetgen {
 

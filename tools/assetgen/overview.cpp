@@ -2,7 +2,7 @@
 #include "draw.h"
 #include "fonts.h"
 #include "glyphs.h"
-#include "palette.h"
+#include "colours.h"
 
 namespace kalmoro::assetgen {
 

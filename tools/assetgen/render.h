@@ -4,7 +4,7 @@
 #include <QString>
 
 #include "artwork.h"
-#include "assets/catalogue.h"
+#include "catalogue.h"
 
 namespace kalmoro::assetgen {
 

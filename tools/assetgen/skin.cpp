@@ -3,7 +3,7 @@
 #include "drainpipe.h"
 #include "fonts.h"
 #include "glyphs.h"
-#include "palette.h"
+#include "colours.h"
 
 namespace kalmoro::assetgen {
 

@@ -5,7 +5,7 @@
 #include "draw.h"
 #include "fonts.h"
 #include "glyphs.h"
-#include "palette.h"
+#include "colours.h"
 
 namespace kalmoro::assetgen {
 

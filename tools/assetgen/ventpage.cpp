@@ -3,7 +3,7 @@
 #include "artwork.h"
 #include "draw.h"
 #include "fonts.h"
-#include "palette.h"
+#include "colours.h"
 #include "textbutton.h"
 
 namespace kalmoro::assetgen {

@@ -1,0 +1,36 @@
+#include "links.h"
+
+#include "addresses.h"
+#include "controlresolver.h"
+#include "platform.h"
+#include "widgets/browserhost.h"
+#include "widgets/graphicbutton.h"
+#include "widgets/transparentlabel.h"
+
+namespace kalmoro {
+
+Links ResolveLinks(ControlResolver &controls)
+{
+    return {
+        .makerLogo = controls.get<GraphicButton>(u"Lumavo按钮"),
+        .version = controls.get<TransparentLabel>(u"透明标签5"),
+    };
+}
+
+void WireLinks(const Links &links, QObject *context)
+{
+    QObject::connect(links.makerLogo, &GraphicButton::clicked, context, &OpenMakerPage);
+    QObject::connect(links.version, &TransparentLabel::pressed, context, &OpenMakerPage);
+}
+
+void ShowQuotation(BrowserHost &viewport)
+{
+    viewport.setAddress(QuotationAddress());
+}
+
+void OpenMakerPage()
+{
+    platform::OpenInDefaultBrowser(MakerAddress());
+}
+
+} // namespace kalmoro

@@ -1,0 +1,152 @@
+#include "navigation.h"
+
+#include <algorithm>
+#include <span>
+
+#include "brandpages.h"
+#include "controlresolver.h"
+#include "links.h"
+#include "widgets/browserhost.h"
+#include "widgets/graphicbutton.h"
+#include "widgets/pagetab.h"
+#include "widgets/picturebox.h"
+
+namespace kalmoro {
+
+namespace {
+
+// What an entry's handler does besides showing its page and swapping the column's images.
+enum class Step {
+    LoadQuotation,  // send the copper page's viewport to the day's quotation
+    SwapImages,     // the entry's own image to selected, then the others' to unselected, in order
+    ShowPage,       // turn the main tab to the entry's page
+    ResetBrandTab,  // turn the brand tab to its brand-choice page
+    LoadStartPages, // load each brand browser's start page
+};
+
+// Rows of the table, also the order of Navigation::entries.
+enum Entry : std::size_t { Refrigerant, Copper, DrainPipe, Vent, Selection, About, EntryCount };
+
+struct NavigationEntry {
+    std::u16string_view button;
+    std::u16string_view selected;
+    std::u16string_view unselected;
+    int page;
+    std::span<const Step> steps;
+    std::array<Entry, EntryCount - 1> others; // in the order their images are set to unselected
+};
+
+constexpr Step kSwapThenShow[] = {Step::SwapImages, Step::ShowPage};
+constexpr Step kQuotationSwapShow[] = {Step::LoadQuotation, Step::SwapImages, Step::ShowPage};
+constexpr Step kShowThenSwap[] = {Step::ShowPage, Step::SwapImages};
+constexpr Step kSelectionSteps[] = {Step::ShowPage, Step::ResetBrandTab, Step::LoadStartPages, Step::SwapImages};
+
+constexpr std::array<NavigationEntry, EntryCount> kEntries = {{
+    // ShowRefrigerantPage, ShowCopperPage, ShowDrainPipePage, ShowVentPage, ShowSelectionPage, ShowAboutPage
+    {u"加氟计算按钮", u"img008", u"img001", 1, kSwapThenShow, {Copper, DrainPipe, Vent, Selection, About}},
+    {u"铜管价格按钮", u"img000", u"img007", 2, kQuotationSwapShow, {Refrigerant, DrainPipe, Vent, Selection, About}},
+    {u"水管选择按钮", u"img009", u"img002", 3, kSwapThenShow, {Refrigerant, Copper, Vent, About, Selection}},
+    {u"风口价格按钮", u"img010", u"img003", 4, kSwapThenShow, {DrainPipe, Refrigerant, Copper, About, Selection}},
+    {u"空调选型按钮", u"img011", u"img004", 5, kSelectionSteps, {DrainPipe, Refrigerant, Copper, Vent, About}},
+    {u"关于软件按钮", u"img006", u"img005", 6, kShowThenSwap, {DrainPipe, Refrigerant, Copper, Vent, Selection}},
+}};
+
+// Each row unselects every other entry exactly once, and never itself.
+constexpr bool othersAreTheRest()
+{
+    for (std::size_t row = 0; row < kEntries.size(); ++row) {
+        std::array<Entry, EntryCount - 1> others = kEntries[row].others;
+        std::ranges::sort(others);
+        std::size_t expected = 0;
+        for (const Entry other : others) {
+            expected += expected == row;
+            if (other != expected)
+                return false;
+            ++expected;
+        }
+    }
+    return true;
+}
+static_assert(othersAreTheRest(), "each navigation row unselects the five other entries once each");
+
+struct BrandChoice {
+    std::u16string_view button;
+    int page;
+};
+
+constexpr std::array<BrandChoice, 5> kBrandChoices = {{
+    {u"daikin1", 1}, {u"gree1", 2}, {u"meidi1", 3}, {u"aux1", 4}, {u"chigo1", 5},
+}};
+
+void setNormalImage(GraphicButton &button, std::u16string_view asset)
+{
+    button.setImage(GraphicButton::Normal, QString::fromUtf16(asset.data(), qsizetype(asset.size())));
+}
+
+} // namespace
+
+Navigation ResolveNavigation(ControlResolver &controls)
+{
+    Navigation navigation{};
+    navigation.mainTab = controls.get<PageTab>(u"高级选择夹1");
+    navigation.brandTab = controls.get<PageTab>(u"空调选型选择夹");
+    for (std::size_t i = 0; i < kEntries.size(); ++i)
+        navigation.entries[i] = controls.get<GraphicButton>(kEntries[i].button);
+    navigation.logo = controls.get<PictureBox>(u"tools");
+    for (std::size_t i = 0; i < kBrandChoices.size(); ++i)
+        navigation.brandChoices[i] = controls.get<GraphicButton>(kBrandChoices[i].button);
+    navigation.quotation = controls.get<BrowserHost>(u"今日铜价浏览");
+    return navigation;
+}
+
+void WireNavigation(const Navigation &navigation, const BrandPages &brands, QObject *context)
+{
+    for (std::size_t entry = 0; entry < navigation.entries.size(); ++entry) {
+        QObject::connect(navigation.entries[entry], &GraphicButton::clicked, context,
+                         [&navigation, &brands, entry] { Navigate(navigation, brands, entry); });
+    }
+    QObject::connect(navigation.logo, &PictureBox::doubleClicked, context,
+                     [&navigation] { ShowStartPage(navigation); });
+    for (std::size_t i = 0; i < navigation.brandChoices.size(); ++i) {
+        QObject::connect(navigation.brandChoices[i], &GraphicButton::clicked, context,
+                         [&navigation, page = kBrandChoices[i].page] { ShowBrandPage(navigation, page); });
+    }
+}
+
+void Navigate(const Navigation &navigation, const BrandPages &brands, std::size_t entry)
+{
+    const NavigationEntry &row = kEntries[entry];
+    for (const Step step : row.steps) {
+        switch (step) {
+        case Step::LoadQuotation:
+            ShowQuotation(*navigation.quotation);
+            break;
+        case Step::SwapImages:
+            setNormalImage(*navigation.entries[entry], row.selected);
+            for (const Entry other : row.others)
+                setNormalImage(*navigation.entries[other], kEntries[other].unselected);
+            break;
+        case Step::ShowPage:
+            navigation.mainTab->setCurrentPage(row.page);
+            break;
+        case Step::ResetBrandTab:
+            navigation.brandTab->setCurrentPage(0);
+            break;
+        case Step::LoadStartPages:
+            LoadStartPages(brands);
+            break;
+        }
+    }
+}
+
+void ShowStartPage(const Navigation &navigation)
+{
+    navigation.mainTab->setCurrentPage(0);
+}
+
+void ShowBrandPage(const Navigation &navigation, int brandPage)
+{
+    navigation.brandTab->setCurrentPage(brandPage);
+}
+
+} // namespace kalmoro

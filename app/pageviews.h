@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+#include "brandpages.h"
+#include "copperpage.h"
+#include "links.h"
+#include "navigation.h"
+#include "refrigerantpage.h"
+#include "ventpage.h"
+#include "windowcontrols.h"
+
+namespace kalmoro {
+
+class MainWindow;
+
+// Every control a handler works on, resolved once after the window is built.
+struct PageViews {
+    WindowControls windowControls;
+    Navigation navigation;
+    RefrigerantPage refrigerant;
+    CopperPage copper;
+    VentPage vent;
+    BrandPages brands;
+    Links links;
+};
+
+struct ResolvedViews {
+    std::unique_ptr<PageViews> views; // null when a control is missing or of another kind
+    QString failure;                  // which control, and why
+};
+
+ResolvedViews ResolvePageViews(const MainWindow &window);
+
+} // namespace kalmoro

@@ -1,0 +1,91 @@
+#include "startprogram.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+
+#include "fonts.h"
+#include "images.h"
+#include "pageviews.h"
+#include "platform.h"
+#include "windowbuilder.h"
+
+namespace kalmoro {
+
+namespace {
+
+// Owns the page views for as long as the window lives, and is the context of every handler's
+// connection, so that no handler outlives the views it works on.
+class WiredViews final : public QObject
+{
+public:
+    WiredViews(std::unique_ptr<PageViews> views, QObject *window)
+        : QObject(window)
+        , m_views(std::move(views))
+    {
+    }
+    const PageViews &views() const { return *m_views; }
+
+private:
+    std::unique_ptr<PageViews> m_views;
+};
+
+void wire(MainWindow &window, const PageViews &views, QObject *context)
+{
+    WireWindowControls(views.windowControls, window, context);
+    WireNavigation(views.navigation, views.brands, context);
+    WireBrandPages(views.brands, context);
+    WireLinks(views.links, context);
+    WireRefrigerantPage(views.refrigerant, context);
+    WireCopperPage(views.copper, context);
+    WireVentPage(views.vent, context);
+}
+
+} // namespace
+
+CreatedWindow CreateMainWindow(std::span<const LayoutRow> layout)
+{
+    QString failure;
+    std::unique_ptr<MainWindow> window = BuildMainWindow(layout, &failure);
+    if (!window)
+        return {nullptr, failure};
+    ResolvedViews resolved = ResolvePageViews(*window);
+    if (!resolved.views)
+        return {nullptr, resolved.failure};
+    auto *wired = new WiredViews(std::move(resolved.views), window.get());
+    wire(*window, wired->views(), wired);
+    OnMainWindowCreated(wired->views().windowControls);
+    return {std::move(window), {}};
+}
+
+int ReportStartupFailure()
+{
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("错误"),
+                    QStringLiteral("运行时出错!\r\n\r\n错误信息：载入启动窗口失败\r\n"), QMessageBox::Ok);
+    box.exec();
+    return -1;
+}
+
+void SetUpApplication()
+{
+    QApplication::setFont(UiFont());
+    QApplication::setWindowIcon(assets::ProgramIcon());
+    QDir::setCurrent(platform::ProgramDirectory());
+}
+
+int StartProgram(int argc, char *argv[])
+{
+    platform::PrepareProcess();
+    // Qt would act on options such as -platform or -style; the program reads no command line.
+    int qtArgc = argc > 0 ? 1 : 0;
+    QApplication application(qtArgc, argv);
+    SetUpApplication();
+
+    CreatedWindow created = CreateMainWindow();
+    if (!created.window)
+        return ReportStartupFailure();
+    created.window->show();
+    return QApplication::exec();
+}
+
+} // namespace kalmoro

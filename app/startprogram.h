@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+#include <span>
+
+#include "layout.h"
+#include "mainlayout.h"
+#include "mainwindow.h"
+
+namespace kalmoro {
+
+// The program: prepares the process, builds and shows the main window and runs until it is gone.
+// The command line is not read.
+int StartProgram(int argc, char *argv[]);
+
+// What the program sets up once its application object exists: the user-interface font, the
+// window icon, and the program directory as the working directory.
+void SetUpApplication();
+
+struct CreatedWindow {
+    std::unique_ptr<MainWindow> window; // null when it cannot be built
+    QString failure;                    // why not: the layout row or the control at fault
+};
+
+// The whole main window as the program builds it from layout: every control, every page view
+// resolved and wired, and the window's created handler run. Not yet shown. Tests build the window
+// through this too.
+CreatedWindow CreateMainWindow(std::span<const LayoutRow> layout = MainLayout());
+
+// The box that says the main window could not be built; returns the program's exit code.
+int ReportStartupFailure();
+
+} // namespace kalmoro

@@ -1,0 +1,55 @@
+#include "browserengine.h"
+
+#include <QCoreApplication>
+#include <QPluginLoader>
+
+#include "platform.h"
+
+namespace kalmoro {
+
+namespace {
+
+struct EngineSlot {
+    BrowserEngine *testing = nullptr;
+    BrowserEngine *plugin = nullptr;
+    bool pluginTried = false;
+};
+
+EngineSlot &engineSlot()
+{
+    static EngineSlot slot;
+    return slot;
+}
+
+BrowserEngine *loadPlugin()
+{
+    // The engine needs shared graphics contexts from before the application object existed
+    // (platform::PrepareProcess); started without them it crashes, so the browsers stay empty.
+    if (!QCoreApplication::testAttribute(Qt::AA_ShareOpenGLContexts))
+        return nullptr;
+    // The loader adds the platform's suffix; the plugin is built without a "lib" prefix.
+    QPluginLoader loader(platform::ProgramDirectory() + QStringLiteral("/kalmoro_webengine"));
+    return qobject_cast<BrowserEngine *>(loader.instance());
+}
+
+} // namespace
+
+BrowserEngine *LoadBrowserEngine()
+{
+    EngineSlot &slot = engineSlot();
+    if (slot.testing)
+        return slot.testing;
+    // A missing plugin stays missing for the whole run: every click would otherwise search again.
+    if (!slot.pluginTried) {
+        slot.pluginTried = true;
+        slot.plugin = loadPlugin();
+    }
+    return slot.plugin;
+}
+
+void SetBrowserEngineForTesting(BrowserEngine *engine)
+{
+    engineSlot().testing = engine;
+}
+
+} // namespace kalmoro

@@ -1,0 +1,122 @@
+#pragma once
+
+#include "shelltesting.h"
+
+#include <QFontMetrics>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QStringList>
+#include <QStyleOptionButton>
+
+#include "message.h"
+#include "widgets/pagetab.h"
+#include "widgets/transparentlabel.h"
+
+namespace kalmoro::testing {
+
+// The real window turned to one calculator page and driven there with mouse clicks and keystrokes.
+// The messages the page would show are collected instead. QVERIFY and QCOMPARE inside these
+// functions return from the function only: the test goes on unless it checks
+// QTest::currentTestFailed().
+class PageDriver final
+{
+    Q_DISABLE_COPY_MOVE(PageDriver)
+public:
+    PageDriver() = default;
+    ~PageDriver() { close(); }
+
+    // A new window, shown and active, on the page that navButton turns to.
+    void open(const QString &navButton, int pageIndex)
+    {
+        messages.clear();
+        SetMessageHook([this](const QString &message) { messages << message; });
+        m_window = ShowProgramWindow();
+        QVERIFY(m_window);
+        click(navButton);
+        QCOMPARE(find<PageTab>(u"高级选择夹1"_qs)->currentPage(), pageIndex);
+    }
+
+    void close()
+    {
+        m_window.reset();
+        SetMessageHook({});
+    }
+
+    template <typename T = QWidget> T *find(const QString &name) const
+    {
+        T *control = m_window->control<T>(name);
+        if (!control)
+            qFatal("no control %s", qPrintable(name));
+        return control;
+    }
+
+    QString text(const QString &name) const { return find(name)->property("text").toString(); }
+
+    QStringList texts(const QStringList &names) const
+    {
+        QStringList result;
+        for (const QString &name : names)
+            result << text(name);
+        return result;
+    }
+
+    // Clicks where a user would: the mark of a radio button, the middle of anything else. Only what
+    // the user can see and use is clicked.
+    void click(const QString &name)
+    {
+        QWidget *control = find(name);
+        QVERIFY2(control->isVisible() && control->isEnabled(), qPrintable(name));
+        QPoint point = control->rect().center();
+        if (auto *radio = qobject_cast<QRadioButton *>(control)) {
+            QStyleOptionButton option;
+            option.initFrom(radio);
+            point = radio->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, radio).center();
+        }
+        QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, point);
+    }
+
+    // Replaces the box's content as a user does: click into it, select all, delete, type. Characters
+    // a keyboard does not have (full-width forms, Chinese) arrive as an input method commits them.
+    void type(const QString &box, const QString &text)
+    {
+        auto *edit = find<QLineEdit>(box);
+        click(box);
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        for (const QChar character : text) {
+            if (character.unicode() < 0x80) {
+                QTest::keyClick(edit, character.toLatin1());
+            } else {
+                QInputMethodEvent commit;
+                commit.setCommitString(character);
+                QApplication::sendEvent(edit, &commit);
+            }
+        }
+        QCOMPARE(edit->text(), text);
+    }
+
+    QStringList messages; // in the order the page showed them
+
+private:
+    std::unique_ptr<MainWindow> m_window;
+};
+
+// The label's text is drawn whole, in the family of the font it was laid out with. Only a number
+// that does not fit is made smaller.
+inline void VerifyDrawnWhole(TransparentLabel &label, const QFont &layoutFont)
+{
+    const QString text = label.text();
+    const QFont drawn = label.drawnFont();
+    QVERIFY2(QFontMetrics(drawn).horizontalAdvance(text) <= label.width(),
+        qPrintable(
+            u"%1 px at %2 px"_qs.arg(QFontMetrics(drawn).horizontalAdvance(text)).arg(drawn.pixelSize())));
+    QCOMPARE(drawn.family(), layoutFont.family());
+    if (QFontMetrics(layoutFont).horizontalAdvance(text) <= label.width())
+        QCOMPARE(drawn.pixelSize(), layoutFont.pixelSize());
+    else
+        QVERIFY(drawn.pixelSize() < layoutFont.pixelSize());
+    QVERIFY(!label.grab().isNull());
+}
+
+} // namespace kalmoro::testing

@@ -1,0 +1,130 @@
+#pragma once
+
+// Mouse events travel through the window system layer, as a user's do: Qt picks the widget under
+// the pointer, grabs the mouse for the widget that was pressed, sends enter and leave events and
+// turns a quick second press into a double click. Include this header before anything that
+// includes QTest.
+#ifndef QTEST_QPA_MOUSE_HANDLING
+#define QTEST_QPA_MOUSE_HANDLING
+#endif
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+#include "fonts.h"
+#include "mainwindow.h"
+#include "startprogram.h"
+#include "browserengine.h"
+
+namespace kalmoro::testing {
+
+// Stands in for the browser plugin: plain views, and a record of every view it made and every page
+// it was asked to load.
+class RecordingEngine final : public BrowserEngine
+{
+public:
+    QWidget *createView(QWidget *host, const BrowserOptions &options) override
+    {
+        created.append(options);
+        return new QWidget(host);
+    }
+    void load(QWidget *view, const QUrl &url) override
+    {
+        loads.append({ view->parentWidget()->objectName(), url });
+    }
+
+    QList<BrowserOptions> created;
+    QList<QPair<QString, QUrl>> loads; // browser name, address
+};
+
+// Takes the web addresses the program hands to the desktop's default browser, for as long as it lives.
+class DesktopBrowser final : public QObject
+{
+    Q_OBJECT
+public:
+    DesktopBrowser()
+    {
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open");
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open");
+    }
+    ~DesktopBrowser() override
+    {
+        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    }
+
+    QList<QUrl> opened;
+
+public Q_SLOTS:
+    void open(const QUrl &url) { opened.append(url); }
+};
+
+// The program's window as it starts (the user-interface font in place, every handler wired),
+// shown and active.
+inline std::unique_ptr<MainWindow> ShowProgramWindow()
+{
+    QApplication::setFont(UiFont());
+    std::unique_ptr<MainWindow> window = CreateMainWindow().window;
+    if (!window)
+        return nullptr;
+    window->show();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window.get()))
+        return nullptr;
+    return window;
+}
+
+// Hands the next message box to open to handle, from a timer that runs inside its modal loop.
+// handle must close the box; checks that fail after closing it cannot leave the test waiting.
+inline void WhenMessageBoxOpens(const std::function<void(QMessageBox &)> &handle)
+{
+    QTimer::singleShot(10, [handle] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+            handle(*box);
+        else
+            WhenMessageBoxOpens(handle);
+    });
+}
+
+// What the screen shows of widget now: the window's backing store as last painted, not a fresh
+// rendering, so remains of earlier paints show up too.
+inline QImage OnScreen(QWidget *widget)
+{
+    QWidget *window = widget->window();
+    const QImage whole = window->screen()->grabWindow(window->winId()).toImage();
+    return whole.copy(QRect(widget->mapTo(window, QPoint(0, 0)), widget->size()));
+}
+
+// Whether every pixel of image has the one colour.
+inline bool AllOf(const QImage &image, const QColor &colour)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) != colour)
+                return false;
+    return true;
+}
+
+// The pixels where two images of the same size differ.
+inline int DifferentPixels(const QImage &a, const QImage &b)
+{
+    if (a.size() != b.size())
+        return a.width() * a.height() + 1;
+    const QImage left = a.convertToFormat(QImage::Format_RGB32);
+    const QImage right = b.convertToFormat(QImage::Format_RGB32);
+    int count = 0;
+    for (int y = 0; y < left.height(); ++y)
+        for (int x = 0; x < left.width(); ++x)
+            count += left.pixel(x, y) != right.pixel(x, y);
+    return count;
+}
+
+} // namespace kalmoro::testing
