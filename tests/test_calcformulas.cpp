@@ -1,19 +1,174 @@
 #include <QTest>
 
+#include "copper.h"
 #include "numbertext.h"
 #include "refrigerant.h"
 #include "tolerance.h"
+#include "vent.h"
 
 using namespace kalmoro;
 using refrigerant::Band;
 
-// The worked examples of the calculators go through the real window in the page suites. Here is
-// only what a page cannot reach: values a hair's breadth either side of the tolerance.
+namespace {
+
+// A number as a page shows it and reads it back: rounded to 13 significant digits.
+double shown(double value)
+{
+    return TextToNumber(NumberToText(value));
+}
+
+const refrigerant::OutdoorModel &model(QStringView name)
+{
+    for (const refrigerant::OutdoorModel &model : refrigerant::OutdoorModels) {
+        if (model.name == name)
+            return model;
+    }
+    qFatal("no model %s", qPrintable(name.toString()));
+}
+
+} // namespace
+
+// The calculators' worked examples, straight on the formulas; the page suites check what only the
+// window shows (reads, writes, messages, order). Also what a page cannot reach: values a hair's
+// breadth either side of the tolerance.
 class CalcFormulasTest final : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
+    void copperMarketPrices_data()
+    {
+        QTest::addColumn<double>("futures");
+        QTest::addColumn<QStringList>("prices");
+        QTest::newRow("60000") << 60000.0
+                               << QStringList{"6.8", "9.2", "14", "20.4", "26.4", "37.5", "41.85", "47.4", "57",
+                                              "73.5", "82.5", "93", "112.5"};
+        QTest::newRow("68000, 13 significant digits") << 68000.0
+                                                     << QStringList{"7.706666666667", "10.42666666667"};
+        QTest::newRow("0") << 0.0 << QStringList(copper::PipeRows.size(), u"0"_qs);
+    }
+
+    void copperMarketPrices()
+    {
+        QFETCH(double, futures);
+        QFETCH(QStringList, prices);
+        for (qsizetype row = 0; row < prices.size(); ++row)
+            QCOMPARE(NumberToText(copper::MarketPrice(futures, copper::PipeRows[std::size_t(row)])), prices[row]);
+    }
+
+    void copperTotal_data()
+    {
+        QTest::addColumn<double>("futures");
+        QTest::addColumn<double>("metres");
+        QTest::addColumn<QString>("total");
+        QTest::addColumn<bool>("tooLow");
+        QTest::newRow("68000, 10 m every row") << 68000.0 << 10.0 << "8459.88" << false;
+        QTest::newRow("10000, no metres") << 10000.0 << 0.0 << "0" << false;
+        QTest::newRow("9999 is too low") << 9999.0 << 0.0 << "0" << true;
+    }
+
+    void copperTotal()
+    {
+        QFETCH(double, futures);
+        QFETCH(double, metres);
+        QFETCH(QString, total);
+        QFETCH(bool, tooLow);
+        std::array<double, copper::PipeRows.size()> lengths{};
+        std::array<double, copper::PipeRows.size()> prices{};
+        for (std::size_t row = 0; row < lengths.size(); ++row) {
+            lengths[row] = metres;
+            prices[row] = shown(copper::MarketPrice(futures, copper::PipeRows[row]));
+        }
+        QCOMPARE(NumberToText(copper::Total(lengths, prices)), total);
+        QCOMPARE(copper::IsFuturesPriceTooLow(futures), tooLow);
+    }
+
+    void ventPrices_data()
+    {
+        QTest::addColumn<bool>("outlet");
+        QTest::addColumn<double>("length");
+        QTest::addColumn<double>("width");
+        QTest::addColumn<QString>("price");
+        QTest::newRow("outlet, empty") << true << 0.0 << 0.0 << "15.12";
+        QTest::newRow("outlet 1 x 0.2") << true << 1.0 << 0.2 << "47.52";
+        QTest::newRow("outlet 2 x 0.2, the short limit") << true << 2.0 << 0.2 << "79.92";
+        QTest::newRow("outlet 2.001 x 0.2, long") << true << 2.001 << 0.2 << "116.21808";
+        QTest::newRow("outlet 2.5 x 0.2") << true << 2.5 << 0.2 << "145.2";
+        QTest::newRow("outlet 3 x 0.15") << true << 3.0 << 0.15 << "144.54";
+        QTest::newRow("return, empty") << false << 0.0 << 0.0 << "15.12";
+        QTest::newRow("return 1 x 0.3") << false << 1.0 << 0.3 << "91.728";
+        QTest::newRow("return 3 x 0.2") << false << 3.0 << 0.2 << "236.304";
+        QTest::newRow("return 2.5 x 0.2") << false << 2.5 << 0.2 << "196.92";
+    }
+
+    void ventPrices()
+    {
+        QFETCH(bool, outlet);
+        QFETCH(double, length);
+        QFETCH(double, width);
+        QFETCH(QString, price);
+        QCOMPARE(NumberToText(outlet ? vent::OutletPrice(length, width) : vent::ReturnPrice(length, width)), price);
+    }
+
+    void outdoorCharge_data()
+    {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<double>("indoorCapacity");
+        QTest::addColumn<double>("indoorUnits");
+        QTest::addColumn<QString>("ratio");
+        QTest::addColumn<QString>("charge"); // empty: none, the warning instead
+        QTest::newRow("band 1, 3 units") << "GMV-250W/A" << 26.25 << 3.0 << "1.05" << "1";
+        QTest::newRow("band 1, 4 units") << "GMV-250W/A" << 26.25 << 4.0 << "1.05" << "2";
+        QTest::newRow("band 2, 3 units") << "GMV-250W/A" << 33.75 << 3.0 << "1.35" << "2";
+        QTest::newRow("band 2, 4 units") << "GMV-250W/A" << 33.75 << 4.0 << "1.35" << "3.5";
+        QTest::newRow("too large") << "GMV-250W/A" << 34.0 << 3.0 << "1.36" << "";
+        QTest::newRow("band 1 by the tolerance") << "GMV-250W/A" << 26.2500024 << 3.0 << "1.050000096" << "1";
+        QTest::newRow("band 2 beyond the tolerance") << "GMV-250W/A" << 26.250003 << 3.0 << "1.05000012" << "2";
+        QTest::newRow("too large beyond the tolerance") << "GMV-250W/A" << 33.750003 << 3.0 << "1.35000012" << "";
+        QTest::newRow("too small beyond the tolerance") << "GMV-250W/A" << 22.499997 << 3.0 << "0.89999988" << "";
+        QTest::newRow("13 digits") << "GMV-300W/A" << 28.0 << 3.0 << "0.9333333333333" << "1";
+        QTest::newRow("too small") << "GMV-504W/A" << 45.0 << 3.0 << "0.8928571428571" << "";
+        QTest::newRow("ratio 1, 2 units") << "GMV-504W/A" << 50.4 << 2.0 << "1" << "2.5";
+        QTest::newRow("3.5 units are few") << "GMV-504W/A" << 50.4 << 3.5 << "1" << "2.5";
+        QTest::newRow("no units are few") << "GMV-504W/A" << 50.4 << 0.0 << "1" << "2.5";
+    }
+
+    void outdoorCharge()
+    {
+        QFETCH(QString, model);
+        QFETCH(double, indoorCapacity);
+        QFETCH(double, indoorUnits);
+        QFETCH(QString, ratio);
+        QFETCH(QString, charge);
+        const double ratioShown = shown(refrigerant::CapacityRatio(indoorCapacity, ::model(model)));
+        QCOMPARE(NumberToText(ratioShown), ratio);
+        const refrigerant::Band band = refrigerant::RatioBand(ratioShown);
+        QCOMPARE(band == Band::None, charge.isEmpty());
+        if (band != Band::None)
+            QCOMPARE(NumberToText(refrigerant::OutdoorCharge(::model(model), band, indoorUnits)), charge);
+    }
+
+    void indoorAndTotalCharge_data()
+    {
+        QTest::addColumn<QList<double>>("metres");
+        QTest::addColumn<QString>("indoor");
+        QTest::addColumn<QString>("total"); // with an outdoor charge of 2.5
+        QTest::newRow("10 m of the two thinnest") << QList<double>{10, 10, 0, 0, 0, 0, 0, 0} << "0.76" << "3.26";
+        QTest::newRow("every diameter") << QList<double>{15, 20, 10, 5, 3, 2, 1, 1} << "6.01" << "8.51";
+    }
+
+    void indoorAndTotalCharge()
+    {
+        QFETCH(QList<double>, metres);
+        QFETCH(QString, indoor);
+        QFETCH(QString, total);
+        std::array<double, refrigerant::LiquidPipes.size()> lengths{};
+        std::copy(metres.begin(), metres.end(), lengths.begin());
+        const double indoorShown = shown(refrigerant::IndoorCharge(lengths));
+        QCOMPARE(NumberToText(indoorShown), indoor);
+        QCOMPARE(NumberToText(refrigerant::TotalCharge(indoorShown, 2.5)), total);
+    }
+
     void tolerance_data()
     {
         QTest::addColumn<double>("x");
