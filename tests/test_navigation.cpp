@@ -183,6 +183,48 @@ private Q_SLOTS:
             0);
     }
 
+    // What each entry's handler does, in order, as seen from outside: each page turn and each load,
+    // with whether the entry's own image had been swapped yet.
+    void entryStepsHappenInOrder_data()
+    {
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<QStringList>("steps");
+        const QString load = QStringLiteral("load, unselected");
+        QTest::newRow("refrigerant") << 0 << QStringList{"main 1, selected"};
+        QTest::newRow("copper") << 1 << QStringList{"load, unselected", "main 2, selected"};
+        QTest::newRow("drain pipe") << 2 << QStringList{"main 3, selected"};
+        QTest::newRow("vent") << 3 << QStringList{"main 4, selected"};
+        QTest::newRow("selection") << 4
+                                   << QStringList{"main 5, unselected", "brand 0, unselected", load, load, load,
+                                                  load, load};
+        QTest::newRow("about") << 5 << QStringList{"main 6, unselected"};
+    }
+
+    void entryStepsHappenInOrder()
+    {
+        QFETCH(int, entry);
+        QFETCH(QStringList, steps);
+        const Entry &clicked = kEntries[entry];
+        tab(kBrandTab)->setCurrentPage(2);
+        QStringList seen;
+        auto record = [&](const QString &step) {
+            const bool selected =
+                button(Text(clicked.button))->image(GraphicButton::Normal) == QLatin1String(clicked.selected);
+            seen << step + (selected ? u", selected"_qs : u", unselected"_qs);
+        };
+        QObject context;
+        connect(tab(kMainTab), &PageTab::currentPageChanged, &context,
+                [&](int page) { record(u"main %1"_qs.arg(page)); });
+        connect(tab(kBrandTab), &PageTab::currentPageChanged, &context,
+                [&](int page) { record(u"brand %1"_qs.arg(page)); });
+        for (BrowserHost *browser : m_window->findChildren<BrowserHost *>())
+            connect(browser, &BrowserHost::loadRequested, &context, [&] { record(u"load"_qs); });
+
+        click(Text(clicked.button));
+
+        QCOMPARE(seen, steps);
+    }
+
     void logoDoubleClickShowsTheStartPageAndKeepsTheImages()
     {
         click(QStringLiteral("风口价格按钮"));
