@@ -1,7 +1,6 @@
 #include "shelltesting.h"
 
 #include <QFile>
-#include <QWindow>
 
 #include "assets/catalogue.h"
 #include "assets/pngdecoder.h"
@@ -99,6 +98,7 @@ private Q_SLOTS:
             const QImage expected = committed(name.c_str(), scale);
             QCOMPARE(expected.size(), size * scale);
             QTRY_COMPARE(shown->devicePixelRatioF(), qreal(scale));
+            // grab() paints at the widget's ratio with the pixmaps the widget holds.
             QCOMPARE(DifferentPixels(shown->grab().toImage(), expected), 0);
         }
     }
