@@ -15,14 +15,13 @@ if(UNIX AND NOT APPLE)
     # package's changelog and the lintian overrides. Compressed as Debian wants them: gzip -9n,
     # no name or time stamp, so that the same sources give the same package.
     set(KALMORO_DEB_VERSION "${PROJECT_VERSION}-1")
-    configure_file("${PROJECT_SOURCE_DIR}/packaging/changelog.Debian.in" "${PROJECT_BINARY_DIR}/changelog.Debian" @ONLY)
     find_program(KALMORO_GZIP gzip REQUIRED)
     set(kalmoro_gzipped)
-    foreach(source IN ITEMS "${PROJECT_SOURCE_DIR}/packaging/kalmoro.1" "${PROJECT_BINARY_DIR}/changelog.Debian")
-        cmake_path(GET source FILENAME name)
+    foreach(name IN ITEMS kalmoro.1 changelog.Debian)
+        configure_file("${PROJECT_SOURCE_DIR}/packaging/${name}.in" "${PROJECT_BINARY_DIR}/${name}" @ONLY)
         add_custom_command(OUTPUT "${PROJECT_BINARY_DIR}/${name}.gz"
-            COMMAND "${KALMORO_GZIP}" -9n -c "${source}" > "${PROJECT_BINARY_DIR}/${name}.gz"
-            DEPENDS "${source}"
+            COMMAND "${KALMORO_GZIP}" -9n -c "${PROJECT_BINARY_DIR}/${name}" > "${PROJECT_BINARY_DIR}/${name}.gz"
+            DEPENDS "${PROJECT_BINARY_DIR}/${name}"
             VERBATIM)
         list(APPEND kalmoro_gzipped "${PROJECT_BINARY_DIR}/${name}.gz")
     endforeach()
