@@ -13,11 +13,21 @@ cmake --preset dev
 cmake --build --preset dev -j"$jobs"
 ctest --preset dev -j"$jobs"
 
-echo "== The Debian package, unpacked into a temporary root and started from there"
-(cd build/dev && cpack -G DEB)
+echo "== The Debian package: checked by lintian, unpacked into a temporary root and started from there"
+# Packed into an emptied folder, and named by what CPack reports it wrote.
+package_dir="$PWD/build/dev/package"
+rm -rf "$package_dir"
+cpack_output=$(cd build/dev && cpack -G DEB -B "$package_dir")
+echo "$cpack_output"
+package=$(sed -n 's/^CPack: - package: \(.*\.deb\) generated\.$/\1/p' <<<"$cpack_output")
+if [ -z "$package" ] || [ ! -f "$package" ]; then
+    echo "CPack reported no package it wrote" >&2
+    exit 1
+fi
+lintian --fail-on error,warning "$package"
 package_root=$(mktemp -d)
 trap 'rm -rf "$package_root"' EXIT
-dpkg-deb -x build/dev/kalmoro_*_amd64.deb "$package_root"
+dpkg-deb -x "$package" "$package_root"
 bash tests/e2e/kalmoro_e2e.sh close "$package_root/usr/bin/kalmoro" build/dev/package-screenshots
 rm -rf "$package_root"
 

@@ -1,11 +1,14 @@
 #include "images.h"
 
-#include "catalogue.h"
-#include "pngdecoder.h"
+#include <array>
+#include <optional>
+#include <vector>
 
 #include <QFile>
-#include <QHash>
 #include <QPainter>
+
+#include "catalogue.h"
+#include "pngdecoder.h"
 
 namespace kalmoro::assets {
 
@@ -43,25 +46,47 @@ QImage LoadImage(std::string_view name)
     return FindAsset(name) ? decodeOverWhite(resourcePath(name, 1)) : QImage();
 }
 
-QPixmap LoadPixmap(std::string_view name, qreal devicePixelRatio)
+int ScaleFor(qreal devicePixelRatio)
 {
-    static QHash<QByteArray, QPixmap> cache;
-    const int scale = devicePixelRatio > 1.0 ? 2 : 1;
-    const QByteArray key = QByteArray(name.data(), qsizetype(name.size())) + char('0' + scale);
-    const auto found = cache.constFind(key);
-    if (found != cache.cend())
-        return *found;
-    QPixmap pixmap;
-    if (FindAsset(name)) {
-        if (scale == 2) {
-            pixmap = QPixmap::fromImage(decodeOverWhite(resourcePath(name, 2)));
-            pixmap.setDevicePixelRatio(2.0);
-        }
-        if (pixmap.isNull())
-            pixmap = QPixmap::fromImage(decodeOverWhite(resourcePath(name, 1)));
+    return devicePixelRatio > 1.0 ? 2 : 1;
+}
+
+QPixmap LoadPixmap(const AssetInfo &asset, int scale)
+{
+    // One slot per catalogue row and scale; a picture that cannot be decoded is remembered as null.
+    static std::vector<std::array<std::optional<QPixmap>, 2>> cache(Catalogue().size());
+    std::optional<QPixmap> &cached = cache[std::size_t(&asset - Catalogue().data())][scale == 2 ? 1 : 0];
+    if (cached)
+        return *cached;
+    if (!asset.sameAs.empty()) {
+        const AssetInfo *stored = FindAsset(asset.sameAs);
+        cached = stored ? LoadPixmap(*stored, scale) : QPixmap();
+        return *cached;
     }
-    cache.insert(key, pixmap);
+    QPixmap pixmap;
+    if (scale == 2) {
+        pixmap = QPixmap::fromImage(decodeOverWhite(resourcePath(asset.name, 2)));
+        pixmap.setDevicePixelRatio(2.0);
+    }
+    if (pixmap.isNull())
+        pixmap = QPixmap::fromImage(decodeOverWhite(resourcePath(asset.name, 1)));
+    cached = pixmap;
     return pixmap;
+}
+
+ScreenPixmap::ScreenPixmap(std::string_view name)
+    : m_asset(FindAsset(name))
+{
+}
+
+const QPixmap &ScreenPixmap::at(qreal devicePixelRatio)
+{
+    const int scale = ScaleFor(devicePixelRatio);
+    if (m_asset && scale != m_scale) {
+        m_pixmap = LoadPixmap(*m_asset, scale);
+        m_scale = scale;
+    }
+    return m_pixmap;
 }
 
 QIcon ProgramIcon()

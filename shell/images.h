@@ -1,10 +1,12 @@
 #pragma once
 
+#include <string_view>
+
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
 
-#include <string_view>
+#include "catalogue.h"
 
 namespace kalmoro::assets {
 
@@ -12,11 +14,32 @@ namespace kalmoro::assets {
 // unknown or its file cannot be decoded.
 QImage LoadImage(std::string_view name);
 
-// The asset as LoadImage gives it, as a pixmap for a screen of the given device pixel ratio: on
-// high-density screens the double-size picture, so the window stays sharp at the same logical
-// size. Each asset is decoded once and then served from a cache; controls call this when they
-// first paint.
-QPixmap LoadPixmap(std::string_view name, qreal devicePixelRatio = 1.0);
+// The picture set that suits a screen of the given device pixel ratio: 2 (the double-size
+// pictures) above 1, 1 otherwise.
+int ScaleFor(qreal devicePixelRatio);
+
+// The asset as LoadImage gives it, from the set of the given scale, as a pixmap whose device pixel
+// ratio is that scale. Each picture is decoded once per scale (copies of a picture share it) and
+// then served from a cache indexed by catalogue row.
+QPixmap LoadPixmap(const AssetInfo &asset, int scale);
+
+// The pixmap a widget paints one asset with. The name is looked up once, when it is given;
+// painting takes the pixmap from the cache again only when the widget's device pixel ratio has
+// moved to the other picture set (the window went to another screen, or the screen's scale changed).
+class ScreenPixmap final
+{
+public:
+    ScreenPixmap() = default;
+    explicit ScreenPixmap(std::string_view name);
+
+    // Null when there is no asset or it cannot be decoded.
+    const QPixmap &at(qreal devicePixelRatio);
+
+private:
+    const AssetInfo *m_asset = nullptr;
+    int m_scale = 0;
+    QPixmap m_pixmap;
+};
 
 // The program's icon, with its transparent surroundings kept.
 QIcon ProgramIcon();

@@ -1,7 +1,5 @@
 #include "mainwindow.h"
 
-#include "images.h"
-
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -29,7 +27,7 @@ void MainWindow::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    const QPixmap skin = assets::LoadPixmap("img012", devicePixelRatioF());
+    const QPixmap &skin = m_skin.at(devicePixelRatioF());
     if (!skin.isNull())
         painter.drawTiledPixmap(rect(), skin);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "images.h"
 #include "windowdrag.h"
 
 namespace kalmoro {
@@ -35,6 +36,9 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    assets::ScreenPixmap m_skin{"img012"};
 };
 
 } // namespace kalmoro

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <vector>
 
 #include <QFile>
@@ -138,6 +139,33 @@ private Q_SLOTS:
         QVERIFY(!assets::FindAsset("img999"));
         QCOMPARE(Name(assets::StoredName("img999")), QStringLiteral("img999"));
         QVERIFY(assets::LoadImage("img999").isNull());
+        QVERIFY(assets::ScreenPixmap("img999").at(2.0).isNull());
+    }
+
+    void pixmapsAreDecodedOncePerScale_data()
+    {
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<int>("scale");
+        QTest::newRow("1x screen") << 1.0 << 1;
+        QTest::newRow("1.25x screen") << 1.25 << 2;
+        QTest::newRow("2x screen") << 2.0 << 2;
+    }
+
+    // Widgets of one screen share one pixmap per picture; a copy of a picture shares its pixmap too.
+    void pixmapsAreDecodedOncePerScale()
+    {
+        QFETCH(qreal, ratio);
+        QFETCH(int, scale);
+        const auto copy = std::find_if(assets::Catalogue().begin(), assets::Catalogue().end(),
+            [](const AssetInfo &info) { return !info.sameAs.empty(); });
+        QVERIFY(copy != assets::Catalogue().end());
+        const QPixmap first = assets::ScreenPixmap(copy->sameAs).at(ratio);
+        QCOMPARE(first.size(), QSize(copy->width, copy->height) * scale);
+        QCOMPARE(first.devicePixelRatio(), qreal(scale));
+
+        QCOMPARE(assets::ScreenPixmap(copy->sameAs).at(ratio).cacheKey(), first.cacheKey());
+        QCOMPARE(assets::ScreenPixmap(copy->name).at(ratio).cacheKey(), first.cacheKey());
+        QVERIFY(assets::ScreenPixmap(copy->name).at(3 - scale).cacheKey() != first.cacheKey());
     }
 
     void opacity_data()

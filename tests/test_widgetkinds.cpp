@@ -99,6 +99,15 @@ private Q_SLOTS:
         QVERIFY(QFontMetrics(label.drawnFont()).horizontalAdvance(number) <= 64);
         QCOMPARE(label.text(), number);
 
+        // The shrunk size is measured again when the width or the font changes.
+        label.resize(400, 22);
+        QCOMPARE(label.drawnFont().pixelSize(), 19);
+        label.setFont(LayoutFont(u"", 30, true));
+        QCOMPARE(label.drawnFont().pixelSize(), 30);
+        label.resize(64, 22);
+        QVERIFY(label.drawnFont().pixelSize() < 19);
+
+        label.setFont(LayoutFont(u"", 19, true));
         label.setNumberText(QStringLiteral("0"));
         QCOMPARE(label.drawnFont().pixelSize(), 19);
         label.setText(number);

@@ -1,7 +1,5 @@
 #include "widgets/graphicbutton.h"
 
-#include "images.h"
-
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -18,7 +16,7 @@ GraphicButton::GraphicButton(QWidget *parent)
 void GraphicButton::setImage(Slot slot, const QString &assetName)
 {
     m_images[slot] = assetName;
-    m_pixmaps[slot] = QPixmap();
+    m_pixmaps[slot] = assets::ScreenPixmap(assetName.toStdString());
     if (shownSlot() == slot || m_drawnSlot == slot)
         update();
 }
@@ -45,12 +43,9 @@ void GraphicButton::paintEvent(QPaintEvent *)
     m_drawnSlot = slot;
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
-    if (m_images[slot].isEmpty())
-        return;
-    QPixmap &pixmap = m_pixmaps[slot];
-    if (pixmap.isNull())
-        pixmap = assets::LoadPixmap(m_images[slot].toStdString(), devicePixelRatioF());
-    painter.drawPixmap(0, 0, pixmap);
+    const QPixmap &pixmap = m_pixmaps[slot].at(devicePixelRatioF());
+    if (!pixmap.isNull())
+        painter.drawPixmap(0, 0, pixmap);
 }
 
 void GraphicButton::setHover(bool hover)

@@ -1,10 +1,11 @@
 #pragma once
 
+#include <array>
+
 #include <QAbstractButton>
-#include <QPixmap>
 #include <QStringList>
 
-#include <array>
+#include "images.h"
 
 namespace kalmoro {
 
@@ -45,7 +46,7 @@ private:
     void setHover(bool hover);
 
     std::array<QString, 4> m_images;
-    std::array<QPixmap, 4> m_pixmaps; // decoded on first paint
+    std::array<assets::ScreenPixmap, 4> m_pixmaps;
     bool m_hover = false;
     Slot m_drawnSlot = Normal;
 };

@@ -1,7 +1,5 @@
 #include "widgets/picturebox.h"
 
-#include "images.h"
-
 #include <QPainter>
 
 namespace kalmoro {
@@ -9,7 +7,7 @@ namespace kalmoro {
 void PictureBox::setImage(const QString &assetName)
 {
     m_image = assetName;
-    m_pixmap = QPixmap();
+    m_pixmap = assets::ScreenPixmap(assetName.toStdString());
     update();
 }
 
@@ -24,11 +22,9 @@ void PictureBox::paintEvent(QPaintEvent *)
     QPainter painter(this);
     if (m_strip.isValid())
         painter.fillRect(rect(), m_strip);
-    if (m_image.isEmpty())
-        return;
-    if (m_pixmap.isNull())
-        m_pixmap = assets::LoadPixmap(m_image.toStdString(), devicePixelRatioF());
-    painter.drawPixmap(0, 0, m_pixmap);
+    const QPixmap &pixmap = m_pixmap.at(devicePixelRatioF());
+    if (!pixmap.isNull())
+        painter.drawPixmap(0, 0, pixmap);
 }
 
 } // namespace kalmoro

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "windowdrag.h"
-
 #include <QColor>
-#include <QPixmap>
+
+#include "images.h"
+#include "windowdrag.h"
 
 namespace kalmoro {
 
@@ -24,7 +24,7 @@ protected:
 
 private:
     QString m_image;
-    QPixmap m_pixmap; // decoded on first paint
+    assets::ScreenPixmap m_pixmap;
     QColor m_strip;
 };
 

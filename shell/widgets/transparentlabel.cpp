@@ -15,6 +15,7 @@ TransparentLabel::TransparentLabel(QWidget *parent)
 void TransparentLabel::setText(const QString &text)
 {
     m_fitNumber = false;
+    m_fittedRatio = 0;
     m_text = text;
     setAccessibleName(text);
     // The label has no background: the update repaints what lies beneath it first, so a shorter
@@ -42,14 +43,20 @@ void TransparentLabel::setAlignment(Qt::Alignment alignment)
 
 QFont TransparentLabel::drawnFont() const
 {
-    QFont drawn = font();
     if (!m_fitNumber)
-        return drawn;
+        return font();
+    const qreal ratio = devicePixelRatioF();
+    if (m_fittedRatio == ratio && m_fittedWidth == width())
+        return m_fitted;
+    QFont drawn = font();
     int pixels = drawn.pixelSize() > 0 ? drawn.pixelSize() : QFontMetrics(drawn).height();
     while (pixels > 1 && QFontMetrics(drawn).horizontalAdvance(m_text) > width()) {
         --pixels;
         drawn.setPixelSize(pixels);
     }
+    m_fitted = drawn;
+    m_fittedWidth = width();
+    m_fittedRatio = ratio;
     return drawn;
 }
 
@@ -60,6 +67,14 @@ void TransparentLabel::paintEvent(QPaintEvent *)
     painter.setPen(m_color);
     const int flags = int(m_alignment) | Qt::AlignTop | (m_fitNumber ? Qt::TextSingleLine : Qt::TextWordWrap);
     painter.drawText(rect(), flags, m_text);
+}
+
+void TransparentLabel::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // A screen of another density changes the font too.
+    if (event->type() == QEvent::FontChange)
+        m_fittedRatio = 0;
 }
 
 void TransparentLabel::mousePressEvent(QMouseEvent *event)

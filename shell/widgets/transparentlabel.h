@@ -27,7 +27,8 @@ public:
     Qt::Alignment alignment() const { return m_alignment; }
     void setAlignment(Qt::Alignment alignment);
 
-    // The font the caption is drawn in now (smaller than font() while a number is shrunk).
+    // The font the caption is drawn in now (smaller than font() while a number is shrunk). A
+    // shrunk font is measured once per text, font, width and device pixel ratio.
     QFont drawnFont() const;
 
 Q_SIGNALS:
@@ -36,6 +37,7 @@ Q_SIGNALS:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
@@ -44,6 +46,10 @@ private:
     QColor m_color = Qt::black;
     Qt::Alignment m_alignment = Qt::AlignLeft;
     bool m_fitNumber = false;
+    // The shrunk font, and the width and device pixel ratio it was measured at (0: not measured).
+    mutable QFont m_fitted;
+    mutable int m_fittedWidth = 0;
+    mutable qreal m_fittedRatio = 0;
 };
 
 } // namespace kalmoro
