@@ -45,8 +45,13 @@ int ReportStartupFailure()
 void SetUpApplication()
 {
     QApplication::setFont(UiFont());
-    QApplication::setWindowIcon(assets::ProgramIcon());
     QDir::setCurrent(platform::ProgramDirectory());
+}
+
+void ShowMainWindow(MainWindow &window)
+{
+    window.show();
+    QApplication::setWindowIcon(assets::ProgramIcon());
 }
 
 int StartProgram(int argc, char *argv[])
@@ -60,7 +65,7 @@ int StartProgram(int argc, char *argv[])
     std::unique_ptr<MainWindow> window = CreateMainWindow();
     if (!window)
         return ReportStartupFailure();
-    window->show();
+    ShowMainWindow(*window);
     return QApplication::exec();
 }
 
