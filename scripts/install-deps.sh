@@ -6,9 +6,10 @@ packages=(
     cmake g++ make pkg-config clang libclang-rt-14-dev
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6opengl6-dev libgl-dev
     qt6-webengine-dev qt6-webengine-dev-tools
-    libpng-dev zlib1g-dev libbenchmark-dev
+    libpng-dev zlib1g-dev libbenchmark-dev valgrind
     fonts-noto-cjk
     xvfb xauth openbox xdotool x11-utils imagemagick openssl dpkg-dev locales-all
+    weston qt6-wayland
 )
 
 missing=()
