@@ -69,8 +69,13 @@ int ReportStartupFailure()
 void SetUpApplication()
 {
     QApplication::setFont(UiFont());
-    QApplication::setWindowIcon(assets::ProgramIcon());
     QDir::setCurrent(platform::ProgramDirectory());
+}
+
+void ShowMainWindow(MainWindow &window)
+{
+    window.show();
+    QApplication::setWindowIcon(assets::ProgramIcon());
 }
 
 int StartProgram(int argc, char *argv[])
@@ -84,7 +89,7 @@ int StartProgram(int argc, char *argv[])
     CreatedWindow created = CreateMainWindow();
     if (!created.window)
         return ReportStartupFailure();
-    created.window->show();
+    ShowMainWindow(*created.window);
     return QApplication::exec();
 }
 

@@ -15,9 +15,13 @@ namespace kalmoro {
 // The command line is not read.
 int StartProgram(int argc, char *argv[]);
 
-// What the program sets up once its application object exists: the user-interface font, the
-// window icon, and the program directory as the working directory.
+// What the program sets up once its application object exists: the user-interface font and the
+// program directory as the working directory.
 void SetUpApplication();
+
+// Shows the main window, then gives the program its icon: decoded before, the icon would hold
+// back the window's first frame.
+void ShowMainWindow(MainWindow &window);
 
 struct CreatedWindow {
     std::unique_ptr<MainWindow> window; // null when it cannot be built

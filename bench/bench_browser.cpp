@@ -1,7 +1,8 @@
 // Times the browsers as the user meets them: the first quotation load of a run, which starts the
 // engine, and the five brand start pages loaded at once on entering the selection page. Each is
 // reported against a baseline from the same run: a quotation load with the engine already
-// running, and a single start page.
+// running, and a single start page. Last, the memory of the whole process tree (program, engine
+// and renderer processes) with the quotation and the five start pages open.
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include "loopbackserver.h"
+#include "processtree.h"
 #include "addresses.h"
 #include "brandpages.h"
 #include "platform.h"
@@ -26,6 +28,8 @@ namespace {
 constexpr int Runs = 5;
 constexpr int TimeoutMs = 60000;
 const char *const FirstQuotationOption = "--first-quotation";
+const char *const MemoryOption = "--memory";
+constexpr double MemoryGoalMiB = 250.0;
 
 const QByteArray QuotationPage = R"(<!DOCTYPE html>
 <html><head><meta charset="utf-8"><title>CU2007</title></head>
@@ -122,6 +126,53 @@ std::vector<double> coldQuotationLoads()
     return times;
 }
 
+// The quotation and the five start pages open as in the window: the quotation clipped in its box,
+// the start pages on top of one another in the page area.
+void openEveryBrowser(test::LoopbackServer &server)
+{
+    SetQuotationAddressForTesting(server.url(QStringLiteral("/futures/quotes/CU2007.shtml")));
+    QWidget window;
+    window.resize(1080, 695);
+    QWidget box(&window);
+    box.setGeometry(240, 104, 240, 152);
+    auto *quotation = new BrowserHost(&box);
+    quotation->setGeometry(-205, -377, 488, 528);
+    quotation->setSilent(true);
+    std::vector<BrowserHost *> hosts{ quotation };
+    QList<QUrl> urls{ QuotationAddress() };
+    for (const BrandStartPage &page : BrandStartPages()) {
+        hosts.push_back(new BrowserHost(&window));
+        hosts.back()->setGeometry(240, 104, 816, 432);
+        urls.append(PageLocation(platform::ProgramDirectory(), QString::fromUtf16(page.path)));
+    }
+    window.show();
+    timeLoads(hosts, urls);
+    const QString self = QString::number(QCoreApplication::applicationPid());
+    std::printf("%lld %d\n", static_cast<long long>(bench::TreePssKiB(self)), bench::TreeProcessCount(self));
+}
+
+struct TreeMemory {
+    double pssMiB = 0;
+    int processes = 0;
+};
+
+// Each figure from a process of its own, so that no earlier page is still held.
+TreeMemory everyBrowserMemory()
+{
+    std::vector<double> pss;
+    int processes = 0;
+    for (int run = 0; run < Runs; ++run) {
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(), { QString::fromLatin1(MemoryOption) });
+        if (!child.waitForFinished(TimeoutMs) || child.exitCode() != 0)
+            qFatal("the memory run failed: %s", child.readAllStandardError().constData());
+        const QList<QByteArray> words = child.readAllStandardOutput().simplified().split(' ');
+        pss.push_back(words.value(0).toDouble() / 1024.0);
+        processes = words.value(1).toInt();
+    }
+    return { median(pss), processes };
+}
+
 void report(const char *what, double ms, const char *baselineName, double baselineMs)
 {
     std::printf("%-34s %8.1f ms   %-30s %8.1f ms   ratio %5.2f\n", what, ms, baselineName, baselineMs,
@@ -140,6 +191,10 @@ int RunBrowserBench()
         std::printf("%.3f\n", quotationLoads(server, 1).front());
         return 0;
     }
+    if (QCoreApplication::arguments().contains(QLatin1String(MemoryOption))) {
+        openEveryBrowser(server);
+        return 0;
+    }
 
     const double cold = median(coldQuotationLoads());
     // Starts the engine and keeps its profile for the runs that follow, as the open window does.
@@ -151,6 +206,10 @@ int RunBrowserBench()
     std::printf("median of %d runs (loopback quotation server, local start pages)\n", Runs);
     report("first quotation load", cold, "quotation load, engine running", warm);
     report("five start pages", five, "one start page", one);
+    const TreeMemory memory = everyBrowserMemory();
+    std::printf("process tree PSS, quotation and five start pages loaded: %.1f MiB in %d processes "
+                "(goal %.0f MiB: %s)\n",
+        memory.pssMiB, memory.processes, MemoryGoalMiB, memory.pssMiB <= MemoryGoalMiB ? "met" : "missed");
     return 0;
 }
 

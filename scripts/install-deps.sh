@@ -6,10 +6,11 @@ packages=(
     cmake g++ make pkg-config clang libclang-rt-14-dev
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-wayland libqt6opengl6-dev libgl-dev
     qt6-webengine-dev qt6-webengine-dev-tools
-    libpng-dev zlib1g-dev libbenchmark-dev
+    libpng-dev zlib1g-dev libbenchmark-dev valgrind
     fonts-noto-cjk
     xvfb xauth openbox xdotool x11-utils imagemagick openssl dpkg-dev locales-all
     lintian man-db
+    weston qt6-wayland
 )
 
 missing=()

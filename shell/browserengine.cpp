@@ -1,6 +1,5 @@
 #include "browserengine.h"
 
-#include <QCoreApplication>
 #include <QPluginLoader>
 
 #include "platform.h"
@@ -23,9 +22,9 @@ EngineSlot &engineSlot()
 
 BrowserEngine *loadPlugin()
 {
-    // The engine needs shared graphics contexts from before the application object existed
-    // (platform::PrepareProcess); started without them it crashes, so the browsers stay empty.
-    if (!QCoreApplication::testAttribute(Qt::AA_ShareOpenGLContexts))
+    // Unprepared, the engine's sandbox would refuse to start for root and take the process down;
+    // the browsers stay empty instead.
+    if (!platform::IsProcessPrepared())
         return nullptr;
     // The loader adds the platform's suffix; the plugin is built without a "lib" prefix.
     QPluginLoader loader(platform::ProgramDirectory() + QStringLiteral("/kalmoro_webengine"));

@@ -6,9 +6,13 @@
 // Everything that differs between the desktops Kalmoro runs on lives behind these functions.
 namespace kalmoro::platform {
 
-// Settings that must be in place before the application object exists: the browser engine's
-// shared graphics contexts, and its sandbox, which cannot start for a process running as root.
+// Settings that must be in place before the application object exists, for the browser engine:
+// its sandbox cannot start for a process running as root.
 void PrepareProcess();
+
+// Whether PrepareProcess ran in this process. The browser engine is only started where it did:
+// elsewhere (tests of widgets) it would start with a sandbox that cannot run.
+bool IsProcessPrepared();
 
 // The folder holding the program file, with symbolic links resolved and no trailing separator.
 QString ProgramDirectory();

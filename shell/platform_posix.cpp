@@ -9,13 +9,22 @@
 
 namespace kalmoro::platform {
 
+namespace {
+bool processPrepared = false;
+} // namespace
+
 void PrepareProcess()
 {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    processPrepared = true;
     // Chromium's sandbox refuses to start for root; the engine then runs without it, for this
     // process only.
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+}
+
+bool IsProcessPrepared()
+{
+    return processPrepared;
 }
 
 QString ProgramDirectory()

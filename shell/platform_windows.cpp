@@ -6,9 +6,19 @@
 
 namespace kalmoro::platform {
 
+namespace {
+bool processPrepared = false;
+} // namespace
+
 void PrepareProcess()
 {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // The engine's sandbox runs for every user here; nothing else needs setting in advance.
+    processPrepared = true;
+}
+
+bool IsProcessPrepared()
+{
+    return processPrepared;
 }
 
 QString ProgramDirectory()

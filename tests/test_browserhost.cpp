@@ -55,7 +55,7 @@ private Q_SLOTS:
 
     void unpreparedProcessGetsNoEngine()
     {
-        // This test's process never set up the engine's shared graphics contexts.
+        // This test's process was never prepared for the engine (platform::PrepareProcess).
         SetBrowserEngineForTesting(nullptr);
         BrowserHost host;
         host.resize(120, 80);

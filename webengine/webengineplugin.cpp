@@ -1,11 +1,46 @@
 #include "webengineplugin.h"
 
+#include <QLoggingCategory>
+#include <QQuickWindow>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
 
 #include "webpage.h"
 
 namespace kalmoro {
+
+namespace {
+
+QLoggingCategory::CategoryFilter previousLoggingFilter = nullptr;
+
+// Qt WebEngine 6.4.x describes its graphics contexts under this category, which is on by default,
+// and while doing so reads the application's shared OpenGL context; the program creates none, so
+// the first view would crash. A filter has the last word, unlike logging rules, which the
+// environment can turn back on.
+void silenceEngineContext(QLoggingCategory *category)
+{
+    if (qstrcmp(category->categoryName(), "qt.webenginecontext") == 0) {
+        for (QtMsgType type : {QtDebugMsg, QtInfoMsg, QtWarningMsg, QtCriticalMsg})
+            category->setEnabled(type, false);
+    } else if (previousLoggingFilter) {
+        previousLoggingFilter(category);
+    }
+}
+
+} // namespace
+
+WebEnginePlugin::WebEnginePlugin()
+{
+    previousLoggingFilter = QLoggingCategory::installFilter(silenceEngineContext);
+    // Views drawn by Qt Quick's software renderer need no OpenGL surface in the main window, so
+    // the window keeps its native window when the first view appears, and the engine, finding no
+    // shared context, composites in software.
+    QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+    // All local pages share one renderer process; a page from the network still gets its own.
+    QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    flags += flags.isEmpty() ? "--process-per-site" : " --process-per-site";
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
+}
 
 QWidget *WebEnginePlugin::createView(QWidget *host, const BrowserOptions &options)
 {

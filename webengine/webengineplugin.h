@@ -17,7 +17,7 @@ class WebEnginePlugin final : public QObject, public BrowserEngine
     Q_INTERFACES(kalmoro::BrowserEngine)
     Q_DISABLE_COPY_MOVE(WebEnginePlugin)
 public:
-    WebEnginePlugin() = default;
+    WebEnginePlugin();
 
     QWidget *createView(QWidget *host, const BrowserOptions &options) override;
     void load(QWidget *view, const QUrl &url) override;

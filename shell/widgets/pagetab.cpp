@@ -64,7 +64,10 @@ void PageTab::setCurrentPage(int index)
     m_pages[size_t(m_current)]->hide();
     m_current = index;
     m_pages[size_t(index)]->show();
-    update(0, 0, width(), headerHeight());
+    // Hidden, the tab is painted whole when shown; measuring its header now would load fonts
+    // before the window's first frame.
+    if (isVisible())
+        update(0, 0, width(), headerHeight());
     Q_EMIT currentPageChanged(index);
 }
 

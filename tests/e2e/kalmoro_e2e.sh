@@ -3,9 +3,13 @@
 # under a window manager (openbox), with real pointer and key input (xdotool), and judges it by
 # what the X server and the screen show.
 #
+# The wayland scenario runs on a headless weston instead, with PROGRAM the Wayland driver (the
+# program plus the one click that no input device can send there).
+#
 # Usage: kalmoro_e2e.sh SCENARIO PROGRAM SCREENSHOT_DIR
-# SCENARIO: position | drag | minimize | escape | close | navigation | pages
+# SCENARIO: position | drag | minimize | escape | close | navigation | pages | first_browser | wayland
 # KALMORO_E2E_WAIT (seconds, default 60) bounds every single wait; slow builds may raise it.
+# A scenario that cannot run here ends with status 77 (skipped) and says why.
 set -euo pipefail
 
 scenario=${1:?scenario}
@@ -14,7 +18,7 @@ screenshots=${3:?screenshot folder}
 patience=${KALMORO_E2E_WAIT:-60}
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/kalmoro-e2e.XXXXXX")
-xvfb_pid='' wm_pid='' program_pid=''
+xvfb_pid='' wm_pid='' program_pid='' compositor_pid=''
 
 stop() {
     local pid=$1
@@ -32,6 +36,7 @@ cleanup() {
     stop "$program_pid"
     stop "$wm_pid"
     stop "$xvfb_pid"
+    stop "$compositor_pid"
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -46,6 +51,11 @@ fail() {
 }
 
 note() { echo "[$scenario] $*"; }
+
+skip() {
+    echo "SKIP [$scenario]: $*"
+    exit 77
+}
 
 # Runs the command until it succeeds, at most $patience seconds.
 wait_for() {
@@ -117,13 +127,7 @@ window_shown() {
 # Sets wx, wy (window position on the screen), ww, wh, and map_state.
 read_geometry() {
     local info
-    if ! info=$(xwininfo -id "$wid" 2>/dev/null); then
-        # Qt gives the window a new native window when the first browser view needs an OpenGL
-        # surface; the program's window is then found again by its title.
-        wait_for "the main window to come back" window_shown
-        wid=$(program_window)
-        info=$(xwininfo -id "$wid") || fail "the main window is gone"
-    fi
+    info=$(xwininfo -id "$wid") || fail "the main window $wid is gone"
     wx=$(sed -n 's/^ *Absolute upper-left X: *//p' <<<"$info")
     wy=$(sed -n 's/^ *Absolute upper-left Y: *//p' <<<"$info")
     ww=$(sed -n 's/^ *Width: *//p' <<<"$info")
@@ -349,8 +353,8 @@ navigate() {
 }
 
 scenario_navigation() {
-    # The first browser on a page swaps the window's native window, so every look at the screen
-    # after a click waits for what it expects instead of trusting the first picture.
+    # Pages and browsers draw after a click, so every look at the screen waits for what it
+    # expects instead of trusting the first picture.
     local column
     column=$(region "${nav_column[@]}")
     selection_is '' || fail "an entry looks selected before any navigation"
@@ -537,9 +541,68 @@ scenario_pages() {
     selection_is 6 || fail "the double click on tools changed the navigation images"
 }
 
-start_display
-start_window_manager
-start_program
-note "window $wid at $wx,$wy, ${ww}x${wh}"
-"scenario_$scenario"
+# --- The first browser view -------------------------------------------------------------------
+
+# The copper pipe page holds the first browser the user meets. Its view must fit into the window
+# as it is: same native window, same place.
+scenario_first_browser() {
+    engine_present || skip "no browser plugin beside the program"
+    local first_wid=$wid first_x=$wx first_y=$wy
+    navigate copper "${nav_copper[@]}"
+    wait_for "the copper pipe page to settle" region_settles "${page_area[@]}"
+    xwininfo -id "$first_wid" >/dev/null 2>&1 || fail "the window $first_wid is gone after the first browser view"
+    [[ $(program_window) == "$first_wid" ]] || fail "the program's window is $(program_window), was $first_wid"
+    read_geometry
+    [[ $wx == "$first_x" && $wy == "$first_y" ]] || fail "the window moved from $first_x,$first_y to $wx,$wy"
+    note "window $wid kept its id and its place $wx,$wy"
+}
+
+# --- Wayland ----------------------------------------------------------------------------------
+
+start_compositor() {
+    command -v weston >/dev/null || skip "weston is not installed"
+    export WAYLAND_DISPLAY=kalmoro-e2e
+    weston --backend=headless-backend.so --use-pixman --socket="$WAYLAND_DISPLAY" --width=1920 \
+        --height=1080 --idle-time=0 >"$work/weston.log" 2>&1 &
+    compositor_pid=$!
+    local deadline=$((SECONDS + patience))
+    until [[ -S $XDG_RUNTIME_DIR/$WAYLAND_DISPLAY ]]; do
+        kill -0 "$compositor_pid" 2>/dev/null ||
+            skip "weston cannot start: $(tail -n 5 "$work/weston.log" | tr -s ' \n' ' ')"
+        ((SECONDS < deadline)) || skip "weston opened no socket within ${patience}s"
+        sleep 0.2
+    done
+}
+
+program_ended() { ! kill -0 "$program_pid" 2>/dev/null; }
+
+# A compositor places a toplevel once, when it is created; a second one for the main window
+# would put it somewhere new. Counted from the client's own protocol log.
+scenario_wayland() {
+    start_compositor
+    unset DISPLAY
+    QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client "$program" >"$work/wayland.log" 2>&1 &
+    program_pid=$!
+    wait_for "the copper pipe page's browser to finish its page" program_ended
+    local status=0
+    wait "$program_pid" || status=$?
+    program_pid=''
+    # What the program said itself, without the protocol lines.
+    grep -vE '^\[ *[0-9]+\.[0-9]+\] ' "$work/wayland.log" >"$work/program.log" || true
+    ((status == 0)) || fail "the program ended with status $status"
+    local toplevels
+    toplevels=$(grep -c 'get_toplevel(' "$work/wayland.log" || true)
+    ((toplevels == 1)) || fail "$toplevels toplevel surfaces were created, expected exactly 1"
+    note "one toplevel surface for the whole run"
+}
+
+if [[ $scenario == wayland ]]; then
+    scenario_wayland
+else
+    start_display
+    start_window_manager
+    start_program
+    note "window $wid at $wx,$wy, ${ww}x${wh}"
+    "scenario_$scenario"
+fi
 note "passed"

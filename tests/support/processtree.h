@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+namespace kalmoro::bench {
+
+// Proportional set size, in KiB, of the process pid ("self" for this one) and all its
+// descendants, summed from /proc/<pid>/smaps_rollup; 0 where /proc cannot be read.
+qint64 TreePssKiB(const QString &pid);
+
+// How many processes the tree under pid holds, pid itself included.
+int TreeProcessCount(const QString &pid);
+
+} // namespace kalmoro::bench
