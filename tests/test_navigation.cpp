@@ -228,7 +228,7 @@ private Q_SLOTS:
         for (const auto &[browser, url] : m_engine.loads) {
             QCOMPARE(browser, QStringLiteral("今日铜价浏览"));
             QCOMPARE(url.scheme(), QStringLiteral("https"));
-            QCOMPARE(url.path(), QStringLiteral("/futures/quotes/CU2007.shtml"));
+            QCOMPARE(url.path(), QStringLiteral("/futures/quotes/CU0.shtml"));
             QVERIFY(!url.host().isEmpty());
         }
         QCOMPARE(tab(kMainTab)->currentPage(), 2);

@@ -132,7 +132,7 @@ private Q_SLOTS:
     {
         test::LoopbackServer server(QuotationPage);
         QVERIFY(server.start());
-        SetQuotationAddressForTesting(server.url(QStringLiteral("/futures/quotes/CU2007.shtml")));
+        SetQuotationAddressForTesting(server.url(QStringLiteral("/futures/quotes/CU0.shtml")));
         const auto restoreAddress = qScopeGuard([] { SetQuotationAddressForTesting({}); });
         const std::unique_ptr<MainWindow> window = testing::ShowProgramWindow();
         QVERIFY(window);
@@ -179,7 +179,7 @@ private Q_SLOTS:
         host.show();
         DialogWatcher watcher;
 
-        QCOMPARE(load(host, server.url(QStringLiteral("/futures/quotes/CU2007.shtml"))), Outcome::Failed);
+        QCOMPARE(load(host, server.url(QStringLiteral("/futures/quotes/CU0.shtml"))), Outcome::Failed);
         QVERIFY(server.connections() > 0);
         QCOMPARE(server.requests(), 0);
         QCOMPARE(watcher.seen(), 0);
