@@ -8,6 +8,7 @@
 #include "images.h"
 #include "pageviews.h"
 #include "platform.h"
+#include "taborder.h"
 #include "windowbuilder.h"
 
 namespace kalmoro {
@@ -54,6 +55,7 @@ CreatedWindow CreateMainWindow(std::span<const LayoutRow> layout)
         return {nullptr, resolved.failure};
     auto *wired = new WiredViews(std::move(resolved.views), window.get());
     wire(*window, wired->views(), wired);
+    SetTabOrders(wired->views());
     OnMainWindowCreated(wired->views().windowControls);
     return {std::move(window), {}};
 }
