@@ -2,7 +2,10 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
+#include <QTranslator>
 
 #include "fonts.h"
 #include "images.h"
@@ -42,6 +45,22 @@ void wire(MainWindow &window, const PageViews &views, QObject *context)
     WireVentPage(views.vent, context);
 }
 
+// The program is Chinese whatever the desktop's language, and so are Qt's own texts: dialog buttons,
+// the edit boxes' menu, the browser's menu. The browser engine takes its language, and with it the
+// language of its own pages, from the default locale when it starts.
+void speakChinese()
+{
+    QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    for (const QString &catalogue : {QStringLiteral("qtbase_zh_CN"), QStringLiteral("qtwebengine_zh_CN")}) {
+        auto *translator = new QTranslator(QCoreApplication::instance());
+        if (translator->load(catalogue, folder))
+            QCoreApplication::installTranslator(translator);
+        else
+            delete translator;
+    }
+}
+
 } // namespace
 
 CreatedWindow CreateMainWindow(std::span<const LayoutRow> layout)
@@ -73,6 +92,7 @@ void SetUpApplication()
     QApplication::setFont(UiFont());
     QApplication::setWindowIcon(assets::ProgramIcon());
     QDir::setCurrent(platform::ProgramDirectory());
+    speakChinese();
 }
 
 int StartProgram(int argc, char *argv[])

@@ -16,7 +16,8 @@ namespace kalmoro {
 int StartProgram(int argc, char *argv[]);
 
 // What the program sets up once its application object exists: the user-interface font, the
-// window icon, and the program directory as the working directory.
+// window icon, the program directory as the working directory, and Qt's own texts and the browser
+// engine in Simplified Chinese.
 void SetUpApplication();
 
 struct CreatedWindow {
