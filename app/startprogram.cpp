@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QTranslator>
 
+#include "accessiblenames.h"
 #include "fonts.h"
 #include "images.h"
 #include "pageviews.h"
@@ -75,6 +76,7 @@ CreatedWindow CreateMainWindow(std::span<const LayoutRow> layout)
     auto *wired = new WiredViews(std::move(resolved.views), window.get());
     wire(*window, wired->views(), wired);
     SetTabOrders(wired->views());
+    NameControls(wired->views());
     OnMainWindowCreated(wired->views().windowControls);
     return {std::move(window), {}};
 }
