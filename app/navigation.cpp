@@ -42,7 +42,8 @@ struct NavigationEntry {
 
 constexpr Step kSwapThenShow[] = {Step::SwapImages, Step::ShowPage};
 constexpr Step kSwapShowFocus[] = {Step::SwapImages, Step::ShowPage, Step::FocusInput};
-constexpr Step kQuotationSwapShowFocus[] = {Step::LoadQuotation, Step::SwapImages, Step::ShowPage, Step::FocusInput};
+constexpr Step kQuotationSwapShowFocus[] = {Step::LoadQuotation, Step::SwapImages, Step::ShowPage,
+                                           Step::FocusInput};
 constexpr Step kShowThenSwap[] = {Step::ShowPage, Step::SwapImages};
 constexpr Step kSelectionSteps[] = {Step::ShowPage, Step::ResetBrandTab, Step::LoadStartPages, Step::SwapImages};
 
@@ -97,8 +98,9 @@ QKeySequence shortcutOf(std::size_t entry)
 // The focus goes where Tab would first stop on the page, so that a user can type at once.
 void focusFirstInput(QWidget &page)
 {
-    QWidget *window = page.window();
-    for (QWidget *control = window->nextInFocusChain(); control != window; control = control->nextInFocusChain()) {
+    const QWidget *window = page.window();
+    for (QWidget *control = window->nextInFocusChain(); control != window;
+         control = control->nextInFocusChain()) {
         if ((control->focusPolicy() & Qt::TabFocus) && control->isVisible() && control->isEnabled()
             && page.isAncestorOf(control)) {
             control->setFocus(Qt::OtherFocusReason);

@@ -71,7 +71,8 @@ private Q_SLOTS:
                 continue;
             ++actions;
             const QString words = action->text().section(u'\t', 0, 0);
-            const bool chinese = std::any_of(words.begin(), words.end(), [](QChar c) { return c.script() == QChar::Script_Han; });
+            const bool chinese = std::any_of(
+                words.begin(), words.end(), [](QChar c) { return c.script() == QChar::Script_Han; });
             QVERIFY2(chinese, qPrintable(action->text()));
         }
         QCOMPARE(actions, 7);

@@ -338,11 +338,13 @@ private Q_SLOTS:
                 copper << QStringLiteral("编辑框%1").arg(2 * row + column);
         }
         // The radio group is one stop; the boxes the program fills follow the inputs of their part.
-        QTest::newRow("refrigerant") << QStringLiteral("加氟计算按钮")
-                                     << QStringList { "格力加氟", "室内机台数", "室内机总量", "配比率", "外机加氟", "六",
-                                            "十", "十二", "十六", "十九", "二十二", "二十五", "二十八", "内机加氟" };
+        QTest::newRow("refrigerant")
+            << QStringLiteral("加氟计算按钮")
+            << QStringList { "格力加氟", "室内机台数", "室内机总量", "配比率", "外机加氟", "六", "十", "十二",
+                   "十六", "十九", "二十二", "二十五", "二十八", "内机加氟" };
         QTest::newRow("copper") << QStringLiteral("铜管价格按钮") << copper;
-        QTest::newRow("vent") << QStringLiteral("风口价格按钮") << QStringList { "出风长", "出风宽", "回风长", "回风宽" };
+        QTest::newRow("vent") << QStringLiteral("风口价格按钮")
+                              << QStringList { "出风长", "出风宽", "回风长", "回风宽" };
     }
 
     void tabWalksEachCalculatorPageAsItIsFilled()
@@ -351,12 +353,16 @@ private Q_SLOTS:
         QFETCH(QStringList, order);
         click(entry);
         const auto walk = [this](Qt::Key key, qsizetype stops) {
-            QStringList focused { m_window->focusWidget() ? m_window->focusWidget()->objectName() : QString() };
-            while (focused.size() < stops) {
-                QTest::keyClick(m_window->focusWidget(), key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
-                focused << m_window->focusWidget()->objectName();
+            const auto focused = [this] {
+                return m_window->focusWidget() ? m_window->focusWidget()->objectName() : QString();
+            };
+            QStringList stopped { focused() };
+            const Qt::KeyboardModifiers shift = key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier;
+            while (stopped.size() < stops && m_window->focusWidget()) {
+                QTest::keyClick(m_window->focusWidget(), key, shift);
+                stopped << focused();
             }
-            return focused;
+            return stopped;
         };
 
         QCOMPARE(walk(Qt::Key_Tab, order.size()), order);
