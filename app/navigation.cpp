@@ -131,8 +131,8 @@ void WireNavigation(const Navigation &navigation, const BrandPages &brands, QObj
         GraphicButton *button = navigation.entries[entry];
         const auto navigate = [&navigation, &brands, entry] { Navigate(navigation, brands, entry); };
         QObject::connect(button, &GraphicButton::clicked, context, navigate);
-        // Shown nowhere on screen, so the button tells screen readers about it.
         new QShortcut(shortcutOf(entry), button->window(), context, navigate, Qt::WindowShortcut);
+        // The shortcut is shown nowhere on screen, so the button tells screen readers about it.
         button->setAccessibleDescription(
             QStringLiteral("快捷键 %1").arg(shortcutOf(entry).toString(QKeySequence::NativeText)));
     }
