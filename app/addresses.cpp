@@ -16,7 +16,7 @@ QUrl QuotationAddress()
 {
     if (!quotationOverride().isEmpty())
         return quotationOverride();
-    return QUrl(QStringLiteral("https://" KALMORO_QUOTE_HOST "/futures/quotes/CU2007.shtml"));
+    return QUrl(QStringLiteral("https://" KALMORO_QUOTE_HOST KALMORO_QUOTE_PATH));
 }
 
 QUrl MakerAddress()

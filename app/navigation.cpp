@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <span>
 
+#include <QKeySequence>
+#include <QShortcut>
+
 #include "brandpages.h"
 #include "controlresolver.h"
 #include "links.h"
@@ -22,6 +25,7 @@ enum class Step {
     ShowPage,       // turn the main tab to the entry's page
     ResetBrandTab,  // turn the brand tab to its brand-choice page
     LoadStartPages, // load each brand browser's start page
+    FocusInput,     // give the focus to the first control of the page that Tab reaches
 };
 
 // Rows of the table, also the order of Navigation::entries.
@@ -37,16 +41,18 @@ struct NavigationEntry {
 };
 
 constexpr Step kSwapThenShow[] = {Step::SwapImages, Step::ShowPage};
-constexpr Step kQuotationSwapShow[] = {Step::LoadQuotation, Step::SwapImages, Step::ShowPage};
+constexpr Step kSwapShowFocus[] = {Step::SwapImages, Step::ShowPage, Step::FocusInput};
+constexpr Step kQuotationSwapShowFocus[] = {Step::LoadQuotation, Step::SwapImages, Step::ShowPage,
+                                           Step::FocusInput};
 constexpr Step kShowThenSwap[] = {Step::ShowPage, Step::SwapImages};
 constexpr Step kSelectionSteps[] = {Step::ShowPage, Step::ResetBrandTab, Step::LoadStartPages, Step::SwapImages};
 
 constexpr std::array<NavigationEntry, EntryCount> kEntries = {{
     // ShowRefrigerantPage, ShowCopperPage, ShowDrainPipePage, ShowVentPage, ShowSelectionPage, ShowAboutPage
-    {u"加氟计算按钮", u"img008", u"img001", 1, kSwapThenShow, {Copper, DrainPipe, Vent, Selection, About}},
-    {u"铜管价格按钮", u"img000", u"img007", 2, kQuotationSwapShow, {Refrigerant, DrainPipe, Vent, Selection, About}},
+    {u"加氟计算按钮", u"img008", u"img001", 1, kSwapShowFocus, {Copper, DrainPipe, Vent, Selection, About}},
+    {u"铜管价格按钮", u"img000", u"img007", 2, kQuotationSwapShowFocus, {Refrigerant, DrainPipe, Vent, Selection, About}},
     {u"水管选择按钮", u"img009", u"img002", 3, kSwapThenShow, {Refrigerant, Copper, Vent, About, Selection}},
-    {u"风口价格按钮", u"img010", u"img003", 4, kSwapThenShow, {DrainPipe, Refrigerant, Copper, About, Selection}},
+    {u"风口价格按钮", u"img010", u"img003", 4, kSwapShowFocus, {DrainPipe, Refrigerant, Copper, About, Selection}},
     {u"空调选型按钮", u"img011", u"img004", 5, kSelectionSteps, {DrainPipe, Refrigerant, Copper, Vent, About}},
     {u"关于软件按钮", u"img006", u"img005", 6, kShowThenSwap, {DrainPipe, Refrigerant, Copper, Vent, Selection}},
 }};
@@ -83,6 +89,26 @@ void setNormalImage(GraphicButton &button, std::u16string_view asset)
     button.setImage(GraphicButton::Normal, QString::fromUtf16(asset.data(), qsizetype(asset.size())));
 }
 
+// Alt+1 to Alt+6, in the order of the table.
+QKeySequence shortcutOf(std::size_t entry)
+{
+    return QKeySequence(QKeyCombination(Qt::AltModifier, Qt::Key(Qt::Key_1 + int(entry))));
+}
+
+// The focus goes where Tab would first stop on the page, so that a user can type at once.
+void focusFirstInput(QWidget &page)
+{
+    const QWidget *window = page.window();
+    for (QWidget *control = window->nextInFocusChain(); control != window;
+         control = control->nextInFocusChain()) {
+        if ((control->focusPolicy() & Qt::TabFocus) && control->isVisible() && control->isEnabled()
+            && page.isAncestorOf(control)) {
+            control->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+}
+
 } // namespace
 
 Navigation ResolveNavigation(ControlResolver &controls)
@@ -102,8 +128,13 @@ Navigation ResolveNavigation(ControlResolver &controls)
 void WireNavigation(const Navigation &navigation, const BrandPages &brands, QObject *context)
 {
     for (std::size_t entry = 0; entry < navigation.entries.size(); ++entry) {
-        QObject::connect(navigation.entries[entry], &GraphicButton::clicked, context,
-                         [&navigation, &brands, entry] { Navigate(navigation, brands, entry); });
+        GraphicButton *button = navigation.entries[entry];
+        const auto navigate = [&navigation, &brands, entry] { Navigate(navigation, brands, entry); };
+        QObject::connect(button, &GraphicButton::clicked, context, navigate);
+        new QShortcut(shortcutOf(entry), button->window(), context, navigate, Qt::WindowShortcut);
+        // The shortcut is shown nowhere on screen, so the button tells screen readers about it.
+        button->setAccessibleDescription(
+            QStringLiteral("快捷键 %1").arg(shortcutOf(entry).toString(QKeySequence::NativeText)));
     }
     QObject::connect(navigation.logo, &PictureBox::doubleClicked, context,
                      [&navigation] { ShowStartPage(navigation); });
@@ -134,6 +165,9 @@ void Navigate(const Navigation &navigation, const BrandPages &brands, std::size_
             break;
         case Step::LoadStartPages:
             LoadStartPages(brands);
+            break;
+        case Step::FocusInput:
+            focusFirstInput(*navigation.mainTab->page(row.page));
             break;
         }
     }

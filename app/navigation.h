@@ -25,8 +25,8 @@ struct Navigation {
 };
 
 Navigation ResolveNavigation(ControlResolver &controls);
-// Connects the entries, the logo and the brand choices for as long as context lives; the selection
-// entry loads the start pages of brands.
+// Connects the entries, their shortcuts Alt+1 to Alt+6 on the entries' window, the logo and the brand
+// choices for as long as context lives; the selection entry loads the start pages of brands.
 void WireNavigation(const Navigation &navigation, const BrandPages &brands, QObject *context);
 
 // The handler of the entry at index of the navigation table, step by step in the table's order.

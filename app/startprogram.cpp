@@ -2,12 +2,17 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
+#include <QTranslator>
 
+#include "accessiblenames.h"
 #include "fonts.h"
 #include "images.h"
 #include "pageviews.h"
 #include "platform.h"
+#include "taborder.h"
 #include "windowbuilder.h"
 
 namespace kalmoro {
@@ -41,6 +46,22 @@ void wire(MainWindow &window, const PageViews &views, QObject *context)
     WireVentPage(views.vent, context);
 }
 
+// The program is Chinese whatever the desktop's language, and so are Qt's own texts: dialog buttons,
+// the edit boxes' menu, the browser's menu. The browser engine takes its language, and with it the
+// language of its own pages, from the default locale when it starts.
+void speakChinese()
+{
+    QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    for (const QString &catalogue : {QStringLiteral("qtbase_zh_CN"), QStringLiteral("qtwebengine_zh_CN")}) {
+        auto *translator = new QTranslator(QCoreApplication::instance());
+        if (translator->load(catalogue, folder))
+            QCoreApplication::installTranslator(translator);
+        else
+            delete translator;
+    }
+}
+
 } // namespace
 
 CreatedWindow CreateMainWindow(std::span<const LayoutRow> layout)
@@ -54,6 +75,8 @@ CreatedWindow CreateMainWindow(std::span<const LayoutRow> layout)
         return {nullptr, resolved.failure};
     auto *wired = new WiredViews(std::move(resolved.views), window.get());
     wire(*window, wired->views(), wired);
+    SetTabOrders(wired->views());
+    NameControls(wired->views());
     OnMainWindowCreated(wired->views().windowControls);
     return {std::move(window), {}};
 }
@@ -70,6 +93,7 @@ void SetUpApplication()
 {
     QApplication::setFont(UiFont());
     QDir::setCurrent(platform::ProgramDirectory());
+    speakChinese();
 }
 
 void ShowMainWindow(MainWindow &window)

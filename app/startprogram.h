@@ -15,8 +15,9 @@ namespace kalmoro {
 // The command line is not read.
 int StartProgram(int argc, char *argv[]);
 
-// What the program sets up once its application object exists: the user-interface font and the
-// program directory as the working directory.
+// What the program sets up once its application object exists: the user-interface font, the
+// program directory as the working directory, and Qt's own texts and the browser engine in
+// Simplified Chinese.
 void SetUpApplication();
 
 // Shows the main window, then gives the program its icon: decoded before, the icon would hold

@@ -32,7 +32,7 @@ const char *const MemoryOption = "--memory";
 constexpr double MemoryGoalMiB = 250.0;
 
 const QByteArray QuotationPage = R"(<!DOCTYPE html>
-<html><head><meta charset="utf-8"><title>CU2007</title></head>
+<html><head><meta charset="utf-8"><title>CU0</title></head>
 <body><table><tr><th>最新价</th><td>48000</td></tr></table></body></html>)";
 
 // Counts the pages that the engine has finished, whether they loaded or failed.
@@ -77,7 +77,7 @@ double median(std::vector<double> values)
 // Loads the quotation into a fresh browser each run, as large and clipped as in the window.
 std::vector<double> quotationLoads(test::LoopbackServer &server, int runs)
 {
-    SetQuotationAddressForTesting(server.url(QStringLiteral("/futures/quotes/CU2007.shtml")));
+    SetQuotationAddressForTesting(server.url(QStringLiteral("/futures/quotes/CU0.shtml")));
     std::vector<double> times;
     for (int run = 0; run < runs; ++run) {
         QWidget box;

@@ -63,7 +63,8 @@ futures quotation on the copper pipe page.]=])
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
     set(kalmoro_runtime_depends
         qt6-qpa-plugins # the platform plugins
-        fonts-noto-cjk) # the Simplified Chinese faces of the user interface
+        fonts-noto-cjk # the Simplified Chinese faces of the user interface
+        qt6-translations-l10n) # Qt's own texts (buttons, context menus) in Simplified Chinese
     list(JOIN kalmoro_runtime_depends ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
     # Native Wayland sessions; without it the program runs through XWayland.
     set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)

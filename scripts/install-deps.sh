@@ -7,7 +7,8 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-wayland libqt6opengl6-dev libgl-dev
     qt6-webengine-dev qt6-webengine-dev-tools
     libpng-dev zlib1g-dev libbenchmark-dev valgrind
-    fonts-noto-cjk
+    fonts-noto-cjk qt6-translations-l10n
+    dbus at-spi2-core python3-pyatspi
     xvfb xauth openbox xdotool x11-utils imagemagick openssl dpkg-dev locales-all
     lintian man-db
     weston qt6-wayland

@@ -15,6 +15,9 @@ double ReadNumber(const QLineEdit &box)
 void WriteNumber(QLineEdit &box, double value)
 {
     box.setText(NumberToText(value));
+    // A number wider than its box shows from its first digit, as a native edit control shows a
+    // text its program sets; the tail alone would read as another number.
+    box.setCursorPosition(0);
 }
 
 void WriteNumber(TransparentLabel &label, double value)

@@ -1,5 +1,6 @@
 #include "windowbuilder.h"
 
+#include "accessibility.h"
 #include "catalogue.h"
 #include "fonts.h"
 #include "widgets/browserhost.h"
@@ -122,6 +123,7 @@ std::unique_ptr<MainWindow> BuildMainWindow(std::span<const LayoutRow> rows, QSt
             *error = why;
         return nullptr;
     };
+    InstallAccessibleInterfaces();
     auto window = std::make_unique<MainWindow>();
     QHash<QString, QWidget *> controls;
     std::vector<QWidget *> created;

@@ -36,7 +36,7 @@ private Q_SLOTS:
         QSignalSpy requested(&host, &BrowserHost::loadRequested);
         const QList<QUrl> addresses { QUrl(u"file:///opt/kalmoro/web/x7.html"_qs),
             QUrl(u"file:///opt/kalmoro/web/x7.html"_qs),
-            QUrl(u"https://127.0.0.1/futures/quotes/CU2007.shtml"_qs) };
+            QUrl(u"https://127.0.0.1/futures/quotes/CU0.shtml"_qs) };
 
         QList<QPair<QString, QUrl>> loads;
         for (const QUrl &address : addresses) {

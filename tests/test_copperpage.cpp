@@ -105,6 +105,20 @@ private Q_SLOTS:
         QCOMPARE(m_page.texts(PriceBoxes()), QStringList(13, u"0"_qs));
     }
 
+    // Prices longer than their boxes show their first digits; the typed box keeps its cursor.
+    void longPricesShowTheirFirstDigits()
+    {
+        m_page.type(Futures, u"70000"_qs);
+        QCOMPARE(m_page.find<QLineEdit>(Futures)->cursorPosition(), 5);
+        int wider = 0;
+        for (const QString &name : PriceBoxes()) {
+            auto *box = m_page.find<QLineEdit>(name);
+            QVERIFY2(box->cursorPosition() == 0, qPrintable(name));
+            wider += box->fontMetrics().horizontalAdvance(box->text()) > box->width();
+        }
+        QVERIFY(wider >= 3);
+    }
+
     void total_data()
     {
         QTest::addColumn<QString>("futures");

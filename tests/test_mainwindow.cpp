@@ -224,13 +224,14 @@ private Q_SLOTS:
 
     // Focus.
 
-    // Title-bar buttons, labels, pictures and navigation buttons leave the focus where it was.
+    // Title-bar buttons, labels and pictures leave the focus where it was. (A navigation button hands
+    // it to the first input of the page it shows.)
     void drawnControlsNeverTakeTheFocus()
     {
         mainTab()->setCurrentPage(1);
         EditBox *edit = focusEditBox(QStringLiteral("配比率"));
         QVERIFY(edit);
-        for (const char16_t *name : { u"分类按钮", u"透明标签4", u"空调品牌图片", u"加氟计算按钮" }) {
+        for (const char16_t *name : { u"分类按钮", u"透明标签4", u"空调品牌图片" }) {
             QTest::mouseClick(m_window->control(QString::fromUtf16(name)), Qt::LeftButton);
             QVERIFY2(QApplication::focusWidget() == edit, qPrintable(QString::fromUtf16(name)));
         }

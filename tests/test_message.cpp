@@ -1,6 +1,10 @@
 #include "shelltesting.h"
 
+#include <QMenu>
+
 #include "message.h"
+#include "startprogram.h"
+#include "widgets/editbox.h"
 
 using namespace kalmoro;
 
@@ -42,6 +46,38 @@ private Q_SLOTS:
 
         QVERIFY(seen);
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    }
+
+    // Qt's own texts are Chinese once the program has set itself up, whatever the desktop's language.
+    void qtSpeaksChinese()
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        SetUpApplication();
+
+        QString okText;
+        testing::WhenMessageBoxOpens([&okText](QMessageBox &box) {
+            okText = box.button(QMessageBox::Ok)->text();
+            box.accept();
+        });
+        ShowMessage(u"铜价过低，请检查......"_qs);
+        QCOMPARE(okText, u"确定"_qs);
+
+        EditBox box;
+        box.setText(u"68000"_qs);
+        const std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
+        int actions = 0;
+        for (const QAction *action : menu->actions()) {
+            if (action->isSeparator())
+                continue;
+            ++actions;
+            const QString words = action->text().section(u'\t', 0, 0);
+            const bool chinese = std::any_of(
+                words.begin(), words.end(), [](QChar c) { return c.script() == QChar::Script_Han; });
+            QVERIFY2(chinese, qPrintable(action->text()));
+        }
+        QCOMPARE(actions, 7);
+        // The browser engine takes its language from here.
+        QCOMPARE(QLocale().name(), u"zh_CN"_qs);
     }
 };
 

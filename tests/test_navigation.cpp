@@ -1,6 +1,8 @@
 #include "shelltesting.h"
 
 
+#include <QRadioButton>
+
 #include "images.h"
 #include "brandpages.h"
 #include "platform.h"
@@ -270,7 +272,7 @@ private Q_SLOTS:
         for (const auto &[browser, url] : m_engine.loads) {
             QCOMPARE(browser, QStringLiteral("今日铜价浏览"));
             QCOMPARE(url.scheme(), QStringLiteral("https"));
-            QCOMPARE(url.path(), QStringLiteral("/futures/quotes/CU2007.shtml"));
+            QCOMPARE(url.path(), QStringLiteral("/futures/quotes/CU0.shtml"));
             QVERIFY(!url.host().isEmpty());
         }
         QCOMPARE(tab(kMainTab)->currentPage(), 2);
@@ -364,6 +366,82 @@ private Q_SLOTS:
         QVERIFY(location.isValid());
         QVERIFY(location.isLocalFile());
         QCOMPARE(location.toLocalFile(), base + QStringLiteral("/web/x7.html"));
+    }
+
+    // The keyboard.
+
+    void tabWalksEachCalculatorPageAsItIsFilled_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QStringList>("order");
+        QStringList copper { QStringLiteral("编辑框0") };
+        for (int column = 1; column <= 2; ++column) {
+            for (int row = 0; row < 13; ++row)
+                copper << QStringLiteral("编辑框%1").arg(2 * row + column);
+        }
+        // The radio group is one stop; the boxes the program fills follow the inputs of their part.
+        QTest::newRow("refrigerant")
+            << QStringLiteral("加氟计算按钮")
+            << QStringList { "格力加氟", "室内机台数", "室内机总量", "配比率", "外机加氟", "六", "十", "十二",
+                   "十六", "十九", "二十二", "二十五", "二十八", "内机加氟" };
+        QTest::newRow("copper") << QStringLiteral("铜管价格按钮") << copper;
+        QTest::newRow("vent") << QStringLiteral("风口价格按钮")
+                              << QStringList { "出风长", "出风宽", "回风长", "回风宽" };
+    }
+
+    void tabWalksEachCalculatorPageAsItIsFilled()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QStringList, order);
+        click(entry);
+        const auto walk = [this](Qt::Key key, qsizetype stops) {
+            const auto focused = [this] {
+                return m_window->focusWidget() ? m_window->focusWidget()->objectName() : QString();
+            };
+            QStringList stopped { focused() };
+            const Qt::KeyboardModifiers shift = key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier;
+            while (stopped.size() < stops && m_window->focusWidget()) {
+                QTest::keyClick(m_window->focusWidget(), key, shift);
+                stopped << focused();
+            }
+            return stopped;
+        };
+
+        QCOMPARE(walk(Qt::Key_Tab, order.size()), order);
+        std::reverse(order.begin(), order.end());
+        QCOMPARE(walk(Qt::Key_Backtab, order.size()), order);
+    }
+
+    void arrowKeysMoveWithinTheRadioGroup()
+    {
+        click(QStringLiteral("加氟计算按钮"));
+        QTest::keyClick(m_window->focusWidget(), Qt::Key_Down);
+        QWidget *radio = m_window->focusWidget();
+        QVERIFY(qobject_cast<QRadioButton *>(radio));
+        QVERIFY(radio->objectName() != QStringLiteral("格力加氟"));
+        QTest::keyClick(radio, Qt::Key_Tab);
+        QCOMPARE(m_window->focusWidget()->objectName(), QStringLiteral("室内机台数"));
+        QTest::keyClick(m_window->focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(m_window->focusWidget(), radio);
+    }
+
+    void altDigitRunsTheEntrysHandler_data() { entryClickSelectsItAndShowsItsPage_data(); }
+
+    void altDigitRunsTheEntrysHandler()
+    {
+        QFETCH(int, entry);
+        // From an edit box too: none of them takes Alt with a digit.
+        click(QStringLiteral("铜管价格按钮"));
+        m_engine.loads.clear();
+        const QString digit = QString::number(entry + 1);
+
+        QTest::keyClick(m_window->focusWidget(), Qt::Key(Qt::Key_1 + entry), Qt::AltModifier);
+
+        QCOMPARE(tab(kMainTab)->currentPage(), kEntries[entry].page);
+        QCOMPARE(button(Text(kEntries[entry].button))->image(GraphicButton::Normal),
+            QLatin1String(kEntries[entry].selected));
+        QCOMPARE(m_engine.loads.size(), entry == 1 ? 1 : entry == 4 ? 5 : 0);
+        QVERIFY(button(Text(kEntries[entry].button))->accessibleDescription().endsWith(u"Alt+"_qs + digit));
     }
 
     // The maker's page.

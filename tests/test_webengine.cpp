@@ -13,6 +13,7 @@
 #include "loopbackserver.h"
 #include "addresses.h"
 #include "platform.h"
+#include "startprogram.h"
 #include "widgets/browserhost.h"
 
 namespace kalmoro {
@@ -74,7 +75,23 @@ public:
     Q_ENUM(Outcome)
 
 private Q_SLOTS:
-    void initTestCase() { QVERIFY(m_pages.isValid()); }
+    void initTestCase()
+    {
+        QVERIFY(m_pages.isValid());
+        // As the program does before any browser starts: the engine then speaks Chinese.
+        SetUpApplication();
+    }
+
+    // The engine's own pages, such as the one shown when the quotation cannot be reached, are in the
+    // language it reports to the pages.
+    void engineSpeaksChinese()
+    {
+        BrowserHost host;
+        host.resize(400, 300);
+        host.show();
+        host.setAddress(writePage("language.html", "<script>document.title = navigator.language;</script>"));
+        QTRY_COMPARE_WITH_TIMEOUT(host.view()->property("title").toString(), u"zh-CN"_qs, LoadTimeoutMs);
+    }
 
     void localPagesLoad_data()
     {
@@ -132,7 +149,7 @@ private Q_SLOTS:
     {
         test::LoopbackServer server(QuotationPage);
         QVERIFY(server.start());
-        SetQuotationAddressForTesting(server.url(QStringLiteral("/futures/quotes/CU2007.shtml")));
+        SetQuotationAddressForTesting(server.url(QStringLiteral("/futures/quotes/CU0.shtml")));
         const auto restoreAddress = qScopeGuard([] { SetQuotationAddressForTesting({}); });
         const std::unique_ptr<MainWindow> window = testing::ShowProgramWindow();
         QVERIFY(window);
@@ -179,7 +196,7 @@ private Q_SLOTS:
         host.show();
         DialogWatcher watcher;
 
-        QCOMPARE(load(host, server.url(QStringLiteral("/futures/quotes/CU2007.shtml"))), Outcome::Failed);
+        QCOMPARE(load(host, server.url(QStringLiteral("/futures/quotes/CU0.shtml"))), Outcome::Failed);
         QVERIFY(server.connections() > 0);
         QCOMPARE(server.requests(), 0);
         QCOMPARE(watcher.seen(), 0);

@@ -2,10 +2,12 @@
 
 #include <QAccessible>
 #include <QClipboard>
+#include <QSet>
 #include <QGuiApplication>
 #include <QSignalSpy>
 
 #include "fonts.h"
+#include "widgets/browserhost.h"
 #include "widgets/editbox.h"
 #include "widgets/graphicbutton.h"
 #include "widgets/pagetab.h"
@@ -269,6 +271,81 @@ private Q_SLOTS:
         QCOMPARE(named, 48 + 22);
         QCOMPARE(AccessibleText(window->control(QStringLiteral("最小化按钮")), QAccessible::Name),
             QStringLiteral("最小化"));
+
+        // Labels and pictures report what they are.
+        const auto role = [&window](const QString &name) {
+            return QAccessible::queryAccessibleInterface(window->control(name))->role();
+        };
+        QCOMPARE(role(QStringLiteral("透明标签5")), QAccessible::StaticText);
+        QCOMPARE(role(QStringLiteral("图片框5")), QAccessible::Graphic);
+    }
+
+    // Each box and browser by the words beside it on screen; no two alike.
+    void boxesAndBrowsersAreNamedAsTheyAreShown_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("liquid pipe") << u"十"_qs << u"冷媒液管Φ9.52"_qs;
+        QTest::newRow("indoor units") << u"室内机台数"_qs << u"室内机台数 台"_qs;
+        QTest::newRow("futures") << u"编辑框0"_qs << u"期货铜价 元"_qs;
+        QTest::newRow("first metres") << u"编辑框1"_qs << u"Φ6.35铜管 米"_qs;
+        QTest::newRow("first price") << u"编辑框2"_qs << u"Φ6.35铜管 市场价 元"_qs;
+        QTest::newRow("last price") << u"编辑框26"_qs << u"Φ44.45铜管 市场价 元"_qs;
+        QTest::newRow("return width") << u"回风宽"_qs << u"回风口尺寸 宽 米"_qs;
+        QTest::newRow("quotation") << u"今日铜价浏览"_qs << u"今日铜价"_qs;
+        QTest::newRow("Daikin") << u"大金浏览器"_qs << u"大金 产品资料"_qs;
+        QTest::newRow("Chigo") << u"志高浏览器"_qs << u"志高 产品资料"_qs;
+    }
+
+    void boxesAndBrowsersAreNamedAsTheyAreShown()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, name);
+        std::unique_ptr<MainWindow> window = CreateMainWindow().window;
+        QVERIFY(window);
+        QCOMPARE(AccessibleText(window->control(control), QAccessible::Name), name);
+
+        QSet<QString> names;
+        for (QWidget *widget : window->findChildren<QWidget *>()) {
+            if (qobject_cast<EditBox *>(widget) || qobject_cast<BrowserHost *>(widget))
+                names << AccessibleText(widget, QAccessible::Name);
+        }
+        QCOMPARE(names.size(), 44 + 6);
+        QVERIFY(!names.contains(QString()));
+    }
+
+    void pageTabListsItsPagesWithTheCurrentSelected()
+    {
+        std::unique_ptr<MainWindow> window = CreateMainWindow().window;
+        QVERIFY(window);
+        auto *tab = window->control<PageTab>(u"高级选择夹1"_qs);
+        tab->setCurrentPage(2);
+        QAccessibleInterface *list = QAccessible::queryAccessibleInterface(tab);
+        QCOMPARE(list->role(), QAccessible::PageTabList);
+        QStringList titles;
+        QList<int> selected;
+        for (int index = 0; index < list->childCount(); ++index) {
+            QAccessibleInterface *child = list->child(index);
+            QCOMPARE(list->indexOfChild(child), index);
+            if (child->role() != QAccessible::PageTab)
+                continue;
+            QCOMPARE(child->parent(), list);
+            titles << child->text(QAccessible::Name);
+            if (child->state().selected)
+                selected << index;
+        }
+        QCOMPARE(titles, tab->titles());
+        QCOMPARE(selected, QList { 2 });
+        // The pages' controls stay reachable below the headers.
+        QAccessibleInterface *ancestor
+            = QAccessible::queryAccessibleInterface(window->control(u"编辑框0"_qs))->parent();
+        while (ancestor && ancestor->parent() != list)
+            ancestor = ancestor->parent();
+        QVERIFY(ancestor && list->indexOfChild(ancestor) >= tab->count());
+
+        // A screen reader turns the page through the header's press action.
+        list->child(4)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(tab->currentPage(), 4);
     }
 };
 

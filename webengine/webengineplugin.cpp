@@ -1,5 +1,6 @@
 #include "webengineplugin.h"
 
+#include <QLocale>
 #include <QLoggingCategory>
 #include <QQuickWindow>
 #include <QWebEngineProfile>
@@ -59,8 +60,11 @@ void WebEnginePlugin::load(QWidget *view, const QUrl &url)
 
 QWebEngineProfile *WebEnginePlugin::acquireProfile()
 {
-    if (!m_profile)
+    if (!m_profile) {
         m_profile = new QWebEngineProfile(this);
+        // Pages are asked for the program's language and territory, as its own pages are shown in it.
+        m_profile->setHttpAcceptLanguage(QLocale().name().replace(u'_', u'-'));
+    }
     ++m_pages;
     return m_profile;
 }

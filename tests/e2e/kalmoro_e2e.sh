@@ -7,7 +7,8 @@
 # program plus the one click that no input device can send there).
 #
 # Usage: kalmoro_e2e.sh SCENARIO PROGRAM SCREENSHOT_DIR
-# SCENARIO: position | drag | minimize | escape | close | navigation | pages | first_browser | wayland
+# SCENARIO: position | drag | minimize | escape | close | navigation | pages | first_browser | wayland |
+#           accessibility
 # KALMORO_E2E_WAIT (seconds, default 60) bounds every single wait; slow builds may raise it.
 # A scenario that cannot run here ends with status 77 (skipped) and says why.
 set -euo pipefail
@@ -16,6 +17,21 @@ scenario=${1:?scenario}
 program=${2:?program}
 screenshots=${3:?screenshot folder}
 patience=${KALMORO_E2E_WAIT:-60}
+
+# The accessibility scenario reads the program's tree as a screen reader does, over AT-SPI on a
+# session bus of its own; without the tools it is skipped (exit code 77), saying why.
+if [[ $scenario == accessibility && -z ${KALMORO_E2E_SESSION_BUS:-} ]]; then
+    skip() {
+        echo "SKIP [$scenario]: $*"
+        exit 77
+    }
+    command -v dbus-run-session >/dev/null || skip "dbus-run-session is not installed (dbus)"
+    [[ -x /usr/libexec/at-spi-bus-launcher ]] || skip "the AT-SPI bus is not installed (at-spi2-core)"
+    # Debian's own Python: another python3 may come first on PATH, without pyatspi.
+    /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || skip "pyatspi is not installed (python3-pyatspi)"
+    export KALMORO_E2E_SESSION_BUS=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+    exec dbus-run-session -- bash "$0" "$@"
+fi
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/kalmoro-e2e.XXXXXX")
 xvfb_pid='' wm_pid='' program_pid='' compositor_pid=''
@@ -539,6 +555,11 @@ scenario_pages() {
     click_repeat=2 turn_page main0-again "${tools_logo[@]}"
     [[ $page_look == "$start_look" ]] || fail "the start page looks other than at start-up"
     selection_is 6 || fail "the double click on tools changed the navigation images"
+}
+
+scenario_accessibility() {
+    /usr/bin/python3 "$(dirname "$0")/atspi_names.py" "$(basename "$program")" "$patience" ||
+        fail "what a screen reader reads"
 }
 
 # --- The first browser view -------------------------------------------------------------------
