@@ -28,7 +28,12 @@ BrowserEngine *loadPlugin()
         return nullptr;
     // The loader adds the platform's suffix; the plugin is built without a "lib" prefix.
     QPluginLoader loader(platform::ProgramDirectory() + QStringLiteral("/kalmoro_webengine"));
-    return qobject_cast<BrowserEngine *>(loader.instance());
+    // Loaded after the application object exists, Qt WebEngine warns that no shared OpenGL
+    // context was set up; the program uses none on purpose and logs nothing.
+    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+    QObject *instance = loader.instance();
+    qInstallMessageHandler(previous);
+    return qobject_cast<BrowserEngine *>(instance);
 }
 
 } // namespace
