@@ -25,7 +25,7 @@ struct Quotation {
     QString title; // also the start of the proposed file name
     QDate date;
     QList<QuotationLine> lines; // the inputs that were filled and the results that were computed
-    QuotationLine total;        // empty while the page shows no total
+    QuotationLine total; // empty while the page shows no total
 };
 
 // The date quotations carry: today's, or the one a test has fixed. An invalid date restores the

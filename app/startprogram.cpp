@@ -8,6 +8,7 @@
 #include "images.h"
 #include "pageviews.h"
 #include "platform.h"
+#include "quotationactions.h"
 #include "windowbuilder.h"
 
 namespace kalmoro {
@@ -39,6 +40,7 @@ void wire(MainWindow &window, const PageViews &views, QObject *context)
     WireRefrigerantPage(views.refrigerant, context);
     WireCopperPage(views.copper, context);
     WireVentPage(views.vent, context);
+    WireQuotationActions(views, window, context);
 }
 
 } // namespace

@@ -8,7 +8,7 @@ packages=(
     qt6-webengine-dev qt6-webengine-dev-tools
     libpng-dev zlib1g-dev libbenchmark-dev
     fonts-noto-cjk
-    xvfb xauth openbox xdotool x11-utils imagemagick openssl dpkg-dev locales-all
+    xvfb xauth openbox xdotool x11-utils xclip imagemagick poppler-utils openssl dpkg-dev locales-all
 )
 
 missing=()
