@@ -15,67 +15,67 @@ namespace kalmoro {
 
 namespace {
 
-    QDate &fixedDate()
-    {
-        static QDate date;
-        return date;
-    }
+QDate &fixedDate()
+{
+    static QDate date;
+    return date;
+}
 
-    // The caption the layout gives label before any calculation.
-    QString initialCaption(const TransparentLabel &label)
-    {
-        const QString name = label.objectName();
-        for (const LayoutRow &row : MainLayout()) {
-            if (QStringView(row.name.data(), qsizetype(row.name.size())) == name)
-                return QStringView(row.text.data(), qsizetype(row.text.size())).toString();
+// The caption the layout gives label before any calculation.
+QString initialCaption(const TransparentLabel &label)
+{
+    const QString name = label.objectName();
+    for (const LayoutRow &row : MainLayout()) {
+        if (QStringView(row.name.data(), qsizetype(row.name.size())) == name)
+            return QStringView(row.text.data(), qsizetype(row.text.size())).toString();
+    }
+    return {};
+}
+
+// The label's number once a calculation has replaced its initial caption; empty before.
+QString result(const TransparentLabel &label)
+{
+    return label.text() == initialCaption(label) ? QString() : label.text();
+}
+
+// A box that was filled, as it stands.
+void addFilled(
+    QList<QuotationLine> &lines, const QString &caption, const QLineEdit &box, const QString &unit = {})
+{
+    if (!box.text().isEmpty())
+        lines.append({ { caption, box.text(), unit } });
+}
+
+// A pipe is quoted only when a length other than 0 stands in its box.
+bool hasLength(const QLineEdit &metres)
+{
+    return ReadNumber(metres) != 0;
+}
+
+QString escaped(const QString &text)
+{
+    return text.toHtmlEscaped();
+}
+
+QString htmlRow(const QuotationLine &line, const QString &cell)
+{
+    QString row = QStringLiteral("<tr>");
+    for (const QuotedValue &value : line) {
+        for (const QString &part : { value.caption, value.number, value.unit }) {
+            if (!part.isEmpty())
+                row += QStringLiteral("<%1>%2</%1>").arg(cell, escaped(part));
         }
-        return {};
     }
+    return row + QStringLiteral("</tr>");
+}
 
-    // The label's number once a calculation has replaced its initial caption; empty before.
-    QString result(const TransparentLabel &label)
-    {
-        return label.text() == initialCaption(label) ? QString() : label.text();
-    }
-
-    // A box that was filled, as it stands.
-    void addFilled(
-        QList<QuotationLine> &lines, const QString &caption, const QLineEdit &box, const QString &unit = {})
-    {
-        if (!box.text().isEmpty())
-            lines.append({ { caption, box.text(), unit } });
-    }
-
-    // A pipe is quoted only when a length other than 0 stands in its box.
-    bool hasLength(const QLineEdit &metres)
-    {
-        return ReadNumber(metres) != 0;
-    }
-
-    QString escaped(const QString &text)
-    {
-        return text.toHtmlEscaped();
-    }
-
-    QString htmlRow(const QuotationLine &line, const QString &cell)
-    {
-        QString row = QStringLiteral("<tr>");
-        for (const QuotedValue &value : line) {
-            for (const QString &part : { value.caption, value.number, value.unit }) {
-                if (!part.isEmpty())
-                    row += QStringLiteral("<%1>%2</%1>").arg(cell, escaped(part));
-            }
-        }
-        return row + QStringLiteral("</tr>");
-    }
-
-    QString lineText(const QuotationLine &line)
-    {
-        QStringList entries;
-        for (const QuotedValue &value : line)
-            entries << EntryText(value);
-        return entries.join(QStringLiteral("  "));
-    }
+QString lineText(const QuotationLine &line)
+{
+    QStringList entries;
+    for (const QuotedValue &value : line)
+        entries << EntryText(value);
+    return entries.join(QStringLiteral("  "));
+}
 
 } // namespace
 

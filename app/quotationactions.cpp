@@ -25,47 +25,47 @@ namespace kalmoro {
 
 namespace {
 
-    struct CalculatorPage {
-        int index; // in the main tab
-        std::function<Quotation(QDate)> quotation;
-    };
+struct CalculatorPage {
+    int index; // in the main tab
+    std::function<Quotation(QDate)> quotation;
+};
 
-    struct SaveKind {
-        QString title;
-        QString filter;
-        QString suffix;
-        QString (*save)(const Quotation &, const QString &);
-    };
+struct SaveKind {
+    QString title;
+    QString filter;
+    QString suffix;
+    QString (*save)(const Quotation &, const QString &);
+};
 
-    // The main tab's page that holds control.
-    int pageHolding(const PageTab &tab, const QWidget *control)
-    {
-        for (int index = 0; index < tab.count(); ++index) {
-            if (tab.page(index)->isAncestorOf(control))
-                return index;
-        }
-        return -1;
+// The main tab's page that holds control.
+int pageHolding(const PageTab &tab, const QWidget *control)
+{
+    for (int index = 0; index < tab.count(); ++index) {
+        if (tab.page(index)->isAncestorOf(control))
+            return index;
     }
+    return -1;
+}
 
-    void saveAs(const Quotation &quotation, QWidget *parent, const SaveKind &kind)
-    {
-        const QString proposed
-            = QDir(platform::PicturesDirectory()).filePath(QuotationFileName(quotation) + u'.' + kind.suffix);
-        const QString path = AskSavePath(parent, { kind.title, proposed, kind.filter, kind.suffix });
-        if (path.isEmpty())
-            return;
-        const QString failure = kind.save(quotation, path);
-        if (!failure.isEmpty())
-            ShowMessage(u"无法保存文件 %1：%2"_qs.arg(QDir::toNativeSeparators(path), failure));
-    }
+void saveAs(const Quotation &quotation, QWidget *parent, const SaveKind &kind)
+{
+    const QString proposed
+        = QDir(platform::PicturesDirectory()).filePath(QuotationFileName(quotation) + u'.' + kind.suffix);
+    const QString path = AskSavePath(parent, { kind.title, proposed, kind.filter, kind.suffix });
+    if (path.isEmpty())
+        return;
+    const QString failure = kind.save(quotation, path);
+    if (!failure.isEmpty())
+        ShowMessage(u"无法保存文件 %1：%2"_qs.arg(QDir::toNativeSeparators(path), failure));
+}
 
-    QAction *addAction(QMenu &menu, const QString &text, const QKeySequence &shortcut)
-    {
-        QAction *action = menu.addAction(text);
-        action->setShortcut(shortcut);
-        action->setShortcutVisibleInContextMenu(true);
-        return action;
-    }
+QAction *addAction(QMenu &menu, const QString &text, const QKeySequence &shortcut)
+{
+    QAction *action = menu.addAction(text);
+    action->setShortcut(shortcut);
+    action->setShortcutVisibleInContextMenu(true);
+    return action;
+}
 
 } // namespace
 

@@ -8,17 +8,17 @@ namespace kalmoro {
 
 namespace {
 
-    struct ServiceSlot {
-        PrintService *testing = nullptr;
-        PrintService *plugin = nullptr;
-        bool pluginTried = false;
-    };
+struct ServiceSlot {
+    PrintService *testing = nullptr;
+    PrintService *plugin = nullptr;
+    bool pluginTried = false;
+};
 
-    ServiceSlot &serviceSlot()
-    {
-        static ServiceSlot slot;
-        return slot;
-    }
+ServiceSlot &serviceSlot()
+{
+    static ServiceSlot slot;
+    return slot;
+}
 
 } // namespace
 

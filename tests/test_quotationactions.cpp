@@ -71,6 +71,13 @@ QString popplerOutput(const QString &tool, const QStringList &arguments)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
+// Whether Qt Print Support is mapped into this process.
+bool printSupportLoaded()
+{
+    QFile maps(u"/proc/self/maps"_qs);
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6PrintSupport");
+}
+
 } // namespace
 
 // The quotation menu and its actions on the real window's copper page, filled as in the example:
@@ -279,6 +286,21 @@ private Q_SLOTS:
             qunsetenv(variable);
 
         QCOMPARE(filesUnder(home.path()), accept ? QStringList { u"报价.png"_qs } : QStringList());
+        QCOMPARE(m_page.messages, QStringList());
+    }
+
+    // Qt Print Support comes with the print plugin when the user first prints, not with the program.
+    void printPluginLoadsOnFirstPrint()
+    {
+        QVERIFY(!printSupportLoaded());
+        QTimer::singleShot(50, [] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog && dialog->inherits("QPrintDialog"));
+            QCOMPARE(dialog->windowTitle(), u"打印"_qs);
+            QMetaObject::invokeMethod(dialog, "reject");
+        });
+        QTest::keyClick(m_page.find(u"图片框5"_qs), Qt::Key_P, Qt::ControlModifier);
+        QVERIFY(printSupportLoaded());
         QCOMPARE(m_page.messages, QStringList());
     }
 
