@@ -176,13 +176,14 @@ QString QuotationText(const Quotation &quotation)
 
 QString QuotationHtml(const Quotation &quotation)
 {
-    QString html = QStringLiteral("<table>");
+    // Spreadsheets take a fragment without a character set for Latin-1.
+    QString html = QStringLiteral("<html><head><meta charset=\"utf-8\"></head><body><table>");
     html += htmlRow({ { quotation.title, quotation.date.toString(Qt::ISODate), {} } }, QStringLiteral("th"));
     for (const QuotationLine &line : quotation.lines)
         html += htmlRow(line, QStringLiteral("td"));
     if (!quotation.total.isEmpty())
         html += htmlRow(quotation.total, QStringLiteral("th"));
-    return html + QStringLiteral("</table>");
+    return html + QStringLiteral("</table></body></html>");
 }
 
 QString QuotationFileName(const Quotation &quotation)

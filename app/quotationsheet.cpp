@@ -105,7 +105,7 @@ void paintSheet(QPainter &painter, const Quotation &quotation)
     painter.setFont(sheetFont(15));
     const QString date = quotation.date.toString(Qt::ISODate);
     drawText(painter,
-        { kWidth - kMargin - QFontMetricsF(painter.font()).horizontalAdvance(date), kTitleTop + 22 }, date);
+        { size.width() - kMargin - QFontMetricsF(painter.font()).horizontalAdvance(date), kTitleTop + 22 }, date);
 
     const QList<QuotationLine> rows = tableRows(quotation);
     const QFont entryFont = sheetFont(15);
@@ -113,7 +113,7 @@ void paintSheet(QPainter &painter, const Quotation &quotation)
     const QList<qreal> widths = columnWidths(rows, QFontMetricsF(sheetFont(15, true)));
     const qreal textOffset = (kRowHeight + metrics.ascent() - metrics.descent()) / 2;
     painter.setPen(colour(palette::kHeaderLine));
-    painter.drawLine(QPointF(kMargin, kTableTop), QPointF(kWidth - kMargin, kTableTop));
+    painter.drawLine(QPointF(kMargin, kTableTop), QPointF(size.width() - kMargin, kTableTop));
     for (qsizetype index = 0; index < rows.size(); ++index) {
         const bool total = !quotation.total.isEmpty() && index == rows.size() - 1;
         const qreal top = kTableTop + index * kRowHeight;
@@ -125,7 +125,7 @@ void paintSheet(QPainter &painter, const Quotation &quotation)
             x += widths[column] + kColumnGap;
         }
         painter.setPen(total ? colour(palette::kBlack) : colour(palette::kHeaderLine));
-        painter.drawLine(QPointF(kMargin, top + kRowHeight), QPointF(kWidth - kMargin, top + kRowHeight));
+        painter.drawLine(QPointF(kMargin, top + kRowHeight), QPointF(size.width() - kMargin, top + kRowHeight));
     }
 }
 
