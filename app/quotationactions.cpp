@@ -59,11 +59,12 @@ void saveAs(const Quotation &quotation, QWidget *parent, const SaveKind &kind)
         ShowMessage(u"无法保存文件 %1：%2"_qs.arg(QDir::toNativeSeparators(path), failure));
 }
 
-QAction *addAction(QMenu &menu, const QString &text, const QKeySequence &shortcut)
+QAction *addAction(QWidget &window, const QString &text, const QKeySequence &shortcut)
 {
-    QAction *action = menu.addAction(text);
+    auto *action = new QAction(text, &window);
     action->setShortcut(shortcut);
     action->setShortcutVisibleInContextMenu(true);
+    window.addAction(action);
     return action;
 }
 
@@ -81,15 +82,14 @@ void WireQuotationActions(const PageViews &views, MainWindow &window, QObject *c
             [&page = views.vent](QDate date) { return VentQuotation(page, date); } },
     };
 
-    // One menu and one set of shortcuts for the window, acting on the calculator page shown.
-    auto *menu = new QMenu(&window);
+    // One set of actions for the window, acting on the calculator page shown.
     QAction *copy
-        = addAction(*menu, QStringLiteral("复制结果"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-    QAction *saveImage = addAction(*menu, QStringLiteral("保存为图片…"), QKeySequence(Qt::CTRL | Qt::Key_S));
+        = addAction(window, QStringLiteral("复制结果"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    QAction *saveImage = addAction(window, QStringLiteral("保存为图片…"), QKeySequence(Qt::CTRL | Qt::Key_S));
     QAction *exportPdf
-        = addAction(*menu, QStringLiteral("导出 PDF…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    QAction *print = addAction(*menu, QStringLiteral("打印…"), QKeySequence(Qt::CTRL | Qt::Key_P));
-    window.addActions(menu->actions());
+        = addAction(window, QStringLiteral("导出 PDF…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    QAction *print = addAction(window, QStringLiteral("打印…"), QKeySequence(Qt::CTRL | Qt::Key_P));
+    const QList<QAction *> actions{copy, saveImage, exportPdf, print};
 
     const auto shown = [&tab, pages]() -> const CalculatorPage * {
         for (const CalculatorPage &page : pages) {
@@ -114,19 +114,25 @@ void WireQuotationActions(const PageViews &views, MainWindow &window, QObject *c
         act([parent](const Quotation &quotation) { PrintQuotation(quotation, parent); }));
 
     // Other pages have nothing to quote: there the shortcuts are off.
-    const auto enable = [menu, shown] {
-        for (QAction *action : menu->actions())
+    const auto enable = [actions, shown] {
+        for (QAction *action : actions)
             action->setEnabled(shown() != nullptr);
     };
     enable();
     QObject::connect(&tab, &PageTab::currentPageChanged, context, enable);
 
     // Edit boxes keep their own menu; a right click elsewhere on the page reaches the page itself.
+    // The menu is made when it is asked for, not at start-up.
     for (const CalculatorPage &page : pages) {
         QWidget *container = tab.page(page.index);
         container->setContextMenuPolicy(Qt::CustomContextMenu);
         QObject::connect(container, &QWidget::customContextMenuRequested, context,
-            [menu, container](QPoint position) { menu->popup(container->mapToGlobal(position)); });
+            [actions, container](QPoint position) {
+                auto *menu = new QMenu(container);
+                menu->setAttribute(Qt::WA_DeleteOnClose);
+                menu->addActions(actions);
+                menu->popup(container->mapToGlobal(position));
+            });
     }
 }
 
