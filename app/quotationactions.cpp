@@ -56,7 +56,7 @@ void saveAs(const Quotation &quotation, QWidget *parent, const SaveKind &kind)
         return;
     const QString failure = kind.save(quotation, path);
     if (!failure.isEmpty())
-        ShowMessage(u"无法保存文件 %1：%2"_qs.arg(QDir::toNativeSeparators(path), failure));
+        ShowMessage(QStringLiteral("无法保存文件 %1：%2").arg(QDir::toNativeSeparators(path), failure));
 }
 
 QAction *addAction(QWidget &window, const QString &text, const QKeySequence &shortcut)
@@ -170,7 +170,7 @@ void PrintQuotation(const Quotation &quotation, QWidget *parent)
             PaintQuotationSheet(painter, quotation, page);
         });
     if (!failure.isEmpty())
-        ShowMessage(u"无法打印：%1"_qs.arg(failure));
+        ShowMessage(QStringLiteral("无法打印：%1").arg(failure));
 }
 
 } // namespace kalmoro
