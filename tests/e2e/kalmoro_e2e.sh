@@ -559,8 +559,8 @@ scenario_quotation() {
     xdo click 3
     wait_for "the quotation menu" region_differs "$menu_area" "${copper_menu_area[@]}"
     sleep 0.5
-    # The menu reaches out of the window on the right.
-    import -window root -crop "$((ww + 200))x${wh}+${wx}+${wy}" +repage "$screenshots/$scenario-menu.png"
+    # The menu reaches out of the window on the right and at the bottom.
+    import -window root -crop "$((ww + 200))x$((wh + 80))+${wx}+${wy}" +repage "$screenshots/$scenario-menu.png"
     xdo key Escape
     wait_for "the menu to close" region_settles "${copper_menu_area[@]}"
     kill -0 "$program_pid" || fail "Esc on the menu ended the program"
