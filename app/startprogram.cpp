@@ -12,6 +12,7 @@
 #include "images.h"
 #include "pageviews.h"
 #include "platform.h"
+#include "quotationactions.h"
 #include "taborder.h"
 #include "windowbuilder.h"
 
@@ -44,6 +45,7 @@ void wire(MainWindow &window, const PageViews &views, QObject *context)
     WireRefrigerantPage(views.refrigerant, context);
     WireCopperPage(views.copper, context);
     WireVentPage(views.vent, context);
+    WireQuotationActions(views, window, context);
 }
 
 // The program is Chinese whatever the desktop's language, and so are Qt's own texts: dialog buttons,

@@ -9,7 +9,7 @@ packages=(
     libpng-dev zlib1g-dev libbenchmark-dev valgrind
     fonts-noto-cjk qt6-translations-l10n
     dbus at-spi2-core python3-pyatspi
-    xvfb xauth openbox xdotool x11-utils imagemagick openssl dpkg-dev locales-all
+    xvfb xauth openbox xdotool x11-utils xclip imagemagick poppler-utils openssl dpkg-dev locales-all
     lintian man-db
     weston qt6-wayland
 )

@@ -24,4 +24,9 @@ bool CanPlaceOwnWindow();
 // Hands url to the desktop's default web browser; whether that worked is not reported.
 void OpenInDefaultBrowser(const QUrl &url);
 
+// Where files the user saves are offered first: the Pictures folder in the home that the user's
+// account gives, or that home when there is none. The engine's files may move HOME elsewhere; the
+// user's own files stay at home.
+QString PicturesDirectory();
+
 } // namespace kalmoro::platform

@@ -2,9 +2,13 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QStandardPaths>
 
+#include <pwd.h>
 #include <unistd.h>
 
 namespace kalmoro::platform {
@@ -40,6 +44,18 @@ bool CanPlaceOwnWindow()
 void OpenInDefaultBrowser(const QUrl &url)
 {
     QDesktopServices::openUrl(url);
+}
+
+QString PicturesDirectory()
+{
+    const passwd *account = getpwuid(getuid());
+    const QString home = account && account->pw_dir && *account->pw_dir
+        ? QDir::cleanPath(QFile::decodeName(account->pw_dir))
+        : QDir::homePath();
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (pictures.startsWith(home + u'/') && QFileInfo(pictures).isDir())
+        return pictures;
+    return home;
 }
 
 } // namespace kalmoro::platform

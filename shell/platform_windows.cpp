@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace kalmoro::platform {
 
@@ -34,6 +36,12 @@ bool CanPlaceOwnWindow()
 void OpenInDefaultBrowser(const QUrl &url)
 {
     QDesktopServices::openUrl(url);
+}
+
+QString PicturesDirectory()
+{
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
 }
 
 } // namespace kalmoro::platform

@@ -8,7 +8,7 @@
 #
 # Usage: kalmoro_e2e.sh SCENARIO PROGRAM SCREENSHOT_DIR
 # SCENARIO: position | drag | minimize | escape | close | navigation | pages | first_browser | wayland |
-#           accessibility
+#           accessibility | quotation
 # KALMORO_E2E_WAIT (seconds, default 60) bounds every single wait; slow builds may raise it.
 # A scenario that cannot run here ends with status 77 (skipped) and says why.
 set -euo pipefail
@@ -86,7 +86,7 @@ wait_for() {
 
 xdo() { timeout 20 xdotool "$@"; }
 
-for tool in Xvfb openbox xdotool xprop xwininfo import convert; do
+for tool in Xvfb openbox xdotool xprop xwininfo xclip import convert; do
     command -v "$tool" >/dev/null || fail "$tool is not installed"
 done
 mkdir -p "$screenshots"
@@ -555,6 +555,63 @@ scenario_pages() {
     click_repeat=2 turn_page main0-again "${tools_logo[@]}"
     [[ $page_look == "$start_look" ]] || fail "the start page looks other than at start-up"
     selection_is 6 || fail "the double click on tools changed the navigation images"
+}
+
+# --- The quotation menu of the copper page ---------------------------------------------------
+
+# On the copper page, in window coordinates: the page picture beside the rows, the futures price,
+# the metres of the first row, the total button.
+copper_picture=(940 598)
+copper_menu_area=(940 598 140 97)
+futures_box=(511 163)
+first_metres_box=(423 211)
+total_button=(501 593)
+
+clipboard_is() { [[ $(timeout 5 xclip -o -selection clipboard 2>/dev/null) == "$1" ]]; }
+
+scenario_quotation() {
+    navigate copper "${nav_copper[@]}"
+    wait_for "the copper page to settle" region_settles "${page_area[@]}"
+
+    local menu_area
+    menu_area=$(region "${copper_menu_area[@]}")
+    pointer_to "${copper_picture[@]}"
+    xdo click 3
+    wait_for "the quotation menu" region_differs "$menu_area" "${copper_menu_area[@]}"
+    sleep 0.5
+    # The menu reaches out of the window on the right and at the bottom.
+    import -window root -crop "$((ww + 200))x$((wh + 80))+${wx}+${wy}" +repage "$screenshots/$scenario-menu.png"
+    xdo key Escape
+    wait_for "the menu to close" region_settles "${copper_menu_area[@]}"
+    kill -0 "$program_pid" || fail "Esc on the menu ended the program"
+    note "a right click on the copper page opened the quotation menu"
+
+    click "${futures_box[@]}"
+    xdo type --delay 50 60000
+    click "${first_metres_box[@]}"
+    xdo type --delay 50 10
+    click "${total_button[@]}"
+    click "${first_metres_box[@]}"
+    xdo key ctrl+shift+c
+    local expected
+    expected=$(printf '铜管报价  %s\n期货铜价 60000 元\nΦ6.35铜管  10 米  市场价 6.8 元/米\n铜管价格 81.6 元' "$(date +%F)")
+    wait_for "the quotation on the clipboard" clipboard_is "$expected"
+    timeout 5 xclip -o -selection clipboard -t text/html | grep -q '<table>.*<th>81.6</th>' ||
+        fail "the clipboard holds no HTML table with the total"
+    note "Ctrl+Shift+C put the quotation on the clipboard"
+
+    local sheet="$screenshots/$scenario-sheet.png"
+    rm -f "$sheet"
+    xdo key ctrl+s
+    wait_for "the save dialog" eval "timeout 5 xdotool search --onlyvisible --name '^保存为图片$' >/dev/null"
+    sleep 0.5
+    keep_screenshot dialog
+    xdo key ctrl+a
+    xdo type --delay 20 "$sheet"
+    xdo key Return
+    wait_for "the saved sheet" test -s "$sheet"
+    [[ $(identify -format '%w' "$sheet") -ge 1280 ]] || fail "the sheet is narrower than twice its 640 px"
+    note "Ctrl+S saved the sheet as $sheet"
 }
 
 scenario_accessibility() {

@@ -51,6 +51,8 @@ public:
         return control;
     }
 
+    MainWindow &window() const { return *m_window; }
+
     QString text(const QString &name) const { return find(name)->property("text").toString(); }
 
     QStringList texts(const QStringList &names) const

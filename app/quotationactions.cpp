@@ -1,0 +1,176 @@
+#include "quotationactions.h"
+
+#include <functional>
+#include <vector>
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMimeData>
+
+#include "mainwindow.h"
+#include "message.h"
+#include "pageviews.h"
+#include "platform.h"
+#include "printservice.h"
+#include "quotation.h"
+#include "quotationsheet.h"
+#include "savedialog.h"
+#include "widgets/pagetab.h"
+#include "widgets/transparentlabel.h"
+
+namespace kalmoro {
+
+namespace {
+
+struct CalculatorPage {
+    int index; // in the main tab
+    std::function<Quotation(QDate)> quotation;
+};
+
+struct SaveKind {
+    QString title;
+    QString filter;
+    QString suffix;
+    QString (*save)(const Quotation &, const QString &);
+};
+
+// The main tab's page that holds control.
+int pageHolding(const PageTab &tab, const QWidget *control)
+{
+    for (int index = 0; index < tab.count(); ++index) {
+        if (tab.page(index)->isAncestorOf(control))
+            return index;
+    }
+    return -1;
+}
+
+void saveAs(const Quotation &quotation, QWidget *parent, const SaveKind &kind)
+{
+    const QString proposed
+        = QDir(platform::PicturesDirectory()).filePath(QuotationFileName(quotation) + u'.' + kind.suffix);
+    const QString path = AskSavePath(parent, { kind.title, proposed, kind.filter, kind.suffix });
+    if (path.isEmpty())
+        return;
+    const QString failure = kind.save(quotation, path);
+    if (!failure.isEmpty())
+        ShowMessage(QStringLiteral("无法保存文件 %1：%2").arg(QDir::toNativeSeparators(path), failure));
+}
+
+QAction *addAction(QWidget &window, const QString &text, const QKeySequence &shortcut)
+{
+    auto *action = new QAction(text, &window);
+    action->setShortcut(shortcut);
+    action->setShortcutVisibleInContextMenu(true);
+    window.addAction(action);
+    return action;
+}
+
+} // namespace
+
+void WireQuotationActions(const PageViews &views, MainWindow &window, QObject *context)
+{
+    PageTab &tab = *views.windowControls.mainTab;
+    const std::vector<CalculatorPage> pages {
+        { pageHolding(tab, views.refrigerant.totalCharge),
+            [&page = views.refrigerant](QDate date) { return RefrigerantQuotation(page, date); } },
+        { pageHolding(tab, views.copper.total),
+            [&page = views.copper](QDate date) { return CopperQuotation(page, date); } },
+        { pageHolding(tab, views.vent.outletPrice),
+            [&page = views.vent](QDate date) { return VentQuotation(page, date); } },
+    };
+
+    // One set of actions for the window, acting on the calculator page shown.
+    QAction *copy
+        = addAction(window, QStringLiteral("复制结果"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    QAction *saveImage = addAction(window, QStringLiteral("保存为图片…"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    QAction *exportPdf
+        = addAction(window, QStringLiteral("导出 PDF…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    QAction *print = addAction(window, QStringLiteral("打印…"), QKeySequence(Qt::CTRL | Qt::Key_P));
+    const QList<QAction *> actions{copy, saveImage, exportPdf, print};
+
+    const auto shown = [&tab, pages]() -> const CalculatorPage * {
+        for (const CalculatorPage &page : pages) {
+            if (page.index == tab.currentPage())
+                return &page;
+        }
+        return nullptr;
+    };
+    const auto act = [shown](const std::function<void(const Quotation &)> &handle) {
+        return [shown, handle] {
+            if (const CalculatorPage *page = shown())
+                handle(page->quotation(QuotationDate()));
+        };
+    };
+    QWidget *parent = &window;
+    QObject::connect(copy, &QAction::triggered, context, act(&CopyQuotation));
+    QObject::connect(saveImage, &QAction::triggered, context,
+        act([parent](const Quotation &quotation) { SaveQuotationAsImage(quotation, parent); }));
+    QObject::connect(exportPdf, &QAction::triggered, context,
+        act([parent](const Quotation &quotation) { ExportQuotationPdf(quotation, parent); }));
+    QObject::connect(print, &QAction::triggered, context,
+        act([parent](const Quotation &quotation) { PrintQuotation(quotation, parent); }));
+
+    // Other pages have nothing to quote: there the shortcuts are off.
+    const auto enable = [actions, shown] {
+        for (QAction *action : actions)
+            action->setEnabled(shown() != nullptr);
+    };
+    enable();
+    QObject::connect(&tab, &PageTab::currentPageChanged, context, enable);
+
+    // Edit boxes keep their own menu; a right click elsewhere on the page reaches the page itself.
+    // The menu is made when it is asked for, not at start-up.
+    for (const CalculatorPage &page : pages) {
+        QWidget *container = tab.page(page.index);
+        container->setContextMenuPolicy(Qt::CustomContextMenu);
+        QObject::connect(container, &QWidget::customContextMenuRequested, context,
+            [actions, container](QPoint position) {
+                auto *menu = new QMenu(container);
+                menu->setAttribute(Qt::WA_DeleteOnClose);
+                menu->addActions(actions);
+                menu->popup(container->mapToGlobal(position));
+            });
+    }
+}
+
+void CopyQuotation(const Quotation &quotation)
+{
+    auto *data = new QMimeData;
+    data->setText(QuotationText(quotation));
+    data->setHtml(QuotationHtml(quotation));
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void SaveQuotationAsImage(const Quotation &quotation, QWidget *parent)
+{
+    saveAs(quotation, parent,
+        { QStringLiteral("保存为图片"), QStringLiteral("PNG 图片 (*.png)"), QStringLiteral("png"),
+            &SaveQuotationImage });
+}
+
+void ExportQuotationPdf(const Quotation &quotation, QWidget *parent)
+{
+    saveAs(quotation, parent,
+        { QStringLiteral("导出 PDF"), QStringLiteral("PDF 文件 (*.pdf)"), QStringLiteral("pdf"),
+            &SaveQuotationPdf });
+}
+
+void PrintQuotation(const Quotation &quotation, QWidget *parent)
+{
+    PrintService *service = LoadPrintService();
+    if (!service) {
+        ShowMessage(QStringLiteral("无法打印：找不到打印组件。"));
+        return;
+    }
+    const QString failure = service->print(
+        parent, QuotationFileName(quotation), [&quotation](QPainter &painter, const QRectF &page) {
+            PaintQuotationSheet(painter, quotation, page);
+        });
+    if (!failure.isEmpty())
+        ShowMessage(QStringLiteral("无法打印：%1").arg(failure));
+}
+
+} // namespace kalmoro

@@ -1,0 +1,207 @@
+#include "quotationsheet.h"
+
+#include <algorithm>
+
+#include <QFontMetricsF>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+#include "fonts.h"
+#include "images.h"
+#include "palette.h"
+#include "quotation.h"
+
+namespace kalmoro {
+
+namespace {
+
+constexpr qreal kWidth = 640;
+constexpr qreal kMargin = 40;
+constexpr qreal kLogoSize = 48;
+constexpr qreal kTitleTop = 112;
+constexpr qreal kTableTop = 160;
+constexpr qreal kRowHeight = 34;
+constexpr qreal kColumnGap = 28;
+constexpr int kPdfResolution = 300;
+
+QColor colour(std::uint32_t rgb)
+{
+    return QColor::fromRgb(rgb);
+}
+
+QFont sheetFont(int pixelSize, bool bold = false)
+{
+    QFont font = UiFont();
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+// The rows of the table: the lines, then the total.
+QList<QuotationLine> tableRows(const Quotation &quotation)
+{
+    QList<QuotationLine> rows = quotation.lines;
+    if (!quotation.total.isEmpty())
+        rows.append(quotation.total);
+    return rows;
+}
+
+// Each column as wide as its widest entry. The last entry of a line shorter than the widest line
+// may run on into the columns it leaves free, so it widens none.
+QList<qreal> columnWidths(const QList<QuotationLine> &rows, const QFontMetricsF &metrics)
+{
+    qsizetype columns = 0;
+    for (const QuotationLine &row : rows)
+        columns = std::max(columns, row.size());
+    QList<qreal> widths(columns, 0.0);
+    for (const QuotationLine &row : rows) {
+        for (qsizetype column = 0; column < row.size(); ++column) {
+            if (column == row.size() - 1 && row.size() < columns)
+                break;
+            widths[column] = std::max(widths[column], metrics.horizontalAdvance(EntryText(row[column])));
+        }
+    }
+    return widths;
+}
+
+// Draws text from the left end of its baseline. Qt's PDF writer finds a glyph's character through
+// the font's character map, which does not reach the digits shaped in a run with a Greek letter
+// ("Φ6.35"): Greek letters are drawn as runs of their own, so that the PDF's text reads as shown.
+void drawText(QPainter &painter, QPointF baseline, const QString &text)
+{
+    const QFontMetricsF metrics(painter.font());
+    qsizetype start = 0;
+    while (start < text.size()) {
+        const bool greek = text.at(start).script() == QChar::Script_Greek;
+        qsizetype end = start + 1;
+        while (end < text.size() && (text.at(end).script() == QChar::Script_Greek) == greek)
+            ++end;
+        const QString run = text.mid(start, end - start);
+        painter.drawText(baseline, run);
+        baseline.rx() += metrics.horizontalAdvance(run);
+        start = end;
+    }
+}
+
+// Draws the sheet at its own size from the painter's origin.
+void paintSheet(QPainter &painter, const Quotation &quotation)
+{
+    const QSizeF size = QuotationSheetSize(quotation);
+    painter.fillRect(QRectF(QPointF(0, 0), size), colour(palette::kWhite));
+
+    const QImage logo = assets::LoadImage("img172");
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRectF(kMargin, 32, kLogoSize, kLogoSize), logo);
+    painter.setPen(colour(palette::kOrange));
+    painter.setFont(sheetFont(24, true));
+    drawText(painter, { kMargin + kLogoSize + 14, 32 + kLogoSize / 2 + 9 }, QStringLiteral("Kalmoro"));
+
+    painter.setPen(colour(palette::kBlack));
+    painter.setFont(sheetFont(22, true));
+    drawText(painter, { kMargin, kTitleTop + 22 }, quotation.title);
+    painter.setPen(colour(palette::kDarkGrey));
+    painter.setFont(sheetFont(15));
+    const QString date = quotation.date.toString(Qt::ISODate);
+    drawText(painter,
+        { size.width() - kMargin - QFontMetricsF(painter.font()).horizontalAdvance(date), kTitleTop + 22 }, date);
+
+    const QList<QuotationLine> rows = tableRows(quotation);
+    const QFont entryFont = sheetFont(15);
+    const QFontMetricsF metrics(entryFont);
+    const QList<qreal> widths = columnWidths(rows, QFontMetricsF(sheetFont(15, true)));
+    const qreal textOffset = (kRowHeight + metrics.ascent() - metrics.descent()) / 2;
+    painter.setPen(colour(palette::kHeaderLine));
+    painter.drawLine(QPointF(kMargin, kTableTop), QPointF(size.width() - kMargin, kTableTop));
+    for (qsizetype index = 0; index < rows.size(); ++index) {
+        const bool total = !quotation.total.isEmpty() && index == rows.size() - 1;
+        const qreal top = kTableTop + index * kRowHeight;
+        painter.setPen(colour(palette::kBlack));
+        painter.setFont(total ? sheetFont(15, true) : entryFont);
+        qreal x = kMargin;
+        for (qsizetype column = 0; column < rows[index].size(); ++column) {
+            drawText(painter, { x, top + textOffset }, EntryText(rows[index][column]));
+            x += widths[column] + kColumnGap;
+        }
+        painter.setPen(total ? colour(palette::kBlack) : colour(palette::kHeaderLine));
+        painter.drawLine(QPointF(kMargin, top + kRowHeight), QPointF(size.width() - kMargin, top + kRowHeight));
+    }
+}
+
+// Writes through a file that replaces path only once it is complete.
+template <typename Write> QString saveWhole(const QString &path, Write write)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    if (!write(file)) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}
+
+} // namespace
+
+QSizeF QuotationSheetSize(const Quotation &quotation)
+{
+    const qsizetype rows = quotation.lines.size() + (quotation.total.isEmpty() ? 0 : 1);
+    // The table's columns can outgrow the usual width on a page with long entries.
+    const QList<qreal> widths = columnWidths(tableRows(quotation), QFontMetricsF(sheetFont(15, true)));
+    qreal table = 0;
+    for (const qreal width : widths)
+        table += width + kColumnGap;
+    return { std::max(kWidth, 2 * kMargin + table - kColumnGap), kTableTop + rows * kRowHeight + kMargin };
+}
+
+void PaintQuotationSheet(QPainter &painter, const Quotation &quotation, const QRectF &page)
+{
+    const QSizeF size = QuotationSheetSize(quotation);
+    const qreal scale = std::min(page.width() / size.width(), page.height() / size.height());
+    painter.save();
+    painter.translate(page.left() + (page.width() - size.width() * scale) / 2, page.top());
+    painter.scale(scale, scale);
+    paintSheet(painter, quotation);
+    painter.restore();
+}
+
+QImage QuotationImage(const Quotation &quotation, qreal scale)
+{
+    const QSizeF size = QuotationSheetSize(quotation);
+    QImage image((size * scale).toSize(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintSheet(painter, quotation);
+    return image;
+}
+
+QString SaveQuotationImage(const Quotation &quotation, const QString &path)
+{
+    const QImage image = QuotationImage(quotation);
+    return saveWhole(path, [&image](QSaveFile &file) { return image.save(&file, "PNG"); });
+}
+
+QString SaveQuotationPdf(const Quotation &quotation, const QString &path)
+{
+    return saveWhole(path, [&quotation](QSaveFile &file) {
+        QPdfWriter writer(&file);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        writer.setResolution(kPdfResolution);
+        writer.setTitle(QuotationFileName(quotation));
+        writer.setCreator(QStringLiteral("Kalmoro"));
+        QPainter painter;
+        if (!painter.begin(&writer))
+            return false;
+        PaintQuotationSheet(painter, quotation,
+            QRectF(QPointF(0, 0), writer.pageLayout().paintRectPixels(kPdfResolution).size()));
+        return painter.end();
+    });
+}
+
+} // namespace kalmoro

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QRectF>
+#include <QString>
+#include <QtPlugin>
+
+#include <functional>
+
+class QPainter;
+class QWidget;
+
+namespace kalmoro {
+
+// Paints one page; page is the printable area in the painter's coordinates.
+using PagePainter = std::function<void(QPainter &painter, const QRectF &page)>;
+
+// Printing, provided by the optional print plugin so that the program does not load Qt's print
+// support until the user prints.
+class PrintService
+{
+public:
+    virtual ~PrintService() = default;
+    // Shows the system print dialog over parent's window and, when the user accepts it, prints one
+    // page that paint draws. Gives the reason when printing failed; empty when printed or cancelled.
+    virtual QString print(QWidget *parent, const QString &documentName, const PagePainter &paint) = 0;
+};
+
+// The service from the print plugin beside the program, loaded on first use; nullptr when the
+// plugin is missing or cannot be loaded.
+PrintService *LoadPrintService();
+
+// Lets tests supply a service (or nullptr to restore the plugin lookup).
+void SetPrintServiceForTesting(PrintService *service);
+
+} // namespace kalmoro
+
+#define KALMORO_PRINT_SERVICE_IID "org.kalmoro.PrintService/1.0"
+Q_DECLARE_INTERFACE(kalmoro::PrintService, KALMORO_PRINT_SERVICE_IID)

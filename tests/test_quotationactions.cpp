@@ -1,0 +1,331 @@
+#include "pagetesting.h"
+
+#include <QClipboard>
+#include <QDirIterator>
+#include <QFileDialog>
+#include <QMenu>
+#include <QMimeData>
+#include <QPainter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextDocument>
+#include <QTextTable>
+
+#include "pageviews.h"
+#include "platform.h"
+#include "printservice.h"
+#include "quotation.h"
+#include "quotationsheet.h"
+#include "savedialog.h"
+
+using namespace kalmoro;
+
+namespace {
+
+const QString Copper = u"铜管报价  2026-12-07\n"
+                       "期货铜价 60000 元\n"
+                       "Φ6.35铜管  10 米  市场价 6.8 元/米\n"
+                       "铜管价格 81.6 元"_qs;
+
+// Stands in for the print plugin: paints the page it is handed into an A4 image at 100 dpi.
+class RecordingPrinter final : public PrintService
+{
+public:
+    QString print(QWidget *, const QString &documentName, const PagePainter &paint) override
+    {
+        documents << documentName;
+        page = QImage(827, 1169, QImage::Format_RGB32);
+        page.fill(Qt::gray);
+        QPainter painter(&page);
+        paint(painter, QRectF(page.rect()));
+        return failure;
+    }
+
+    QStringList documents;
+    QImage page;
+    QString failure;
+};
+
+// The files under folder, with their paths relative to it.
+QStringList filesUnder(const QString &folder)
+{
+    QStringList files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << QDir(folder).relativeFilePath(it.next());
+    return files;
+}
+
+QString withoutSpaces(QString text)
+{
+    return text.remove(QRegularExpression(QStringLiteral("\\s")));
+}
+
+// What a poppler tool writes to its standard output; empty when it cannot run.
+QString popplerOutput(const QString &tool, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(tool, arguments);
+    if (!process.waitForFinished() || process.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// Whether Qt Print Support is mapped into this process.
+bool printSupportLoaded()
+{
+    QFile maps(u"/proc/self/maps"_qs);
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6PrintSupport");
+}
+
+} // namespace
+
+// The quotation menu and its actions on the real window's copper page, filled as in the example:
+// futures price 60000, 10 m of the first diameter, the total computed.
+class QuotationActionsTest final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        SetQuotationDateForTesting(QDate(2026, 12, 7));
+        m_page.open(u"铜管价格按钮"_qs, 2);
+        m_page.type(u"编辑框0"_qs, u"60000"_qs);
+        m_page.type(u"编辑框1"_qs, u"10"_qs);
+        m_page.click(u"超级按钮1"_qs);
+    }
+
+    void cleanup()
+    {
+        m_page.close();
+        SetSaveDialogHook({});
+        SetPrintServiceForTesting(nullptr);
+        SetQuotationDateForTesting({});
+    }
+
+    void rightClickOpensMenu_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QPoint>("point");
+        QTest::addColumn<bool>("quotationMenu");
+        QTest::newRow("page picture, beside the rows") << u"图片框5"_qs << QPoint(700, 480) << true;
+        QTest::newRow("total label") << u"透明标签10"_qs << QPoint(10, 10) << true;
+        QTest::newRow("button") << u"超级按钮1"_qs << QPoint(10, 10) << true;
+        QTest::newRow("edit box keeps its own menu") << u"编辑框1"_qs << QPoint(10, 10) << false;
+    }
+
+    void rightClickOpensMenu()
+    {
+        QFETCH(QString, control);
+        QFETCH(QPoint, point);
+        QFETCH(bool, quotationMenu);
+
+        QTest::mouseClick(m_page.find(control), Qt::RightButton, Qt::NoModifier, point);
+        QTRY_VERIFY(qobject_cast<QMenu *>(QApplication::activePopupWidget()));
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QStringList entries;
+        for (const QAction *action : menu->actions())
+            entries << action->text() + u' ' + action->shortcut().toString();
+        menu->close();
+        const QStringList ours { u"复制结果 Ctrl+Shift+C"_qs, u"保存为图片… Ctrl+S"_qs,
+            u"导出 PDF… Ctrl+Shift+S"_qs, u"打印… Ctrl+P"_qs };
+        QCOMPARE(entries == ours, quotationMenu);
+        QCOMPARE(m_page.text(u"透明标签10"_qs), u"81.6"_qs);
+    }
+
+    void copyFromEditBox()
+    {
+        QTest::keyClick(m_page.find(u"编辑框1"_qs), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
+        QCOMPARE(copied->text(), Copper);
+        QTextDocument document;
+        document.setHtml(copied->html());
+        auto *table = qobject_cast<QTextTable *>(document.rootFrame()->childFrames().value(0));
+        QVERIFY(table);
+        QCOMPARE(table->rows(), 4);
+        QCOMPARE(table->cellAt(2, 1).firstCursorPosition().block().text(), u"10"_qs);
+        QCOMPARE(table->cellAt(2, 4).firstCursorPosition().block().text(), u"6.8"_qs);
+        QCOMPARE(table->cellAt(3, 1).firstCursorPosition().block().text(), u"81.6"_qs);
+    }
+
+    void shortcutsOffOnOtherPages()
+    {
+        m_page.click(u"水管选择按钮"_qs);
+        QGuiApplication::clipboard()->setText(u"before"_qs);
+        SetSaveDialogHook([](const SaveRequest &) {
+            QTest::qFail("dialog asked for", __FILE__, __LINE__);
+            return QString();
+        });
+        QTest::keyClick(&m_page.window(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(&m_page.window(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), u"before"_qs);
+    }
+
+    void save_data()
+    {
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<QString>("suffix");
+        QTest::newRow("picture") << Qt::KeyboardModifiers(Qt::ControlModifier) << u"png"_qs;
+        QTest::newRow("PDF") << (Qt::ControlModifier | Qt::ShiftModifier) << u"pdf"_qs;
+    }
+
+    void save()
+    {
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(QString, suffix);
+
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(u"报价."_qs + suffix);
+        QList<SaveRequest> requests;
+        SetSaveDialogHook([&](const SaveRequest &request) {
+            requests << request;
+            return path;
+        });
+        QTest::keyClick(m_page.find(u"编辑框0"_qs), Qt::Key_S, modifiers);
+
+        QCOMPARE(requests.size(), 1);
+        QCOMPARE(requests[0].proposedPath,
+            QDir(platform::PicturesDirectory()).filePath(u"铜管报价-2026-12-07."_qs + suffix));
+        QCOMPARE(m_page.messages, QStringList());
+        QCOMPARE(filesUnder(folder.path()), QStringList { QFileInfo(path).fileName() });
+
+        if (suffix == u"png") {
+            const QImage image(path);
+            const Quotation quotation = copperQuotation();
+            QCOMPARE(image.size(), (QuotationSheetSize(quotation) * 2).toSize());
+            QVERIFY(!testing::AllOf(image, Qt::white));
+            QCOMPARE(image.pixelColor(0, 0), QColor(Qt::white));
+            return;
+        }
+        const QString info = popplerOutput(u"pdfinfo"_qs, { path });
+        QVERIFY2(info.contains(QRegularExpression(u"Pages: +1\n"_qs)), qPrintable(info));
+        QVERIFY2(info.contains(u"(A4)"_qs), qPrintable(info));
+        // CJK fonts share one glyph between an ideograph and its radical form (米 and ⽶); the
+        // extracted text may give either.
+        const QString text = withoutSpaces(popplerOutput(u"pdftotext"_qs, { u"-layout"_qs, path, u"-"_qs })
+                                               .normalized(QString::NormalizationForm_KC));
+        for (const QString &line : Copper.split(u'\n'))
+            QVERIFY2(text.contains(withoutSpaces(line)), qPrintable(line + u" in "_qs + text));
+    }
+
+    void writeFailure_data()
+    {
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("picture") << Qt::KeyboardModifiers(Qt::ControlModifier) << u"报价.png"_qs;
+        QTest::newRow("PDF") << (Qt::ControlModifier | Qt::ShiftModifier) << u"报价.pdf"_qs;
+    }
+
+    void writeFailure()
+    {
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(QString, file);
+
+        const QTemporaryDir temporary;
+        QVERIFY(QFile::setPermissions(temporary.path(), QFile::ReadOwner | QFile::ExeOwner));
+        // Permissions do not stop root; the kernel's own folder refuses every new file.
+        const QString folder = QFileInfo(temporary.path()).isWritable() ? u"/sys"_qs : temporary.path();
+        const QString path = QDir(folder).filePath(file);
+        SetSaveDialogHook([&path](const SaveRequest &) { return path; });
+        QTest::keyClick(m_page.find(u"图片框5"_qs), Qt::Key_S, modifiers);
+        QFile::setPermissions(temporary.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+        QCOMPARE(m_page.messages.size(), 1);
+        const QString prefix = u"无法保存文件 %1："_qs.arg(path);
+        QVERIFY2(m_page.messages[0].startsWith(prefix) && m_page.messages[0].size() > prefix.size(),
+            qPrintable(m_page.messages[0]));
+        QCOMPARE(QDir(folder).entryList({ u"报价*"_qs }, QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    // The program's own dialog, answered as a user would: it leaves nothing on disk but the file
+    // chosen, not even when cancelled.
+    void realDialogWritesOnlyTheFile_data()
+    {
+        QTest::addColumn<bool>("accept");
+        QTest::newRow("cancelled") << false;
+        QTest::newRow("saved") << true;
+    }
+
+    void realDialogWritesOnlyTheFile()
+    {
+        QFETCH(bool, accept);
+
+        const QTemporaryDir home;
+        const QByteArray homeBefore = qgetenv("HOME");
+        for (const char *variable : { "HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME" })
+            qputenv(variable, home.path().toUtf8());
+        const QString path = home.filePath(u"报价.png"_qs);
+        QTimer::singleShot(50, [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QCOMPARE(dialog->windowTitle(), u"保存为图片"_qs);
+            // The folder offered is in the user's own home, not in the one HOME points to.
+            QVERIFY(!dialog->directory().absolutePath().startsWith(home.path()));
+            if (!accept) {
+                dialog->reject();
+                return;
+            }
+            dialog->findChild<QLineEdit *>(u"fileNameEdit"_qs)->setText(path);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        QTest::keyClick(m_page.find(u"图片框5"_qs), Qt::Key_S, Qt::ControlModifier);
+        qputenv("HOME", homeBefore);
+        for (const char *variable : { "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME" })
+            qunsetenv(variable);
+
+        QCOMPARE(filesUnder(home.path()), accept ? QStringList { u"报价.png"_qs } : QStringList());
+        QCOMPARE(m_page.messages, QStringList());
+    }
+
+    // Qt Print Support comes with the print plugin when the user first prints, not with the program.
+    void printPluginLoadsOnFirstPrint()
+    {
+        QVERIFY(!printSupportLoaded());
+        QTimer::singleShot(50, [] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog && dialog->inherits("QPrintDialog"));
+            QCOMPARE(dialog->windowTitle(), u"打印"_qs);
+            QMetaObject::invokeMethod(dialog, "reject");
+        });
+        QTest::keyClick(m_page.find(u"图片框5"_qs), Qt::Key_P, Qt::ControlModifier);
+        QVERIFY(printSupportLoaded());
+        QCOMPARE(m_page.messages, QStringList());
+    }
+
+    void print_data()
+    {
+        QTest::addColumn<QString>("failure");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("printed") << QString() << QStringList();
+        QTest::newRow("printer fails") << u"缺纸"_qs << QStringList { u"无法打印：缺纸"_qs };
+    }
+
+    void print()
+    {
+        QFETCH(QString, failure);
+        QFETCH(QStringList, messages);
+
+        RecordingPrinter printer;
+        printer.failure = failure;
+        SetPrintServiceForTesting(&printer);
+        QTest::keyClick(m_page.find(u"编辑框1"_qs), Qt::Key_P, Qt::ControlModifier);
+
+        QCOMPARE(printer.documents, QStringList { u"铜管报价-2026-12-07"_qs });
+        QCOMPARE(printer.page.pixelColor(0, 0), QColor(Qt::white));
+        QCOMPARE(printer.page.pixelColor(0, printer.page.height() - 1), QColor(Qt::gray));
+        QCOMPARE(m_page.messages, messages);
+    }
+
+private:
+    Quotation copperQuotation() const
+    {
+        const ResolvedViews resolved = ResolvePageViews(m_page.window());
+        return CopperQuotation(resolved.views->copper, QDate(2026, 12, 7));
+    }
+
+    testing::PageDriver m_page;
+};
+
+QTEST_MAIN(QuotationActionsTest)
+#include "test_quotationactions.moc"
