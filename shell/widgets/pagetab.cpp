@@ -1,5 +1,7 @@
 #include "shell/widgets/pagetab.h"
 
+#include <QApplication>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -11,6 +13,19 @@ constexpr QColor kOrange(255, 155, 0);
 constexpr QColor kHeaderGround(245, 245, 245);
 constexpr QColor kHeaderLine(200, 200, 200);
 constexpr QColor kHeaderText(64, 64, 64);
+
+// Gives the focus to page's first input box, or to the window when the page has none. A focus
+// left on a hidden page would keep taking keys there: a hidden browser keeps Esc from the window.
+void focusFirstInput(QWidget *page)
+{
+    for (QLineEdit *input : page->findChildren<QLineEdit *>()) {
+        if (input->isVisibleTo(page) && input->isEnabled() && !input->isReadOnly()) {
+            input->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+    page->window()->setFocus(Qt::OtherFocusReason);
+}
 } // namespace
 
 // The container of one page. Its blank places belong to the page, not to the window behind it,
@@ -59,9 +74,13 @@ void PageTab::setCurrentPage(int index)
 {
     if (index < 0 || index >= count() || index == m_current)
         return;
-    m_pages[size_t(m_current)]->hide();
+    QWidget *leaving = m_pages[size_t(m_current)];
+    const bool focusLeaves = leaving->isAncestorOf(QApplication::focusWidget());
+    leaving->hide();
     m_current = index;
     m_pages[size_t(index)]->show();
+    if (focusLeaves)
+        focusFirstInput(m_pages[size_t(index)]);
     update(0, 0, width(), headerHeight());
     Q_EMIT currentPageChanged(index);
 }
