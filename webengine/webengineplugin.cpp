@@ -8,6 +8,7 @@
 #include <QWebEngineView>
 
 #include "webengine/webpage.h"
+#include "webengine/webview.h"
 
 namespace kalmoro {
 
@@ -27,12 +28,10 @@ int defaultFontPixels(int fontSize)
 
 QWidget *WebEnginePlugin::createView(QWidget *host, const BrowserOptions &options)
 {
-    auto *view = new QWebEngineView(host);
-    auto *page = new WebPage(acquireProfile(), options.silent, view);
+    auto *page = new WebPage(acquireProfile(), options.silent, options.pageFolder, nullptr);
     page->settings()->setFontSize(QWebEngineSettings::DefaultFontSize, defaultFontPixels(options.fontSize));
     connect(page, &QObject::destroyed, this, &WebEnginePlugin::releaseProfile);
-    view->setPage(page);
-    return view;
+    return new WebView(page, host);
 }
 
 void WebEnginePlugin::load(QWidget *view, const QUrl &url)

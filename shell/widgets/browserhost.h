@@ -24,6 +24,9 @@ public:
     void setSilent(bool silent) { m_silent = silent; }
     int pageFontSize() const { return m_fontSize; }
     void setPageFontSize(int size) { m_fontSize = size; }
+    // The folder whose local pages a page may open: the web folder beside the program unless set.
+    QString pageFolder() const;
+    void setPageFolder(const QString &folder) { m_pageFolder = folder; }
 
     // The engine's view once a page has been requested and the engine is available.
     QWidget *view() const { return m_view; }
@@ -39,6 +42,7 @@ private:
     QUrl m_address;
     bool m_silent = false;
     int m_fontSize = 2;
+    QString m_pageFolder;
     QWidget *m_view = nullptr;
 };
 
