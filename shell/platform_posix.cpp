@@ -7,6 +7,8 @@
 
 #include <unistd.h>
 
+#include "shell/privatefolder.h"
+
 namespace kalmoro::platform {
 
 void PrepareProcess()
@@ -16,6 +18,7 @@ void PrepareProcess()
     // process only.
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    UsePrivateFolder();
 }
 
 QString ProgramDirectory()
