@@ -23,9 +23,10 @@ QWidget *control(MainWindow &window, QStringView name)
 
 void RefreshMarketPrices(MainWindow &window)
 {
-    QWidget *futures = control(window, u"编辑框0");
+    // Read once: the field may hold a megabyte of pasted text.
+    const double futures = ReadNumber(control(window, u"编辑框0"));
     for (const PipeRow &row : PipeRows)
-        WriteNumber(control(window, row.priceBox), MarketPrice(ReadNumber(futures), row));
+        WriteNumber(control(window, row.priceBox), MarketPrice(futures, row));
 }
 
 void ComputeCopperTotal(MainWindow &window)

@@ -108,7 +108,8 @@ void UsePrivateFolder()
     // In the user's runtime folder when there is one: it is emptied at log-out even if the
     // program is killed outright.
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    QByteArray folder = QFile::encodeName((runtime.isEmpty() ? QDir::tempPath() : runtime) + QStringLiteral("/kalmoro-XXXXXX"));
+    const QString parent = runtime.isEmpty() ? QDir::tempPath() : runtime;
+    QByteArray folder = QFile::encodeName(parent + QStringLiteral("/kalmoro-XXXXXX"));
     if (!::mkdtemp(folder.data()))
         return;
     privateFolder() = QFile::decodeName(folder);

@@ -316,7 +316,8 @@ private Q_SLOTS:
         QFETCH(QString, expected);
         QMap<QString, QWidget *> widgets;
         const auto host = ShowHost({ 400, 300 }, [&](QWidget *parent) {
-            auto *tab = new PageTab({ QStringLiteral("一"), QStringLiteral("二"), QStringLiteral("三") }, {}, parent);
+            auto *tab = new PageTab(
+                { QStringLiteral("一"), QStringLiteral("二"), QStringLiteral("三") }, {}, parent);
             tab->setGeometry(0, 0, 400, 250);
             widgets[u"tab"_qs] = tab;
             widgets[u"browser"_qs] = new QWidget(tab->page(0));

@@ -16,11 +16,11 @@ WebPage::WebPage(QWebEngineProfile *profile, bool silent, const QString &pageFol
     , m_silent(silent)
     , m_pageFolder(QFileInfo(pageFolder).canonicalFilePath())
 {
-    // Pages in the program's folder may be a dealer's own: no reading of other files by script,
-    // no windows that the user did not ask for.
-    settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
-    setUrlRequestInterceptor(&m_fileGuard);
+    // Pages in the program's folder may be a dealer's own: no windows that the user did not ask
+    // for, and no file outside the folder. The engine's LocalContentCanAccessFileUrls would also
+    // keep a page from its own stylesheet and pictures, so the folder is guarded here instead.
     settings()->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
+    setUrlRequestInterceptor(&m_fileGuard);
     if (m_silent) {
         // A certificate the engine does not trust is refused without asking anyone. New-window
         // requests get no handler at all, and the engine then drops them.

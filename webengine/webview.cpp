@@ -81,7 +81,8 @@ void WebView::rendererEnded(QWebEnginePage::RenderProcessTerminationStatus statu
     m_notice->show();
     // Once: a page that kills its renderer every time must not keep the engine busy for good.
     if (!std::exchange(m_reloaded, true))
-        QMetaObject::invokeMethod(m_page, [this] { m_page->triggerAction(QWebEnginePage::Reload); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            m_page, [this] { m_page->triggerAction(QWebEnginePage::Reload); }, Qt::QueuedConnection);
 }
 
 void WebView::loaded(bool ok)

@@ -166,11 +166,14 @@ void EditBox::contextMenuEvent(QContextMenuEvent *event)
     const bool editable = !isReadOnly();
     const bool selection = hasSelectedText();
     QMenu menu;
-    menu.addAction(QStringLiteral("撤消(&U)"), this, &EditBox::undoLastChange)->setEnabled(canUndoLastChange());
+    menu.addAction(QStringLiteral("撤消(&U)"), this, &EditBox::undoLastChange)
+        ->setEnabled(canUndoLastChange());
     menu.addSeparator();
-    menu.addAction(QStringLiteral("剪切(&T)"), this, &EditBox::cutSelection)->setEnabled(editable && selection);
+    menu.addAction(QStringLiteral("剪切(&T)"), this, &EditBox::cutSelection)
+        ->setEnabled(editable && selection);
     menu.addAction(QStringLiteral("复制(&C)"), this, &QLineEdit::copy)->setEnabled(selection);
-    menu.addAction(QStringLiteral("粘贴(&P)"), this, [this] { replaceSelection(QApplication::clipboard()->text()); })
+    menu.addAction(
+            QStringLiteral("粘贴(&P)"), this, [this] { replaceSelection(QApplication::clipboard()->text()); })
         ->setEnabled(editable && !QApplication::clipboard()->text().isEmpty());
     menu.addAction(QStringLiteral("删除(&D)"), this, [this] { replaceSelection({}); })
         ->setEnabled(editable && selection);
