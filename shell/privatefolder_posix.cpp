@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <thread>
+#include <utility>
 
 #include <QCoreApplication>
 #include <QDesktopServices>

@@ -1,5 +1,7 @@
 #include "webengine/webview.h"
 
+#include <utility>
+
 #include <QChildEvent>
 #include <QDialog>
 #include <QKeyEvent>
