@@ -60,9 +60,11 @@ std::span<const BrandStartPage> BrandStartPages()
 
 QUrl PageLocation(const QString &baseDirectory, const QString &relativePath)
 {
-    QString location = baseDirectory + relativePath;
-    location.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    return QUrl::fromLocalFile(location);
+    // The table writes paths with backslashes; a backslash in the program folder is a real
+    // character of a folder name and stays.
+    QString relative = relativePath;
+    relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return QUrl::fromLocalFile(baseDirectory + relative);
 }
 
 void LoadPage(BrowserHost &browser, const QString &baseDirectory, const QString &relativePath)

@@ -3,6 +3,9 @@
 // set with QLineEdit::setText and repainted, in the same run; samples of the two alternate so that
 // load from elsewhere on the machine falls on both alike. The handler's own time is reported too: the
 // futures text set directly, which runs the refresh inside setText, with the repaint left out.
+//
+// Then the same with 1 MiB in the futures field, against the same keystroke in an edit box that
+// holds the same text and that no handler listens to: the difference is the handlers' time.
 
 #include <algorithm>
 #include <cstdio>
@@ -16,6 +19,7 @@
 
 #include "fonts.h"
 #include "startprogram.h"
+#include "widgets/editbox.h"
 
 using namespace kalmoro;
 
@@ -23,6 +27,7 @@ namespace {
 
 constexpr int WarmUp = 200;
 constexpr int Samples = 4000;
+constexpr int LongSamples = 40;
 
 // Counts the paint events of the price boxes, to be sure every sample repaints all 13.
 class PaintCounter final : public QObject
@@ -162,5 +167,47 @@ int main(int argc, char *argv[])
         Percentile(handlerMicros, 0.1), Percentile(handlerMicros, 0.9));
     std::printf("ratio keystroke / baseline (medians): %.2f\n", keystrokeMedian / baselineMedian);
     std::printf("price box paint events per keystroke: %.1f\n", double(keystrokePaints) / (WarmUp + Samples));
+
+    // A decimal point first, so that the long text is still a price: 6000.000…
+    const QString mebibyte = QStringLiteral("6000.") + QString((1 << 20) - 5, QLatin1Char('0'));
+    futures->setText(mebibyte);
+    EditBox idle;
+    idle.resize(futures->size());
+    idle.setText(mebibyte);
+    idle.show();
+    QApplication::processEvents();
+    auto longKeystroke = [](QLineEdit *box, bool back) {
+        QTest::keyClick(box, back ? Qt::Key_Backspace : Qt::Key_0);
+        QApplication::processEvents();
+    };
+    std::vector<double> longMicros;
+    std::vector<double> idleMicros;
+    for (int i = 0; i < 2 + LongSamples; ++i) {
+        const bool back = i % 2 == 1;
+        timer.start();
+        longKeystroke(futures, back);
+        const double longTime = double(timer.nsecsElapsed()) / 1000.0;
+        timer.start();
+        longKeystroke(&idle, back);
+        const double idleTime = double(timer.nsecsElapsed()) / 1000.0;
+        if (futures->text().size() != idle.text().size() || priceBoxes.front()->text() != u"0.68"_qs) {
+            std::fprintf(stderr, "a keystroke in the 1 MiB futures price did not refresh the prices\n");
+            return 1;
+        }
+        if (i >= 2) {
+            longMicros.push_back(longTime);
+            idleMicros.push_back(idleTime);
+        }
+    }
+    const double longMedian = Median(longMicros);
+    const double idleMedian = Median(idleMicros);
+    std::printf("\n1 MiB in the futures price, %d samples each\n", LongSamples);
+    std::printf("%-44s %10s %10s %10s\n", "", "median us", "p10 us", "p90 us");
+    std::printf("%-44s %10.1f %10.1f %10.1f\n", "keystroke: key, 13 rows refreshed, repaint", longMedian,
+        Percentile(longMicros, 0.1), Percentile(longMicros, 0.9));
+    std::printf("%-44s %10.1f %10.1f %10.1f\n", "baseline: same key, box without handlers", idleMedian,
+        Percentile(idleMicros, 0.1), Percentile(idleMicros, 0.9));
+    std::printf("ratio keystroke / baseline (medians): %.2f\n", longMedian / idleMedian);
+    std::printf("handler time (median difference): %.1f ms\n", (longMedian - idleMedian) / 1000.0);
     return 0;
 }

@@ -11,6 +11,8 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include "privatefolder.h"
+
 namespace kalmoro::platform {
 
 namespace {
@@ -24,6 +26,7 @@ void PrepareProcess()
     // process only.
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    UsePrivateFolder();
 }
 
 bool IsProcessPrepared()

@@ -351,6 +351,8 @@ private Q_SLOTS:
         QTest::newRow("spaces") << QStringLiteral("/home/user/My Tools/Kalmoro 1.0");
         QTest::newRow("hash and percent") << QStringLiteral("/srv/C# tools/100% done/a%20b");
         QTest::newRow("Chinese") << QStringLiteral("/home/用户/中央空调工具箱");
+        QTest::newRow("backslash") << QStringLiteral("/opt/back\\slash/a\\b");
+        QTest::newRow("all together") << QStringLiteral("/tmp/x\\y z/C# 50%/工具 箱");
         QString longBase;
         for (int level = 0; level < 12; ++level)
             longBase += QStringLiteral("/第%1层很长的文件夹名称").arg(level);

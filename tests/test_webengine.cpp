@@ -1,6 +1,8 @@
 #include "shelltesting.h"
 
+#include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QSignalSpy>
@@ -9,6 +11,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+#include <QWindow>
+
+#include <signal.h>
 
 #include "loopbackserver.h"
 #include "addresses.h"
@@ -22,8 +29,8 @@ namespace {
 
 constexpr int LoadTimeoutMs = 30000;
 
-// Closes every top-level widget that turns up while it lives, counting them: the only top-level
-// widgets a browser makes are its dialogs. The timer also fires inside a dialog's own event loop,
+// Closes every top-level widget that comes on screen while it lives, counting them: the only
+// top-level widgets a browser makes are its dialogs. The timer also fires inside a dialog's own event loop,
 // so it can close modal ones.
 class DialogWatcher final
 {
@@ -34,7 +41,8 @@ public:
         QObject::connect(&m_timer, &QTimer::timeout,
             [this, known = QSet<QWidget *>(existing.cbegin(), existing.cend())]() mutable {
                 for (QWidget *widget : QApplication::topLevelWidgets()) {
-                    if (widget->isVisible() && !known.contains(widget)) {
+                    const QWindow *window = widget->windowHandle();
+                    if (window && window->isVisible() && !known.contains(widget)) {
                         known.insert(widget);
                         ++m_seen;
                         widget->close();
@@ -220,53 +228,218 @@ private Q_SLOTS:
         QCOMPARE(watcher.seen(), 0);
     }
 
-    void newWindows_data()
+    // Pages under the page folder are a dealer's to replace: they may open each other, but read
+    // no file by script, open nothing without the user's click and at most one thing per click.
+    void hostileLocalPages_data()
     {
-        QTest::addColumn<bool>("silent");
-        QTest::addColumn<QString>("opener");
-        QTest::addColumn<QString>("target");
-        QTest::addColumn<QString>("expected");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<bool>("click");
+        QTest::addColumn<QString>("expected"); // "stays", "desktop once", or the title loaded
 
         const QString open = QStringLiteral("window.open('%1');");
-        QTest::newRow("brand page opens a web page") << false << open << "http://127.0.0.1:9/a" << "desktop";
-        QTest::newRow("brand page opens a local page") << false << open << "local" << "same view";
-        QTest::newRow("quotation page opens a web page")
-            << true << open << "http://127.0.0.1:9/d" << "nowhere";
+        QTest::newRow("reading a file outside by script")
+            << "const r = new XMLHttpRequest(); r.onload = () => document.title = r.responseText || 'refused';"
+               " r.onerror = () => document.title = 'refused'; r.open('GET', 'SECRET'); r.send();"
+            << false << "refused";
+        QTest::newRow("reading a file outside in a frame")
+            << "const f = document.createElement('iframe'); f.src = 'SECRET'; f.onload = () => {"
+               " try { document.title = f.contentDocument.body.innerText || 'refused'; }"
+               " catch (e) { document.title = 'refused'; } }; document.body.append(f);"
+            << false << "refused";
+        QTest::newRow("opening a local page without a click") << open.arg("TARGET") << false << "stays";
+        QTest::newRow("opening a web page without a click") << open.arg("http://127.0.0.1:9/a") << false << "stays";
+        QTest::newRow("opening a local page on a click") << open.arg("TARGET") << true << "target";
+        QTest::newRow("opening a file outside on a click") << open.arg("SECRET") << true << "stays";
+        QTest::newRow("twenty web pages on one click")
+            << "for (let i = 0; i < 20; ++i) window.open('http://127.0.0.1:9/' + i);" << true << "desktop once";
+        QTest::newRow("going to a local page by script") << "location.href = 'TARGET';" << false << "target";
     }
 
-    void newWindows()
+    void hostileLocalPages()
+    {
+        QFETCH(QString, script);
+        QFETCH(bool, click);
+        QFETCH(QString, expected);
+        QFile secret(m_pages.filePath(QStringLiteral("secret.txt")));
+        QVERIFY(secret.open(QIODevice::WriteOnly) && secret.write("secret") > 0);
+        secret.close();
+        const QUrl target = writePage("target.html", "<title>target</title>");
+        script.replace(QLatin1String("SECRET"), QUrl::fromLocalFile(secret.fileName()).toString())
+            .replace(QLatin1String("TARGET"), target.toString());
+        // The page's script runs on load, or on the click anywhere in it.
+        // Scripts without a click run once the page has finished loading.
+        const QByteArray run = click ? "document.onclick = () => { " + script.toUtf8() + " };"
+                                     : "onload = () => setTimeout(() => { " + script.toUtf8() + " }, 100);";
+        const QUrl page = writePage("hostile.html", "<title>hostile</title><body style='margin:0;height:100vh;"
+            "background:#ccc'><script>" + run + "</script></body>");
+        testing::DesktopBrowser desktop;
+        BrowserHost host;
+        host.setPageFolder(m_pages.filePath(QStringLiteral("web")));
+        host.resize(400, 300);
+        host.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&host));
+        DialogWatcher watcher;
+
+        QCOMPARE(load(host, page), Outcome::Loaded);
+        if (click)
+            QVERIFY(clickInPage(host));
+
+        QWidget *view = host.view();
+        if (expected == QLatin1String("desktop once")) {
+            QTRY_COMPARE(desktop.opened.size(), 1);
+            QTest::qWait(1000);
+            QCOMPARE(desktop.opened, QList<QUrl> { QUrl(u"http://127.0.0.1:9/0"_qs) });
+        } else if (expected == QLatin1String("stays")) {
+            // Nothing is to happen, so give the engine time to do the wrong thing.
+            QTest::qWait(1500);
+            QCOMPARE(view->property("url").toUrl(), page);
+            QVERIFY(desktop.opened.isEmpty());
+        } else {
+            QTRY_COMPARE_WITH_TIMEOUT(view->property("title").toString(), expected, LoadTimeoutMs);
+            QVERIFY(desktop.opened.isEmpty());
+        }
+        QCOMPARE(watcher.seen(), 0);
+    }
+
+    // A page's own stylesheet beside it in the page folder still applies.
+    void localPagesUseTheirStylesheets()
+    {
+        QFile style(m_pages.filePath(QStringLiteral("web/style.css")));
+        writePage("styled.html", "");
+        QVERIFY(style.open(QIODevice::WriteOnly) && style.write("html, body { background: #00f; }") > 0);
+        style.close();
+        BrowserHost host;
+        host.setPageFolder(m_pages.filePath(QStringLiteral("web")));
+        host.resize(200, 100);
+        host.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&host));
+
+        QCOMPARE(load(host, writePage("styled.html", "<link rel='stylesheet' href='style.css'><title>styled</title>")),
+            Outcome::Loaded);
+
+        QWidget *content = host.view()->focusProxy();
+        QTRY_COMPARE_WITH_TIMEOUT(content->grab().toImage().pixelColor(100, 50), QColor(Qt::blue), LoadTimeoutMs);
+    }
+
+    // The quotation view opens no dialog at all, the colour picker included; a brand view does.
+    void colourPickerOnlyOutsideSilentMode_data()
+    {
+        QTest::addColumn<bool>("silent");
+        QTest::newRow("brand browser") << false;
+        QTest::newRow("quotation browser") << true;
+    }
+
+    void colourPickerOnlyOutsideSilentMode()
     {
         QFETCH(bool, silent);
-        QFETCH(QString, opener);
-        QFETCH(QString, target);
-        QFETCH(QString, expected);
-        const QUrl local = writePage("target.html", "<title>target</title>");
-        const QString address = target == QLatin1String("local") ? local.toString() : target;
-        const QUrl page = writePage("opener.html",
-            "<body><script>" + opener.arg(address).toUtf8() + "document.title = 'opener';</script></body>");
-        testing::DesktopBrowser desktop;
         BrowserHost host;
         host.setSilent(silent);
         host.resize(400, 300);
         host.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&host));
         DialogWatcher watcher;
 
-        QCOMPARE(load(host, page), Outcome::Loaded);
-        QWidget *view = host.view();
-        if (expected == QLatin1String("desktop")) {
-            QTRY_COMPARE(desktop.opened, QList<QUrl> { QUrl(address) });
-            QCOMPARE(view->property("url").toUrl(), page);
-        } else if (expected == QLatin1String("same view")) {
-            QTRY_COMPARE(view->property("url").toUrl(), local);
-            QTRY_COMPARE(view->property("title").toString(), QStringLiteral("target"));
-            QVERIFY(desktop.opened.isEmpty());
-        } else {
-            // Nothing is to happen, so give the engine time to do the wrong thing.
+        QCOMPARE(load(host, writePage("colour.html",
+                     "<body style='margin:0'><input type='color' style='width:100vw;height:100vh'></body>")),
+            Outcome::Loaded);
+        QVERIFY(clickInPage(host));
+
+        if (silent) {
             QTest::qWait(1500);
-            QVERIFY(desktop.opened.isEmpty());
-            QCOMPARE(view->property("url").toUrl(), page);
+            QCOMPARE(watcher.seen(), 0);
+        } else {
+            QTRY_COMPARE_WITH_TIMEOUT(watcher.seen(), 1, LoadTimeoutMs);
         }
-        QCOMPARE(watcher.seen(), 0);
+    }
+
+    // The quotation page's script cannot take the view to another site; the user's click can.
+    void quotationStaysOnItsHostUnlessClicked_data()
+    {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<bool>("click");
+        QTest::addColumn<QString>("host");
+        QTest::newRow("script") << "?script" << false << "127.0.0.1";
+        QTest::newRow("click") << "" << true << "localhost";
+    }
+
+    void quotationStaysOnItsHostUnlessClicked()
+    {
+        QFETCH(QString, query);
+        QFETCH(bool, click);
+        QFETCH(QString, host);
+        test::LoopbackServer server(R"(<!DOCTYPE html><body style="margin:0">
+<a id="away" style="display:block;height:100vh">away</a><script>
+const away = 'http://localhost:' + location.port + '/away';
+document.getElementById('away').href = away;
+if (location.search == '?script') location.href = away;
+</script></body>)");
+        QVERIFY(server.start());
+        BrowserHost browser;
+        browser.setSilent(true);
+        browser.resize(400, 300);
+        browser.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&browser));
+
+        QCOMPARE(load(browser, server.url(QStringLiteral("/quote") + query)), Outcome::Loaded);
+        if (click)
+            QVERIFY(clickInPage(browser));
+
+        if (click) {
+            QTRY_COMPARE_WITH_TIMEOUT(browser.view()->property("url").toUrl().host(), host, LoadTimeoutMs);
+        } else {
+            QTest::qWait(1500);
+            QCOMPARE(browser.view()->property("url").toUrl().host(), host);
+        }
+    }
+
+    // A killed renderer leaves a notice in place of a brand page and the page comes back once;
+    // a renderer that cannot start again leaves the notice.
+    void killedRendererShowsANoticeAndReloadsOnce_data()
+    {
+        QTest::addColumn<bool>("killAgain");
+        QTest::newRow("renderer starts again") << false;
+        QTest::newRow("renderer dies again") << true;
+    }
+
+    void killedRendererShowsANoticeAndReloadsOnce()
+    {
+        QFETCH(bool, killAgain);
+        BrowserHost host;
+        host.resize(400, 300);
+        host.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&host));
+        // The page keeps its renderer busy for a second, time enough to kill it while it loads.
+        QCOMPARE(load(host, writePage("killed.html", "<title>killed</title><script>"
+            "const end = Date.now() + 1000; while (Date.now() < end);</script>")), Outcome::Loaded);
+        QWebEnginePage *page = qobject_cast<QWebEngineView *>(host.view())->page();
+        auto *notice = host.view()->findChild<QLabel *>();
+        QVERIFY(notice && !notice->isVisible());
+        QSignalSpy ended(page, &QWebEnginePage::renderProcessTerminated);
+        QSignalSpy started(page, &QWebEnginePage::loadStarted);
+        if (killAgain) {
+            // The renderer of the reload dies as soon as the reload starts.
+            QObject::connect(page, &QWebEnginePage::loadStarted, page, [page] {
+                QTRY_VERIFY(page->renderProcessPid() > 0);
+                ::kill(pid_t(page->renderProcessPid()), SIGKILL);
+            });
+        }
+
+        QCOMPARE(::kill(pid_t(page->renderProcessPid()), SIGKILL), 0);
+
+        QVERIFY(ended.wait(LoadTimeoutMs));
+        QTRY_VERIFY(notice->isVisible());
+        QCOMPARE(notice->text(), QStringLiteral("页面意外中止"));
+        if (!killAgain) {
+            QTRY_VERIFY_WITH_TIMEOUT(!notice->isVisible(), LoadTimeoutMs);
+            QCOMPARE(host.view()->property("title").toString(), QStringLiteral("killed"));
+            QCOMPARE(started.size(), 1);
+            return;
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 2, LoadTimeoutMs);
+        // No further attempt is to follow, so give the engine time to make one.
+        QTest::qWait(2000);
+        QCOMPARE(started.size(), 1);
+        QVERIFY(notice->isVisible());
     }
 
 private:
@@ -287,9 +460,21 @@ private:
         return finish(host);
     }
 
+    // Clicks the middle of the page shown in host, once the page has drawn itself.
+    static bool clickInPage(BrowserHost &host)
+    {
+        QWidget *content = host.view()->focusProxy();
+        if (!content || !QTest::qWaitFor([&] { return !testing::AllOf(content->grab().toImage(), Qt::white); }))
+            return false;
+        QTest::mouseClick(content, Qt::LeftButton, {}, content->rect().center());
+        return true;
+    }
+
+    // Pages are written to the page folder, "web" in the temporary folder.
     QUrl writePage(const QString &name, const QByteArray &html)
     {
-        QFile file(m_pages.filePath(name));
+        QDir(m_pages.path()).mkpath(QStringLiteral("web"));
+        QFile file(m_pages.filePath(QStringLiteral("web/") + name));
         if (!file.open(QIODevice::WriteOnly)
             || file.write("<!DOCTYPE html><meta charset=\"utf-8\">" + html) < 0)
             qFatal("cannot write the test page %s", qPrintable(file.fileName()));

@@ -1,10 +1,16 @@
 #include "shelltesting.h"
 
+#include <malloc.h>
+
 #include <QAccessible>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QSet>
 #include <QGuiApplication>
+#include <QMenu>
+#include <QScopeGuard>
 #include <QSignalSpy>
+#include <QTimer>
 
 #include "fonts.h"
 #include "widgets/browserhost.h"
@@ -46,6 +52,13 @@ int InkIn(const QImage &image, const QRect &area)
         for (int x = clipped.left(); x <= clipped.right(); ++x)
             ink += image.pixelColor(x, y) != kGround;
     return ink;
+}
+
+// Bytes that malloc has handed out and not had back, large blocks of their own included.
+std::size_t HeapInUse()
+{
+    const struct mallinfo2 heap = mallinfo2();
+    return heap.uordblks + heap.hblkhd;
 }
 
 QString AccessibleText(QWidget *widget, QAccessible::Text kind)
@@ -135,6 +148,88 @@ private Q_SLOTS:
         QCOMPARE(edit->text(), digits + QLatin1Char('8'));
     }
 
+    // Undo brings back the text from before the last change and, again, the text it replaced;
+    // a text set by the program leaves nothing to undo.
+    void editBoxUndoesTheLastChange_data()
+    {
+        QTest::addColumn<bool>("fromMenu");
+        QTest::newRow("Ctrl+Z") << false;
+        QTest::newRow("context menu") << true;
+    }
+
+    void editBoxUndoesTheLastChange()
+    {
+        QFETCH(bool, fromMenu);
+        EditBox *edit = nullptr;
+        const auto host = ShowHost({ 200, 60 }, [&](QWidget *parent) { edit = new EditBox(parent); });
+        QVERIFY(host);
+        edit->setFocus();
+        QStringList menus;
+        const auto undo = [&] {
+            if (!fromMenu) {
+                QTest::keySequence(host->windowHandle(), QKeySequence::Undo);
+                return;
+            }
+            QContextMenuEvent event(QContextMenuEvent::Mouse, { 5, 5 }, edit->mapToGlobal(QPoint(5, 5)));
+            QApplication::sendEvent(edit, &event);
+            auto *popup = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            QVERIFY(popup);
+            const auto close = qScopeGuard([popup] { popup->close(); });
+            QAction *action = popup->actions().value(0);
+            QVERIFY(action);
+            QCOMPARE(action->text(), QStringLiteral("撤消(&U)"));
+            menus << (action->isEnabled() ? u"undo"_qs : u"no undo"_qs);
+            action->trigger();
+        };
+
+        edit->setText(QStringLiteral("12"));
+        QTest::keyClicks(edit, "34");
+        undo();
+        QCOMPARE(edit->text(), QStringLiteral("123"));
+        undo();
+        QCOMPARE(edit->text(), QStringLiteral("1234"));
+        QTest::keySequence(host->windowHandle(), QKeySequence::SelectAll);
+        QTest::keyClicks(edit, "9");
+        undo();
+        QCOMPARE(edit->text(), QStringLiteral("1234"));
+        QGuiApplication::clipboard()->setText(QStringLiteral("56"));
+        edit->setSelection(1, 2);
+        QTest::keySequence(host->windowHandle(), QKeySequence::Paste);
+        QCOMPARE(edit->text(), QStringLiteral("1564"));
+        undo();
+        QCOMPARE(edit->text(), QStringLiteral("1234"));
+        QVERIFY(!edit->isUndoAvailable());
+        edit->setText(QStringLiteral("5"));
+        undo();
+        QCOMPARE(edit->text(), QStringLiteral("5"));
+        if (fromMenu)
+            QCOMPARE(menus, QStringList({ u"undo"_qs, u"undo"_qs, u"undo"_qs, u"undo"_qs, u"no undo"_qs }));
+    }
+
+    // Each pasted character used to stay in the line edit's history for good.
+    void editBoxPastesDoNotPileUp()
+    {
+        EditBox *edit = nullptr;
+        const auto host = ShowHost({ 200, 60 }, [&](QWidget *parent) { edit = new EditBox(parent); });
+        QVERIFY(host);
+        edit->setFocus();
+        QGuiApplication::clipboard()->setText(QString(1 << 20, QLatin1Char('7')));
+        const std::size_t before = HeapInUse();
+
+        for (int paste = 0; paste < 5; ++paste) {
+            QTest::keySequence(host->windowHandle(), QKeySequence::SelectAll);
+            QTest::keySequence(host->windowHandle(), QKeySequence::Paste);
+            QCOMPARE(edit->text().size(), 1 << 20);
+        }
+        QTest::keySequence(host->windowHandle(), QKeySequence::SelectAll);
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QApplication::processEvents();
+
+        QVERIFY(edit->text().isEmpty());
+        const std::size_t after = HeapInUse();
+        QVERIFY2(after < before + 5'000'000, qPrintable(u"%1 bytes more"_qs.arg(after - before)));
+    }
+
     // Radio buttons.
 
     void radioButtonsOfOneParentAreOneGroupOnWhite()
@@ -209,6 +304,48 @@ private Q_SLOTS:
         QCOMPARE(changed.size(), page == 1 ? 0 : 1);
         for (int index = 0; index < tab->count(); ++index)
             QCOMPARE(controls[index]->isVisible(), index == page);
+    }
+
+    // A focus inside the page being hidden goes to the next page's first input box, past a
+    // read-only one, or to the window when there is none; a focus elsewhere stays where it is.
+    void focusLeavesAHiddenPage_data()
+    {
+        QTest::addColumn<QString>("focused");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("browser, to a page with inputs") << "browser" << 1 << "second input";
+        QTest::newRow("browser, to a page without inputs") << "browser" << 2 << "window";
+        QTest::newRow("input outside the tab") << "outside" << 2 << "outside";
+    }
+
+    void focusLeavesAHiddenPage()
+    {
+        QFETCH(QString, focused);
+        QFETCH(int, page);
+        QFETCH(QString, expected);
+        QMap<QString, QWidget *> widgets;
+        const auto host = ShowHost({ 400, 300 }, [&](QWidget *parent) {
+            auto *tab = new PageTab(
+                { QStringLiteral("一"), QStringLiteral("二"), QStringLiteral("三") }, {}, parent);
+            tab->setGeometry(0, 0, 400, 250);
+            widgets[u"tab"_qs] = tab;
+            widgets[u"browser"_qs] = new QWidget(tab->page(0));
+            widgets[u"browser"_qs]->setFocusPolicy(Qt::StrongFocus);
+            auto *readOnly = new EditBox(tab->page(1));
+            readOnly->setReadOnly(true);
+            widgets[u"second input"_qs] = new EditBox(tab->page(1));
+            new TransparentLabel(tab->page(2));
+            widgets[u"outside"_qs] = new EditBox(parent);
+            widgets[u"outside"_qs]->setGeometry(0, 260, 100, 23);
+            widgets[u"window"_qs] = parent;
+        });
+        QVERIFY(host);
+        widgets[focused]->setFocus();
+        QCOMPARE(QApplication::focusWidget(), widgets[focused]);
+
+        static_cast<PageTab *>(widgets[u"tab"_qs])->setCurrentPage(page);
+
+        QTRY_COMPARE(QApplication::focusWidget(), widgets[expected]);
     }
 
     // A control hidden on its own stays hidden when its page comes up; one shown on its own while

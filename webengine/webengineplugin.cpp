@@ -7,6 +7,7 @@
 #include <QWebEngineView>
 
 #include "webpage.h"
+#include "webview.h"
 
 namespace kalmoro {
 
@@ -45,11 +46,9 @@ WebEnginePlugin::WebEnginePlugin()
 
 QWidget *WebEnginePlugin::createView(QWidget *host, const BrowserOptions &options)
 {
-    auto *view = new QWebEngineView(host);
-    auto *page = new WebPage(acquireProfile(), options.silent, view);
+    auto *page = new WebPage(acquireProfile(), options.silent, options.pageFolder, nullptr);
     connect(page, &QObject::destroyed, this, &WebEnginePlugin::releaseProfile);
-    view->setPage(page);
-    return view;
+    return new WebView(page, host);
 }
 
 void WebEnginePlugin::load(QWidget *view, const QUrl &url)

@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "browserengine.h"
+#include "platform.h"
 
 namespace kalmoro {
 
@@ -21,12 +22,17 @@ void BrowserHost::setAddress(const QUrl &url)
     if (!engine)
         return;
     if (!m_view) {
-        m_view = engine->createView(this, {.silent = m_silent});
+        m_view = engine->createView(this, {.silent = m_silent, .pageFolder = pageFolder()});
         m_view->setGeometry(rect());
         m_view->show();
         setFocusProxy(m_view);
     }
     engine->load(m_view, url);
+}
+
+QString BrowserHost::pageFolder() const
+{
+    return m_pageFolder.isEmpty() ? platform::ProgramDirectory() + QStringLiteral("/web") : m_pageFolder;
 }
 
 void BrowserHost::paintEvent(QPaintEvent *)

@@ -21,6 +21,9 @@ public:
 
     bool isSilent() const { return m_silent; }
     void setSilent(bool silent) { m_silent = silent; }
+    // The folder whose local pages a page may open: the web folder beside the program unless set.
+    QString pageFolder() const;
+    void setPageFolder(const QString &folder) { m_pageFolder = folder; }
 
     // The engine's view once a page has been requested and the engine is available.
     QWidget *view() const { return m_view; }
@@ -35,6 +38,7 @@ protected:
 private:
     QUrl m_address;
     bool m_silent = false;
+    QString m_pageFolder;
     QWidget *m_view = nullptr;
 };
 

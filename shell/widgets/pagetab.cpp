@@ -1,5 +1,7 @@
 #include "widgets/pagetab.h"
 
+#include <QApplication>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -13,6 +15,23 @@ const QColor kOrange = QColor::fromRgb(palette::kBarOrange);
 const QColor kHeaderGround = QColor::fromRgb(palette::kHeaderGround);
 const QColor kHeaderLine = QColor::fromRgb(palette::kHeaderLine);
 const QColor kHeaderText = QColor::fromRgb(palette::kDarkGrey);
+
+// Gives the focus to page's first input box in Tab order, or to the window when the page has none.
+// A focus left on a hidden page would keep taking keys there: a hidden browser keeps Esc from the
+// window.
+void focusFirstInput(QWidget *page)
+{
+    QWidget *window = page->window();
+    for (QWidget *widget = window->nextInFocusChain(); widget != window; widget = widget->nextInFocusChain()) {
+        auto *input = qobject_cast<QLineEdit *>(widget);
+        if (input && page->isAncestorOf(input) && input->isVisibleTo(page) && input->isEnabled()
+            && !input->isReadOnly()) {
+            input->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+    window->setFocus(Qt::OtherFocusReason);
+}
 } // namespace
 
 // The container of one page. Its blank places belong to the page, not to the window behind it,
@@ -61,9 +80,13 @@ void PageTab::setCurrentPage(int index)
 {
     if (index < 0 || index >= count() || index == m_current)
         return;
-    m_pages[size_t(m_current)]->hide();
+    QWidget *leaving = m_pages[size_t(m_current)];
+    const bool focusLeaves = leaving->isAncestorOf(QApplication::focusWidget());
+    leaving->hide();
     m_current = index;
     m_pages[size_t(index)]->show();
+    if (focusLeaves)
+        focusFirstInput(m_pages[size_t(index)]);
     // Hidden, the tab is painted whole when shown; measuring its header now would load fonts
     // before the window's first frame.
     if (isVisible())

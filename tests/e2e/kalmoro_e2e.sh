@@ -8,7 +8,9 @@
 #
 # Usage: kalmoro_e2e.sh SCENARIO PROGRAM SCREENSHOT_DIR
 # SCENARIO: position | drag | minimize | escape | close | navigation | pages | first_browser | wayland |
-#           accessibility | quotation
+#           accessibility | quotation | leftovers
+# leftovers runs the program as an unprivileged user and needs root to make one; without root it
+# prints why and exits 77, which the test runner counts as skipped.
 # KALMORO_E2E_WAIT (seconds, default 60) bounds every single wait; slow builds may raise it.
 # A scenario that cannot run here ends with status 77 (skipped) and says why.
 set -euo pipefail
@@ -50,6 +52,7 @@ stop() {
 
 cleanup() {
     stop "$program_pid"
+    [[ -z ${test_user:-} ]] || userdel "$test_user" 2>/dev/null || true
     stop "$wm_pid"
     stop "$xvfb_pid"
     stop "$compositor_pid"
@@ -675,13 +678,88 @@ scenario_wayland() {
     note "one toplevel surface for the whole run"
 }
 
-if [[ $scenario == wayland ]]; then
-    scenario_wayland
-else
+# --- Nothing left behind ------------------------------------------------------------------------
+
+# One session as the unprivileged user: every main page, every brand's start page, the X7 page,
+# then the way out given ($1: esc, close or term).
+leftover_session() {
+    local way=$1 entry brand
+    program_pid=''
+    setpriv --reuid "$test_user" --regid "$test_user" --init-groups -- env -i PATH=/usr/bin:/bin \
+        HOME="$user_root/home" TMPDIR="$user_root/tmp" DISPLAY="$DISPLAY" LC_ALL=C.UTF-8 \
+        QT_QPA_PLATFORM=xcb "$program" >"$work/program.log" 2>&1 &
+    program_pid=$!
+    wait_for "the main window" window_shown
+    wid=$(program_window)
+    read_geometry
+    wait_for "the first painted frame" window_painted
+    for entry in 1 2 3 4 6 5; do
+        click 105 $((155 + 72 * (entry - 1)))
+    done
+    for brand in 0 2 4 6 8; do
+        click "${brand_choice_header[@]}"
+        click "${brand_choices[@]:brand:2}"
+        sleep 1
+    done
+    click "${brand_choice_header[@]}"
+    click "${daikin_choice[@]}"
+    click "${x7_button[@]}"
+    sleep 3
+    case $way in
+    esc)
+        # A click in the page gives it the focus; the page switch that hides it takes it away.
+        click 600 450
+        click "${nav_refrigerant[@]}"
+        xdo key Escape
+        ;;
+    close) click "${close_button[@]}" ;;
+    term) kill -TERM "$program_pid" ;;
+    esac
+    wait_for_exit
+    [[ $exit_code == 0 ]] || fail "after $way the program ended with exit code $exit_code, expected 0"
+}
+
+no_user_processes() { ! pgrep -u "$test_user" >/dev/null; }
+
+scenario_leftovers() {
+    if ((EUID != 0)); then
+        echo "SKIP [$scenario]: needs root to add an unprivileged user with useradd"
+        exit 77
+    fi
+    test_user="kalmoro-e2e-$$"
+    # The user's home as the password file gives it and the HOME it runs with differ, and both start empty.
+    user_root="$work/user"
+    mkdir -p "$user_root/home" "$user_root/passwd-home" "$user_root/tmp"
+    useradd --no-create-home --home-dir "$user_root/passwd-home" --shell /usr/sbin/nologin "$test_user"
+    chown -R "$test_user:" "$user_root"
+    chmod 711 "$work"
+    setpriv --reuid "$test_user" --regid "$test_user" --init-groups -- test -x "$program" ||
+        { echo "SKIP [$scenario]: $test_user cannot run $program (a folder on its path is closed)"; exit 77; }
+    start_display
+    start_window_manager
+    local way left
+    for way in esc close term; do
+        touch "$work/marker"
+        sleep 1
+        leftover_session "$way"
+        wait_for "every process of the program to end after $way" no_user_processes
+        # Only TMPDIR's own time changes: the private folder came and went in it.
+        left=$(find "$user_root"/{home,passwd-home,tmp} "$(dirname "$program")" -mindepth 1 \
+            -newer "$work/marker" -print)
+        [[ -z $left ]] || fail "after $way these were written:"$'\n'"$left"
+        note "after $way nothing was left in the home folders, TMPDIR or the program folder"
+    done
+}
+
+case $scenario in
+wayland) scenario_wayland ;;
+leftovers) scenario_leftovers ;;
+*)
     start_display
     start_window_manager
     start_program
     note "window $wid at $wx,$wy, ${ww}x${wh}"
     "scenario_$scenario"
-fi
+    ;;
+esac
 note "passed"
