@@ -222,13 +222,21 @@ region_differs() {
 }
 
 # Waits until the region is the same in two looks a second apart, so a page still loading is
-# not taken for its final look.
+# not taken for its final look. A blinking text cursor (one column of a box, at most
+# caret_pixels) is not a change: the box that has the focus shows one.
+caret_pixels=60
+crop_region() {
+    grab_screen
+    convert "$(screen_file)" -crop "$4x$5+$((wx + $2))+$((wy + $3))" +repage "$1"
+}
 region_settles() {
-    local previous current
-    previous=$(region "$@")
+    local differing
+    crop_region "$work/settle-before.png" "$@"
     sleep 1
-    current=$(region "$@")
-    [[ $current == "$previous" ]]
+    crop_region "$work/settle-after.png" "$@"
+    differing=$(compare -metric AE "$work/settle-before.png" "$work/settle-after.png" null: 2>&1) || true
+    differing=${differing%% *}
+    [[ $differing =~ ^[0-9]+$ ]] && ((differing <= caret_pixels))
 }
 
 # Waits for the program's own end and sets exit_code.
