@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QString>
-#include <QUrl>
-
 #include <span>
 #include <vector>
+
+#include <QString>
+#include <QUrl>
 
 class QObject;
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QString>
-
 #include <memory>
 #include <span>
+
+#include <QString>
 
 #include "layout.h"
 #include "mainlayout.h"

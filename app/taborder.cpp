@@ -1,8 +1,8 @@
 #include "taborder.h"
 
-#include <QWidget>
-
 #include <vector>
+
+#include <QWidget>
 
 #include "pageviews.h"
 #include "widgets/editbox.h"

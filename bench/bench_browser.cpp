@@ -4,21 +4,21 @@
 // running, and a single start page. Last, the memory of the whole process tree (program, engine
 // and renderer processes) with the quotation and the five start pages open.
 
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QProcess>
-#include <QTimer>
-
 #include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <vector>
 
-#include "loopbackserver.h"
-#include "processtree.h"
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTimer>
+
 #include "addresses.h"
 #include "brandpages.h"
+#include "loopbackserver.h"
 #include "platform.h"
+#include "processtree.h"
 #include "widgets/browserhost.h"
 
 namespace kalmoro {

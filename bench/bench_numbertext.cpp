@@ -9,9 +9,8 @@
 #include <string>
 #include <vector>
 
-#include <benchmark/benchmark.h>
-
 #include <QString>
+#include <benchmark/benchmark.h>
 
 #include "numbertext.h"
 

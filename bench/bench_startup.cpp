@@ -26,8 +26,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "processtree.h"
 #include "platform.h"
+#include "processtree.h"
 #include "startprogram.h"
 
 using namespace kalmoro;

@@ -1,11 +1,11 @@
 #include "accessibility.h"
 
+#include <mutex>
+#include <vector>
+
 #include <QAccessibleWidget>
 #include <QPointer>
 #include <QWidget>
-
-#include <mutex>
-#include <vector>
 
 #include "widgets/groupbox.h"
 #include "widgets/pagetab.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QFont>
-
 #include <string_view>
+
+#include <QFont>
 
 namespace kalmoro {
 

@@ -1,5 +1,3 @@
-#include "platform.h"
-
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -7,10 +5,10 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QStandardPaths>
-
 #include <pwd.h>
 #include <unistd.h>
 
+#include "platform.h"
 #include "privatefolder.h"
 
 namespace kalmoro::platform {

@@ -1,10 +1,10 @@
-#include "platform.h"
-
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+
+#include "platform.h"
 
 namespace kalmoro::platform {
 

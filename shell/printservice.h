@@ -1,10 +1,10 @@
 #pragma once
 
+#include <functional>
+
 #include <QRectF>
 #include <QString>
 #include <QtPlugin>
-
-#include <functional>
 
 class QPainter;
 class QWidget;

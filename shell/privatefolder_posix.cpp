@@ -1,5 +1,3 @@
-#include "privatefolder.h"
-
 #include <cerrno>
 #include <cstdlib>
 #include <thread>
@@ -12,10 +10,11 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QUrl>
-
 #include <fcntl.h>
 #include <signal.h>
 #include <unistd.h>
+
+#include "privatefolder.h"
 
 namespace kalmoro::platform {
 

@@ -1,5 +1,7 @@
 #include "windowbuilder.h"
 
+#include <QHash>
+
 #include "accessibility.h"
 #include "catalogue.h"
 #include "fonts.h"
@@ -11,8 +13,6 @@
 #include "widgets/picturebox.h"
 #include "widgets/radiobutton.h"
 #include "widgets/transparentlabel.h"
-
-#include <QHash>
 
 namespace kalmoro {
 

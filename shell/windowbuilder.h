@@ -1,10 +1,10 @@
 #pragma once
 
-#include "layout.h"
-#include "mainwindow.h"
-
 #include <memory>
 #include <span>
+
+#include "layout.h"
+#include "mainwindow.h"
 
 namespace kalmoro {
 

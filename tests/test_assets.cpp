@@ -8,8 +8,8 @@
 
 #include "catalogue.h"
 #include "images.h"
-#include "pngdecoder.h"
 #include "mainlayout.h"
+#include "pngdecoder.h"
 
 using namespace kalmoro;
 using assets::AssetInfo;

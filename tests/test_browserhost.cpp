@@ -1,7 +1,6 @@
-#include "shelltesting.h"
-
 #include <QSignalSpy>
 
+#include "shelltesting.h"
 #include "widgets/browserhost.h"
 
 using namespace kalmoro;

@@ -1,5 +1,3 @@
-#include "pagetesting.h"
-
 #include <QClipboard>
 #include <QFont>
 #include <QGuiApplication>
@@ -7,6 +5,7 @@
 #include <QTest>
 
 #include "message.h"
+#include "pagetesting.h"
 #include "widgets/transparentlabel.h"
 
 using namespace kalmoro;

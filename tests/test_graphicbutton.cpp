@@ -1,8 +1,7 @@
-#include "shelltesting.h"
-
 #include <QSignalSpy>
 
 #include "images.h"
+#include "shelltesting.h"
 #include "widgets/editbox.h"
 #include "widgets/graphicbutton.h"
 

@@ -1,8 +1,7 @@
-#include "shelltesting.h"
-
 #include <QSignalSpy>
 
 #include "mainlayout.h"
+#include "shelltesting.h"
 #include "widgets/browserhost.h"
 #include "widgets/editbox.h"
 #include "widgets/graphicbutton.h"

@@ -1,15 +1,13 @@
-#include "shelltesting.h"
-
-#include <QWhatsThis>
-
 #include <algorithm>
 #include <vector>
 
+#include <QWhatsThis>
 
 #include "layout.h"
-#include "windowbuilder.h"
+#include "shelltesting.h"
 #include "widgets/editbox.h"
 #include "widgets/pagetab.h"
+#include "windowbuilder.h"
 
 using namespace kalmoro;
 

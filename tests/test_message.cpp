@@ -1,8 +1,7 @@
-#include "shelltesting.h"
-
 #include <QMenu>
 
 #include "message.h"
+#include "shelltesting.h"
 #include "startprogram.h"
 #include "widgets/editbox.h"
 

@@ -1,11 +1,9 @@
-#include "shelltesting.h"
-
-
 #include <QRadioButton>
 
-#include "images.h"
 #include "brandpages.h"
+#include "images.h"
 #include "platform.h"
+#include "shelltesting.h"
 #include "widgets/browserhost.h"
 #include "widgets/graphicbutton.h"
 #include "widgets/pagetab.h"

@@ -1,7 +1,6 @@
-#include "pagetesting.h"
-
 #include <QTest>
 
+#include "pagetesting.h"
 #include "pageviews.h"
 #include "quotation.h"
 

@@ -1,5 +1,3 @@
-#include "pagetesting.h"
-
 #include <QClipboard>
 #include <QDirIterator>
 #include <QFileDialog>
@@ -11,6 +9,7 @@
 #include <QTextDocument>
 #include <QTextTable>
 
+#include "pagetesting.h"
 #include "pageviews.h"
 #include "platform.h"
 #include "printservice.h"

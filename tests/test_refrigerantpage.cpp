@@ -1,11 +1,10 @@
-#include "pagetesting.h"
-
 #include <array>
 
 #include <QFont>
 #include <QRadioButton>
 #include <QTest>
 
+#include "pagetesting.h"
 #include "widgets/transparentlabel.h"
 
 using namespace kalmoro;

@@ -1,10 +1,9 @@
-#include "shelltesting.h"
-
 #include <QFile>
 
 #include "catalogue.h"
-#include "pngdecoder.h"
 #include "fonts.h"
+#include "pngdecoder.h"
+#include "shelltesting.h"
 #include "widgets/graphicbutton.h"
 #include "widgets/picturebox.h"
 #include "widgets/radiobutton.h"

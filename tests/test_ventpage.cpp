@@ -1,6 +1,6 @@
-#include "pagetesting.h"
-
 #include <QTest>
+
+#include "pagetesting.h"
 
 using namespace kalmoro;
 

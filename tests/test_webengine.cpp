@@ -1,5 +1,3 @@
-#include "shelltesting.h"
-
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -14,12 +12,12 @@
 #include <QWebEnginePage>
 #include <QWebEngineView>
 #include <QWindow>
-
 #include <signal.h>
 
-#include "loopbackserver.h"
 #include "addresses.h"
+#include "loopbackserver.h"
 #include "platform.h"
+#include "shelltesting.h"
 #include "startprogram.h"
 #include "widgets/browserhost.h"
 

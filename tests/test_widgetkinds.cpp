@@ -1,18 +1,16 @@
-#include "shelltesting.h"
-
-#include <malloc.h>
-
 #include <QAccessible>
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QSet>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QScopeGuard>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTimer>
+#include <malloc.h>
 
 #include "fonts.h"
+#include "shelltesting.h"
 #include "widgets/browserhost.h"
 #include "widgets/editbox.h"
 #include "widgets/graphicbutton.h"

@@ -1,10 +1,10 @@
 #pragma once
 
+#include <vector>
+
 #include <QFont>
 #include <QStringList>
 #include <QWidget>
-
-#include <vector>
 
 namespace kalmoro {
 

@@ -2,11 +2,11 @@
 // devices cannot deliver: once the window is on screen, the copper pipe entry is clicked. Ends
 // when the quotation browser has finished its first page, whether it loaded or failed.
 
+#include <cstdio>
+
 #include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
-
-#include <cstdio>
 
 #include "platform.h"
 #include "startprogram.h"

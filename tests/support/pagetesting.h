@@ -1,7 +1,5 @@
 #pragma once
 
-#include "shelltesting.h"
-
 #include <QFontMetrics>
 #include <QInputMethodEvent>
 #include <QLineEdit>
@@ -10,6 +8,7 @@
 #include <QStyleOptionButton>
 
 #include "message.h"
+#include "shelltesting.h"
 #include "widgets/pagetab.h"
 #include "widgets/transparentlabel.h"
 

@@ -1,12 +1,7 @@
 #pragma once
 
-// Mouse events travel through the window system layer, as a user's do: Qt picks the widget under
-// the pointer, grabs the mouse for the widget that was pressed, sends enter and leave events and
-// turns a quick second press into a double click. Include this header before anything that
-// includes QTest.
-#ifndef QTEST_QPA_MOUSE_HANDLING
-#define QTEST_QPA_MOUSE_HANDLING
-#endif
+#include <functional>
+#include <memory>
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -16,13 +11,10 @@
 #include <QTest>
 #include <QTimer>
 
-#include <functional>
-#include <memory>
-
+#include "browserengine.h"
 #include "fonts.h"
 #include "mainwindow.h"
 #include "startprogram.h"
-#include "browserengine.h"
 
 namespace kalmoro::testing {
 

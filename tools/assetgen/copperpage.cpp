@@ -1,7 +1,7 @@
 #include "artwork.h"
+#include "colours.h"
 #include "draw.h"
 #include "fonts.h"
-#include "colours.h"
 #include "textbutton.h"
 
 namespace kalmoro::assetgen {

@@ -1,9 +1,9 @@
 #include "drainpipe.h"
 
 #include "artwork.h"
+#include "colours.h"
 #include "draw.h"
 #include "fonts.h"
-#include "colours.h"
 
 namespace kalmoro::assetgen {
 

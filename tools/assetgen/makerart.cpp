@@ -7,9 +7,9 @@
 #include <QLinearGradient>
 
 #include "artwork.h"
+#include "colours.h"
 #include "draw.h"
 #include "fonts.h"
-#include "colours.h"
 
 namespace kalmoro::assetgen {
 

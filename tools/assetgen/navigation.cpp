@@ -1,8 +1,8 @@
 #include "artwork.h"
+#include "colours.h"
 #include "draw.h"
 #include "fonts.h"
 #include "glyphs.h"
-#include "colours.h"
 
 namespace kalmoro::assetgen {
 

@@ -2,9 +2,9 @@
 #include <QPainterPath>
 
 #include "artwork.h"
+#include "colours.h"
 #include "draw.h"
 #include "fonts.h"
-#include "colours.h"
 
 namespace kalmoro::assetgen {
 

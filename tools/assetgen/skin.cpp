@@ -1,9 +1,9 @@
 #include "artwork.h"
-#include "draw.h"
+#include "colours.h"
 #include "drainpipe.h"
+#include "draw.h"
 #include "fonts.h"
 #include "glyphs.h"
-#include "colours.h"
 
 namespace kalmoro::assetgen {
 

@@ -2,10 +2,10 @@
 #include <QPainterPath>
 
 #include "artwork.h"
+#include "colours.h"
 #include "draw.h"
 #include "fonts.h"
 #include "glyphs.h"
-#include "colours.h"
 
 namespace kalmoro::assetgen {
 

@@ -1,9 +1,9 @@
 #include <QLinearGradient>
 
 #include "artwork.h"
+#include "colours.h"
 #include "draw.h"
 #include "fonts.h"
-#include "colours.h"
 #include "textbutton.h"
 
 namespace kalmoro::assetgen {
