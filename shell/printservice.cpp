@@ -1,22 +1,14 @@
 #include "printservice.h"
 
-#include <QPluginLoader>
-
-#include "platform.h"
+#include "programplugin.h"
 
 namespace kalmoro {
 
 namespace {
 
-struct ServiceSlot {
-    PrintService *testing = nullptr;
-    PrintService *plugin = nullptr;
-    bool pluginTried = false;
-};
-
-ServiceSlot &serviceSlot()
+PluginSlot<PrintService> &printSlot()
 {
-    static ServiceSlot slot;
+    static PluginSlot<PrintService> slot(QStringLiteral("kalmoro_print"));
     return slot;
 }
 
@@ -24,21 +16,12 @@ ServiceSlot &serviceSlot()
 
 PrintService *LoadPrintService()
 {
-    ServiceSlot &slot = serviceSlot();
-    if (slot.testing)
-        return slot.testing;
-    if (!slot.pluginTried) {
-        slot.pluginTried = true;
-        // The loader adds the platform's suffix; the plugin is built without a "lib" prefix.
-        QPluginLoader loader(platform::ProgramDirectory() + QStringLiteral("/kalmoro_print"));
-        slot.plugin = qobject_cast<PrintService *>(loader.instance());
-    }
-    return slot.plugin;
+    return printSlot().get();
 }
 
 void SetPrintServiceForTesting(PrintService *service)
 {
-    serviceSlot().testing = service;
+    printSlot().setTesting(service);
 }
 
 } // namespace kalmoro
