@@ -239,6 +239,10 @@ private Q_SLOTS:
             << "const r = new XMLHttpRequest(); r.onload = () => document.title = r.responseText || 'refused';"
                " r.onerror = () => document.title = 'refused'; r.open('GET', 'SECRET'); r.send();"
             << false << "refused";
+        QTest::newRow("reading a page of its own folder by script")
+            << "fetch('TARGET').then(r => r.text()).then(t => document.title = t ? 'read' : 'refused',"
+               " () => document.title = 'refused');"
+            << false << "refused";
         QTest::newRow("reading a file outside in a frame")
             << "const f = document.createElement('iframe'); f.src = 'SECRET'; f.onload = () => {"
                " try { document.title = f.contentDocument.body.innerText || 'refused'; }"

@@ -99,8 +99,13 @@ void WebPage::openNewWindow(QWebEngineNewWindowRequest &request)
 void WebPage::FileGuard::interceptRequest(QWebEngineUrlRequestInfo &info)
 {
     const QUrl url = info.requestUrl();
-    if (url.isLocalFile() && info.resourceType() != QWebEngineUrlRequestInfo::ResourceTypeMainFrame
-        && !m_page.inPageFolder(url))
+    if (!url.isLocalFile())
+        return;
+    // Scripts read no file at all, not even one of the page folder; pages, frames, styles and
+    // pictures come from the page folder only.
+    const QWebEngineUrlRequestInfo::ResourceType type = info.resourceType();
+    if (type == QWebEngineUrlRequestInfo::ResourceTypeXhr
+        || (type != QWebEngineUrlRequestInfo::ResourceTypeMainFrame && !m_page.inPageFolder(url)))
         info.block(true);
 }
 
