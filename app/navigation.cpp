@@ -95,20 +95,6 @@ QKeySequence shortcutOf(std::size_t entry)
     return QKeySequence(QKeyCombination(Qt::AltModifier, Qt::Key(Qt::Key_1 + int(entry))));
 }
 
-// The focus goes where Tab would first stop on the page, so that a user can type at once.
-void focusFirstInput(QWidget &page)
-{
-    const QWidget *window = page.window();
-    for (QWidget *control = window->nextInFocusChain(); control != window;
-         control = control->nextInFocusChain()) {
-        if ((control->focusPolicy() & Qt::TabFocus) && control->isVisible() && control->isEnabled()
-            && page.isAncestorOf(control)) {
-            control->setFocus(Qt::OtherFocusReason);
-            return;
-        }
-    }
-}
-
 } // namespace
 
 Navigation ResolveNavigation(ControlResolver &controls)
@@ -167,7 +153,8 @@ void Navigate(const Navigation &navigation, const BrandPages &brands, std::size_
             LoadStartPages(brands);
             break;
         case Step::FocusInput:
-            focusFirstInput(*navigation.mainTab->page(row.page));
+            // Where Tab would first stop, so that a user can type at once.
+            navigation.mainTab->focusFirstInput(row.page);
             break;
         }
     }

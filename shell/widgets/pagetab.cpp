@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRadioButton>
 
 #include "palette.h"
 
@@ -16,21 +17,12 @@ const QColor kHeaderGround = QColor::fromRgb(palette::kHeaderGround);
 const QColor kHeaderLine = QColor::fromRgb(palette::kHeaderLine);
 const QColor kHeaderText = QColor::fromRgb(palette::kDarkGrey);
 
-// Gives the focus to page's first input box in Tab order, or to the window when the page has none.
-// A focus left on a hidden page would keep taking keys there: a hidden browser keeps Esc from the
-// window.
-void focusFirstInput(QWidget *page)
+// Something a user types into or chooses: an editable box or a radio button, never a browser.
+bool isInput(const QWidget *widget)
 {
-    QWidget *window = page->window();
-    for (QWidget *widget = window->nextInFocusChain(); widget != window; widget = widget->nextInFocusChain()) {
-        auto *input = qobject_cast<QLineEdit *>(widget);
-        if (input && page->isAncestorOf(input) && input->isVisibleTo(page) && input->isEnabled()
-            && !input->isReadOnly()) {
-            input->setFocus(Qt::OtherFocusReason);
-            return;
-        }
-    }
-    window->setFocus(Qt::OtherFocusReason);
+    if (const auto *box = qobject_cast<const QLineEdit *>(widget))
+        return !box->isReadOnly();
+    return qobject_cast<const QRadioButton *>(widget) != nullptr;
 }
 } // namespace
 
@@ -85,13 +77,32 @@ void PageTab::setCurrentPage(int index)
     leaving->hide();
     m_current = index;
     m_pages[size_t(index)]->show();
-    if (focusLeaves)
-        focusFirstInput(m_pages[size_t(index)]);
+    // A focus left on a hidden page would keep taking keys there: a hidden browser keeps Esc from
+    // the window.
+    if (focusLeaves && !focusFirstInput(index))
+        window()->setFocus(Qt::OtherFocusReason);
     // Hidden, the tab is painted whole when shown; measuring its header now would load fonts
     // before the window's first frame.
     if (isVisible())
         update(0, 0, width(), headerHeight());
     Q_EMIT currentPageChanged(index);
+}
+
+bool PageTab::focusFirstInput(int index)
+{
+    QWidget *container = page(index);
+    if (!container)
+        return false;
+    // The window's focus chain runs in Tab order, so the first input met is where Tab first stops.
+    QWidget *top = window();
+    for (QWidget *widget = top->nextInFocusChain(); widget != top; widget = widget->nextInFocusChain()) {
+        if (isInput(widget) && container->isAncestorOf(widget) && widget->isVisibleTo(container)
+            && widget->isEnabled()) {
+            widget->setFocus(Qt::OtherFocusReason);
+            return true;
+        }
+    }
+    return false;
 }
 
 int PageTab::headerHeight() const

@@ -34,6 +34,10 @@ public:
     // Shows page index; an index out of range, or the page already shown, changes nothing.
     void setCurrentPage(int index);
 
+    // Gives the focus to page index's first input box or radio button in Tab order; false when it
+    // has none.
+    bool focusFirstInput(int index);
+
     int headerHeight() const;
     QRect headerRect(int index) const;
 
