@@ -68,6 +68,7 @@ void speakChinese()
 
 CreatedWindow CreateMainWindow(std::span<const LayoutRow> layout)
 {
+    platform::AwaitPreparation();
     QString failure;
     std::unique_ptr<MainWindow> window = BuildMainWindow(layout, &failure);
     if (!window)

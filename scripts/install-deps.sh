@@ -6,7 +6,7 @@ packages=(
     cmake g++ make pkg-config clang libclang-rt-14-dev
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-wayland libqt6opengl6-dev libgl-dev
     qt6-webengine-dev qt6-webengine-dev-tools
-    libpng-dev zlib1g-dev libbenchmark-dev valgrind
+    libpng-dev zlib1g-dev libfontconfig-dev libbenchmark-dev valgrind
     fonts-noto-cjk qt6-translations-l10n
     dbus at-spi2-core python3-pyatspi
     xvfb xauth openbox xdotool x11-utils xclip imagemagick poppler-utils openssl dpkg-dev locales-all

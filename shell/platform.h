@@ -14,6 +14,10 @@ void PrepareProcess();
 // elsewhere (tests of widgets) it would start with a sandbox that cannot run.
 bool IsProcessPrepared();
 
+// Waits for what PrepareProcess started in the background for the first frame. Called before the
+// first widget is made; does nothing where PrepareProcess did not run or started nothing.
+void AwaitPreparation();
+
 // The folder holding the program file, with symbolic links resolved and no trailing separator.
 QString ProgramDirectory();
 

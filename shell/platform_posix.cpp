@@ -1,3 +1,5 @@
+#include <thread>
+
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -5,6 +7,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QStandardPaths>
+#include <fontconfig/fontconfig.h>
 #include <pwd.h>
 #include <unistd.h>
 
@@ -15,6 +18,10 @@ namespace kalmoro::platform {
 
 namespace {
 bool processPrepared = false;
+// Reading the desktop's font configuration (dozens of XML files) is the largest single cost before
+// the first frame, and it needs nothing of Qt: it runs on another core while Qt connects to the
+// display. Qt's own call then finds it done.
+std::jthread fontConfiguration;
 } // namespace
 
 void PrepareProcess()
@@ -25,6 +32,14 @@ void PrepareProcess()
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     UsePrivateFolder();
+    // Last, as the configuration reads the environment set above.
+    fontConfiguration = std::jthread([] { FcInit(); });
+}
+
+void AwaitPreparation()
+{
+    if (fontConfiguration.joinable())
+        fontConfiguration.join();
 }
 
 bool IsProcessPrepared()

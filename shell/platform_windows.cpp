@@ -23,6 +23,8 @@ bool IsProcessPrepared()
     return processPrepared;
 }
 
+void AwaitPreparation() {}
+
 QString ProgramDirectory()
 {
     return QFileInfo(QCoreApplication::applicationFilePath()).canonicalPath();
