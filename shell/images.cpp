@@ -1,7 +1,9 @@
 #include "images.h"
 
 #include <array>
+#include <future>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include <QFile>
@@ -39,6 +41,27 @@ QString resourcePath(std::string_view name, int scale)
                       : QStringLiteral(":/assets/png@2x/%1.png").arg(stored);
 }
 
+// What the program holds of one picture at one scale: the pixmap once loaded, or the picture
+// being decoded ahead. Only the GUI thread touches these; the decoding thread only fulfils its
+// promises.
+struct Loaded {
+    std::optional<QPixmap> pixmap;
+    std::future<QImage> ahead;
+};
+
+Loaded &loadedAt(const AssetInfo &asset, int scale)
+{
+    static std::vector<std::array<Loaded, 2>> loaded(Catalogue().size());
+    return loaded[std::size_t(&asset - Catalogue().data())][scale == 2 ? 1 : 0];
+}
+
+// The decoded picture when it was decoded ahead, waiting for it if need be; null otherwise, or
+// when that decoding stopped.
+QImage takeDecodedAhead(Loaded &loaded)
+{
+    return loaded.ahead.valid() ? loaded.ahead.get() : QImage();
+}
+
 } // namespace
 
 QImage LoadImage(std::string_view name)
@@ -53,9 +76,9 @@ int ScaleFor(qreal devicePixelRatio)
 
 QPixmap LoadPixmap(const AssetInfo &asset, int scale)
 {
-    // One slot per catalogue row and scale; a picture that cannot be decoded is remembered as null.
-    static std::vector<std::array<std::optional<QPixmap>, 2>> cache(Catalogue().size());
-    std::optional<QPixmap> &cached = cache[std::size_t(&asset - Catalogue().data())][scale == 2 ? 1 : 0];
+    // A picture that cannot be decoded is remembered as null.
+    Loaded &loaded = loadedAt(asset, scale);
+    std::optional<QPixmap> &cached = loaded.pixmap;
     if (cached)
         return *cached;
     if (!asset.sameAs.empty()) {
@@ -63,15 +86,40 @@ QPixmap LoadPixmap(const AssetInfo &asset, int scale)
         cached = stored ? LoadPixmap(*stored, scale) : QPixmap();
         return *cached;
     }
-    QPixmap pixmap;
-    if (scale == 2) {
-        pixmap = QPixmap::fromImage(decodeOverWhite(resourcePath(asset.name, 2)));
+    QImage image = takeDecodedAhead(loaded);
+    if (image.isNull())
+        image = decodeOverWhite(resourcePath(asset.name, scale));
+    QPixmap pixmap = QPixmap::fromImage(std::move(image));
+    if (scale == 2)
         pixmap.setDevicePixelRatio(2.0);
-    }
-    if (pixmap.isNull())
+    if (pixmap.isNull() && scale == 2)
         pixmap = QPixmap::fromImage(decodeOverWhite(resourcePath(asset.name, 1)));
     cached = pixmap;
     return pixmap;
+}
+
+std::jthread DecodeAhead(std::span<const std::string_view> names, int scale)
+{
+    std::vector<std::pair<QString, std::promise<QImage>>> pictures;
+    for (std::string_view name : names) {
+        const AssetInfo *asset = FindAsset(name);
+        if (asset && !asset->sameAs.empty())
+            asset = FindAsset(asset->sameAs);
+        if (!asset)
+            continue;
+        Loaded &loaded = loadedAt(*asset, scale);
+        if (loaded.pixmap || loaded.ahead.valid())
+            continue;
+        std::promise<QImage> decoded;
+        loaded.ahead = decoded.get_future();
+        pictures.emplace_back(resourcePath(asset->name, scale), std::move(decoded));
+    }
+    if (pictures.empty())
+        return {};
+    return std::jthread([pictures = std::move(pictures)](std::stop_token stop) mutable {
+        for (auto &[path, decoded] : pictures)
+            decoded.set_value(stop.stop_requested() ? QImage() : decodeOverWhite(path));
+    });
 }
 
 ScreenPixmap::ScreenPixmap(std::string_view name)

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <span>
 #include <string_view>
+#include <thread>
 
 #include <QIcon>
 #include <QImage>
@@ -22,6 +24,12 @@ int ScaleFor(qreal devicePixelRatio);
 // ratio is that scale. Each picture is decoded once per scale (copies of a picture share it) and
 // then served from a cache indexed by catalogue row.
 QPixmap LoadPixmap(const AssetInfo &asset, int scale);
+
+// Decodes the named pictures of the set of the given scale on another thread, in order, so that
+// LoadPixmap finds them decoded; LoadPixmap waits for one still being decoded. Unknown names and
+// pictures already loaded or on their way are passed over. Destroying the returned thread stops
+// the decoding after the current picture; those left are then decoded when first loaded.
+std::jthread DecodeAhead(std::span<const std::string_view> names, int scale);
 
 // The pixmap a widget paints one asset with. The name is looked up once, when it is given;
 // painting takes the pixmap from the cache again only when the widget's device pixel ratio has

@@ -23,6 +23,12 @@ void MainWindow::requestClose()
     QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }
 
+void MainWindow::decodeAhead(std::vector<std::string_view> pictures)
+{
+    pictures.insert(pictures.begin(), kSkin);
+    m_decodingAhead = assets::DecodeAhead(pictures, assets::ScaleFor(devicePixelRatioF()));
+}
+
 void MainWindow::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);

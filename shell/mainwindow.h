@@ -1,5 +1,9 @@
 #pragma once
 
+#include <string_view>
+#include <thread>
+#include <vector>
+
 #include "images.h"
 #include "windowdrag.h"
 
@@ -33,12 +37,18 @@ public:
     // Closes the window once the current handler has returned; nothing asks first.
     void requestClose();
 
+    // Starts decoding, on another thread, the skin and then the named pictures, which the first
+    // frame will show, while the rest of the window is built.
+    void decodeAhead(std::vector<std::string_view> pictures);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    assets::ScreenPixmap m_skin{"img012"};
+    static constexpr std::string_view kSkin = "img012";
+    assets::ScreenPixmap m_skin{kSkin};
+    std::jthread m_decodingAhead;
 };
 
 } // namespace kalmoro

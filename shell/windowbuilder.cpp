@@ -48,6 +48,29 @@ QString pictureName(std::string_view asset)
     return info ? QString::fromUtf8(info->words.data(), qsizetype(info->words.size())) : QString();
 }
 
+// The pictures the first frame shows: those of the controls shown at start, on the first page of
+// their page tabs. Buttons show their normal picture.
+std::vector<std::string_view> firstFramePictures(std::span<const LayoutRow> rows)
+{
+    QHash<std::u16string_view, const LayoutRow *> shown;
+    std::vector<std::string_view> pictures;
+    for (const LayoutRow &row : rows) {
+        if (!row.visible)
+            continue;
+        if (!row.parent.name.empty()) {
+            const LayoutRow *parent = shown.value(row.parent.name);
+            if (!parent || (parent->notes.tab && parent->notes.tab->initialPage != row.parent.page))
+                continue;
+        }
+        shown.insert(row.name, &row);
+        const bool showsPicture
+            = row.kind == Kind::GraphicButton || (row.kind == Kind::PictureBox && !row.notes.whiteStrip);
+        if (showsPicture && !row.images[0].empty())
+            pictures.push_back(row.images[0]);
+    }
+    return pictures;
+}
+
 QWidget *createControl(const LayoutRow &row, QWidget *parent)
 {
     const Notes &notes = row.notes;
@@ -125,6 +148,7 @@ std::unique_ptr<MainWindow> BuildMainWindow(std::span<const LayoutRow> rows, QSt
     };
     InstallAccessibleInterfaces();
     auto window = std::make_unique<MainWindow>();
+    window->decodeAhead(firstFramePictures(rows));
     QHash<QString, QWidget *> controls;
     std::vector<QWidget *> created;
     created.reserve(rows.size());

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <thread>
 #include <vector>
 
 #include <QFile>
@@ -185,6 +186,8 @@ private Q_SLOTS:
         const AssetInfo *info = assets::FindAsset(name.toStdString());
         const QImage image = Raw(info->name, scale);
         QVERIFY(!image.isNull());
+        // Qt's own reader is the reference for every colour type and depth the pictures use.
+        QCOMPARE(image, QImage(ResourcePath(info->name, scale)).convertToFormat(image.format()));
         const QRect all = image.rect();
         switch (info->opacity) {
         case Opacity::Opaque:
@@ -216,6 +219,62 @@ private Q_SLOTS:
             QCOMPARE(qAlpha(image.pixel(all.width() / 2, 4 * scale)), 0);
             break;
         }
+        }
+    }
+
+    void brokenPngDecodesToNothing_data()
+    {
+        const QByteArray png = ReadAll(ResourcePath("img012", 1));
+        const qsizetype pixels = png.indexOf("IDAT") + 4;
+        QByteArray flipped = png;
+        flipped[pixels + 20] = char(flipped[pixels + 20] ^ 0x5a);
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("signature only") << png.left(8);
+        QTest::newRow("header cut short") << png.left(20);
+        QTest::newRow("pixels cut short") << png.left(pixels + 100);
+        QTest::newRow("end cut short") << png.chopped(1);
+        QTest::newRow("pixels corrupted") << flipped;
+        QTest::newRow("not a picture") << QByteArray("GIF89a, not a PNG at all");
+    }
+
+    void brokenPngDecodesToNothing()
+    {
+        QFETCH(QByteArray, bytes);
+        QVERIFY(assets::DecodePng(bytes).isNull());
+    }
+
+    void decodedAheadMatchesDecodedWhenLoaded_data()
+    {
+        QTest::addColumn<int>("scale");
+        QTest::addColumn<bool>("stopped");
+        QTest::newRow("1x") << 1 << false;
+        QTest::newRow("2x") << 2 << false;
+        QTest::newRow("1x, stopped at once") << 1 << true;
+    }
+
+    // Pictures decoded ahead are the pictures; when the decoding is stopped, those it left are
+    // decoded when loaded. A copy of a picture and a name given twice are decoded once.
+    void decodedAheadMatchesDecodedWhenLoaded()
+    {
+        QFETCH(int, scale);
+        QFETCH(bool, stopped);
+        const std::vector<std::string_view> names = stopped
+            ? std::vector<std::string_view> { "img133", "img142", "img171" }
+            : std::vector<std::string_view> { "img079", "img012", "img079", "img050", "img054", "img999" };
+        std::jthread decoding = assets::DecodeAhead(names, scale);
+        if (stopped)
+            decoding.request_stop();
+        decoding.join();
+        for (const std::string_view name : names) {
+            const AssetInfo *info = assets::FindAsset(name);
+            if (!info)
+                continue;
+            const QPixmap pixmap = assets::LoadPixmap(*info, scale);
+            QCOMPARE(pixmap.devicePixelRatio(), qreal(scale));
+            QImage stored = Raw(name, scale).convertToFormat(QImage::Format_RGB32);
+            stored.setDevicePixelRatio(scale);
+            QCOMPARE(pixmap.toImage().convertToFormat(QImage::Format_RGB32), stored);
         }
     }
 
