@@ -81,6 +81,7 @@ CreatedWindow CreateMainWindow(std::span<const LayoutRow> layout)
     SetTabOrders(wired->views());
     NameControls(wired->views());
     OnMainWindowCreated(wired->views().windowControls);
+    DecodeShownPicturesAhead(*window, layout);
     return {std::move(window), {}};
 }
 

@@ -26,7 +26,7 @@ void MainWindow::requestClose()
 void MainWindow::decodeAhead(std::vector<std::string_view> pictures)
 {
     pictures.insert(pictures.begin(), kSkin);
-    m_decodingAhead = assets::DecodeAhead(pictures, assets::ScaleFor(devicePixelRatioF()));
+    m_decodingAhead.push_back(assets::DecodeAhead(pictures, assets::ScaleFor(devicePixelRatioF())));
 }
 
 void MainWindow::paintEvent(QPaintEvent *)

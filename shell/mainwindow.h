@@ -38,7 +38,7 @@ public:
     void requestClose();
 
     // Starts decoding, on another thread, the skin and then the named pictures, which the first
-    // frame will show, while the rest of the window is built.
+    // frame will show, while the window is still being set up. Each call adds a thread.
     void decodeAhead(std::vector<std::string_view> pictures);
 
 protected:
@@ -48,7 +48,7 @@ protected:
 private:
     static constexpr std::string_view kSkin = "img012";
     assets::ScreenPixmap m_skin{kSkin};
-    std::jthread m_decodingAhead;
+    std::vector<std::jthread> m_decodingAhead;
 };
 
 } // namespace kalmoro

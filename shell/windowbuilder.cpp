@@ -1,5 +1,7 @@
 #include "windowbuilder.h"
 
+#include <functional>
+
 #include <QHash>
 
 #include "accessibility.h"
@@ -48,9 +50,10 @@ QString pictureName(std::string_view asset)
     return info ? QString::fromUtf8(info->words.data(), qsizetype(info->words.size())) : QString();
 }
 
-// The pictures the first frame shows: those of the controls shown at start, on the first page of
-// their page tabs. Buttons show their normal picture.
-std::vector<std::string_view> firstFramePictures(std::span<const LayoutRow> rows)
+// The pictures of the controls shown: those shown by their rows, on the current page of their
+// page tabs as currentPage gives it (-1: none of the tab's pages). Buttons show their normal picture.
+std::vector<std::string_view> shownPictures(
+    std::span<const LayoutRow> rows, const std::function<int(const LayoutRow &tab)> &currentPage)
 {
     QHash<std::u16string_view, const LayoutRow *> shown;
     std::vector<std::string_view> pictures;
@@ -59,7 +62,7 @@ std::vector<std::string_view> firstFramePictures(std::span<const LayoutRow> rows
             continue;
         if (!row.parent.name.empty()) {
             const LayoutRow *parent = shown.value(row.parent.name);
-            if (!parent || (parent->notes.tab && parent->notes.tab->initialPage != row.parent.page))
+            if (!parent || (parent->notes.tab && currentPage(*parent) != row.parent.page))
                 continue;
         }
         shown.insert(row.name, &row);
@@ -148,7 +151,9 @@ std::unique_ptr<MainWindow> BuildMainWindow(std::span<const LayoutRow> rows, QSt
     };
     InstallAccessibleInterfaces();
     auto window = std::make_unique<MainWindow>();
-    window->decodeAhead(firstFramePictures(rows));
+    // Which page of a page tab the first frame shows is known only once the window's created
+    // handler has run (DecodeShownPicturesAhead); the rest can start now.
+    window->decodeAhead(shownPictures(rows, [](const LayoutRow &) { return -1; }));
     QHash<QString, QWidget *> controls;
     std::vector<QWidget *> created;
     created.reserve(rows.size());
@@ -190,6 +195,14 @@ std::unique_ptr<MainWindow> BuildMainWindow(std::span<const LayoutRow> rows, QSt
     for (auto control = created.rbegin(); control != created.rend(); ++control)
         (*control)->raise();
     return window;
+}
+
+void DecodeShownPicturesAhead(MainWindow &window, std::span<const LayoutRow> rows)
+{
+    window.decodeAhead(shownPictures(rows, [&window](const LayoutRow &tab) {
+        const PageTab *control = window.control<PageTab>(toQString(tab.name));
+        return control ? control->currentPage() : -1;
+    }));
 }
 
 } // namespace kalmoro
