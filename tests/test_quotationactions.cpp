@@ -255,18 +255,18 @@ private Q_SLOTS:
         for (const char *variable : { "HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME" })
             qputenv(variable, home.path().toUtf8());
         const QString path = home.filePath(u"报价.png"_qs);
-        QTimer::singleShot(50, [&] {
-            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
-            QCOMPARE(dialog->windowTitle(), u"保存为图片"_qs);
-            // The folder offered is in the user's own home, not in the one HOME points to.
-            QVERIFY(!dialog->directory().absolutePath().startsWith(home.path()));
-            if (!accept) {
-                dialog->reject();
-                return;
+        testing::WhenModalOpens<QFileDialog>([&](QFileDialog &dialog) {
+            const QString title = dialog.windowTitle();
+            const QString offered = dialog.directory().absolutePath();
+            if (accept) {
+                dialog.findChild<QLineEdit *>(u"fileNameEdit"_qs)->setText(path);
+                QMetaObject::invokeMethod(&dialog, "accept");
+            } else {
+                dialog.reject();
             }
-            dialog->findChild<QLineEdit *>(u"fileNameEdit"_qs)->setText(path);
-            QMetaObject::invokeMethod(dialog, "accept");
+            QCOMPARE(title, u"保存为图片"_qs);
+            // The folder offered is in the user's own home, not in the one HOME points to.
+            QVERIFY(!offered.startsWith(home.path()));
         });
         QTest::keyClick(m_page.find(u"图片框5"_qs), Qt::Key_S, Qt::ControlModifier);
         qputenv("HOME", homeBefore);
@@ -281,11 +281,10 @@ private Q_SLOTS:
     void printPluginLoadsOnFirstPrint()
     {
         QVERIFY(!printSupportLoaded());
-        QTimer::singleShot(50, [] {
-            QWidget *dialog = QApplication::activeModalWidget();
-            QVERIFY(dialog && dialog->inherits("QPrintDialog"));
-            QCOMPARE(dialog->windowTitle(), u"打印"_qs);
-            QMetaObject::invokeMethod(dialog, "reject");
+        testing::WhenModalOpens<QDialog>([](QDialog &dialog) {
+            QMetaObject::invokeMethod(&dialog, "reject");
+            QVERIFY(dialog.inherits("QPrintDialog"));
+            QCOMPARE(dialog.windowTitle(), u"打印"_qs);
         });
         QTest::keyClick(m_page.find(u"图片框5"_qs), Qt::Key_P, Qt::ControlModifier);
         QVERIFY(printSupportLoaded());

@@ -74,16 +74,23 @@ inline std::unique_ptr<MainWindow> ShowProgramWindow()
     return window;
 }
 
-// Hands the next message box to open to handle, from a timer that runs inside its modal loop.
-// handle must close the box; checks that fail after closing it cannot leave the test waiting.
-inline void WhenMessageBoxOpens(const std::function<void(QMessageBox &)> &handle)
+// Hands the next modal window of kind Modal to open to handle, from a timer that runs inside its
+// modal loop, however long it takes to appear. handle must close the window; checks that fail
+// after closing it cannot leave the test waiting.
+template <typename Modal>
+void WhenModalOpens(const std::function<void(Modal &)> &handle)
 {
     QTimer::singleShot(10, [handle] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
-            handle(*box);
+        if (auto *modal = qobject_cast<Modal *>(QApplication::activeModalWidget()))
+            handle(*modal);
         else
-            WhenMessageBoxOpens(handle);
+            WhenModalOpens<Modal>(handle);
     });
+}
+
+inline void WhenMessageBoxOpens(const std::function<void(QMessageBox &)> &handle)
+{
+    WhenModalOpens<QMessageBox>(handle);
 }
 
 // What the screen shows of widget now: the window's backing store as last painted, not a fresh
