@@ -68,7 +68,11 @@ QString PicturesDirectory()
     const QString home = account && account->pw_dir && *account->pw_dir
         ? QDir::cleanPath(QFile::decodeName(account->pw_dir))
         : QDir::homePath();
-    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    // Qt places the desktop's Pictures folder in HOME, which may have moved to the private folder.
+    QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    const QString movedHome = QDir::homePath();
+    if (pictures.startsWith(movedHome + u'/'))
+        pictures.replace(0, movedHome.size(), home);
     if (pictures.startsWith(home + u'/') && QFileInfo(pictures).isDir())
         return pictures;
     return home;

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <QTextTable>
+#include <pwd.h>
+#include <unistd.h>
 
 #include "pagetesting.h"
 #include "pageviews.h"
@@ -275,6 +277,45 @@ private Q_SLOTS:
 
         QCOMPARE(filesUnder(home.path()), accept ? QStringList { u"报价.png"_qs } : QStringList());
         QCOMPARE(m_page.messages, QStringList());
+    }
+
+    void picturesFolderIsInTheAccountsHome_data()
+    {
+        QTest::addColumn<bool>("exists");
+        QTest::newRow("named folder") << true;
+        QTest::newRow("named folder missing") << false;
+    }
+
+    // The desktop names the Pictures folder relative to HOME, which the program moves to its
+    // private folder; the folder offered is still the one in the account's home.
+    void picturesFolderIsInTheAccountsHome()
+    {
+        QFETCH(bool, exists);
+        const QString accountHome = QDir::cleanPath(QFile::decodeName(getpwuid(getuid())->pw_dir));
+        QTemporaryDir named(accountHome + u"/kalmoro-pictures-XXXXXX"_qs);
+        if (!named.isValid())
+            QSKIP("the account's home cannot be written");
+        const QString name = QFileInfo(named.path()).fileName();
+        if (!exists)
+            named.remove();
+        const QTemporaryDir movedHome;
+        const QTemporaryDir config;
+        QFile dirs(config.filePath(u"user-dirs.dirs"_qs));
+        QVERIFY(dirs.open(QIODevice::WriteOnly));
+        dirs.write("XDG_PICTURES_DIR=\"$HOME/" + name.toUtf8() + "\"\n");
+        dirs.close();
+        const QByteArray homeBefore = qgetenv("HOME");
+        const QByteArray configBefore = qgetenv("XDG_CONFIG_HOME");
+        qputenv("HOME", movedHome.path().toUtf8());
+        qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+        const QString offered = platform::PicturesDirectory();
+        qputenv("HOME", homeBefore);
+        if (configBefore.isEmpty())
+            qunsetenv("XDG_CONFIG_HOME");
+        else
+            qputenv("XDG_CONFIG_HOME", configBefore);
+
+        QCOMPARE(offered, exists ? QDir::cleanPath(named.path()) : accountHome);
     }
 
     // Qt Print Support comes with the print plugin when the user first prints, not with the program.
