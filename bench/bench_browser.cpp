@@ -4,7 +4,6 @@
 // running, and a single start page. Last, the memory of the whole process tree (program, engine
 // and renderer processes) with the quotation and the five start pages open.
 
-#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <vector>
@@ -19,6 +18,7 @@
 #include "loopbackserver.h"
 #include "platform.h"
 #include "processtree.h"
+#include "statistics.h"
 #include "widgets/browserhost.h"
 
 namespace kalmoro {
@@ -66,12 +66,6 @@ double timeLoads(const std::vector<BrowserHost *> &hosts, const QList<QUrl> &url
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
     }
     return static_cast<double>(timer.nsecsElapsed()) / 1e6;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 // Loads the quotation into a fresh browser each run, as large and clipped as in the window.
@@ -130,7 +124,7 @@ std::vector<double> coldQuotationLoads()
 // the start pages on top of one another in the page area.
 void openEveryBrowser(test::LoopbackServer &server)
 {
-    SetQuotationAddressForTesting(server.url(QStringLiteral("/futures/quotes/CU2007.shtml")));
+    SetQuotationAddressForTesting(server.url(QStringLiteral("/futures/quotes/CU0.shtml")));
     QWidget window;
     window.resize(1080, 695);
     QWidget box(&window);
@@ -170,7 +164,7 @@ TreeMemory everyBrowserMemory()
         pss.push_back(words.value(0).toDouble() / 1024.0);
         processes = words.value(1).toInt();
     }
-    return { median(pss), processes };
+    return { bench::Median(pss), processes };
 }
 
 void report(const char *what, double ms, const char *baselineName, double baselineMs)
@@ -196,13 +190,13 @@ int RunBrowserBench()
         return 0;
     }
 
-    const double cold = median(coldQuotationLoads());
+    const double cold = bench::Median(coldQuotationLoads());
     // Starts the engine and keeps its profile for the runs that follow, as the open window does.
     BrowserHost running;
     timeLoads({ &running }, { QUrl(QStringLiteral("about:blank")) });
-    const double warm = median(quotationLoads(server, Runs));
-    const double five = median(startPageLoads(5));
-    const double one = median(startPageLoads(1));
+    const double warm = bench::Median(quotationLoads(server, Runs));
+    const double five = bench::Median(startPageLoads(5));
+    const double one = bench::Median(startPageLoads(1));
     std::printf("median of %d runs (loopback quotation server, local start pages)\n", Runs);
     report("first quotation load", cold, "quotation load, engine running", warm);
     report("five start pages", five, "one start page", one);

@@ -7,7 +7,6 @@
 // Then the same with 1 MiB in the futures field, against the same keystroke in an edit box that
 // holds the same text and that no handler listens to: the difference is the handlers' time.
 
-#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <vector>
@@ -19,9 +18,12 @@
 
 #include "fonts.h"
 #include "startprogram.h"
+#include "statistics.h"
 #include "widgets/editbox.h"
 
 using namespace kalmoro;
+using bench::Median;
+using bench::Percentile;
 
 namespace {
 
@@ -43,20 +45,6 @@ protected:
         return QObject::eventFilter(watched, event);
     }
 };
-
-double Median(std::vector<double> values)
-{
-    const auto middle = values.begin() + std::ptrdiff_t(values.size() / 2);
-    std::nth_element(values.begin(), middle, values.end());
-    return *middle;
-}
-
-double Percentile(std::vector<double> values, double fraction)
-{
-    const auto at = values.begin() + std::ptrdiff_t(double(values.size() - 1) * fraction);
-    std::nth_element(values.begin(), at, values.end());
-    return *at;
-}
 
 } // namespace
 

@@ -30,8 +30,10 @@
 #include "platform.h"
 #include "processtree.h"
 #include "startprogram.h"
+#include "statistics.h"
 
 using namespace kalmoro;
+using bench::Median;
 
 namespace {
 
@@ -194,13 +196,6 @@ std::optional<qint64> CountInstructions(
             return line.mid(line.indexOf(':') + 1).trimmed().split(' ').value(0).toLongLong();
     }
     return std::nullopt;
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
 const char *Verdict(bool met)
