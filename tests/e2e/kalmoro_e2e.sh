@@ -22,11 +22,12 @@ patience=${KALMORO_E2E_WAIT:-60}
 
 # The accessibility scenario reads the program's tree as a screen reader does, over AT-SPI on a
 # session bus of its own; without the tools it is skipped (exit code 77), saying why.
+skip() {
+    echo "SKIP [$scenario]: $*"
+    exit 77
+}
+
 if [[ $scenario == accessibility && -z ${KALMORO_E2E_SESSION_BUS:-} ]]; then
-    skip() {
-        echo "SKIP [$scenario]: $*"
-        exit 77
-    }
     command -v dbus-run-session >/dev/null || skip "dbus-run-session is not installed (dbus)"
     [[ -x /usr/libexec/at-spi-bus-launcher ]] || skip "the AT-SPI bus is not installed (at-spi2-core)"
     # Debian's own Python: another python3 may come first on PATH, without pyatspi.
@@ -70,11 +71,6 @@ fail() {
 }
 
 note() { echo "[$scenario] $*"; }
-
-skip() {
-    echo "SKIP [$scenario]: $*"
-    exit 77
-}
 
 # Runs the command until it succeeds, at most $patience seconds.
 wait_for() {
@@ -707,12 +703,12 @@ leftover_session() {
     for brand in 0 2 4 6 8; do
         click "${brand_choice_header[@]}"
         click "${brand_choices[@]:brand:2}"
-        sleep 1
+        wait_for "the brand page to settle" region_settles "${page_area[@]}"
     done
     click "${brand_choice_header[@]}"
     click "${daikin_choice[@]}"
     click "${x7_button[@]}"
-    sleep 3
+    wait_for "the Daikin X7 page to settle" region_settles "${page_area[@]}"
     case $way in
     esc)
         # A click in the page gives it the focus; the page switch that hides it takes it away.
@@ -731,8 +727,7 @@ no_user_processes() { ! pgrep -u "$test_user" >/dev/null; }
 
 scenario_leftovers() {
     if ((EUID != 0)); then
-        echo "SKIP [$scenario]: needs root to add an unprivileged user with useradd"
-        exit 77
+        skip "needs root to add an unprivileged user with useradd"
     fi
     test_user="kalmoro-e2e-$$"
     # The user's home as the password file gives it and the HOME it runs with differ, and both start empty.
@@ -742,7 +737,7 @@ scenario_leftovers() {
     chown -R "$test_user:" "$user_root"
     chmod 711 "$work"
     setpriv --reuid "$test_user" --regid "$test_user" --init-groups -- test -x "$program" ||
-        { echo "SKIP [$scenario]: $test_user cannot run $program (a folder on its path is closed)"; exit 77; }
+        skip "$test_user cannot run $program (a folder on its path is closed)"
     start_display
     start_window_manager
     local way left
