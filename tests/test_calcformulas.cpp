@@ -28,9 +28,9 @@ const refrigerant::OutdoorModel &model(QStringView name)
 
 } // namespace
 
-// The calculators' worked examples, straight on the formulas; the page suites check what only the
-// window shows (reads, writes, messages, order). Also what a page cannot reach: values a hair's
-// breadth either side of the tolerance.
+// The calculators' worked examples, straight on the formulas, without a window; the page suites
+// run the same examples through the window, with its reads, writes, messages and order. Also what
+// a page cannot reach: values a hair's breadth either side of the tolerance.
 class CalcFormulasTest final : public QObject
 {
     Q_OBJECT
