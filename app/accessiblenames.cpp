@@ -9,12 +9,6 @@ namespace kalmoro {
 
 namespace {
 
-// The copper page's captions are drawn in its picture: the diameter, "铜管", then the units.
-QString copperPipe(const copper::PipeRow &row)
-{
-    return QStringLiteral("Φ") + row.diameter.toString() + QStringLiteral("铜管");
-}
-
 void nameRefrigerantPage(const RefrigerantPage &page)
 {
     page.indoorUnits->setAccessibleName(QStringLiteral("室内机台数 台"));
@@ -24,6 +18,12 @@ void nameRefrigerantPage(const RefrigerantPage &page)
     for (std::size_t i = 0; i < page.pipeLengths.size(); ++i)
         page.pipeLengths[i]->setAccessibleName(refrigerant::LiquidPipes[i].name.toString());
     page.indoorCharge->setAccessibleName(QStringLiteral("室内机所需氟利昂 KG"));
+}
+
+// The copper page's captions are drawn in its picture: the diameter, "铜管", then the units.
+QString copperPipe(const copper::PipeRow &row)
+{
+    return QStringLiteral("Φ") + row.diameter.toString() + QStringLiteral("铜管");
 }
 
 void nameCopperPage(const CopperPage &page)
@@ -50,10 +50,8 @@ void nameBrandBrowsers(const Navigation &navigation, const BrandPages &brands)
 {
     const PageTab &tab = *navigation.brandTab;
     for (const BrandPages::Start &start : brands.starts) {
-        for (int page = 0; page < tab.count(); ++page) {
-            if (tab.page(page)->isAncestorOf(start.browser))
-                start.browser->setAccessibleName(tab.titles().at(page) + QStringLiteral(" 产品资料"));
-        }
+        if (const int page = tab.pageOf(start.browser); page >= 0)
+            start.browser->setAccessibleName(tab.titles().at(page) + QStringLiteral(" 产品资料"));
     }
 }
 

@@ -37,16 +37,6 @@ struct SaveKind {
     QString (*save)(const Quotation &, const QString &);
 };
 
-// The main tab's page that holds control.
-int pageHolding(const PageTab &tab, const QWidget *control)
-{
-    for (int index = 0; index < tab.count(); ++index) {
-        if (tab.page(index)->isAncestorOf(control))
-            return index;
-    }
-    return -1;
-}
-
 void saveAs(const Quotation &quotation, QWidget *parent, const SaveKind &kind)
 {
     const QString proposed
@@ -74,11 +64,11 @@ void WireQuotationActions(const PageViews &views, MainWindow &window, QObject *c
 {
     PageTab &tab = *views.windowControls.mainTab;
     const std::vector<CalculatorPage> pages {
-        { pageHolding(tab, views.refrigerant.totalCharge),
+        { tab.pageOf(views.refrigerant.totalCharge),
             [&page = views.refrigerant](QDate date) { return RefrigerantQuotation(page, date); } },
-        { pageHolding(tab, views.copper.total),
+        { tab.pageOf(views.copper.total),
             [&page = views.copper](QDate date) { return CopperQuotation(page, date); } },
-        { pageHolding(tab, views.vent.outletPrice),
+        { tab.pageOf(views.vent.outletPrice),
             [&page = views.vent](QDate date) { return VentQuotation(page, date); } },
     };
 

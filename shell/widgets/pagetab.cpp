@@ -68,6 +68,15 @@ QWidget *PageTab::page(int index) const
     return index >= 0 && index < count() ? m_pages[size_t(index)] : nullptr;
 }
 
+int PageTab::pageOf(const QWidget *control) const
+{
+    for (int index = 0; index < count(); ++index) {
+        if (m_pages[std::size_t(index)]->isAncestorOf(control))
+            return index;
+    }
+    return -1;
+}
+
 void PageTab::setCurrentPage(int index)
 {
     if (index < 0 || index >= count() || index == m_current)

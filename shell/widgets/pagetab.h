@@ -29,6 +29,8 @@ public:
     int count() const { return int(m_pages.size()); }
     // The container that holds page index's controls, or nullptr for an index out of range.
     QWidget *page(int index) const;
+    // The page that holds control, at any depth; -1 when none does.
+    int pageOf(const QWidget *control) const;
 
     int currentPage() const { return m_current; }
     // Shows page index; an index out of range, or the page already shown, changes nothing.
