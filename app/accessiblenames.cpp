@@ -20,18 +20,13 @@ void nameRefrigerantPage(const RefrigerantPage &page)
     page.indoorCharge->setAccessibleName(QStringLiteral("室内机所需氟利昂 KG"));
 }
 
-// The copper page's captions are drawn in its picture: the diameter, "铜管", then the units.
-QString copperPipe(const copper::PipeRow &row)
-{
-    return QStringLiteral("Φ") + row.diameter.toString() + QStringLiteral("铜管");
-}
-
+// The copper page's captions are drawn in its picture: the pipe, then the units.
 void nameCopperPage(const CopperPage &page)
 {
     page.futuresPrice->setAccessibleName(QStringLiteral("期货铜价 元"));
     for (const CopperPage::Row &row : page.rows) {
-        row.metres->setAccessibleName(copperPipe(*row.pipe) + QStringLiteral(" 米"));
-        row.price->setAccessibleName(copperPipe(*row.pipe) + QStringLiteral(" 市场价 元"));
+        row.metres->setAccessibleName(copper::PipeName(*row.pipe) + QStringLiteral(" 米"));
+        row.price->setAccessibleName(copper::PipeName(*row.pipe) + QStringLiteral(" 市场价 元"));
     }
     page.quotation->setAccessibleName(QStringLiteral("今日铜价"));
 }

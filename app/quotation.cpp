@@ -127,7 +127,7 @@ Quotation CopperQuotation(const CopperPage &page, QDate date)
     for (const CopperPage::Row &row : page.rows) {
         if (!hasLength(*row.metres))
             continue;
-        quotation.lines.append({ { QStringLiteral("Φ%1铜管").arg(row.pipe->diameter), {}, {} },
+        quotation.lines.append({ { copper::PipeName(*row.pipe), {}, {} },
             { {}, row.metres->text(), QStringLiteral("米") },
             { QStringLiteral("市场价"), row.price->text(), QStringLiteral("元/米") } });
     }

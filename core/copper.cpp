@@ -11,6 +11,11 @@ constexpr double kRowFactor = 1.2;
 
 namespace kalmoro::copper {
 
+QString PipeName(const PipeRow &row)
+{
+    return QStringLiteral("Φ%1铜管").arg(row.diameter);
+}
+
 double MarketPrice(double futuresPrice, const PipeRow &row)
 {
     const double perKilogram = futuresPrice / kKilogramsPerTonne;

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include <QString>
 #include <QStringView>
 
 namespace kalmoro::copper {
@@ -36,6 +37,9 @@ inline constexpr double LowestFuturesPrice = 10000;
 inline constexpr QStringView LowPriceMessage = u"铜价过低，请检查......";
 
 double MarketPrice(double futuresPrice, const PipeRow &row);
+
+// The pipe as the page and the quotation name it: "Φ6.35铜管".
+QString PipeName(const PipeRow &row);
 
 bool IsFuturesPriceTooLow(double futuresPrice);
 
