@@ -49,19 +49,17 @@ void wire(MainWindow &window, const PageViews &views, QObject *context)
 }
 
 // The program is Chinese whatever the desktop's language, and so are Qt's own texts: dialog buttons,
-// the edit boxes' menu, the browser's menu. The browser engine takes its language, and with it the
-// language of its own pages, from the default locale when it starts.
+// the edit boxes' menu. The browser engine takes its language, and with it the language of its own
+// pages, from the default locale when it starts; its plugin brings the engine's texts.
 void speakChinese()
 {
     QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
-    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    for (const QString &catalogue : {QStringLiteral("qtbase_zh_CN"), QStringLiteral("qtwebengine_zh_CN")}) {
-        auto *translator = new QTranslator(QCoreApplication::instance());
-        if (translator->load(catalogue, folder))
-            QCoreApplication::installTranslator(translator);
-        else
-            delete translator;
-    }
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
 }
 
 } // namespace

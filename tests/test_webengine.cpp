@@ -97,6 +97,10 @@ private Q_SLOTS:
         host.show();
         host.setAddress(writePage("language.html", "<script>document.title = navigator.language;</script>"));
         QTRY_COMPARE_WITH_TIMEOUT(host.view()->property("title").toString(), u"zh-CN"_qs, LoadTimeoutMs);
+        // Its own menus too.
+        auto *view = qobject_cast<QWebEngineView *>(host.view());
+        QVERIFY(view);
+        QCOMPARE(view->pageAction(QWebEnginePage::ToggleBold)->text(), u"加粗（&B）"_qs);
     }
 
     void localPagesLoad_data()

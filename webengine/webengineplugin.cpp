@@ -1,7 +1,10 @@
 #include "webengineplugin.h"
 
+#include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QLoggingCategory>
+#include <QTranslator>
 #include <QQuickWindow>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
@@ -42,6 +45,13 @@ WebEnginePlugin::WebEnginePlugin()
     QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
     flags += flags.isEmpty() ? "--process-per-site" : " --process-per-site";
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
+    // The engine's own texts (its page menu) in the program's language, loaded with the engine.
+    auto *translator = new QTranslator(this);
+    if (translator->load(QLocale(), QStringLiteral("qtwebengine"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
 }
 
 QWidget *WebEnginePlugin::createView(QWidget *host, const BrowserOptions &options)
