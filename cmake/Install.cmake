@@ -1,4 +1,4 @@
-# The installed program: lib/kalmoro holds the program, its browser plugin and the web pages;
+# The installed program: lib/kalmoro holds the program, its browser and print plugins and the web pages;
 # bin/kalmoro links to it (the program resolves the link to find its folder).
 install(TARGETS kalmoro RUNTIME DESTINATION "${KALMORO_INSTALL_PROGRAM_DIR}")
 
@@ -14,7 +14,9 @@ if(UNIX AND NOT APPLE)
     # What a Debian package carries besides the program: the manual page, the copyright, the
     # package's changelog and the lintian overrides. Compressed as Debian wants them: gzip -9n,
     # no name or time stamp, so that the same sources give the same package.
-    set(KALMORO_DEB_VERSION "${PROJECT_VERSION}-1")
+    # The package's Debian revision, in its changelog and its version alike.
+    set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+    set(KALMORO_DEB_VERSION "${PROJECT_VERSION}-${CPACK_DEBIAN_PACKAGE_RELEASE}")
     find_program(KALMORO_GZIP gzip REQUIRED)
     set(kalmoro_gzipped)
     foreach(name IN ITEMS kalmoro.1 changelog.Debian)
@@ -55,7 +57,6 @@ futures quotation on the copper pipe page.]=])
     set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
     set(CPACK_STRIP_FILES ON)
     set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-    set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
     set(CPACK_DEBIAN_PACKAGE_SECTION utils)
     set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://${KALMORO_MAKER_HOST}/")
     # dpkg-shlibdeps finds the libraries the program and the browser plugin link (with the web

@@ -11,7 +11,7 @@ packages=(
     dbus at-spi2-core python3-pyatspi
     xvfb xauth openbox xdotool x11-utils xclip imagemagick poppler-utils openssl dpkg-dev locales-all
     lintian man-db
-    weston qt6-wayland
+    weston file
 )
 
 missing=()

@@ -14,16 +14,16 @@ cmake --build --preset dev -j"$jobs"
 ctest --preset dev -j"$jobs"
 
 echo "== The Debian package: checked by lintian, unpacked into a temporary root and started from there"
-# Packed into an emptied folder, and named by what CPack reports it wrote.
+# Packed into an emptied folder, so that the one package in it is this build's.
 package_dir="$PWD/build/dev/package"
 rm -rf "$package_dir"
-cpack_output=$(cd build/dev && cpack -G DEB -B "$package_dir")
-echo "$cpack_output"
-package=$(sed -n 's/^CPack: - package: \(.*\.deb\) generated\.$/\1/p' <<<"$cpack_output")
-if [ -z "$package" ] || [ ! -f "$package" ]; then
-    echo "CPack reported no package it wrote" >&2
+(cd build/dev && cpack -G DEB -B "$package_dir")
+packages=("$package_dir"/*.deb)
+if [ ${#packages[@]} -ne 1 ] || [ ! -f "${packages[0]}" ]; then
+    echo "CPack wrote no single package into $package_dir" >&2
     exit 1
 fi
+package=${packages[0]}
 lintian --fail-on error,warning "$package"
 package_root=$(mktemp -d)
 trap 'rm -rf "$package_root"' EXIT
