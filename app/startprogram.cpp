@@ -8,10 +8,12 @@
 #include <QTranslator>
 
 #include "accessiblenames.h"
+#include "commandline.h"
 #include "fonts.h"
 #include "images.h"
 #include "pageviews.h"
 #include "platform.h"
+#include "programinfo.h"
 #include "quotationactions.h"
 #include "taborder.h"
 #include "windowbuilder.h"
@@ -93,6 +95,9 @@ int ReportStartupFailure()
 
 void SetUpApplication()
 {
+    // Names the desktop entry, which desktops match the window with: on Wayland as the
+    // window's application id, on X11 as a window property.
+    QGuiApplication::setDesktopFileName(QStringLiteral(KALMORO_APP_ID));
     QApplication::setFont(UiFont());
     QDir::setCurrent(platform::ProgramDirectory());
     speakChinese();
@@ -106,10 +111,14 @@ void ShowMainWindow(MainWindow &window)
 
 int StartProgram(int argc, char *argv[])
 {
+    // Read first: the help and the version need no display, and a refused argument changes nothing.
+    CommandLine line = ReadCommandLine(argc, argv);
+    if (line.request != CommandLine::Request::Run)
+        return AnswerCommandLine(line);
     platform::PrepareProcess();
-    // Qt would act on options such as -platform or -style; the program reads no command line.
-    int qtArgc = argc > 0 ? 1 : 0;
-    QApplication application(qtArgc, argv);
+    // Qt sees its own options only.
+    int qtArgc = static_cast<int>(line.qtArguments.size()) - 1;
+    QApplication application(qtArgc, line.qtArguments.data());
     SetUpApplication();
 
     CreatedWindow created = CreateMainWindow();

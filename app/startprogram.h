@@ -11,13 +11,13 @@
 
 namespace kalmoro {
 
-// The program: prepares the process, builds and shows the main window and runs until it is gone.
-// The command line is not read.
+// The program: answers --help, --version or an argument it refuses at once; otherwise prepares the
+// process, builds and shows the main window and runs until it is gone.
 int StartProgram(int argc, char *argv[]);
 
-// What the program sets up once its application object exists: the user-interface font, the
-// program directory as the working directory, and Qt's own texts and the browser engine in
-// Simplified Chinese.
+// What the program sets up once its application object exists: the desktop entry its windows
+// belong to, the user-interface font, the program directory as the working directory, and Qt's
+// own texts and the browser engine in Simplified Chinese.
 void SetUpApplication();
 
 // Shows the main window, then gives the program its icon: decoded before, the icon would hold

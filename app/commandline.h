@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace kalmoro {
+
+// What the command line asks of the program. Read before the application object exists, so that
+// the help and the version need no display.
+struct CommandLine {
+    enum class Request { Run, Help, Version, Refuse };
+    Request request = Request::Run;
+    // For Run: the program's name and Qt's own options with their values, in their order,
+    // followed by a null pointer, as the application object takes them.
+    std::vector<char *> qtArguments;
+    // For Refuse: what was wrong, in one line.
+    std::string refusal;
+};
+
+// Accepts --help, --version and the options every Qt program takes; refuses anything else.
+// The first request other than Run decides.
+CommandLine ReadCommandLine(int argc, char *argv[]);
+
+// Prints the help or the version on standard output, or the refusal on standard error, and
+// returns the exit code: 0, or 2 for a refusal.
+int AnswerCommandLine(const CommandLine &line);
+
+} // namespace kalmoro
