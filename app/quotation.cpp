@@ -4,7 +4,6 @@
 
 #include "controlnumber.h"
 #include "copperpage.h"
-#include "mainlayout.h"
 #include "refrigerantpage.h"
 #include "ventpage.h"
 #include "widgets/editbox.h"
@@ -19,23 +18,6 @@ QDate &fixedDate()
 {
     static QDate date;
     return date;
-}
-
-// The caption the layout gives label before any calculation.
-QString initialCaption(const TransparentLabel &label)
-{
-    const QString name = label.objectName();
-    for (const LayoutRow &row : MainLayout()) {
-        if (QStringView(row.name.data(), qsizetype(row.name.size())) == name)
-            return QStringView(row.text.data(), qsizetype(row.text.size())).toString();
-    }
-    return {};
-}
-
-// The label's number once a calculation has replaced its initial caption; empty before.
-QString result(const TransparentLabel &label)
-{
-    return label.text() == initialCaption(label) ? QString() : label.text();
 }
 
 // A box that was filled, as it stands.
@@ -93,9 +75,7 @@ Quotation RefrigerantQuotation(const RefrigerantPage &page, QDate date)
 {
     Quotation quotation { QStringLiteral("加氟计算"), date, {}, {} };
     QList<QuotationLine> &lines = quotation.lines;
-    // The brand radios lose their mark when a model is chosen; the mode in force shows in whether
-    // the outdoor-unit part is on.
-    const bool outdoorPart = !page.outdoorCharge->isHidden();
+    const bool outdoorPart = IsOutdoorPartOn(page);
     lines.append(
         { { QStringLiteral("加氟方式"), outdoorPart ? page.greeMode->text() : page.otherMode->text(), {} } });
     if (outdoorPart) {
@@ -106,6 +86,11 @@ Quotation RefrigerantQuotation(const RefrigerantPage &page, QDate date)
         addFilled(lines, QStringLiteral("室内机台数"), *page.indoorUnits, QStringLiteral("台"));
         addFilled(lines, QStringLiteral("室内机总量"), *page.indoorCapacity, QStringLiteral("KW"));
         addFilled(lines, QStringLiteral("配比率"), *page.ratio);
+        // A ratio out of range leaves the earlier charge in place, and the sheet says why.
+        if (CheckedModel(page)) {
+            if (const QStringView warning = refrigerant::RatioWarning(ReadNumber(*page.ratio)); !warning.isEmpty())
+                lines.append({ { warning.toString(), {}, {} } });
+        }
         addFilled(lines, QStringLiteral("室外机所需氟利昂"), *page.outdoorCharge, QStringLiteral("KG"));
     }
     for (std::size_t i = 0; i < page.pipeLengths.size(); ++i) {
@@ -115,8 +100,7 @@ Quotation RefrigerantQuotation(const RefrigerantPage &page, QDate date)
                 { {}, metres.text(), QStringLiteral("米") } });
     }
     addFilled(lines, QStringLiteral("室内机所需氟利昂"), *page.indoorCharge, QStringLiteral("KG"));
-    if (const QString total = result(*page.totalCharge); !total.isEmpty())
-        quotation.total = { { QStringLiteral("所需加氟量"), total, QStringLiteral("KG") } };
+    quotation.total = { { QStringLiteral("所需加氟量"), page.totalCharge->text(), QStringLiteral("KG") } };
     return quotation;
 }
 
@@ -131,26 +115,24 @@ Quotation CopperQuotation(const CopperPage &page, QDate date)
             { {}, row.metres->text(), QStringLiteral("米") },
             { QStringLiteral("市场价"), row.price->text(), QStringLiteral("元/米") } });
     }
-    if (const QString total = result(*page.total); !total.isEmpty())
-        quotation.total = { { QStringLiteral("铜管价格"), total, QStringLiteral("元") } };
+    quotation.total = { { QStringLiteral("铜管价格"), page.total->text(), QStringLiteral("元") } };
     return quotation;
 }
 
 Quotation VentQuotation(const VentPage &page, QDate date)
 {
     Quotation quotation { QStringLiteral("风口报价"), date, {}, {} };
-    const auto addVent = [&quotation](const QString &kind, const QLineEdit &length, const QLineEdit &width,
-                             const TransparentLabel &price) {
-        const QString computed = result(price);
-        if (computed.isEmpty())
+    const auto addVent = [&quotation](bool filled, const QString &kind, const QLineEdit &length,
+                             const QLineEdit &width, const TransparentLabel &price) {
+        if (!filled)
             return;
         quotation.lines.append(
             { { kind, {}, {} }, { QStringLiteral("长"), length.text(), QStringLiteral("米") },
                 { QStringLiteral("宽"), width.text(), QStringLiteral("米") } });
-        quotation.lines.append({ { kind + QStringLiteral("价格"), computed, QStringLiteral("元") } });
+        quotation.lines.append({ { kind + QStringLiteral("价格"), price.text(), QStringLiteral("元") } });
     };
-    addVent(QStringLiteral("出风口"), *page.outletLength, *page.outletWidth, *page.outletPrice);
-    addVent(QStringLiteral("回风口"), *page.returnLength, *page.returnWidth, *page.returnPrice);
+    addVent(IsOutletFilled(page), QStringLiteral("出风口"), *page.outletLength, *page.outletWidth, *page.outletPrice);
+    addVent(IsReturnFilled(page), QStringLiteral("回风口"), *page.returnLength, *page.returnWidth, *page.returnPrice);
     return quotation;
 }
 

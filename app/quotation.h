@@ -25,7 +25,7 @@ struct Quotation {
     QString title; // also the start of the proposed file name
     QDate date;
     QList<QuotationLine> lines; // the inputs that were filled and the results that were computed
-    QuotationLine total; // empty while the page shows no total
+    QuotationLine total; // empty where the page has no total
 };
 
 // The date quotations carry: today's, or the one a test has fixed. An invalid date restores the
@@ -33,7 +33,9 @@ struct Quotation {
 QDate QuotationDate();
 void SetQuotationDateForTesting(QDate date);
 
-// The quotation of each calculator page, read from its controls only: nothing is computed again.
+// The quotation of each calculator page, read from its controls only, once its results have been
+// brought up to date (UpdateRefrigerantResults, ComputeCopperTotal, UpdateVentPrices): nothing is
+// computed here.
 Quotation RefrigerantQuotation(const RefrigerantPage &page, QDate date);
 Quotation CopperQuotation(const CopperPage &page, QDate date);
 Quotation VentQuotation(const VentPage &page, QDate date);

@@ -13,7 +13,6 @@
 #include "mainwindow.h"
 #include "message.h"
 #include "pageviews.h"
-#include "platform.h"
 #include "printservice.h"
 #include "quotation.h"
 #include "quotationsheet.h"
@@ -27,6 +26,8 @@ namespace {
 
 struct CalculatorPage {
     int index; // in the main tab
+    // Brings the page's results up to date as clicks on its buttons would, messages included.
+    std::function<void()> update;
     std::function<Quotation(QDate)> quotation;
 };
 
@@ -40,10 +41,14 @@ struct SaveKind {
 void saveAs(const Quotation &quotation, QWidget *parent, const SaveKind &kind)
 {
     const QString proposed
-        = QDir(platform::PicturesDirectory()).filePath(QuotationFileName(quotation) + u'.' + kind.suffix);
+        = QDir(PicturesDirectory()).filePath(QuotationFileName(quotation) + u'.' + kind.suffix);
     const QString path = AskSavePath(parent, { kind.title, proposed, kind.filter, kind.suffix });
     if (path.isEmpty())
         return;
+    if (const QString refusal = KeptFileRefusal(path); !refusal.isEmpty()) {
+        ShowMessage(refusal);
+        return;
+    }
     const QString failure = kind.save(quotation, path);
     if (!failure.isEmpty())
         ShowMessage(QStringLiteral("无法保存文件 %1：%2").arg(QDir::toNativeSeparators(path), failure));
@@ -63,12 +68,14 @@ QAction *addAction(QWidget &window, const QString &text, const QKeySequence &sho
 void WireQuotationActions(const PageViews &views, MainWindow &window, QObject *context)
 {
     PageTab &tab = *views.windowControls.mainTab;
+    // A sheet always agrees with itself and with the screen: asking for one first brings the page
+    // up to date.
     const std::vector<CalculatorPage> pages {
-        { tab.pageOf(views.refrigerant.totalCharge),
+        { tab.pageOf(views.refrigerant.totalCharge), [&page = views.refrigerant] { UpdateRefrigerantResults(page); },
             [&page = views.refrigerant](QDate date) { return RefrigerantQuotation(page, date); } },
-        { tab.pageOf(views.copper.total),
+        { tab.pageOf(views.copper.total), [&page = views.copper] { ComputeCopperTotal(page); },
             [&page = views.copper](QDate date) { return CopperQuotation(page, date); } },
-        { tab.pageOf(views.vent.outletPrice),
+        { tab.pageOf(views.vent.outletPrice), [&page = views.vent] { UpdateVentPrices(page); },
             [&page = views.vent](QDate date) { return VentQuotation(page, date); } },
     };
 
@@ -90,8 +97,10 @@ void WireQuotationActions(const PageViews &views, MainWindow &window, QObject *c
     };
     const auto act = [shown](const std::function<void(const Quotation &)> &handle) {
         return [shown, handle] {
-            if (const CalculatorPage *page = shown())
+            if (const CalculatorPage *page = shown()) {
+                page->update();
                 handle(page->quotation(QuotationDate()));
+            }
         };
     };
     QWidget *parent = &window;
@@ -155,10 +164,11 @@ void PrintQuotation(const Quotation &quotation, QWidget *parent)
         ShowMessage(QStringLiteral("无法打印：找不到打印组件。"));
         return;
     }
-    const QString failure = service->print(
-        parent, QuotationFileName(quotation), [&quotation](QPainter &painter, const QRectF &page) {
-            PaintQuotationSheet(painter, quotation, page);
-        });
+    const QString name = QuotationFileName(quotation);
+    const ScratchDialogSettings settings;
+    const QString failure = service->print(parent,
+        { name, QDir(PicturesDirectory()).filePath(name + QStringLiteral(".pdf")), &KeptFileRefusal,
+            [&quotation](QPainter &painter, const QRectF &page) { PaintQuotationSheet(painter, quotation, page); } });
     if (!failure.isEmpty())
         ShowMessage(QStringLiteral("无法打印：%1").arg(failure));
 }

@@ -65,14 +65,32 @@ void WireRefrigerantPage(const RefrigerantPage &page, QObject *context)
     QObject::connect(page.computeTotal, &GraphicButton::clicked, context, [&page] { ComputeTotalCharge(page); });
 }
 
-void ComputeOutdoorCharge(const RefrigerantPage &page)
+bool IsOutdoorPartOn(const RefrigerantPage &page)
+{
+    return !page.outdoorCharge->isHidden();
+}
+
+const OutdoorModel *CheckedModel(const RefrigerantPage &page)
 {
     // The radios form one group, so at most one model is checked.
-    const OutdoorModel *model = nullptr;
     for (std::size_t i = 0; i < page.models.size(); ++i) {
         if (page.models[i]->isChecked())
-            model = &OutdoorModels[i];
+            return &OutdoorModels[i];
     }
+    return nullptr;
+}
+
+void UpdateRefrigerantResults(const RefrigerantPage &page)
+{
+    if (IsOutdoorPartOn(page) && CheckedModel(page))
+        ComputeOutdoorCharge(page);
+    ComputeIndoorCharge(page);
+    ComputeTotalCharge(page);
+}
+
+void ComputeOutdoorCharge(const RefrigerantPage &page)
+{
+    const OutdoorModel *model = CheckedModel(page);
     if (model)
         WriteNumber(*page.ratio, CapacityRatio(ReadNumber(*page.indoorCapacity), *model));
     // The ratio as shown decides the band and the warning, so what the user reads is what was judged.
@@ -101,7 +119,7 @@ void ComputeTotalCharge(const RefrigerantPage &page)
     // While the outdoor-unit part is switched off its box is hidden; a value the user can neither
     // see nor change must not slip into the total.
     const double total =
-        page.outdoorCharge->isHidden() ? indoor : TotalCharge(indoor, ReadNumber(*page.outdoorCharge));
+        IsOutdoorPartOn(page) ? TotalCharge(indoor, ReadNumber(*page.outdoorCharge)) : indoor;
     WriteNumber(*page.totalCharge, total);
 }
 

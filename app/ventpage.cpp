@@ -29,6 +29,24 @@ void WireVentPage(const VentPage &page, QObject *context)
     QObject::connect(page.computeReturn, &GraphicButton::clicked, context, [&page] { ComputeReturnPrice(page); });
 }
 
+bool IsOutletFilled(const VentPage &page)
+{
+    return !page.outletLength->text().isEmpty() || !page.outletWidth->text().isEmpty();
+}
+
+bool IsReturnFilled(const VentPage &page)
+{
+    return !page.returnLength->text().isEmpty() || !page.returnWidth->text().isEmpty();
+}
+
+void UpdateVentPrices(const VentPage &page)
+{
+    if (IsOutletFilled(page))
+        ComputeOutletPrice(page);
+    if (IsReturnFilled(page))
+        ComputeReturnPrice(page);
+}
+
 void ComputeOutletPrice(const VentPage &page)
 {
     const double length = ReadNumber(*page.outletLength);

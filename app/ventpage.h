@@ -25,6 +25,13 @@ VentPage ResolveVentPage(ControlResolver &controls);
 // Connects the page's buttons to its handlers for as long as context lives.
 void WireVentPage(const VentPage &page, QObject *context);
 
+// Brings the prices up to date, as clicks on the buttons would: each half whose length or width
+// box holds text is computed again.
+void UpdateVentPrices(const VentPage &page);
+// Whether a half's length or width box holds text: only such a half is priced on request.
+bool IsOutletFilled(const VentPage &page);
+bool IsReturnFilled(const VentPage &page);
+
 void ComputeOutletPrice(const VentPage &page);
 void ComputeReturnPrice(const VentPage &page);
 
