@@ -16,7 +16,7 @@ class PrintPlugin final : public QObject, public PrintService
 public:
     PrintPlugin() = default;
 
-    QString print(QWidget *parent, const QString &documentName, const PagePainter &paint) override;
+    QString print(QWidget *parent, const PrintJob &job) override;
 };
 
 } // namespace kalmoro

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStandardPaths>
 #include <QString>
 #include <QUrl>
 
@@ -28,9 +29,16 @@ bool CanPlaceOwnWindow();
 // Hands url to the desktop's default web browser; whether that worked is not reported.
 void OpenInDefaultBrowser(const QUrl &url);
 
-// Where files the user saves are offered first: the Pictures folder in the home that the user's
-// account gives, or that home when there is none. The engine's files may move HOME elsewhere; the
-// user's own files stay at home.
-QString PicturesDirectory();
+// A folder the desktop names for the account (Pictures, Documents, ...), found from the account's
+// own home: the engine's files may move HOME elsewhere, the user's own files stay at home. Empty
+// when the folder does not exist or would go when the program ends.
+QString AccountFolder(QStandardPaths::StandardLocation location);
+
+// The account's home, as its account entry gives it.
+QString AccountHome();
+
+// Whether a file written at path would go when the program ends: it lies, once links are
+// resolved, in the folder the program keeps the engine's files in.
+bool IsRemovedAtExit(const QString &path);
 
 } // namespace kalmoro::platform

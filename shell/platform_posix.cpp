@@ -62,20 +62,28 @@ void OpenInDefaultBrowser(const QUrl &url)
     QDesktopServices::openUrl(url);
 }
 
-QString PicturesDirectory()
+QString AccountHome()
 {
     const passwd *account = getpwuid(getuid());
-    const QString home = account && account->pw_dir && *account->pw_dir
-        ? QDir::cleanPath(QFile::decodeName(account->pw_dir))
-        : QDir::homePath();
-    // Qt places the desktop's Pictures folder in HOME, which may have moved to the private folder.
-    QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return account && account->pw_dir && *account->pw_dir ? QDir::cleanPath(QFile::decodeName(account->pw_dir))
+                                                           : QDir::homePath();
+}
+
+// Qt places the desktop's folders in HOME, which may have moved to the private folder.
+QString AccountFolder(QStandardPaths::StandardLocation location)
+{
+    QString folder = QStandardPaths::writableLocation(location);
     const QString movedHome = QDir::homePath();
-    if (pictures.startsWith(movedHome + u'/'))
-        pictures.replace(0, movedHome.size(), home);
-    if (pictures.startsWith(home + u'/') && QFileInfo(pictures).isDir())
-        return pictures;
-    return home;
+    if (folder == movedHome || folder.startsWith(movedHome + u'/'))
+        folder.replace(0, movedHome.size(), AccountHome());
+    if (folder.isEmpty() || !QFileInfo(folder).isDir() || IsRemovedAtExit(folder))
+        return {};
+    return QDir::cleanPath(folder);
+}
+
+bool IsRemovedAtExit(const QString &path)
+{
+    return IsInPrivateFolder(path);
 }
 
 } // namespace kalmoro::platform

@@ -40,10 +40,21 @@ void OpenInDefaultBrowser(const QUrl &url)
     QDesktopServices::openUrl(url);
 }
 
-QString PicturesDirectory()
+QString AccountHome()
 {
-    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    return QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
+    return QDir::homePath();
+}
+
+QString AccountFolder(QStandardPaths::StandardLocation location)
+{
+    const QString folder = QStandardPaths::writableLocation(location);
+    return QFileInfo(folder).isDir() ? folder : QString();
+}
+
+// Here the engine keeps its files where it always does; the program removes no folder.
+bool IsRemovedAtExit(const QString &)
+{
+    return false;
 }
 
 } // namespace kalmoro::platform

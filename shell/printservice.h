@@ -14,15 +14,24 @@ namespace kalmoro {
 // Paints one page; page is the printable area in the painter's coordinates.
 using PagePainter = std::function<void(QPainter &painter, const QRectF &page)>;
 
+struct PrintJob {
+    QString documentName;
+    QString proposedFile; // what printing to a file writes unless the user chooses another file
+    // Why the file the user chose to print to must not be written, or empty when it may.
+    std::function<QString(const QString &path)> refuseFile;
+    PagePainter paint;
+};
+
 // Printing, provided by the optional print plugin so that the program does not load Qt's print
 // support until the user prints.
 class PrintService
 {
 public:
     virtual ~PrintService() = default;
-    // Shows the system print dialog over parent's window and, when the user accepts it, prints one
-    // page that paint draws. Gives the reason when printing failed; empty when printed or cancelled.
-    virtual QString print(QWidget *parent, const QString &documentName, const PagePainter &paint) = 0;
+    // Shows the system print dialog over parent's window and, when the user accepts it, prints the
+    // job's one page. Gives the reason when printing failed or was refused; empty when printed or
+    // cancelled.
+    virtual QString print(QWidget *parent, const PrintJob &job) = 0;
 };
 
 // The service from the print plugin beside the program, loaded on first use; nullptr when the

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace kalmoro::platform {
 
 // Keeps everything the browser engine and the libraries below it write (the engine's certificate
@@ -9,5 +11,9 @@ namespace kalmoro::platform {
 // from starting a session bus when there is none. Programs the desktop starts for the user, the
 // web browser, get the user's own environment. Call before the application object exists.
 void UsePrivateFolder();
+
+// Whether path, once its links are resolved, lies in the private folder: a file written there goes
+// when the program ends. The file need not exist yet.
+bool IsInPrivateFolder(const QString &path);
 
 } // namespace kalmoro::platform

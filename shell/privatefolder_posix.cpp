@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
+#include <QStringList>
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -45,10 +47,37 @@ private:
     QProcessEnvironment m_environment;
 };
 
+// As the file system resolves it, so that a path that reaches the folder through a link is
+// recognised.
 QString &privateFolder()
 {
     static QString folder;
     return folder;
+}
+
+// Where a file written at path ends up: each link followed, the nearest existing folder resolved and
+// the names below it kept, for a file that does not exist yet.
+QString resolvedPath(const QString &path)
+{
+    // Enough for any chain of links the kernel itself would follow.
+    constexpr int kMaxLinks = 40;
+    // Not cleaned: ".." after a link leads where the kernel takes it, which realpath() finds.
+    QString current = QDir::isRelativePath(path) ? QDir::currentPath() + u'/' + path : path;
+    for (int links = 0; links < kMaxLinks && QFileInfo(current).isSymLink(); ++links)
+        current = QFileInfo(current).symLinkTarget();
+    QStringList below;
+    while (true) {
+        const QString canonical = QFileInfo(current).canonicalFilePath();
+        if (!canonical.isEmpty()) {
+            below.prepend(canonical);
+            return QDir::cleanPath(below.join(u'/'));
+        }
+        const qsizetype slash = current.lastIndexOf(u'/');
+        if (slash <= 0)
+            return current;
+        below.prepend(current.mid(slash + 1));
+        current = current.left(slash);
+    }
 }
 
 void removePrivateFolder()
@@ -112,7 +141,7 @@ void UsePrivateFolder()
     QByteArray folder = QFile::encodeName(parent + QStringLiteral("/kalmoro-XXXXXX"));
     if (!::mkdtemp(folder.data()))
         return;
-    privateFolder() = QFile::decodeName(folder);
+    privateFolder() = QFileInfo(QFile::decodeName(folder)).canonicalFilePath();
     std::atexit(removePrivateFolder);
     quitOnTermination();
 
@@ -130,6 +159,15 @@ void UsePrivateFolder()
     static UserBrowser browser(user);
     QDesktopServices::setUrlHandler(QStringLiteral("http"), &browser, "open");
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "open");
+}
+
+bool IsInPrivateFolder(const QString &path)
+{
+    const QString folder = privateFolder();
+    if (folder.isEmpty())
+        return false;
+    const QString resolved = resolvedPath(path);
+    return resolved == folder || resolved.startsWith(folder + u'/');
 }
 
 } // namespace kalmoro::platform

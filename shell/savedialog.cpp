@@ -3,9 +3,12 @@
 #include <utility>
 
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QTemporaryDir>
+#include <QUrl>
+
+#include "platform.h"
 
 namespace kalmoro {
 
@@ -23,14 +26,41 @@ void placeUserSettings(const QString &folder)
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
 }
 
+QList<QUrl> placeUrls()
+{
+    QList<QUrl> urls;
+    for (const QString &place : AccountPlaces())
+        urls << QUrl::fromLocalFile(place);
+    return urls;
+}
+
+// Qt's dialog reads "~" as HOME, which the engine's files may have moved; a name typed with it
+// means the account's home.
+class SaveDialog final : public QFileDialog
+{
+public:
+    using QFileDialog::QFileDialog;
+
+    void accept() override
+    {
+        if (auto *name = findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))) {
+            const QString typed = name->text();
+            if (typed == u'~' || typed.startsWith(QStringLiteral("~/")))
+                name->setText(platform::AccountHome() + typed.mid(1));
+        }
+        QFileDialog::accept();
+    }
+};
+
 QString runDialog(QWidget *parent, const SaveRequest &request)
 {
     // A desktop's native dialog would add the file to the desktop's recent files.
-    QFileDialog dialog(parent, request.title, request.proposedPath, request.filter);
+    SaveDialog dialog(parent, request.title, request.proposedPath, request.filter);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(request.suffix);
+    dialog.setSidebarUrls(placeUrls());
     dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("保存在："));
     dialog.setLabelText(QFileDialog::FileName, QStringLiteral("文件名："));
     dialog.setLabelText(QFileDialog::FileType, QStringLiteral("保存类型："));
@@ -47,18 +77,56 @@ QString AskSavePath(QWidget *parent, const SaveRequest &request)
 {
     if (const SaveDialogHook hook = currentHook())
         return hook(request);
-    // Qt's own dialog stores its history and view in the user's settings when it closes; the
-    // program writes nothing but the file the user chose, so they go to a folder removed after it.
-    const QTemporaryDir scratch;
-    placeUserSettings(scratch.path());
-    const QString path = runDialog(parent, request);
-    placeUserSettings(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
-    return path;
+    const ScratchDialogSettings settings;
+    return runDialog(parent, request);
 }
 
 SaveDialogHook SetSaveDialogHook(SaveDialogHook hook)
 {
     return std::exchange(currentHook(), std::move(hook));
+}
+
+QString PicturesDirectory()
+{
+    const QString pictures = platform::AccountFolder(QStandardPaths::PicturesLocation);
+    return pictures.isEmpty() ? platform::AccountHome() : pictures;
+}
+
+QStringList AccountPlaces()
+{
+    QStringList places;
+    const QString home = platform::AccountHome();
+    if (!platform::IsRemovedAtExit(home))
+        places << home;
+    for (const auto location : {QStandardPaths::DesktopLocation, QStandardPaths::DocumentsLocation,
+                                QStandardPaths::PicturesLocation, QStandardPaths::DownloadLocation}) {
+        const QString folder = platform::AccountFolder(location);
+        if (!folder.isEmpty() && !places.contains(folder))
+            places << folder;
+    }
+    return places;
+}
+
+QString KeptFileRefusal(const QString &path)
+{
+    if (!platform::IsRemovedAtExit(path))
+        return {};
+    return QStringLiteral("不能保存到 %1：这是程序运行时的临时文件夹，程序退出时会连同其中的文件一起删除。请选择其他文件夹。")
+        .arg(QDir::toNativeSeparators(path));
+}
+
+// Qt's dialogs store their history and view in the user's settings when they close; the program
+// writes nothing but the file the user chose, so they go to a folder removed after them.
+ScratchDialogSettings::ScratchDialogSettings()
+{
+    placeUserSettings(m_folder.path());
+    QSettings settings(QSettings::UserScope, QStringLiteral("QtProject"));
+    settings.setValue(QStringLiteral("FileDialog/shortcuts"), QUrl::toStringList(placeUrls()));
+}
+
+ScratchDialogSettings::~ScratchDialogSettings()
+{
+    placeUserSettings(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
 }
 
 } // namespace kalmoro

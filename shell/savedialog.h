@@ -3,6 +3,8 @@
 #include <functional>
 
 #include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
 
 class QWidget;
 
@@ -16,12 +18,37 @@ struct SaveRequest {
 };
 
 // Asks the user where to save, in a dialog modal over parent's window; empty when the user
-// cancels. The dialog keeps nothing of its own on disk: no history, no recent files.
+// cancels. The dialog lists the account's places, reads "~" as the account's home and keeps
+// nothing of its own on disk: no history, no recent files.
 QString AskSavePath(QWidget *parent, const SaveRequest &request);
 
 // While a hook is set, AskSavePath hands it the request and returns its answer instead of showing
 // the dialog. Gives the hook it replaces; an empty hook restores the dialog.
 using SaveDialogHook = std::function<QString(const SaveRequest &)>;
 SaveDialogHook SetSaveDialogHook(SaveDialogHook hook);
+
+// Where files the user keeps are offered first: the account's Pictures folder, else its home.
+QString PicturesDirectory();
+
+// What a save dialog lists beside its folders: the account's home, then those of its Desktop,
+// Documents, Pictures and Downloads folders that exist.
+QStringList AccountPlaces();
+
+// Why a file the user keeps must not be written at path, naming the path; empty when it may.
+QString KeptFileRefusal(const QString &path);
+
+// While it lives, Qt's own file dialogs (the save dialog, the file chooser of the print dialog)
+// keep their settings in a folder removed afterwards, and start with the account's places in
+// their sidebar instead of the HOME the engine's files may have moved.
+class ScratchDialogSettings final
+{
+    Q_DISABLE_COPY_MOVE(ScratchDialogSettings)
+public:
+    ScratchDialogSettings();
+    ~ScratchDialogSettings();
+
+private:
+    QTemporaryDir m_folder;
+};
 
 } // namespace kalmoro

@@ -32,13 +32,13 @@ const QString Copper = u"铜管报价  2026-12-07\n"
 class RecordingPrinter final : public PrintService
 {
 public:
-    QString print(QWidget *, const QString &documentName, const PagePainter &paint) override
+    QString print(QWidget *, const PrintJob &job) override
     {
-        documents << documentName;
+        documents << job.documentName;
         page = QImage(827, 1169, QImage::Format_RGB32);
         page.fill(Qt::gray);
         QPainter painter(&page);
-        paint(painter, QRectF(page.rect()));
+        job.paint(painter, QRectF(page.rect()));
         return failure;
     }
 
@@ -187,7 +187,7 @@ private Q_SLOTS:
 
         QCOMPARE(requests.size(), 1);
         QCOMPARE(requests[0].proposedPath,
-            QDir(platform::PicturesDirectory()).filePath(u"铜管报价-2026-12-07."_qs + suffix));
+            QDir(PicturesDirectory()).filePath(u"铜管报价-2026-12-07."_qs + suffix));
         QCOMPARE(m_page.messages, QStringList());
         QCOMPARE(filesUnder(folder.path()), QStringList { QFileInfo(path).fileName() });
 
@@ -308,7 +308,7 @@ private Q_SLOTS:
         const QByteArray configBefore = qgetenv("XDG_CONFIG_HOME");
         qputenv("HOME", movedHome.path().toUtf8());
         qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-        const QString offered = platform::PicturesDirectory();
+        const QString offered = PicturesDirectory();
         qputenv("HOME", homeBefore);
         if (configBefore.isEmpty())
             qunsetenv("XDG_CONFIG_HOME");
