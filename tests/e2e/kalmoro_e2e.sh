@@ -12,6 +12,7 @@
 # leftovers runs the program as an unprivileged user and needs root to make one; without root it
 # prints why and exits 77, which the test runner counts as skipped.
 # KALMORO_E2E_WAIT (seconds, default 60) bounds every single wait; slow builds may raise it.
+# KALMORO_E2E_APP_ID is the application id the wayland scenario expects of the window.
 # A scenario that cannot run here ends with status 77 (skipped) and says why.
 set -euo pipefail
 
@@ -680,6 +681,10 @@ scenario_wayland() {
     toplevels=$(grep -c 'get_toplevel(' "$work/wayland.log" || true)
     ((toplevels == 1)) || fail "$toplevels toplevel surfaces were created, expected exactly 1"
     note "one toplevel surface for the whole run"
+    # The compositor matches the window with its desktop entry by the application id.
+    grep -q "set_app_id(\"$KALMORO_E2E_APP_ID\")" "$work/wayland.log" ||
+        fail "the window's application id is not $KALMORO_E2E_APP_ID: $(grep -o 'set_app_id([^)]*)' "$work/wayland.log")"
+    note "application id $KALMORO_E2E_APP_ID"
 }
 
 # --- Nothing left behind ------------------------------------------------------------------------
