@@ -1,18 +1,33 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages Kalmoro needs to build, run and test; does nothing when all are there.
+# Installs the Debian 12 packages Kalmoro needs; does nothing when all are there.
+# Usage: install-deps.sh run|test
+#   run   what building a release build and running the program need
+#   test  that, and the tools of the test suites and the package checks
 set -euo pipefail
 
-packages=(
-    cmake g++ make pkg-config clang libclang-rt-14-dev
+run_packages=(
+    cmake g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-wayland libqt6opengl6-dev libgl-dev
     qt6-webengine-dev qt6-webengine-dev-tools
-    libpng-dev zlib1g-dev libfontconfig-dev libbenchmark-dev valgrind
+    libpng-dev zlib1g-dev libfontconfig-dev
     fonts-noto-cjk qt6-translations-l10n
-    dbus at-spi2-core python3-pyatspi
-    xvfb xauth openbox xdotool x11-utils xclip imagemagick poppler-utils openssl dpkg-dev locales-all
-    lintian man-db
-    weston file
 )
+test_packages=(
+    clang libclang-rt-14-dev libbenchmark-dev valgrind
+    dbus at-spi2-core python3-pyatspi
+    xvfb xauth openbox xdotool x11-utils xclip imagemagick poppler-utils openssl locales-all
+    weston file
+    dpkg-dev lintian man-db appstream desktop-file-utils devscripts
+)
+
+case ${1:-} in
+run) packages=("${run_packages[@]}") ;;
+test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+*)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
