@@ -3,6 +3,7 @@
 #include <utility>
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QSettings>
 #include <QStandardPaths>
@@ -60,6 +61,9 @@ QString runDialog(QWidget *parent, const SaveRequest &request)
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(request.suffix);
+    // The dialog's settings may have moved it to the folder last visited.
+    dialog.setDirectory(QFileInfo(request.proposedPath).absolutePath());
+    dialog.selectFile(QFileInfo(request.proposedPath).fileName());
     dialog.setSidebarUrls(placeUrls());
     dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("保存在："));
     dialog.setLabelText(QFileDialog::FileName, QStringLiteral("文件名："));
@@ -121,7 +125,11 @@ ScratchDialogSettings::ScratchDialogSettings()
 {
     placeUserSettings(m_folder.path());
     QSettings settings(QSettings::UserScope, QStringLiteral("QtProject"));
-    settings.setValue(QStringLiteral("FileDialog/shortcuts"), QUrl::toStringList(placeUrls()));
+    settings.beginGroup(QStringLiteral("FileDialog"));
+    settings.setValue(QStringLiteral("shortcuts"), QUrl::toStringList(placeUrls()));
+    // Qt takes the places only from settings that also give the sidebar's width.
+    constexpr int kSidebarWidth = 150;
+    settings.setValue(QStringLiteral("sidebarWidth"), kSidebarWidth);
 }
 
 ScratchDialogSettings::~ScratchDialogSettings()
