@@ -8,9 +8,9 @@
 #
 # Usage: kalmoro_e2e.sh SCENARIO PROGRAM SCREENSHOT_DIR
 # SCENARIO: position | drag | minimize | escape | close | navigation | pages | first_browser | wayland |
-#           accessibility | quotation | leftovers
-# leftovers runs the program as an unprivileged user and needs root to make one; without root it
-# prints why and exits 77, which the test runner counts as skipped.
+#           accessibility | quotation | leftovers | kept
+# leftovers and kept run the program as an unprivileged user and need root to make one; without
+# root they print why and exit 77, which the test runner counts as skipped.
 # KALMORO_E2E_WAIT (seconds, default 60) bounds every single wait; slow builds may raise it.
 # KALMORO_E2E_APP_ID is the application id the wayland scenario expects of the window.
 # A scenario that cannot run here ends with status 77 (skipped) and says why.
@@ -691,8 +691,7 @@ scenario_wayland() {
 
 # One session as the unprivileged user: every main page, every brand's start page, the X7 page,
 # then the way out given ($1: esc, close or term).
-leftover_session() {
-    local way=$1 entry brand
+start_as_test_user() {
     program_pid=''
     setpriv --reuid "$test_user" --regid "$test_user" --init-groups -- env -i PATH=/usr/bin:/bin \
         HOME="$user_root/home" TMPDIR="$user_root/tmp" DISPLAY="$DISPLAY" LC_ALL=C.UTF-8 \
@@ -702,6 +701,11 @@ leftover_session() {
     wid=$(program_window)
     read_geometry
     wait_for "the first painted frame" window_painted
+}
+
+leftover_session() {
+    local way=$1 entry brand
+    start_as_test_user
     for entry in 1 2 3 4 6 5; do
         click 105 $((155 + 72 * (entry - 1)))
     done
@@ -730,12 +734,11 @@ leftover_session() {
 
 no_user_processes() { ! pgrep -u "$test_user" >/dev/null; }
 
-scenario_leftovers() {
-    if ((EUID != 0)); then
-        skip "needs root to add an unprivileged user with useradd"
-    fi
+# An unprivileged user whose home as the password file gives it and the HOME it runs with differ;
+# both start empty.
+add_test_user() {
+    ((EUID == 0)) || skip "needs root to add an unprivileged user with useradd"
     test_user="kalmoro-e2e-$$"
-    # The user's home as the password file gives it and the HOME it runs with differ, and both start empty.
     user_root="$work/user"
     mkdir -p "$user_root/home" "$user_root/passwd-home" "$user_root/tmp"
     useradd --no-create-home --home-dir "$user_root/passwd-home" --shell /usr/sbin/nologin "$test_user"
@@ -743,6 +746,10 @@ scenario_leftovers() {
     chmod 711 "$work"
     setpriv --reuid "$test_user" --regid "$test_user" --init-groups -- test -x "$program" ||
         skip "$test_user cannot run $program (a folder on its path is closed)"
+}
+
+scenario_leftovers() {
+    add_test_user
     start_display
     start_window_manager
     local way left
@@ -759,9 +766,41 @@ scenario_leftovers() {
     done
 }
 
+# What the user saves and prints outlives the program: the save dialog's and the print dialog's
+# offers, taken with Return, are still in the account's home after Esc has closed the program.
+scenario_kept() {
+    add_test_user
+    start_display
+    start_window_manager
+    start_as_test_user
+    local name kept
+    name="铜管报价-$(date +%F)"
+    kept="$user_root/passwd-home/$name"
+    xdo key alt+2
+    wait_for "the copper page to settle" region_settles "${page_area[@]}"
+    click "${futures_box[@]}"
+    xdo type --delay 50 60000
+    xdo key ctrl+s
+    wait_for "the save dialog" eval "timeout 5 xdotool search --onlyvisible --name '^保存为图片$' >/dev/null"
+    xdo key Return
+    wait_for "the saved sheet" test -s "$kept.png"
+    xdo key ctrl+p
+    wait_for "the print dialog" eval "timeout 5 xdotool search --onlyvisible --name '^打印$' >/dev/null"
+    xdo key Return
+    wait_for "the printed sheet" test -s "$kept.pdf"
+    wait_for "the print dialog to close" eval "! timeout 5 xdotool search --onlyvisible --name '^打印$' >/dev/null"
+    xdo key Escape
+    wait_for_exit
+    [[ $exit_code == 0 ]] || fail "after Esc the program ended with exit code $exit_code, expected 0"
+    test -s "$kept.png" || fail "the saved sheet is gone after the program ended"
+    test -s "$kept.pdf" || fail "the printed sheet is gone after the program ended"
+    note "the saved and the printed sheet are still in the account's home after the program ended"
+}
+
 case $scenario in
 wayland) scenario_wayland ;;
 leftovers) scenario_leftovers ;;
+kept) scenario_kept ;;
 *)
     start_display
     start_window_manager
