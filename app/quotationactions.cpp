@@ -1,6 +1,7 @@
 #include "quotationactions.h"
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include <QAction>
@@ -10,6 +11,7 @@
 #include <QMenu>
 #include <QMimeData>
 
+#include "fonts.h"
 #include "mainwindow.h"
 #include "message.h"
 #include "pageviews.h"
@@ -17,6 +19,7 @@
 #include "quotation.h"
 #include "quotationsheet.h"
 #include "savedialog.h"
+#include "textlayerfonts.h"
 #include "widgets/pagetab.h"
 #include "widgets/transparentlabel.h"
 
@@ -166,9 +169,14 @@ void PrintQuotation(const Quotation &quotation, QWidget *parent)
     }
     const QString name = QuotationFileName(quotation);
     const ScratchDialogSettings settings;
+    // Printing makes a PDF, for a printer or a file; its fonts stay until the job is done.
+    std::optional<TextLayerFonts> fonts;
     const QString failure = service->print(parent,
         { name, QDir(PicturesDirectory()).filePath(name + QStringLiteral(".pdf")), &KeptFileRefusal,
-            [&quotation](QPainter &painter, const QRectF &page) { PaintQuotationSheet(painter, quotation, page); } });
+            [&quotation, &fonts](QPainter &painter, const QRectF &page) {
+                fonts.emplace(UiFont());
+                PaintQuotationSheet(painter, quotation, page, fonts->families());
+            } });
     if (!failure.isEmpty())
         ShowMessage(QStringLiteral("无法打印：%1").arg(failure));
 }

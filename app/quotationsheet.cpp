@@ -1,6 +1,7 @@
 #include "quotationsheet.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QFontMetricsF>
 #include <QPageSize>
@@ -12,6 +13,7 @@
 #include "images.h"
 #include "palette.h"
 #include "quotation.h"
+#include "textlayerfonts.h"
 
 namespace kalmoro {
 
@@ -31,9 +33,10 @@ QColor colour(std::uint32_t rgb)
     return QColor::fromRgb(rgb);
 }
 
-QFont sheetFont(int pixelSize, bool bold = false)
+QFont sheetFont(const QStringList &families, int pixelSize, bool bold = false)
 {
     QFont font = UiFont();
+    font.setFamilies(families);
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     return font;
@@ -66,18 +69,30 @@ QList<qreal> columnWidths(const QList<QuotationLine> &rows, const QFontMetricsF 
     return widths;
 }
 
+// The script of the character at index, and where the next one starts; marks join the letters
+// they follow.
+std::pair<QChar::Script, qsizetype> scriptAt(const QString &text, qsizetype index)
+{
+    char32_t character = text.at(index).unicode();
+    qsizetype next = index + 1;
+    if (QChar::isHighSurrogate(character) && next < text.size() && text.at(next).isLowSurrogate())
+        character = QChar::surrogateToUcs4(text.at(index), text.at(next++));
+    const QChar::Script script = QChar::script(character);
+    return { script == QChar::Script_Inherited ? QChar::Script_Common : script, next };
+}
+
 // Draws text from the left end of its baseline. Qt's PDF writer finds a glyph's character through
-// the font's character map, which does not reach the digits shaped in a run with a Greek letter
-// ("Φ6.35"): Greek letters are drawn as runs of their own, so that the PDF's text reads as shown.
+// the font's character map. Chinese faces shape digits in a run of Latin or Greek letters
+// ("GMV-250W/A", "Φ6.35") in local forms that the map does not reach, so that the PDF's text
+// would lose them: each run of one script is drawn on its own.
 void drawText(QPainter &painter, QPointF baseline, const QString &text)
 {
     const QFontMetricsF metrics(painter.font());
     qsizetype start = 0;
     while (start < text.size()) {
-        const bool greek = text.at(start).script() == QChar::Script_Greek;
-        qsizetype end = start + 1;
-        while (end < text.size() && (text.at(end).script() == QChar::Script_Greek) == greek)
-            ++end;
+        auto [script, end] = scriptAt(text, start);
+        while (end < text.size() && scriptAt(text, end).first == script)
+            end = scriptAt(text, end).second;
         const QString run = text.mid(start, end - start);
         painter.drawText(baseline, run);
         baseline.rx() += metrics.horizontalAdvance(run);
@@ -85,8 +100,8 @@ void drawText(QPainter &painter, QPointF baseline, const QString &text)
     }
 }
 
-// Draws the sheet at its own size from the painter's origin.
-void paintSheet(QPainter &painter, const Quotation &quotation)
+// Draws the sheet at its own size from the painter's origin, in the font families given.
+void paintSheet(QPainter &painter, const Quotation &quotation, const QStringList &families)
 {
     const QSizeF size = QuotationSheetSize(quotation);
     painter.fillRect(QRectF(QPointF(0, 0), size), colour(palette::kWhite));
@@ -95,22 +110,22 @@ void paintSheet(QPainter &painter, const Quotation &quotation)
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(QRectF(kMargin, 32, kLogoSize, kLogoSize), logo);
     painter.setPen(colour(palette::kOrange));
-    painter.setFont(sheetFont(24, true));
+    painter.setFont(sheetFont(families, 24, true));
     drawText(painter, { kMargin + kLogoSize + 14, 32 + kLogoSize / 2 + 9 }, QStringLiteral("Kalmoro"));
 
     painter.setPen(colour(palette::kBlack));
-    painter.setFont(sheetFont(22, true));
+    painter.setFont(sheetFont(families, 22, true));
     drawText(painter, { kMargin, kTitleTop + 22 }, quotation.title);
     painter.setPen(colour(palette::kDarkGrey));
-    painter.setFont(sheetFont(15));
+    painter.setFont(sheetFont(families, 15));
     const QString date = quotation.date.toString(Qt::ISODate);
     drawText(painter,
         { size.width() - kMargin - QFontMetricsF(painter.font()).horizontalAdvance(date), kTitleTop + 22 }, date);
 
     const QList<QuotationLine> rows = tableRows(quotation);
-    const QFont entryFont = sheetFont(15);
+    const QFont entryFont = sheetFont(families, 15);
     const QFontMetricsF metrics(entryFont);
-    const QList<qreal> widths = columnWidths(rows, QFontMetricsF(sheetFont(15, true)));
+    const QList<qreal> widths = columnWidths(rows, QFontMetricsF(sheetFont(families, 15, true)));
     const qreal textOffset = (kRowHeight + metrics.ascent() - metrics.descent()) / 2;
     painter.setPen(colour(palette::kHeaderLine));
     painter.drawLine(QPointF(kMargin, kTableTop), QPointF(size.width() - kMargin, kTableTop));
@@ -118,7 +133,7 @@ void paintSheet(QPainter &painter, const Quotation &quotation)
         const bool total = !quotation.total.isEmpty() && index == rows.size() - 1;
         const qreal top = kTableTop + index * kRowHeight;
         painter.setPen(colour(palette::kBlack));
-        painter.setFont(total ? sheetFont(15, true) : entryFont);
+        painter.setFont(total ? sheetFont(families, 15, true) : entryFont);
         qreal x = kMargin;
         for (qsizetype column = 0; column < rows[index].size(); ++column) {
             drawText(painter, { x, top + textOffset }, EntryText(rows[index][column]));
@@ -151,21 +166,22 @@ QSizeF QuotationSheetSize(const Quotation &quotation)
 {
     const qsizetype rows = quotation.lines.size() + (quotation.total.isEmpty() ? 0 : 1);
     // The table's columns can outgrow the usual width on a page with long entries.
-    const QList<qreal> widths = columnWidths(tableRows(quotation), QFontMetricsF(sheetFont(15, true)));
+    const QList<qreal> widths
+        = columnWidths(tableRows(quotation), QFontMetricsF(sheetFont(UiFont().families(), 15, true)));
     qreal table = 0;
     for (const qreal width : widths)
         table += width + kColumnGap;
     return { std::max(kWidth, 2 * kMargin + table - kColumnGap), kTableTop + rows * kRowHeight + kMargin };
 }
 
-void PaintQuotationSheet(QPainter &painter, const Quotation &quotation, const QRectF &page)
+void PaintQuotationSheet(QPainter &painter, const Quotation &quotation, const QRectF &page, const QStringList &families)
 {
     const QSizeF size = QuotationSheetSize(quotation);
     const qreal scale = std::min(page.width() / size.width(), page.height() / size.height());
     painter.save();
     painter.translate(page.left() + (page.width() - size.width() * scale) / 2, page.top());
     painter.scale(scale, scale);
-    paintSheet(painter, quotation);
+    paintSheet(painter, quotation, families);
     painter.restore();
 }
 
@@ -176,7 +192,7 @@ QImage QuotationImage(const Quotation &quotation, qreal scale)
     image.setDevicePixelRatio(scale);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    paintSheet(painter, quotation);
+    paintSheet(painter, quotation, UiFont().families());
     return image;
 }
 
@@ -195,11 +211,12 @@ QString SaveQuotationPdf(const Quotation &quotation, const QString &path)
         writer.setResolution(kPdfResolution);
         writer.setTitle(QuotationFileName(quotation));
         writer.setCreator(QStringLiteral("Kalmoro"));
+        const TextLayerFonts fonts(UiFont());
         QPainter painter;
         if (!painter.begin(&writer))
             return false;
         PaintQuotationSheet(painter, quotation,
-            QRectF(QPointF(0, 0), writer.pageLayout().paintRectPixels(kPdfResolution).size()));
+            QRectF(QPointF(0, 0), writer.pageLayout().paintRectPixels(kPdfResolution).size()), fonts.families());
         return painter.end();
     });
 }

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 
 class QPainter;
 
@@ -16,8 +17,9 @@ struct Quotation;
 // The sheet's size in logical pixels.
 QSizeF QuotationSheetSize(const Quotation &quotation);
 
-// Draws the sheet as large as it fits into page, centred across its width, from its top.
-void PaintQuotationSheet(QPainter &painter, const Quotation &quotation, const QRectF &page);
+// Draws the sheet as large as it fits into page, centred across its width, from its top, in the
+// font families given: for a PDF, those of TextLayerFonts.
+void PaintQuotationSheet(QPainter &painter, const Quotation &quotation, const QRectF &page, const QStringList &families);
 
 // The sheet at scale device pixels to a logical pixel, so that it stays sharp on a phone.
 QImage QuotationImage(const Quotation &quotation, qreal scale = 2);
