@@ -23,7 +23,7 @@ void WireLinks(const Links &links, QObject *context)
     QObject::connect(links.version, &TransparentLabel::pressed, context, &OpenMakerPage);
 }
 
-void ShowQuotation(BrowserHost &viewport)
+void ShowFuturesQuote(BrowserHost &viewport)
 {
     viewport.setAddress(QuotationAddress());
 }

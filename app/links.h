@@ -20,8 +20,8 @@ Links ResolveLinks(ControlResolver &controls);
 // Connects both to OpenMakerPage for as long as context lives.
 void WireLinks(const Links &links, QObject *context);
 
-// Sends the copper page's viewport to the day's quotation, fresh on every call.
-void ShowQuotation(BrowserHost &viewport);
+// Sends the copper page's viewport to the day's futures quote, fresh on every call.
+void ShowFuturesQuote(BrowserHost &viewport);
 
 // Opens the maker's page in the desktop's default browser.
 void OpenMakerPage();

@@ -8,6 +8,8 @@
 
 #include "brandpages.h"
 #include "controlresolver.h"
+#include "layoutnotes.h"
+#include "pages/copperpage.h"
 #include "links.h"
 #include "widgets/browserhost.h"
 #include "widgets/graphicbutton.h"
@@ -20,7 +22,7 @@ namespace {
 
 // What an entry's handler does besides showing its page and swapping the column's images.
 enum class Step {
-    LoadQuotation,  // send the copper page's viewport to the day's quotation
+    LoadFuturesQuote, // send the copper page's viewport to the day's futures quote
     SwapImages,     // the entry's own image to selected, then the others' to unselected, in order
     ShowPage,       // turn the main tab to the entry's page
     ResetBrandTab,  // turn the brand tab to its brand-choice page
@@ -42,7 +44,7 @@ struct NavigationEntry {
 
 constexpr Step kSwapThenShow[] = {Step::SwapImages, Step::ShowPage};
 constexpr Step kSwapShowFocus[] = {Step::SwapImages, Step::ShowPage, Step::FocusInput};
-constexpr Step kQuotationSwapShowFocus[] = {Step::LoadQuotation, Step::SwapImages, Step::ShowPage,
+constexpr Step kQuoteSwapShowFocus[] = {Step::LoadFuturesQuote, Step::SwapImages, Step::ShowPage,
                                            Step::FocusInput};
 constexpr Step kShowThenSwap[] = {Step::ShowPage, Step::SwapImages};
 constexpr Step kSelectionSteps[] = {Step::ShowPage, Step::ResetBrandTab, Step::LoadStartPages, Step::SwapImages};
@@ -50,7 +52,7 @@ constexpr Step kSelectionSteps[] = {Step::ShowPage, Step::ResetBrandTab, Step::L
 constexpr std::array<NavigationEntry, EntryCount> kEntries = {{
     // ShowRefrigerantPage, ShowCopperPage, ShowDrainPipePage, ShowVentPage, ShowSelectionPage, ShowAboutPage
     {u"加氟计算按钮", u"img008", u"img001", 1, kSwapShowFocus, {Copper, DrainPipe, Vent, Selection, About}},
-    {u"铜管价格按钮", u"img000", u"img007", 2, kQuotationSwapShowFocus, {Refrigerant, DrainPipe, Vent, Selection, About}},
+    {u"铜管价格按钮", u"img000", u"img007", 2, kQuoteSwapShowFocus, {Refrigerant, DrainPipe, Vent, Selection, About}},
     {u"水管选择按钮", u"img009", u"img002", 3, kSwapThenShow, {Refrigerant, Copper, Vent, About, Selection}},
     {u"风口价格按钮", u"img010", u"img003", 4, kSwapShowFocus, {DrainPipe, Refrigerant, Copper, About, Selection}},
     {u"空调选型按钮", u"img011", u"img004", 5, kSelectionSteps, {DrainPipe, Refrigerant, Copper, Vent, About}},
@@ -100,14 +102,14 @@ QKeySequence shortcutOf(std::size_t entry)
 Navigation ResolveNavigation(ControlResolver &controls)
 {
     Navigation navigation{};
-    navigation.mainTab = controls.get<PageTab>(u"高级选择夹1");
+    navigation.mainTab = controls.get<PageTab>(layoutnotes::kMainTab);
     navigation.brandTab = controls.get<PageTab>(u"空调选型选择夹");
     for (std::size_t i = 0; i < kEntries.size(); ++i)
         navigation.entries[i] = controls.get<GraphicButton>(kEntries[i].button);
     navigation.logo = controls.get<PictureBox>(u"tools");
     for (std::size_t i = 0; i < kBrandChoices.size(); ++i)
         navigation.brandChoices[i] = controls.get<GraphicButton>(kBrandChoices[i].button);
-    navigation.quotation = controls.get<BrowserHost>(u"今日铜价浏览");
+    navigation.futuresQuote = controls.get<BrowserHost>(coppernames::kFuturesQuote);
     return navigation;
 }
 
@@ -128,6 +130,11 @@ void WireNavigation(const Navigation &navigation, const BrandPages &brands, QObj
         QObject::connect(navigation.brandChoices[i], &GraphicButton::clicked, context,
                          [&navigation, page = kBrandChoices[i].page] { ShowBrandPage(navigation, page); });
     }
+    // Each brand browser shows the products of the brand whose header is above it.
+    for (const BrandPages::Start &start : brands.starts) {
+        if (const int page = navigation.brandTab->pageOf(start.browser); page >= 0)
+            start.browser->setAccessibleName(navigation.brandTab->titles().at(page) + QStringLiteral(" 产品资料"));
+    }
 }
 
 void Navigate(const Navigation &navigation, const BrandPages &brands, std::size_t entry)
@@ -135,8 +142,8 @@ void Navigate(const Navigation &navigation, const BrandPages &brands, std::size_
     const NavigationEntry &row = kEntries[entry];
     for (const Step step : row.steps) {
         switch (step) {
-        case Step::LoadQuotation:
-            ShowQuotation(*navigation.quotation);
+        case Step::LoadFuturesQuote:
+            ShowFuturesQuote(*navigation.futuresQuote);
             break;
         case Step::SwapImages:
             setNormalImage(*navigation.entries[entry], row.selected);

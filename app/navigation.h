@@ -14,19 +14,20 @@ class PictureBox;
 struct BrandPages;
 
 // The navigation column, the two page tabs it turns, the logo that returns to the start page, the
-// brand-choice buttons, and the quotation viewport that the copper entry loads.
+// brand-choice buttons, and the futures quote viewport that the copper entry loads.
 struct Navigation {
     PageTab *mainTab;
     PageTab *brandTab;
     std::array<GraphicButton *, 6> entries; // refrigerant, copper, drain pipe, vent, selection, about
     PictureBox *logo;
     std::array<GraphicButton *, 5> brandChoices; // Daikin, Gree, Midea, AUX, Chigo
-    BrowserHost *quotation;
+    BrowserHost *futuresQuote;
 };
 
 Navigation ResolveNavigation(ControlResolver &controls);
 // Connects the entries, their shortcuts Alt+1 to Alt+6 on the entries' window, the logo and the brand
-// choices for as long as context lives; the selection entry loads the start pages of brands.
+// choices for as long as context lives; the selection entry loads the start pages of brands. Names
+// each brand's browser for screen readers by its brand.
 void WireNavigation(const Navigation &navigation, const BrandPages &brands, QObject *context);
 
 // The handler of the entry at index of the navigation table, step by step in the table's order.

@@ -2,21 +2,25 @@
 
 #include "controlresolver.h"
 #include "mainwindow.h"
+#include "pages/copperpage.h"
+#include "pages/refrigerantpage.h"
+#include "pages/ventpage.h"
 
 namespace kalmoro {
 
 ResolvedViews ResolvePageViews(const MainWindow &window)
 {
     ControlResolver controls(window);
-    auto views = std::make_unique<PageViews>(PageViews{
-        .windowControls = ResolveWindowControls(controls),
-        .navigation = ResolveNavigation(controls),
-        .refrigerant = ResolveRefrigerantPage(controls),
-        .copper = ResolveCopperPage(controls),
-        .vent = ResolveVentPage(controls),
-        .brands = ResolveBrandPages(controls),
-        .links = ResolveLinks(controls),
-    });
+    auto views = std::make_unique<PageViews>();
+    views->windowControls = ResolveWindowControls(controls);
+    views->navigation = ResolveNavigation(controls);
+    views->calculators.push_back(MakeRefrigerantPage());
+    views->calculators.push_back(MakeCopperPage());
+    views->calculators.push_back(MakeVentPage());
+    for (const std::unique_ptr<CalculatorPage> &page : views->calculators)
+        page->resolve(controls);
+    views->brands = ResolveBrandPages(controls);
+    views->links = ResolveLinks(controls);
     if (!controls.ok())
         return {nullptr, controls.failure()};
     return {std::move(views), {}};

@@ -1,15 +1,14 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include <QString>
 
 #include "brandpages.h"
-#include "copperpage.h"
 #include "links.h"
 #include "navigation.h"
-#include "refrigerantpage.h"
-#include "ventpage.h"
+#include "pages/calculatorpage.h"
 #include "windowcontrols.h"
 
 namespace kalmoro {
@@ -20,9 +19,7 @@ class MainWindow;
 struct PageViews {
     WindowControls windowControls;
     Navigation navigation;
-    RefrigerantPage refrigerant;
-    CopperPage copper;
-    VentPage vent;
+    std::vector<std::unique_ptr<CalculatorPage>> calculators; // in the order of the main tab
     BrandPages brands;
     Links links;
 };

@@ -17,6 +17,7 @@
 #include "pageviews.h"
 #include "printservice.h"
 #include "quotation.h"
+#include "quotationdate.h"
 #include "quotationsheet.h"
 #include "savedialog.h"
 #include "textlayerfonts.h"
@@ -26,13 +27,6 @@
 namespace kalmoro {
 
 namespace {
-
-struct CalculatorPage {
-    int index; // in the main tab
-    // Brings the page's results up to date as clicks on its buttons would, messages included.
-    std::function<void()> update;
-    std::function<Quotation(QDate)> quotation;
-};
 
 struct SaveKind {
     QString title;
@@ -71,17 +65,6 @@ QAction *addAction(QWidget &window, const QString &text, const QKeySequence &sho
 void WireQuotationActions(const PageViews &views, MainWindow &window, QObject *context)
 {
     PageTab &tab = *views.windowControls.mainTab;
-    // A sheet always agrees with itself and with the screen: asking for one first brings the page
-    // up to date.
-    const std::vector<CalculatorPage> pages {
-        { tab.pageOf(views.refrigerant.totalCharge), [&page = views.refrigerant] { UpdateRefrigerantResults(page); },
-            [&page = views.refrigerant](QDate date) { return RefrigerantQuotation(page, date); } },
-        { tab.pageOf(views.copper.total), [&page = views.copper] { ComputeCopperTotal(page); },
-            [&page = views.copper](QDate date) { return CopperQuotation(page, date); } },
-        { tab.pageOf(views.vent.outletPrice), [&page = views.vent] { UpdateVentPrices(page); },
-            [&page = views.vent](QDate date) { return VentQuotation(page, date); } },
-    };
-
     // One set of actions for the window, acting on the calculator page shown.
     QAction *copy
         = addAction(window, QStringLiteral("复制结果"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
@@ -91,17 +74,19 @@ void WireQuotationActions(const PageViews &views, MainWindow &window, QObject *c
     QAction *print = addAction(window, QStringLiteral("打印…"), QKeySequence(Qt::CTRL | Qt::Key_P));
     const QList<QAction *> actions{copy, saveImage, exportPdf, print};
 
-    const auto shown = [&tab, pages]() -> const CalculatorPage * {
-        for (const CalculatorPage &page : pages) {
-            if (page.index == tab.currentPage())
-                return &page;
+    const auto shown = [&tab, &pages = views.calculators]() -> const CalculatorPage * {
+        for (const std::unique_ptr<CalculatorPage> &page : pages) {
+            if (tab.pageOf(page->anchor()) == tab.currentPage())
+                return page.get();
         }
         return nullptr;
     };
+    // A sheet always agrees with itself and with the screen: asking for one first brings the page
+    // up to date.
     const auto act = [shown](const std::function<void(const Quotation &)> &handle) {
         return [shown, handle] {
             if (const CalculatorPage *page = shown()) {
-                page->update();
+                page->bringUpToDate();
                 handle(page->quotation(QuotationDate()));
             }
         };
@@ -125,8 +110,8 @@ void WireQuotationActions(const PageViews &views, MainWindow &window, QObject *c
 
     // Edit boxes keep their own menu; a right click elsewhere on the page reaches the page itself.
     // The menu is made when it is asked for, not at start-up.
-    for (const CalculatorPage &page : pages) {
-        QWidget *container = tab.page(page.index);
+    for (const std::unique_ptr<CalculatorPage> &page : views.calculators) {
+        QWidget *container = tab.page(tab.pageOf(page->anchor()));
         container->setContextMenuPolicy(Qt::CustomContextMenu);
         QObject::connect(container, &QWidget::customContextMenuRequested, context,
             [actions, container](QPoint position) {

@@ -7,7 +7,6 @@
 #include <QMessageBox>
 #include <QTranslator>
 
-#include "accessiblenames.h"
 #include "commandline.h"
 #include "fonts.h"
 #include "images.h"
@@ -15,7 +14,6 @@
 #include "platform.h"
 #include "programinfo.h"
 #include "quotationactions.h"
-#include "taborder.h"
 #include "windowbuilder.h"
 
 namespace kalmoro {
@@ -44,9 +42,8 @@ void wire(MainWindow &window, const PageViews &views, QObject *context)
     WireNavigation(views.navigation, views.brands, context);
     WireBrandPages(views.brands, context);
     WireLinks(views.links, context);
-    WireRefrigerantPage(views.refrigerant, context);
-    WireCopperPage(views.copper, context);
-    WireVentPage(views.vent, context);
+    for (const std::unique_ptr<CalculatorPage> &page : views.calculators)
+        page->wire(context);
     WireQuotationActions(views, window, context);
 }
 
@@ -78,8 +75,6 @@ CreatedWindow CreateMainWindow(std::span<const LayoutRow> layout)
         return {nullptr, resolved.failure};
     auto *wired = new WiredViews(std::move(resolved.views), window.get());
     wire(*window, wired->views(), wired);
-    SetTabOrders(wired->views());
-    NameControls(wired->views());
     OnMainWindowCreated(wired->views().windowControls);
     DecodeShownPicturesAhead(*window, layout);
     return {std::move(window), {}};

@@ -6,7 +6,7 @@
 #include "pagetesting.h"
 #include "platform.h"
 #include "privatefolder.h"
-#include "quotation.h"
+#include "quotationdate.h"
 
 using namespace kalmoro;
 

@@ -2,7 +2,7 @@
 #include <QTest>
 
 #include "pagetesting.h"
-#include "quotation.h"
+#include "quotationdate.h"
 
 using namespace kalmoro;
 

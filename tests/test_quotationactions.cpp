@@ -17,6 +17,7 @@
 #include "platform.h"
 #include "printservice.h"
 #include "quotation.h"
+#include "quotationdate.h"
 #include "quotationsheet.h"
 #include "savedialog.h"
 
@@ -418,7 +419,8 @@ private:
     Quotation copperQuotation() const
     {
         const ResolvedViews resolved = ResolvePageViews(m_page.window());
-        return CopperQuotation(resolved.views->copper, QDate(2026, 12, 7));
+        // The calculator pages in the order of the main tab: the copper page is the second.
+        return resolved.views->calculators.at(1)->quotation(QDate(2026, 12, 7));
     }
 
     testing::PageDriver m_page;

@@ -6,10 +6,6 @@
 
 namespace kalmoro {
 
-struct CopperPage;
-struct RefrigerantPage;
-struct VentPage;
-
 // One entry of a quotation line: a caption, a number as the page shows it and its unit, each of
 // which may be empty.
 struct QuotedValue {
@@ -27,18 +23,6 @@ struct Quotation {
     QList<QuotationLine> lines; // the inputs that were filled and the results that were computed
     QuotationLine total; // empty where the page has no total
 };
-
-// The date quotations carry: today's, or the one a test has fixed. An invalid date restores the
-// clock.
-QDate QuotationDate();
-void SetQuotationDateForTesting(QDate date);
-
-// The quotation of each calculator page, read from its controls only, once its results have been
-// brought up to date (UpdateRefrigerantResults, ComputeCopperTotal, UpdateVentPrices): nothing is
-// computed here.
-Quotation RefrigerantQuotation(const RefrigerantPage &page, QDate date);
-Quotation CopperQuotation(const CopperPage &page, QDate date);
-Quotation VentQuotation(const VentPage &page, QDate date);
 
 // One line a row, the title and date first, the entries of a line two spaces apart.
 QString QuotationText(const Quotation &quotation);

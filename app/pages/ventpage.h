@@ -1,15 +1,30 @@
 #pragma once
 
-class QObject;
+#include <memory>
+#include <span>
+#include <string_view>
+
+#include "calculatorpage.h"
+#include "layout.h"
 
 namespace kalmoro {
 
-class ControlResolver;
 class EditBox;
 class GraphicButton;
 class TransparentLabel;
 
 // The air vent price page: a supply air outlet and a return air vent, each from length and width.
+namespace ventnames {
+inline constexpr std::u16string_view kOutletLength = u"出风长";
+inline constexpr std::u16string_view kOutletWidth = u"出风宽";
+inline constexpr std::u16string_view kOutletPrice = u"出风口价格";
+inline constexpr std::u16string_view kComputeOutlet = u"出风口计算";
+inline constexpr std::u16string_view kReturnLength = u"回风长";
+inline constexpr std::u16string_view kReturnWidth = u"回风宽";
+inline constexpr std::u16string_view kReturnPrice = u"回风口价格";
+inline constexpr std::u16string_view kComputeReturn = u"回风口计算";
+} // namespace ventnames
+
 struct VentPage {
     EditBox *outletLength;
     EditBox *outletWidth;
@@ -21,9 +36,9 @@ struct VentPage {
     GraphicButton *computeReturn;
 };
 
-VentPage ResolveVentPage(ControlResolver &controls);
-// Connects the page's buttons to its handlers for as long as context lives.
-void WireVentPage(const VentPage &page, QObject *context);
+// The page's controls, for page 4 of the main tab.
+std::span<const LayoutRow> VentRows();
+std::unique_ptr<CalculatorPage> MakeVentPage();
 
 // Brings the prices up to date, as clicks on the buttons would: each half whose length or width
 // box holds text is computed again.

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include <QDate>
+
+#include "quotation.h"
+
+class QLineEdit;
+class QObject;
+class QWidget;
+
+namespace kalmoro {
+
+class ControlResolver;
+
+// A calculator page of the main tab, whole: its unit (pages/<page>.h) holds its layout rows, its
+// controls' names, its typed view and handlers, its Tab order, its screen-reader names and its
+// sheet. The window iterates the units; adding a box to a page is one edit in its unit.
+class CalculatorPage
+{
+public:
+    virtual ~CalculatorPage() = default;
+
+    // Finds the page's controls in the built window, once; a missing one is the resolver's failure.
+    virtual void resolve(ControlResolver &controls) = 0;
+    // Connects the page's controls to its handlers for as long as context lives, and gives them
+    // their Tab order and the names screen readers read.
+    virtual void wire(QObject *context) const = 0;
+    // A control of the page, by which the main tab knows which of its pages this is.
+    virtual QWidget *anchor() const = 0;
+    // Brings the page's results up to date as clicks on its buttons would, messages included.
+    virtual void bringUpToDate() const = 0;
+    // What the page shows, as a customer receives it: read from the controls only, so bring the
+    // page up to date first.
+    virtual Quotation quotation(QDate date) const = 0;
+};
+
+// Links the Tab key through widgets in this order.
+void ChainTabOrder(const std::vector<QWidget *> &order);
+
+// For a page's sheet: a line with a box that was filled, as it stands.
+void AddFilled(QList<QuotationLine> &lines, const QString &caption, const QLineEdit &box, const QString &unit = {});
+// Whether a length other than 0 stands in the box: only such a pipe is quoted.
+bool HasLength(const QLineEdit &metres);
+
+} // namespace kalmoro

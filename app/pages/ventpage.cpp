@@ -1,0 +1,138 @@
+#include "ventpage.h"
+
+#include <QLineEdit>
+
+#include "controlnumber.h"
+#include "controlresolver.h"
+#include "layoutnotes.h"
+#include "vent.h"
+#include "widgets/editbox.h"
+#include "widgets/graphicbutton.h"
+#include "widgets/transparentlabel.h"
+
+namespace kalmoro {
+
+namespace {
+
+using namespace ventnames;
+using namespace layoutnotes;
+using namespace palette;
+
+constexpr ParentRef kPage = MainPage(4);
+
+constexpr LayoutRow kRows[] = {
+    {kComputeReturn, Kind::GraphicButton, kPage, {427, 472, 161, 37}, true, u"", {"img134", "img135", "img136"}, kNone},
+    {kComputeOutlet, Kind::GraphicButton, kPage, {427, 203, 161, 37}, true, u"", {"img137", "img138", "img139"}, kNone},
+    {kReturnLength, Kind::EditBox, kPage, {470, 333, 72, 25}, true, u"", {}, kCentred},
+    {kReturnWidth, Kind::EditBox, kPage, {470, 400, 72, 25}, true, u"", {}, kCentred},
+    {kReturnPrice, Kind::TransparentLabel, kPage, {200, 476, 120, 24}, true, u"回风口价格", {},
+     {.fontPx = 20, .color = kDarkGreen, .align = Align::Centre}},
+    {kOutletPrice, Kind::TransparentLabel, kPage, {200, 208, 120, 24}, true, u"出风口价格", {},
+     {.fontPx = 20, .color = kOrange, .align = Align::Centre}},
+    {kOutletLength, Kind::EditBox, kPage, {470, 64, 72, 25}, true, u"", {}, kCentred},
+    {kOutletWidth, Kind::EditBox, kPage, {470, 129, 72, 25}, true, u"", {}, kCentred},
+    {u"图片框2", Kind::PictureBox, kPage, {116, 39, 560, 480}, true, u"", {"img171"}, kNone},
+};
+
+class VentUnit final : public CalculatorPage
+{
+public:
+    void resolve(ControlResolver &controls) override
+    {
+        m_page = {
+            .outletLength = controls.get<EditBox>(kOutletLength),
+            .outletWidth = controls.get<EditBox>(kOutletWidth),
+            .outletPrice = controls.get<TransparentLabel>(kOutletPrice),
+            .computeOutlet = controls.get<GraphicButton>(kComputeOutlet),
+            .returnLength = controls.get<EditBox>(kReturnLength),
+            .returnWidth = controls.get<EditBox>(kReturnWidth),
+            .returnPrice = controls.get<TransparentLabel>(kReturnPrice),
+            .computeReturn = controls.get<GraphicButton>(kComputeReturn),
+        };
+    }
+
+    void wire(QObject *context) const override
+    {
+        const VentPage &page = m_page;
+        QObject::connect(page.computeOutlet, &GraphicButton::clicked, context, [&page] { ComputeOutletPrice(page); });
+        QObject::connect(page.computeReturn, &GraphicButton::clicked, context, [&page] { ComputeReturnPrice(page); });
+        ChainTabOrder({ page.outletLength, page.outletWidth, page.returnLength, page.returnWidth });
+        // The captions are drawn in the page's picture.
+        page.outletLength->setAccessibleName(QStringLiteral("出风口尺寸 长 米"));
+        page.outletWidth->setAccessibleName(QStringLiteral("出风口尺寸 宽 米"));
+        page.returnLength->setAccessibleName(QStringLiteral("回风口尺寸 长 米"));
+        page.returnWidth->setAccessibleName(QStringLiteral("回风口尺寸 宽 米"));
+    }
+
+    QWidget *anchor() const override { return m_page.outletPrice; }
+
+    void bringUpToDate() const override { UpdateVentPrices(m_page); }
+
+    Quotation quotation(QDate date) const override
+    {
+        Quotation quotation { QStringLiteral("风口报价"), date, {}, {} };
+        const auto addVent = [&quotation](bool filled, const QString &kind, const QLineEdit &length,
+                                 const QLineEdit &width, const TransparentLabel &price) {
+            if (!filled)
+                return;
+            quotation.lines.append({ { kind, {}, {} }, { QStringLiteral("长"), length.text(), QStringLiteral("米") },
+                { QStringLiteral("宽"), width.text(), QStringLiteral("米") } });
+            quotation.lines.append({ { kind + QStringLiteral("价格"), price.text(), QStringLiteral("元") } });
+        };
+        const VentPage &page = m_page;
+        addVent(IsOutletFilled(page), QStringLiteral("出风口"), *page.outletLength, *page.outletWidth,
+            *page.outletPrice);
+        addVent(IsReturnFilled(page), QStringLiteral("回风口"), *page.returnLength, *page.returnWidth,
+            *page.returnPrice);
+        return quotation;
+    }
+
+private:
+    VentPage m_page {};
+};
+
+} // namespace
+
+std::span<const LayoutRow> VentRows()
+{
+    return kRows;
+}
+
+std::unique_ptr<CalculatorPage> MakeVentPage()
+{
+    return std::make_unique<VentUnit>();
+}
+
+bool IsOutletFilled(const VentPage &page)
+{
+    return !page.outletLength->text().isEmpty() || !page.outletWidth->text().isEmpty();
+}
+
+bool IsReturnFilled(const VentPage &page)
+{
+    return !page.returnLength->text().isEmpty() || !page.returnWidth->text().isEmpty();
+}
+
+void UpdateVentPrices(const VentPage &page)
+{
+    if (IsOutletFilled(page))
+        ComputeOutletPrice(page);
+    if (IsReturnFilled(page))
+        ComputeReturnPrice(page);
+}
+
+void ComputeOutletPrice(const VentPage &page)
+{
+    const double length = ReadNumber(*page.outletLength);
+    const double width = ReadNumber(*page.outletWidth);
+    WriteNumber(*page.outletPrice, vent::OutletPrice(length, width));
+}
+
+void ComputeReturnPrice(const VentPage &page)
+{
+    const double length = ReadNumber(*page.returnLength);
+    const double width = ReadNumber(*page.returnWidth);
+    WriteNumber(*page.returnPrice, vent::ReturnPrice(length, width));
+}
+
+} // namespace kalmoro
