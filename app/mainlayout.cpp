@@ -19,8 +19,8 @@ constexpr std::u16string_view kMainTitles[] = {u"启动页", u"加氟计算器",
 constexpr std::u16string_view kBrandTitles[] = {u"空调品牌选择", u"大金", u"格力", u"美的", u"奥克斯", u"志高"};
 
 // The main tab is built on page 5; the window's created handler turns it to the start page.
-constexpr TabSetup kMainTabSetup{kMainTitles, 5, u"SimSun", 12, 20, 2};
-constexpr TabSetup kBrandTabSetup{kBrandTitles, 0, u"微软雅黑", 19, 26, 0};
+constexpr TabSetup kMainTabSetup{kMainTitles, 5, u"SimSun", 12, 20, TabColours::Orange};
+constexpr TabSetup kBrandTabSetup{kBrandTitles, 0, u"微软雅黑", 19, 26, TabColours::Plain};
 
 constexpr ParentRef kWindow{};
 constexpr ParentRef mainPage(int page) { return layoutnotes::MainPage(page); }

@@ -12,6 +12,9 @@ enum class Kind { GraphicButton, TransparentLabel, PictureBox, EditBox, RadioBut
 
 enum class Align { Left, Centre, Right };
 
+// A page tab's header strip: grey with white current headers, or white with orange ones.
+enum class TabColours { Plain, Orange };
+
 // Where a control sits: the window itself (no name), a page of a page tab, or another control.
 struct ParentRef {
     std::u16string_view name;
@@ -29,7 +32,7 @@ struct TabSetup {
     std::u16string_view headerFace; // a face name as the layout gives it, mapped to an installed font
     int headerFontPx;
     int headerMinHeight;
-    int colourScheme;
+    TabColours colours;
 };
 
 // Settings that differ from a kind's defaults.

@@ -126,7 +126,7 @@ QWidget *createControl(const LayoutRow &row, QWidget *parent)
         for (std::u16string_view title : notes.tab->titles)
             titles.append(toQString(title));
         const PageTab::HeaderStyle style{LayoutFont(notes.tab->headerFace, notes.tab->headerFontPx),
-                                         notes.tab->headerMinHeight, notes.tab->colourScheme};
+                                         notes.tab->headerMinHeight, notes.tab->colours};
         auto *tab = new PageTab(titles, style, parent);
         tab->setCurrentPage(notes.tab->initialPage);
         return tab;

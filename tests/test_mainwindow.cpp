@@ -14,7 +14,7 @@ using namespace kalmoro;
 namespace {
 
 constexpr std::u16string_view kTwoTitles[] = { u"一", u"二" };
-constexpr TabSetup kTwoPages { kTwoTitles, 0, u"", 12, 20, 0 };
+constexpr TabSetup kTwoPages { kTwoTitles, 0, u"", 12, 20, TabColours::Plain };
 
 constexpr LayoutRow kDuplicateName[] = {
     { u"标语", Kind::PictureBox, {}, { 0, 0, 10, 10 }, true, u"", { "img078" }, {} },

@@ -279,7 +279,7 @@ private Q_SLOTS:
         const auto host = ShowHost({ 500, 300 }, [&](QWidget *parent) {
             tab = new PageTab(
                 { QStringLiteral("空调品牌选择"), QStringLiteral("大金"), QStringLiteral("格力") },
-                { LayoutFont(u"微软雅黑", 19), 26, 0 }, parent);
+                { LayoutFont(u"微软雅黑", 19), 26, TabColours::Plain }, parent);
             tab->setGeometry(10, 10, 480, 280);
             tab->setCurrentPage(1);
             for (int index = 0; index < tab->count(); ++index) {

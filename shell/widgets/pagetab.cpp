@@ -144,7 +144,7 @@ void PageTab::paintEvent(QPaintEvent *)
     const int strip = headerHeight();
     painter.fillRect(0, strip, width(), height() - strip, Qt::white);
     painter.setFont(m_style.font);
-    const bool orange = m_style.colourScheme == 2;
+    const bool orange = m_style.colours == TabColours::Orange;
     painter.fillRect(0, 0, width(), strip, orange ? QColor(Qt::white) : kHeaderGround);
     painter.setPen(orange ? kOrange : kHeaderLine);
     painter.drawLine(0, strip - 1, width(), strip - 1);

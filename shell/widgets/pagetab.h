@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include "layout.h"
+
 namespace kalmoro {
 
 // Numbered pages under a strip of headers along the top. Each page is a container the size of
@@ -20,7 +22,7 @@ public:
     struct HeaderStyle {
         QFont font;
         int minimumHeight = 20;
-        int colourScheme = 0; // 0 plain, 2 orange
+        TabColours colours = TabColours::Plain;
     };
 
     PageTab(const QStringList &titles, const HeaderStyle &style, QWidget *parent = nullptr);
