@@ -1,0 +1,594 @@
+"""Drives the real program as a user would and judges it as a screen reader reads it.
+
+Usage: kalmoro_e2e.py SCENARIO PROGRAM SCREENSHOT_DIR
+SCENARIO: escape | navigation | pages | first_browser | accessibility | quotation | keyboard
+
+Runs on the X display in DISPLAY, with an AT-SPI bus on the session bus (kalmoro_e2e.sh sets up
+both). Controls are found by accessible role and name and their places read from the accessibility
+tree; xdotool gives the real pointer and keys. Every wait polls a state, at most KALMORO_E2E_WAIT
+seconds (default 60). Pixels are read only where nothing else tells: the selected look of the
+navigation entries, the skin's frame, captions printed in the page pictures, painted text and the
+browsers' pages.
+"""
+import datetime
+import os
+import re
+import struct
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+PATIENCE = float(os.environ.get("KALMORO_E2E_WAIT", "60"))
+ORANGE_BAR = (255, 155, 0)
+ORANGE_FRAME = (255, 156, 3)
+ORANGE_CAPTION = (243, 126, 0)
+WHITE = (255, 255, 255)
+ABOUT_TEXT = (50, 68, 88)
+
+
+class Failure(Exception):
+    pass
+
+
+def wait_for(what, probe, patience=PATIENCE):
+    """Polls probe until it returns something true and returns that."""
+    deadline = time.monotonic() + patience
+    while True:
+        value = probe()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise Failure(f"timed out after {patience:g}s waiting for {what}")
+        time.sleep(0.1)
+
+
+def xdo(*args):
+    subprocess.run(["xdotool", *map(str, args)], check=True, timeout=20, stdout=subprocess.DEVNULL)
+
+
+def clipboard(target="UTF8_STRING"):
+    result = subprocess.run(["xclip", "-o", "-selection", "clipboard", "-t", target],
+                            capture_output=True, timeout=5)
+    return result.stdout.decode("utf-8", "replace") if result.returncode == 0 else None
+
+
+class Screen:
+    """One grab of the whole X screen, read pixel by pixel."""
+
+    def __init__(self):
+        data = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"],
+                              capture_output=True, check=True, timeout=30).stdout
+        header = re.match(rb"P6\s+(\d+)\s+(\d+)\s+255\s", data)
+        self.width = int(header.group(1))
+        self.pixels = data[header.end():]
+
+    def at(self, x, y):
+        offset = 3 * (y * self.width + x)
+        return tuple(self.pixels[offset:offset + 3])
+
+    def count_near(self, colour, tolerance, x, y, w, h):
+        return sum(all(abs(a - b) <= tolerance for a, b in zip(self.at(i, j), colour))
+                   for j in range(y, y + h) for i in range(x, x + w))
+
+    def crop(self, x, y, w, h):
+        return b"".join(self.pixels[3 * (j * self.width + x):3 * (j * self.width + x + w)]
+                        for j in range(y, y + h))
+
+
+def extents(node):
+    box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return box.x, box.y, box.width, box.height
+
+
+def has(node, state):
+    return node.getState().contains(state)
+
+
+def text_of(node):
+    return node.queryText().getText(0, -1)
+
+
+def walk(node, into_documents=False):
+    yield node
+    if node.getRole() == pyatspi.ROLE_DOCUMENT_WEB and not into_documents:
+        return
+    for index in range(node.childCount):
+        child = node.getChildAtIndex(index)
+        if child is not None:
+            yield from walk(child, into_documents)
+
+
+class Program:
+    """The program on the display, its accessible tree and its window."""
+
+    def __init__(self, path, screenshots, scenario):
+        self.screenshots, self.scenario = screenshots, scenario
+        self.log = open(os.path.join(os.environ.get("TMPDIR", "/tmp"), f"kalmoro-{os.getpid()}.log"), "w+")
+        environment = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        self.process = subprocess.Popen([path], stdout=self.log, stderr=subprocess.STDOUT, env=environment)
+
+    def attach(self):
+        """Waits for the window on the screen and on the accessibility bus."""
+        self.application = wait_for("the program on the accessibility bus", self._application)
+        # Nothing here runs an event loop that would keep a cache up to date: every read asks.
+        self.application.setCacheMask(pyatspi.cache.NONE)
+        self.window = wait_for("the main window", lambda: self.find(pyatspi.ROLE_FILLER, "Kalmoro", self.application))
+        wait_for("the window at its size", lambda: extents(self.window)[2:] == (1080, 695))
+        self.x, self.y = extents(self.window)[:2]
+        wait_for("the first painted frame", self.painted)
+        # Out of the window, so that no control shows its hover face.
+        self.park_pointer()
+        self.main_tab, self.brand_tab = wait_for("both page tabs", self._page_tabs)
+        self.entries = self._entries()
+
+    def _application(self):
+        self.alive()
+        desktop = pyatspi.Registry.getDesktop(0)
+        for index in range(desktop.childCount):
+            application = desktop.getChildAtIndex(index)
+            if application is not None and application.get_process_id() == self.process.pid:
+                return application
+        return None
+
+    def _page_tabs(self):
+        tabs = [node for node in walk(self.window) if node.getRole() == pyatspi.ROLE_PAGE_TAB_LIST]
+        return tabs if len(tabs) == 2 else None
+
+    def _entries(self):
+        """The six navigation buttons in the order of their shortcuts Alt+1 to Alt+6."""
+        entries = {}
+        for node in self.all(pyatspi.ROLE_PUSH_BUTTON):
+            shortcut = re.fullmatch(r"快捷键 Alt\+(\d)", node.description)
+            if shortcut:
+                entries[int(shortcut.group(1))] = node
+        if sorted(entries) != [1, 2, 3, 4, 5, 6]:
+            raise Failure(f"the navigation buttons name the shortcuts {sorted(entries)}, expected Alt+1 to Alt+6")
+        return [entries[number] for number in range(1, 7)]
+
+    def alive(self):
+        if self.process.poll() is not None:
+            raise Failure(f"the program ended with status {self.process.returncode}")
+        return True
+
+    def all(self, role, name=None, under=None):
+        return [node for node in walk(under or self.window)
+                if node.getRole() == role and (name is None or node.name == name)]
+
+    def find(self, role, name, under=None):
+        nodes = self.all(role, name, under)
+        return nodes[0] if nodes else None
+
+    def get(self, role, name, under=None):
+        node = self.find(role, name, under)
+        if node is None:
+            raise Failure(f"no {pyatspi.Role(role).value_nick} named {name!r}")
+        return node
+
+    # --- Pointer and keys ------------------------------------------------------------------
+
+    def pointer_to(self, x, y):
+        # xdotool's own --sync waits for a motion, and none comes when the pointer is there already.
+        xdo("mousemove", x, y)
+        wait_for(f"the pointer at {x},{y}", lambda: subprocess.run(
+            ["xdotool", "getmouselocation"], capture_output=True, text=True, timeout=5
+        ).stdout.startswith(f"x:{x} y:{y} "))
+
+    def park_pointer(self):
+        self.pointer_to(0, 0)
+
+    def click(self, node, button=1, repeat=1, at=None):
+        """Clicks the middle of the node (or the point at, relative to its top-left), then parks."""
+        x, y, w, h = extents(node)
+        dx, dy = at or (w // 2, h // 2)
+        self.pointer_to(x + dx, y + dy)
+        xdo("click", "--repeat", repeat, "--delay", 120, button)
+        self.park_pointer()
+
+    @staticmethod
+    def focused(under):
+        """The box or radio button under the node that has the focus."""
+        nodes = [node for node in walk(under) if node.getRole() in (pyatspi.ROLE_TEXT, pyatspi.ROLE_RADIO_BUTTON)
+                 and has(node, pyatspi.STATE_FOCUSED)]
+        return nodes[0] if len(nodes) == 1 else None
+
+    def type_into(self, node, text):
+        self.click(node)
+        wait_for(f"the focus in {node.name}", lambda: has(node, pyatspi.STATE_FOCUSED))
+        xdo("type", "--delay", 50, text)
+        wait_for(f"{text!r} in {node.name}", lambda: text_of(node) == text)
+
+    # --- Pages -----------------------------------------------------------------------------
+
+    @staticmethod
+    def headers(tab):
+        children = (tab.getChildAtIndex(index) for index in range(tab.childCount))
+        return [node for node in children if node.getRole() == pyatspi.ROLE_PAGE_TAB]
+
+    def selected_page(self, tab):
+        """The index of the tab's only selected header, or None."""
+        selected = [index for index, header in enumerate(self.headers(tab)) if has(header, pyatspi.STATE_SELECTED)]
+        return selected[0] if len(selected) == 1 else None
+
+    def page_shows(self, tab, index):
+        return lambda: self.selected_page(tab) == index
+
+    def shown_page(self, tab):
+        """The container of the tab's page on screen."""
+        pages = [tab.getChildAtIndex(index) for index in range(tab.childCount)]
+        shown = [page for page in pages if page.getRole() == pyatspi.ROLE_FILLER and has(page, pyatspi.STATE_SHOWING)]
+        if len(shown) != 1:
+            raise Failure(f"{len(shown)} pages of a page tab are showing, expected 1")
+        return shown[0]
+
+    # --- Screen ----------------------------------------------------------------------------
+
+    def painted(self):
+        screen = Screen()
+        colours = {screen.at(self.x + i, self.y + j) for j in range(0, 695, 5) for i in range(0, 1080, 5)}
+        return len(colours) > 2
+
+    def keep_screenshot(self, name, width=1080, height=695):
+        subprocess.run(["import", "-window", "root", "-crop", f"{width}x{height}+{self.x}+{self.y}", "+repage",
+                        os.path.join(self.screenshots, f"{self.scenario}-{name}.png")], check=True, timeout=30)
+
+    def looks_selected(self, screen=None):
+        """The numbers (1 to 6) of the entries that show the selected look: the orange bar in
+        their five leftmost columns."""
+        screen = screen or Screen()
+        selected = []
+        for number, entry in enumerate(self.entries, 1):
+            x, y, _, h = extents(entry)
+            if screen.count_near(ORANGE_BAR, 40, x, y + h // 2, 5, 1) == 5:
+                selected.append(number)
+        return selected
+
+    def region(self, box):
+        return Screen().crop(*box)
+
+    def settled(self, box):
+        """The region once two looks half a second apart agree, so that a page still drawing is not
+        taken for its final look."""
+        last = [self.region(box)]
+
+        def same():
+            time.sleep(0.5)
+            now = self.region(box)
+            equal, last[0] = now == last[0], now
+            return equal
+        wait_for("the region to settle", same)
+        return last[0]
+
+    def wait_for_exit(self):
+        deadline = time.monotonic() + PATIENCE
+        while self.process.poll() is None:
+            if time.monotonic() > deadline:
+                raise Failure(f"the program still runs {PATIENCE:g}s after being told to close")
+            time.sleep(0.1)
+        return self.process.returncode
+
+    def stop(self):
+        if self.process.poll() is None:
+            self.process.terminate()
+            try:
+                self.process.wait(5)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+                self.process.wait()
+
+
+def engine_present(path):
+    folder = os.path.dirname(path)
+    return any(name.startswith("kalmoro_webengine.") for name in os.listdir(folder))
+
+
+def note(program, message):
+    print(f"[{program.scenario}] {message}", flush=True)
+
+
+# --- Scenarios -----------------------------------------------------------------------------------
+
+
+def go_to(program, number, by_key=False):
+    """Chooses navigation entry NUMBER (1 to 6) and waits for its page and its look."""
+    if by_key:
+        xdo("key", f"alt+{number}")
+    else:
+        program.click(program.entries[number - 1])
+    wait_for(f"main page {number}", program.page_shows(program.main_tab, number))
+    wait_for(f"entry {number} alone to look selected", lambda: program.looks_selected() == [number])
+
+
+def scenario_escape(program):
+    go_to(program, 1)
+    program.type_into(program.get(pyatspi.ROLE_TEXT, "室内机台数 台"), "12")
+    program.keep_screenshot("typed")
+    xdo("key", "Escape")
+    status = program.wait_for_exit()
+    if status != 0:
+        raise Failure(f"Esc ended the program with exit code {status}, expected 0")
+    note(program, "Esc in an edit box ended the program with exit code 0")
+
+
+def scenario_navigation(program):
+    if program.looks_selected():
+        raise Failure(f"entries {program.looks_selected()} look selected before any navigation")
+    program.keep_screenshot("start")
+    go_to(program, 2)
+    program.keep_screenshot("copper")
+    go_to(program, 5)
+    top, bottom = extents(program.entries[0]), extents(program.entries[-1])
+    column = (top[0], top[1], top[2], bottom[1] + bottom[3] - top[1])
+    before = program.region(column)
+    program.click(program.get(pyatspi.ROLE_PUSH_BUTTON, "DAIKIN"))
+    wait_for("the Daikin page", program.page_shows(program.brand_tab, 1))
+    program.keep_screenshot("daikin")
+    if program.region(column) != before:
+        raise Failure("choosing a brand changed the navigation images")
+
+    if engine_present(sys.argv[2]):
+        # The browser's page is seen only in pixels: the part of the browser inside the brand tab.
+        bx, by, bw, bh = extents(program.get(pyatspi.ROLE_FILLER, "大金 产品资料"))
+        tx, ty, tw, th = extents(program.brand_tab)
+        left, top = max(bx, tx), max(by, ty)
+        browser = (left, top, min(bx + bw, tx + tw) - left, min(by + bh, ty + th) - top)
+        start_page = program.settled(browser)
+        program.click(program.get(pyatspi.ROLE_PUSH_BUTTON, "VRV X7"))
+        wait_for("the X7 page in the Daikin browser", lambda: program.region(browser) != start_page)
+        program.keep_screenshot("x7")
+        note(program, "the X7 button replaced the page in the Daikin browser")
+    else:
+        note(program, "no browser plugin beside the program: the X7 page load is not checked")
+    box = extents(program.window)
+    if box != (420, 192, 1080, 695):
+        raise Failure(f"after the browsers appeared the window is at {box}, expected (420, 192, 1080, 695)")
+
+
+def check_frame(program, name, screen):
+    """The skin's 1 px frame around the page area: one orange line just outside each of its left,
+    right and bottom edges."""
+    x, y, w, h = extents(program.main_tab)
+    middle_x, middle_y = x + w // 2, y + h // 2
+    for edge, count in (
+        ("left", screen.count_near(ORANGE_FRAME, 40, x - 10, middle_y, 10, 1)),
+        ("right", screen.count_near(ORANGE_FRAME, 40, x + w, middle_y, 10, 1)),
+        ("bottom", screen.count_near(ORANGE_FRAME, 40, middle_x, y + h, 1, 10)),
+    ):
+        if count != 1:
+            raise Failure(f"{name}: {count} orange pixels across the frame's {edge} line, expected 1")
+
+
+def check_selected_bar(program, number, screen):
+    x, y, _, h = extents(program.entries[number - 1])
+    if screen.count_near(ORANGE_BAR, 40, x + 6, y + h // 2, 1, 1):
+        raise Failure(f"entry {number}: the selected bar reaches column 6")
+
+
+# Edit boxes whose caption and unit are printed in the page picture: the caption ends in the 40 px
+# before the box, the unit starts in the 40 px after it.
+PRINTED_CAPTIONS = {2: ["Φ6.35铜管 米", "Φ6.35铜管 市场价 元"], 4: ["出风口尺寸 长 米"]}
+
+
+def check_boxes(program, number, screen):
+    for name in PRINTED_CAPTIONS.get(number, []):
+        x, y, w, h = extents(program.get(pyatspi.ROLE_TEXT, name))
+        for left in (x - 40, x + w):
+            if screen.count_near(ORANGE_CAPTION, 40, left, y, 40, h) < 5:
+                raise Failure(f"no printed text beside {name!r} at {left - program.x},{y - program.y}")
+        inside = (w - 8) * (h - 8)
+        # The box that has the focus on arrival may show its text cursor, one column.
+        if screen.count_near(WHITE, 8, x + 4, y + 4, w - 8, h - 8) < inside - (h - 8):
+            raise Failure(f"the inside of {name!r} is not white")
+
+
+def check_about(program, screen):
+    labels = [node for node in program.all(pyatspi.ROLE_LABEL, under=program.shown_page(program.main_tab))
+              if node.name.strip()]
+    if not labels:
+        raise Failure("the about page shows no text")
+    for label in labels:
+        if screen.count_near(ABOUT_TEXT, 30, *extents(label)) < 20:
+            raise Failure(f"the label {label.name!r} shows no text")
+
+
+def visit_brands(program):
+    """Each brand button shows its own brand's page; the way back by the header leaves the browsers
+    alone, by the entry reloads them, and both show the brand choice again."""
+    choice = program.shown_page(program.brand_tab)
+    buttons = [node for node in program.all(pyatspi.ROLE_PUSH_BUTTON, under=choice)]
+    if len(buttons) != 5:
+        raise Failure(f"{len(buttons)} brand buttons, expected 5")
+    back_header = program.headers(program.brand_tab)[0]
+    for index, button in enumerate(buttons):
+        name = button.name
+        program.click(button)
+        wait_for(f"a brand page after {name}", lambda: program.selected_page(program.brand_tab) not in (None, 0))
+        page = program.shown_page(program.brand_tab)
+        if not any(image.name.startswith(name) for image in program.all(pyatspi.ROLE_IMAGE, under=page)):
+            raise Failure(f"the button {name!r} showed the page of {program.headers(program.brand_tab)[program.selected_page(program.brand_tab)].name}")
+        check_frame(program, name, Screen())
+        program.keep_screenshot(f"brand{index + 1}")
+        if index % 2 == 0:
+            program.click(back_header)
+        else:
+            program.click(program.entries[4])
+        wait_for(f"the brand choice after {name}", program.page_shows(program.brand_tab, 0))
+        if not all(has(other, pyatspi.STATE_SHOWING) for other in buttons):
+            raise Failure(f"the brand choice after {name} does not show the five brands")
+
+
+def scenario_pages(program):
+    check_frame(program, "start", Screen())
+    for number in range(1, 7):
+        go_to(program, number)
+        screen = Screen()
+        check_selected_bar(program, number, screen)
+        check_frame(program, f"page {number}", screen)
+        check_boxes(program, number, screen)
+        if number == 5:
+            visit_brands(program)
+        if number == 6:
+            check_about(program, screen)
+        program.keep_screenshot(f"main{number}")
+        note(program, f"page {number} shown")
+    program.click(program.get(pyatspi.ROLE_IMAGE, "Kalmoro"), repeat=2)
+    wait_for("the start page after a double click on the logo", program.page_shows(program.main_tab, 0))
+    if program.looks_selected() != [6]:
+        raise Failure(f"after the double click on the logo entries {program.looks_selected()} look selected, expected [6]")
+    program.keep_screenshot("start-again")
+
+
+def visible_windows(program):
+    result = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(program.process.pid)],
+                            capture_output=True, text=True, timeout=5)
+    return len(result.stdout.split())
+
+
+def top_level(program, role, name):
+    return program.find(role, name, under=program.application)
+
+
+def scenario_quotation(program):
+    go_to(program, 2)
+    picture = program.get(pyatspi.ROLE_IMAGE, "期货铜价 今日铜价 铜管市场价")
+    windows = visible_windows(program)
+    # The page picture's bottom right corner, which no control covers.
+    _, _, w, h = extents(picture)
+    program.click(picture, button=3, at=(w - 10, h - 10))
+    wait_for("the quotation menu", lambda: visible_windows(program) > windows)
+    # The menu reaches out of the window on the right and at the bottom.
+    program.keep_screenshot("menu", 1080 + 200, 695 + 80)
+    xdo("key", "Escape")
+    wait_for("the menu to close", lambda: visible_windows(program) == windows)
+    program.alive()
+    note(program, "a right click on the copper page opened the quotation menu")
+
+    program.type_into(program.get(pyatspi.ROLE_TEXT, "期货铜价 元"), "60000")
+    metres = program.get(pyatspi.ROLE_TEXT, "Φ6.35铜管 米")
+    program.type_into(metres, "10")
+    program.click(program.get(pyatspi.ROLE_PUSH_BUTTON, "价格计算"))
+    program.click(metres)
+    xdo("key", "ctrl+shift+c")
+    expected = (f"铜管报价  {datetime.date.today():%Y-%m-%d}\n期货铜价 60000 元\n"
+                "Φ6.35铜管  10 米  市场价 6.8 元/米\n铜管价格 81.6 元")
+    wait_for("the quotation on the clipboard", lambda: clipboard() == expected)
+    if not re.search(r"<table>.*<th>81\.6</th>", clipboard("text/html") or "", re.S):
+        raise Failure("the clipboard holds no HTML table with the total")
+    note(program, "Ctrl+Shift+C put the quotation on the clipboard")
+
+    sheet = os.path.join(program.screenshots, f"{program.scenario}-sheet.png")
+    if os.path.exists(sheet):
+        os.remove(sheet)
+    xdo("key", "ctrl+s")
+    dialog = wait_for("the save dialog", lambda: top_level(program, pyatspi.ROLE_DIALOG, "保存为图片"))
+    wait_for("the focus in the save dialog", lambda: any(
+        has(node, pyatspi.STATE_FOCUSED) for node in walk(dialog) if node.getRole() == pyatspi.ROLE_TEXT))
+    program.keep_screenshot("dialog")
+    xdo("key", "ctrl+a")
+    xdo("type", "--delay", 20, sheet)
+    xdo("key", "Return")
+    wait_for("the saved sheet", lambda: os.path.exists(sheet) and os.path.getsize(sheet) > 24)
+    with open(sheet, "rb") as file:
+        width = struct.unpack(">I", file.read(24)[16:20])[0]
+    if width < 1280:
+        raise Failure(f"the sheet is {width} px wide, narrower than twice its 640 px")
+    note(program, f"Ctrl+S saved the sheet as {sheet}")
+
+
+def scenario_first_browser(program):
+    """The copper pipe page holds the first browser the user meets; its view fits into the window as
+    it is: same native window, same place."""
+    if not engine_present(sys.argv[2]):
+        print("SKIP [first_browser]: no browser plugin beside the program")
+        sys.exit(77)
+    before = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Kalmoro$"],
+                            capture_output=True, text=True, timeout=5).stdout.split()
+    go_to(program, 2)
+    quote = program.get(pyatspi.ROLE_FILLER, "今日铜价")
+    wait_for("the quotation browser's view", lambda: program.find(pyatspi.ROLE_DOCUMENT_WEB, "", under=quote))
+    after = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Kalmoro$"],
+                           capture_output=True, text=True, timeout=5).stdout.split()
+    if after[:1] != before[:1]:
+        raise Failure(f"the program's window is {after}, was {before}")
+    if extents(program.window)[:2] != (program.x, program.y):
+        raise Failure(f"the window moved from {program.x},{program.y} to {extents(program.window)[:2]}")
+    note(program, f"window {after[0]} kept its id and its place {program.x},{program.y}")
+
+
+def scenario_accessibility(program):
+    """What a screen reader gets: every control that takes the focus has a name, the page tabs list
+    their pages as page tabs with one selected, labels and pictures report their roles."""
+    faults = []
+    page_tabs, labels, pictures, edit_names = [], 0, 0, []
+    for node in walk(program.application):
+        role = node.getRole()
+        if has(node, pyatspi.STATE_FOCUSABLE) and not node.name.strip():
+            faults.append(f"a focusable {node.getRoleName()} without a name")
+        if role == pyatspi.ROLE_PAGE_TAB:
+            page_tabs.append((node.name, has(node, pyatspi.STATE_SELECTED)))
+        labels += role == pyatspi.ROLE_LABEL
+        pictures += role == pyatspi.ROLE_IMAGE
+        if role in (pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY):
+            edit_names.append(node.name)
+    titles = [name for name, _ in page_tabs]
+    if "铜管计算" not in titles or "大金" not in titles:
+        faults.append(f"the page tabs are not listed as page tabs: {titles}")
+    if sum(selected for _, selected in page_tabs) != 2:
+        faults.append(f"not one selected page in each page tab: {page_tabs}")
+    if labels == 0 or pictures == 0:
+        faults.append(f"{labels} labels and {pictures} pictures report their roles")
+    for name in ("期货铜价 元", "冷媒液管Φ9.52", "Φ6.35铜管 市场价 元"):
+        if name not in edit_names:
+            faults.append(f"no edit box named {name!r}")
+    if faults:
+        raise Failure("; ".join(faults))
+    note(program, f"{len(edit_names)} edit boxes, {len(page_tabs)} page tabs, {labels} labels, {pictures} pictures")
+
+
+def scenario_keyboard(program):
+    """Alt+1 to Alt+6 choose the six entries; a calculator page puts the focus in its first box,
+    Tab leaves it and Shift+Tab comes back."""
+    calculators = 0
+    for number in range(1, 7):
+        go_to(program, number, by_key=True)
+        page = program.shown_page(program.main_tab)
+        if not program.all(pyatspi.ROLE_TEXT, under=page):
+            continue
+        calculators += 1
+        first = wait_for(f"the focus in page {number}", lambda: program.focused(page))
+        xdo("key", "Tab")
+        wait_for(f"Tab to leave {first.name!r}", lambda: not has(first, pyatspi.STATE_FOCUSED))
+        xdo("key", "shift+Tab")
+        wait_for(f"Shift+Tab back to {first.name!r}", lambda: has(first, pyatspi.STATE_FOCUSED))
+        note(program, f"page {number}: the focus starts in {first.name!r}")
+    if calculators != 3:
+        raise Failure(f"{calculators} pages with edit boxes, expected the three calculators")
+
+
+def main():
+    scenario, path, screenshots = sys.argv[1:4]
+    os.makedirs(screenshots, exist_ok=True)
+    program = None
+    try:
+        program = Program(path, screenshots, scenario)
+        program.attach()
+        note(program, f"window at {program.x},{program.y}")
+        globals()[f"scenario_{scenario}"](program)
+    except Failure as failure:
+        print(f"FAIL [{scenario}]: {failure}", file=sys.stderr)
+        if program is not None:
+            program.log.seek(0)
+            print("--- program output", file=sys.stderr)
+            sys.stderr.write(program.log.read())
+        return 1
+    finally:
+        if program is not None:
+            program.stop()
+            os.remove(program.log.name)
+    print(f"[{scenario}] passed")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
