@@ -1,14 +1,35 @@
 #pragma once
 
 #include <span>
+#include <string_view>
 #include <vector>
 
 #include <QString>
 #include <QUrl>
 
+#include "layout.h"
+
 class QObject;
 
 namespace kalmoro {
+
+// The brand tab, on page 5 of the main tab: a page that chooses the brand, then one page of
+// product buttons and a browser per brand.
+namespace brandnames {
+inline constexpr std::u16string_view kBrandTab = u"空调选型选择夹";
+// The brand-choice buttons of its first page.
+inline constexpr std::u16string_view kDaikinChoice = u"daikin1";
+inline constexpr std::u16string_view kGreeChoice = u"gree1";
+inline constexpr std::u16string_view kMideaChoice = u"meidi1";
+inline constexpr std::u16string_view kAuxChoice = u"aux1";
+inline constexpr std::u16string_view kChigoChoice = u"chigo1";
+// The two price buttons that the window's created handler hides.
+inline constexpr std::u16string_view kDaikinPrice = u"大金价格";
+inline constexpr std::u16string_view kGreePrice = u"格力价格";
+} // namespace brandnames
+
+// The brand tab and its pages' controls, for page 5 of the main tab.
+std::span<const LayoutRow> SelectionRows();
 
 class BrowserHost;
 class ControlResolver;

@@ -2,6 +2,7 @@
 
 #include "addresses.h"
 #include "controlresolver.h"
+#include "framenames.h"
 #include "platform.h"
 #include "widgets/browserhost.h"
 #include "widgets/graphicbutton.h"
@@ -12,8 +13,8 @@ namespace kalmoro {
 Links ResolveLinks(ControlResolver &controls)
 {
     return {
-        .makerLogo = controls.get<GraphicButton>(u"Lumavo按钮"),
-        .version = controls.get<TransparentLabel>(u"透明标签5"),
+        .makerLogo = controls.get<GraphicButton>(framenames::kMakerLogo),
+        .version = controls.get<TransparentLabel>(framenames::kVersion),
     };
 }
 

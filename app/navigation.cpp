@@ -8,6 +8,7 @@
 
 #include "brandpages.h"
 #include "controlresolver.h"
+#include "framenames.h"
 #include "layoutnotes.h"
 #include "pages/copperpage.h"
 #include "links.h"
@@ -49,14 +50,16 @@ constexpr Step kQuoteSwapShowFocus[] = {Step::LoadFuturesQuote, Step::SwapImages
 constexpr Step kShowThenSwap[] = {Step::ShowPage, Step::SwapImages};
 constexpr Step kSelectionSteps[] = {Step::ShowPage, Step::ResetBrandTab, Step::LoadStartPages, Step::SwapImages};
 
+using namespace framenames;
+
 constexpr std::array<NavigationEntry, EntryCount> kEntries = {{
     // ShowRefrigerantPage, ShowCopperPage, ShowDrainPipePage, ShowVentPage, ShowSelectionPage, ShowAboutPage
-    {u"加氟计算按钮", u"img008", u"img001", 1, kSwapShowFocus, {Copper, DrainPipe, Vent, Selection, About}},
-    {u"铜管价格按钮", u"img000", u"img007", 2, kQuoteSwapShowFocus, {Refrigerant, DrainPipe, Vent, Selection, About}},
-    {u"水管选择按钮", u"img009", u"img002", 3, kSwapThenShow, {Refrigerant, Copper, Vent, About, Selection}},
-    {u"风口价格按钮", u"img010", u"img003", 4, kSwapShowFocus, {DrainPipe, Refrigerant, Copper, About, Selection}},
-    {u"空调选型按钮", u"img011", u"img004", 5, kSelectionSteps, {DrainPipe, Refrigerant, Copper, Vent, About}},
-    {u"关于软件按钮", u"img006", u"img005", 6, kShowThenSwap, {DrainPipe, Refrigerant, Copper, Vent, Selection}},
+    {kRefrigerantEntry, u"img008", u"img001", 1, kSwapShowFocus, {Copper, DrainPipe, Vent, Selection, About}},
+    {kCopperEntry, u"img000", u"img007", 2, kQuoteSwapShowFocus, {Refrigerant, DrainPipe, Vent, Selection, About}},
+    {kDrainPipeEntry, u"img009", u"img002", 3, kSwapThenShow, {Refrigerant, Copper, Vent, About, Selection}},
+    {kVentEntry, u"img010", u"img003", 4, kSwapShowFocus, {DrainPipe, Refrigerant, Copper, About, Selection}},
+    {kSelectionEntry, u"img011", u"img004", 5, kSelectionSteps, {DrainPipe, Refrigerant, Copper, Vent, About}},
+    {kAboutEntry, u"img006", u"img005", 6, kShowThenSwap, {DrainPipe, Refrigerant, Copper, Vent, Selection}},
 }};
 
 // Each row unselects every other entry exactly once, and never itself.
@@ -83,7 +86,8 @@ struct BrandChoice {
 };
 
 constexpr std::array<BrandChoice, 5> kBrandChoices = {{
-    {u"daikin1", 1}, {u"gree1", 2}, {u"meidi1", 3}, {u"aux1", 4}, {u"chigo1", 5},
+    {brandnames::kDaikinChoice, 1}, {brandnames::kGreeChoice, 2}, {brandnames::kMideaChoice, 3},
+    {brandnames::kAuxChoice, 4}, {brandnames::kChigoChoice, 5},
 }};
 
 void setNormalImage(GraphicButton &button, std::u16string_view asset)
@@ -103,10 +107,10 @@ Navigation ResolveNavigation(ControlResolver &controls)
 {
     Navigation navigation{};
     navigation.mainTab = controls.get<PageTab>(layoutnotes::kMainTab);
-    navigation.brandTab = controls.get<PageTab>(u"空调选型选择夹");
+    navigation.brandTab = controls.get<PageTab>(brandnames::kBrandTab);
     for (std::size_t i = 0; i < kEntries.size(); ++i)
         navigation.entries[i] = controls.get<GraphicButton>(kEntries[i].button);
-    navigation.logo = controls.get<PictureBox>(u"tools");
+    navigation.logo = controls.get<PictureBox>(framenames::kLogo);
     for (std::size_t i = 0; i < kBrandChoices.size(); ++i)
         navigation.brandChoices[i] = controls.get<GraphicButton>(kBrandChoices[i].button);
     navigation.futuresQuote = controls.get<BrowserHost>(coppernames::kFuturesQuote);

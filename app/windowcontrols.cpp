@@ -1,6 +1,9 @@
 #include "windowcontrols.h"
 
+#include "brandpages.h"
 #include "controlresolver.h"
+#include "framenames.h"
+#include "layoutnotes.h"
 #include "mainwindow.h"
 #include "widgets/graphicbutton.h"
 #include "widgets/pagetab.h"
@@ -10,11 +13,11 @@ namespace kalmoro {
 WindowControls ResolveWindowControls(ControlResolver &controls)
 {
     return {
-        .minimize = controls.get<GraphicButton>(u"最小化按钮"),
-        .close = controls.get<GraphicButton>(u"销毁按钮"),
-        .mainTab = controls.get<PageTab>(u"高级选择夹1"),
-        .greePrice = controls.get<GraphicButton>(u"格力价格"),
-        .daikinPrice = controls.get<GraphicButton>(u"大金价格"),
+        .minimize = controls.get<GraphicButton>(framenames::kMinimize),
+        .close = controls.get<GraphicButton>(framenames::kClose),
+        .mainTab = controls.get<PageTab>(layoutnotes::kMainTab),
+        .greePrice = controls.get<GraphicButton>(brandnames::kGreePrice),
+        .daikinPrice = controls.get<GraphicButton>(brandnames::kDaikinPrice),
     };
 }
 
