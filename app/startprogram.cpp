@@ -2,10 +2,8 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
-#include <QTranslator>
 
 #include "commandline.h"
 #include "fonts.h"
@@ -13,6 +11,7 @@
 #include "pageviews.h"
 #include "platform.h"
 #include "programinfo.h"
+#include "qttranslation.h"
 #include "quotationactions.h"
 #include "windowbuilder.h"
 
@@ -53,12 +52,7 @@ void wire(MainWindow &window, const PageViews &views, QObject *context)
 void speakChinese()
 {
     QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
-    auto *translator = new QTranslator(QCoreApplication::instance());
-    if (translator->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(translator);
-    else
-        delete translator;
+    InstallQtTranslation(QCoreApplication::instance(), QStringLiteral("qtbase"));
 }
 
 } // namespace

@@ -1,14 +1,13 @@
 #include "webengineplugin.h"
 
 #include <QCoreApplication>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QLoggingCategory>
-#include <QTranslator>
 #include <QQuickWindow>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
 
+#include "qttranslation.h"
 #include "webpage.h"
 #include "webview.h"
 
@@ -46,12 +45,7 @@ WebEnginePlugin::WebEnginePlugin()
     flags += flags.isEmpty() ? "--process-per-site" : " --process-per-site";
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
     // The engine's own texts (its page menu) in the program's language, loaded with the engine.
-    auto *translator = new QTranslator(this);
-    if (translator->load(QLocale(), QStringLiteral("qtwebengine"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(translator);
-    else
-        delete translator;
+    InstallQtTranslation(this, QStringLiteral("qtwebengine"));
 }
 
 QWidget *WebEnginePlugin::createView(QWidget *host, const BrowserOptions &options)
