@@ -108,6 +108,7 @@ int StartProgram(int argc, char *argv[])
     // Qt sees its own options only.
     int qtArgc = static_cast<int>(line.qtArguments.size()) - 1;
     QApplication application(qtArgc, line.qtArguments.data());
+    platform::QuitOnTerminationSignals();
     SetUpApplication();
 
     CreatedWindow created = CreateMainWindow();

@@ -11,6 +11,10 @@ namespace kalmoro::platform {
 // its sandbox cannot start for a process running as root.
 void PrepareProcess();
 
+// Lets the signals that ask the program to end (where there are such) quit the application as Esc
+// does, so that it ends its own way. Call once the application object exists.
+void QuitOnTerminationSignals();
+
 // Whether PrepareProcess ran in this process. The browser engine is only started where it did:
 // elsewhere (tests of widgets) it would start with a sandbox that cannot run.
 bool IsProcessPrepared();

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QProcessEnvironment>
 #include <QStandardPaths>
 #include <fontconfig/fontconfig.h>
 #include <pwd.h>
@@ -13,6 +14,8 @@
 
 #include "platform.h"
 #include "privatefolder.h"
+#include "terminationsignals.h"
+#include "userbrowser.h"
 
 namespace kalmoro::platform {
 
@@ -31,9 +34,18 @@ void PrepareProcess()
     // process only.
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    const QProcessEnvironment user = QProcessEnvironment::systemEnvironment();
     UsePrivateFolder();
+    // The private folder goes when the program ends, also when a signal ends it.
+    CatchTerminationSignals();
+    OpenWebAddressesWith(user);
     // Last, as the configuration reads the environment set above.
     fontConfiguration = std::jthread([] { FcInit(); });
+}
+
+void QuitOnTerminationSignals()
+{
+    QuitOnCaughtSignals();
 }
 
 void AwaitPreparation()

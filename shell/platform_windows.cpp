@@ -18,6 +18,11 @@ void PrepareProcess()
     processPrepared = true;
 }
 
+// Windows ends a program through its window, which closes as Esc closes it.
+void QuitOnTerminationSignals()
+{
+}
+
 bool IsProcessPrepared()
 {
     return processPrepared;

@@ -6,10 +6,8 @@ namespace kalmoro::platform {
 
 // Keeps everything the browser engine and the libraries below it write (the engine's certificate
 // database in the home folder, caches, the runtime folder) in a private temporary folder that
-// goes when the process ends: after the window closes and on SIGTERM, SIGINT or SIGHUP, which
-// quit the application as Esc does. Turns off Qt's and Mesa's shader disk caches and keeps Qt
-// from starting a session bus when there is none. Programs the desktop starts for the user, the
-// web browser, get the user's own environment. Call before the application object exists.
+// goes when the process ends. Turns off Qt's and Mesa's shader disk caches and keeps Qt from
+// starting a session bus when there is none. Call before the application object exists.
 void UsePrivateFolder();
 
 // Whether path, once its links are resolved, lies in the private folder: a file written there goes

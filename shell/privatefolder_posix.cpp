@@ -1,51 +1,15 @@
-#include <cerrno>
 #include <cstdlib>
-#include <thread>
-#include <utility>
 
-#include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
-#include <QFile>
-#include <QProcess>
-#include <QProcessEnvironment>
-#include <QUrl>
-#include <fcntl.h>
-#include <signal.h>
-#include <unistd.h>
 
 #include "privatefolder.h"
 
 namespace kalmoro::platform {
 
 namespace {
-
-// Opens web addresses with the environment the user started the program in: the program's own
-// points at a folder that goes when the program ends.
-class UserBrowser final : public QObject
-{
-    Q_OBJECT
-public:
-    explicit UserBrowser(QProcessEnvironment environment)
-        : m_environment(std::move(environment))
-    {
-    }
-
-public Q_SLOTS:
-    void open(const QUrl &url)
-    {
-        QProcess opener;
-        opener.setProgram(QStringLiteral("xdg-open"));
-        opener.setArguments({url.toString(QUrl::FullyEncoded)});
-        opener.setProcessEnvironment(m_environment);
-        opener.startDetached();
-    }
-
-private:
-    QProcessEnvironment m_environment;
-};
 
 // As the file system resolves it, so that a path that reaches the folder through a link is
 // recognised.
@@ -85,51 +49,12 @@ void removePrivateFolder()
     QDir(privateFolder()).removeRecursively();
 }
 
-int &terminationPipe()
-{
-    static int writeEnd = -1;
-    return writeEnd;
-}
-
-void noteTermination(int)
-{
-    const char byte = 0;
-    [[maybe_unused]] const ssize_t written = ::write(terminationPipe(), &byte, 1);
-}
-
-// The signal only wakes a thread; the application then quits on its own thread, and the folder
-// goes on the way out. Before the application exists there is nothing to quit.
-void quitOnTermination()
-{
-    int ends[2];
-    if (::pipe2(ends, O_CLOEXEC) != 0)
-        return;
-    terminationPipe() = ends[1];
-    std::thread([readEnd = ends[0]] {
-        char byte = 0;
-        while (::read(readEnd, &byte, 1) < 0 && errno == EINTR) {
-        }
-        if (QCoreApplication *application = QCoreApplication::instance()) {
-            QMetaObject::invokeMethod(application, [] { QCoreApplication::quit(); }, Qt::QueuedConnection);
-        } else {
-            removePrivateFolder();
-            ::_exit(128 + SIGTERM);
-        }
-    }).detach();
-    struct sigaction action = {};
-    action.sa_handler = noteTermination;
-    sigemptyset(&action.sa_mask);
-    for (int signal : {SIGTERM, SIGINT, SIGHUP})
-        ::sigaction(signal, &action, nullptr);
-}
-
 } // namespace
 
 void UsePrivateFolder()
 {
     qputenv("QT_DISABLE_SHADER_DISK_CACHE", "1");
     qputenv("MESA_SHADER_CACHE_DISABLE", "true");
-    const QProcessEnvironment user = QProcessEnvironment::systemEnvironment();
     // A bus started for the program would outlive it; an existing one stays, screen readers use it.
     if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
         qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
@@ -143,7 +68,6 @@ void UsePrivateFolder()
         return;
     privateFolder() = QFileInfo(QFile::decodeName(folder)).canonicalFilePath();
     std::atexit(removePrivateFolder);
-    quitOnTermination();
 
     // The user's settings and fonts are still read from where they are.
     const QString home = QDir::homePath();
@@ -155,10 +79,6 @@ void UsePrivateFolder()
     qputenv("XDG_CACHE_HOME", folder + "/cache");
     if (runtime.isEmpty())
         qputenv("XDG_RUNTIME_DIR", folder);
-
-    static UserBrowser browser(user);
-    QDesktopServices::setUrlHandler(QStringLiteral("http"), &browser, "open");
-    QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "open");
 }
 
 bool IsInPrivateFolder(const QString &path)
@@ -172,4 +92,3 @@ bool IsInPrivateFolder(const QString &path)
 
 } // namespace kalmoro::platform
 
-#include "privatefolder_posix.moc"

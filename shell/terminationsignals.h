@@ -1,0 +1,13 @@
+#pragma once
+
+namespace kalmoro::platform {
+
+// Catches SIGTERM, SIGINT and SIGHUP from now on. A caught signal is kept until the application
+// can act on it; it is not acted on in the handler. Call before the application object exists.
+void CatchTerminationSignals();
+
+// Quits the application, as Esc does, on each caught signal, also on one caught before it existed:
+// the program then ends its own way and removes what it must. Call once the application exists.
+void QuitOnCaughtSignals();
+
+} // namespace kalmoro::platform
