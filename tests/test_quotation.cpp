@@ -10,18 +10,6 @@ namespace {
 
 const QDate Day(2026, 12, 7);
 
-// Steps as a user takes them: "box=text" types text into the box, a bare name clicks the control.
-void run(testing::PageDriver &page, const QStringList &steps)
-{
-    for (const QString &step : steps) {
-        const qsizetype equals = step.indexOf(u'=');
-        if (equals < 0)
-            page.click(step);
-        else
-            page.type(step.left(equals), step.mid(equals + 1));
-    }
-}
-
 } // namespace
 
 // The quotation of each calculator page after real input: what the page shows, line by line.
@@ -175,7 +163,7 @@ private Q_SLOTS:
 
         SetQuotationDateForTesting(Day);
         m_page.open(entry, pageIndex);
-        run(m_page, steps);
+        m_page.run(steps);
         QWidget *focus = QApplication::focusWidget();
         QTest::keyClick(focus ? focus : &m_page.window(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
         SetQuotationDateForTesting({});

@@ -384,13 +384,7 @@ private Q_SLOTS:
 
         m_page.close();
         m_page.open(entry, pageIndex);
-        for (const QString &step : steps) {
-            const qsizetype equals = step.indexOf(u'=');
-            if (equals < 0)
-                m_page.click(step);
-            else
-                m_page.type(step.left(equals), step.mid(equals + 1));
-        }
+        m_page.run(steps);
         QWidget *box = QApplication::focusWidget();
         QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
         const QString sheet = u"Kalmoro\n"_qs + QGuiApplication::clipboard()->text();

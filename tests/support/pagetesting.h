@@ -97,6 +97,18 @@ public:
         QCOMPARE(edit->text(), text);
     }
 
+    // Steps as a user takes them: "box=text" types text into the box, a bare name clicks the control.
+    void run(const QStringList &steps)
+    {
+        for (const QString &step : steps) {
+            const qsizetype equals = step.indexOf(u'=');
+            if (equals < 0)
+                click(step);
+            else
+                type(step.left(equals), step.mid(equals + 1));
+        }
+    }
+
     QStringList messages; // in the order the page showed them
 
 private:
