@@ -197,7 +197,8 @@ private Q_SLOTS:
             QTRY_VERIFY(!m_window->isVisible());
             return;
         }
-        QTest::qWait(50);
+        // The window closes through a queued call; run the queue so that one would have happened.
+        QCoreApplication::sendPostedEvents();
         QCOMPARE(QApplication::focusWidget(), edit);
         QCOMPARE(edit->text(), QStringLiteral("8"));
         QVERIFY(m_window->isVisible());
@@ -216,7 +217,7 @@ private Q_SLOTS:
         QTest::keyClick(box.windowHandle(), Qt::Key_Escape);
 
         QTRY_VERIFY(!box.isVisible());
-        QTest::qWait(50);
+        QCoreApplication::sendPostedEvents();
         QVERIFY(m_window->isVisible());
     }
 
