@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <string_view>
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -36,6 +37,12 @@ public:
     QList<BrowserOptions> created;
     QList<QPair<QString, QUrl>> loads; // browser name, address
 };
+
+// A name or a text of the layout's tables.
+inline QString Text(std::u16string_view text)
+{
+    return QString::fromUtf16(text.data(), qsizetype(text.size()));
+}
 
 // Takes the web addresses the program hands to the desktop's default browser, for as long as it lives.
 class DesktopBrowser final : public QObject
