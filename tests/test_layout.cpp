@@ -1,5 +1,7 @@
 #include <QSignalSpy>
 
+#include "brandpages.h"
+#include "layoutnotes.h"
 #include "mainlayout.h"
 #include "shelltesting.h"
 #include "widgets/browserhost.h"
@@ -9,16 +11,12 @@
 #include "widgets/radiobutton.h"
 
 using namespace kalmoro;
+using kalmoro::testing::Text;
 
 namespace {
 
-const QString kMainTab = QStringLiteral("高级选择夹1");
-const QString kBrandTab = QStringLiteral("空调选型选择夹");
-
-QString Name(std::u16string_view name)
-{
-    return QString::fromUtf16(name.data(), qsizetype(name.size()));
-}
+const QString kMainTab = Text(layoutnotes::kMainTab);
+const QString kBrandTab = Text(brandnames::kBrandTab);
 
 } // namespace
 
@@ -61,53 +59,34 @@ private Q_SLOTS:
     // Every row is built once, under its name, on the parent and page of its row.
     void everyControlExistsOnceOnItsParent()
     {
-        QCOMPARE(MainLayout().size(), size_t(166));
         QSet<QString> layoutNames;
         for (const LayoutRow &row : MainLayout()) {
-            layoutNames.insert(Name(row.name));
-            QWidget *control = m_window->control(Name(row.name));
-            QVERIFY2(control && control->parentWidget() == container(Name(row.parent.name), row.parent.page),
-                qPrintable(Name(row.name)));
+            layoutNames.insert(Text(row.name));
+            QWidget *control = m_window->control(Text(row.name));
+            QVERIFY2(control && control->parentWidget() == container(Text(row.parent.name), row.parent.page),
+                qPrintable(Text(row.name)));
         }
-        QCOMPARE(layoutNames.size(), 166);
+        QCOMPARE(size_t(layoutNames.size()), MainLayout().size());
         QStringList built;
         for (QWidget *widget : m_window->findChildren<QWidget *>()) {
             if (!widget->objectName().isEmpty())
                 built << widget->objectName();
         }
-        QCOMPARE(built.size(), 166);
+        QCOMPARE(size_t(built.size()), MainLayout().size());
         QCOMPARE(QSet<QString>(built.cbegin(), built.cend()), layoutNames);
     }
 
-    void controlsSitWhereTheLayoutPutsThem_data()
-    {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<int>("mainPage");
-        QTest::addColumn<int>("brandPage");
-        QTest::addColumn<QRect>("geometry");
-        QTest::addColumn<QRect>("visible"); // the part its parents leave visible
-        QTest::newRow("main tab") << kMainTab << 0 << 0 << QRect(225, 103, 808, 546) << QRect(0, 0, 808, 546);
-        QTest::newRow("close button")
-            << u"销毁按钮"_qs << 0 << 0 << QRect(1009, 26, 26, 26) << QRect(0, 0, 26, 26);
-        QTest::newRow("quotation viewport")
-            << u"今日铜价浏览"_qs << 2 << 0 << QRect(-205, -377, 488, 528) << QRect(205, 377, 240, 151);
-        QTest::newRow("Daikin browser")
-            << u"大金浏览器"_qs << 5 << 1 << QRect(-12, 120, 816, 432) << QRect(12, 0, 776, 421);
-    }
-
+    // Every control has its row's place and size and shows its row's text, its page's turned or not.
     void controlsSitWhereTheLayoutPutsThem()
     {
-        QFETCH(QString, control);
-        QFETCH(int, mainPage);
-        QFETCH(int, brandPage);
-        QFETCH(QRect, geometry);
-        QFETCH(QRect, visible);
-        tab(kMainTab)->setCurrentPage(mainPage);
-        tab(kBrandTab)->setCurrentPage(brandPage);
-        QWidget *widget = m_window->control(control);
-        QCOMPARE(widget->geometry(), geometry);
-        QVERIFY(widget->isVisible());
-        QCOMPARE(widget->visibleRegion().boundingRect(), visible);
+        for (const LayoutRow &row : MainLayout()) {
+            const QString name = Text(row.name);
+            const QWidget *control = m_window->control(name);
+            const Geometry &at = row.geometry;
+            QVERIFY2(control->geometry() == QRect(at.left, at.top, at.width, at.height), qPrintable(name));
+            if (!row.text.empty())
+                QVERIFY2(control->property("text").toString() == Text(row.text), qPrintable(name));
+        }
     }
 
     void frontControlOfAnOverlapGetsTheMouse_data()
@@ -167,50 +146,22 @@ private Q_SLOTS:
         }
     }
 
-    void initialTexts_data()
-    {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("about, maker")
-            << u"透明标签21"_qs
-            << u"Lumavo-Lumavo集合各种精品软件、教程、设计素材、建站资源、互联网优惠信息等资源，"_qs;
-        QTest::newRow("about, service") << u"透明标签23"_qs << u"为广大网友及站长提供优质服务。"_qs;
-        QTest::newRow("about, purpose")
-            << u"透明标签24"_qs
-            << u"此次提供的Kalmoro，旨在方便广大中央空调消费者及暖通设计师。空调数据以厂"_qs;
-        QTest::newRow("about, sources")
-            << u"透明标签25"_qs
-            << u"家宣传画册及说明书为依据。因各地材料价格不同及变动请以当地实际价格为准。"_qs;
-        QTest::newRow("version") << u"透明标签5"_qs << u"Kalmoro V1.0"_qs;
-    }
-
-    void initialTexts()
-    {
-        QFETCH(QString, control);
-        QFETCH(QString, text);
-        QWidget *widget = m_window->control(control);
-        QVERIFY(widget);
-        QCOMPARE(widget->property("text").toString(), text);
-    }
-
-    // Captions are sized for the program's Simplified Chinese face at 12 px.
-    void captionsFitTheirLabelsOnOneLine_data()
-    {
-        QTest::addColumn<QString>("control");
-        QTest::newRow("配比率：") << u"透明标签4"_qs;
-        QTest::newRow("室内机总量：") << u"透明标签3"_qs;
-        QTest::newRow("冷媒液管Φ28.58") << u"透明标签18"_qs;
-        QTest::newRow("室内机所需氟利昂：") << u"透明标签1"_qs;
-    }
-
+    // Captions are sized for the program's Simplified Chinese face: each fits its label on one line.
     void captionsFitTheirLabelsOnOneLine()
     {
-        QFETCH(QString, control);
-        QWidget *label = m_window->control(control);
-        QVERIFY(label);
-        QVERIFY2(QFontInfo(label->font()).family().contains(u"CJK SC"_qs), qPrintable(QFontInfo(label->font()).family()));
-        const QString caption = label->property("text").toString();
-        QVERIFY2(QFontMetrics(label->font()).horizontalAdvance(caption) <= label->width(), qPrintable(caption));
+        int captions = 0;
+        for (const LayoutRow &row : MainLayout()) {
+            if (row.kind != Kind::TransparentLabel || row.text.empty())
+                continue;
+            const QWidget *label = m_window->control(Text(row.name));
+            const QString family = QFontInfo(label->font()).family();
+            QVERIFY2(family.contains(u"CJK SC"_qs), qPrintable(Text(row.name) + u' ' + family));
+            const QString caption = Text(row.text);
+            const int advance = QFontMetrics(label->font()).horizontalAdvance(caption);
+            QVERIFY2(advance <= label->width(), qPrintable(caption));
+            ++captions;
+        }
+        QVERIFY(captions > 0);
     }
 
     void editBoxesStartEmptyAndRadioButtonsUnchecked()
@@ -223,26 +174,32 @@ private Q_SLOTS:
             QVERIFY2(browser->address().isEmpty(), qPrintable(browser->objectName()));
     }
 
-    // Hidden, with the brand page they stand on.
-    void onlyTheSixPriceAndHomeButtonsAreHiddenAndCannotBeClicked()
+    // What the layout hides stays hidden, the two price buttons the window hides as it is created
+    // too; a hidden button cannot be clicked where it would stand on its brand page.
+    void hiddenControlsCannotBeClicked()
     {
-        const QHash<QString, int> hidden { { QStringLiteral("大金价格"), 1 },
-            { QStringLiteral("格力价格"), 2 }, { QStringLiteral("美的价格"), 3 },
-            { QStringLiteral("奥克斯价格"), 4 }, { QStringLiteral("志高价格"), 5 },
-            { QStringLiteral("chigohome按钮"), 5 } };
-        for (const LayoutRow &row : MainLayout())
-            QCOMPARE(m_window->control(Name(row.name))->isHidden(), hidden.contains(Name(row.name)));
+        const QSet<QString> hiddenOnCreation { Text(brandnames::kDaikinPrice), Text(brandnames::kGreePrice) };
+        QList<GraphicButton *> hidden;
+        for (const LayoutRow &row : MainLayout()) {
+            QWidget *control = m_window->control(Text(row.name));
+            const bool hides = !row.visible || hiddenOnCreation.contains(Text(row.name));
+            QVERIFY2(control->isHidden() == hides, qPrintable(Text(row.name)));
+            if (auto *button = qobject_cast<GraphicButton *>(control); button && hides)
+                hidden << button;
+        }
+        QVERIFY(!hidden.isEmpty());
 
         tab(kMainTab)->setCurrentPage(5);
-        for (auto entry = hidden.cbegin(); entry != hidden.cend(); ++entry) {
-            tab(kBrandTab)->setCurrentPage(entry.value());
-            auto *button = m_window->control<GraphicButton>(entry.key());
+        for (GraphicButton *button : hidden) {
+            const int page = tab(kBrandTab)->pageOf(button);
+            QVERIFY2(page > 0, qPrintable(button->objectName()));
+            tab(kBrandTab)->setCurrentPage(page);
             QSignalSpy clicked(button, &GraphicButton::clicked);
             QVERIFY(m_window->childAt(button->mapTo(m_window.get(), button->rect().center())) != button);
             QTest::mouseClick(button, Qt::LeftButton);
             QCOMPARE(clicked.size(), 0);
             QVERIFY(button->isHidden());
-            QCOMPARE(tab(kBrandTab)->currentPage(), entry.value());
+            QCOMPARE(tab(kBrandTab)->currentPage(), page);
         }
         QVERIFY(m_engine.loads.isEmpty());
     }
