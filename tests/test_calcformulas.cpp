@@ -148,6 +148,41 @@ private Q_SLOTS:
             QCOMPARE(NumberToText(refrigerant::OutdoorCharge(::model(model), band, indoorUnits)), charge);
     }
 
+    // The charges of the ten models, by band and by fewer or at least four indoor units.
+    void chargesOfEveryModel_data()
+    {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<double>("capacity"); // kW: a ratio of 1 in band 1, 1.2 times it in band 2
+        QTest::addColumn<QStringList>("charges"); // band 1 few, band 1 many, band 2 few, band 2 many
+        QTest::newRow("GMV-250W/A") << "GMV-250W/A" << 25.0 << QStringList { "1", "2", "2", "3.5" };
+        QTest::newRow("GMV-300W/A") << "GMV-300W/A" << 30.0 << QStringList { "1", "2", "2", "3.5" };
+        QTest::newRow("GMV-350W/A") << "GMV-350W/A" << 35.0 << QStringList { "1.5", "3", "2.5", "4" };
+        QTest::newRow("GMV-400W/A") << "GMV-400W/A" << 40.0 << QStringList { "2", "3.5", "3", "5" };
+        QTest::newRow("GMV-450W/A") << "GMV-450W/A" << 45.0 << QStringList { "2", "3.5", "3", "5" };
+        QTest::newRow("GMV-504W/A") << "GMV-504W/A" << 50.4 << QStringList { "2.5", "4", "3.5", "5.5" };
+        QTest::newRow("GMV-560W/A") << "GMV-560W/A" << 56.0 << QStringList { "3", "4.5", "4", "6" };
+        QTest::newRow("GMV-615W/A") << "GMV-615W/A" << 61.5 << QStringList { "3.5", "5", "4", "6" };
+        QTest::newRow("GMV-785W/A") << "GMV-785W/A" << 78.5 << QStringList { "4", "5", "5", "7" };
+        QTest::newRow("GMV-900W/A") << "GMV-900W/A" << 90.0 << QStringList { "4", "6", "6", "8" };
+    }
+
+    void chargesOfEveryModel()
+    {
+        QFETCH(QString, model);
+        QFETCH(double, capacity);
+        QFETCH(QStringList, charges);
+        const refrigerant::OutdoorModel &outdoor = ::model(model);
+        QCOMPARE(NumberToText(refrigerant::CapacityRatio(capacity, outdoor)), u"1"_qs);
+        const double band2Ratio = shown(refrigerant::CapacityRatio(capacity * 1.2, outdoor));
+        QCOMPARE(refrigerant::RatioBand(band2Ratio), Band::Two);
+        QStringList computed;
+        for (const Band band : { Band::One, Band::Two }) {
+            for (const double units : { 3.0, 4.0 })
+                computed << NumberToText(refrigerant::OutdoorCharge(outdoor, band, units));
+        }
+        QCOMPARE(computed, charges);
+    }
+
     void indoorAndTotalCharge_data()
     {
         QTest::addColumn<QList<double>>("metres");

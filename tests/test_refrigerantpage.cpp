@@ -4,25 +4,35 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "numbertext.h"
 #include "pagetesting.h"
+#include "pages/refrigerantpage.h"
 #include "widgets/transparentlabel.h"
 
 using namespace kalmoro;
+using kalmoro::testing::Text;
 
 namespace {
 
-const QStringList ModelRadios = { u"二百五"_qs, u"三百"_qs, u"三百五"_qs, u"四百"_qs, u"四百五"_qs,
-    u"五零四"_qs, u"五百六"_qs, u"六一五"_qs, u"七八五"_qs, u"九百"_qs };
-const QStringList OutdoorControls
-    = { u"室内机台数"_qs, u"室内机总量"_qs, u"配比率"_qs, u"外机加氟"_qs, u"室内机加氟量"_qs };
-const QStringList LiquidPipeBoxes
-    = { u"六"_qs, u"十"_qs, u"十二"_qs, u"十六"_qs, u"十九"_qs, u"二十二"_qs, u"二十五"_qs, u"二十八"_qs };
+template <std::size_t N> QStringList Names(const std::array<std::u16string_view, N> &names)
+{
+    QStringList list;
+    for (const std::u16string_view name : names)
+        list << Text(name);
+    return list;
+}
+
+const QStringList ModelRadios = Names(refrigerantnames::kModels);
+const QStringList OutdoorControls = Names(std::array { refrigerantnames::kIndoorUnits,
+    refrigerantnames::kIndoorCapacity, refrigerantnames::kRatio, refrigerantnames::kOutdoorCharge,
+    refrigerantnames::kComputeOutdoor });
+const QStringList LiquidPipeBoxes = Names(refrigerantnames::kPipeLengths);
 
 // A value left in 外机加氟 by the user, to see whether a click replaces it.
 const QString EarlierCharge = u"9.75"_qs;
 
-// A model marked, the capacity and unit count typed, and what 室内机加氟量 then shows; a warning
-// leaves the earlier charge standing.
+// A model marked by its caption, the capacity and unit count typed, and what 室内机加氟量 then
+// shows; a warning leaves the earlier charge standing.
 struct OutdoorExample {
     const char *name;
     QStringView model, capacity, units, ratio, charge, message;
@@ -32,51 +42,30 @@ constexpr QStringView TooLarge = u"配比率过大，请选择合适的室外机
 constexpr QStringView TooSmall = u"配比率过小，请选择合适的室外机！";
 
 constexpr OutdoorExample OutdoorExamples[] = {
-    { "band 1 upper limit, 3 units", u"二百五", u"26.25", u"3", u"1.05", u"1", u"" },
-    { "band 1 upper limit, 4 units", u"二百五", u"26.25", u"4", u"1.05", u"2", u"" },
-    { "band 2 upper limit, 3 units", u"二百五", u"33.75", u"3", u"1.35", u"2", u"" },
-    { "band 2 upper limit, 4 units", u"二百五", u"33.75", u"4", u"1.35", u"3.5", u"" },
-    { "above band 2 keeps earlier charge", u"二百五", u"34", u"4", u"1.36", u"9.75", TooLarge },
-    { "within tolerance above 1.05 is band 1", u"二百五", u"26.2500024", u"3", u"1.050000096", u"1", u"" },
-    { "beyond tolerance above 1.05 is band 2", u"二百五", u"26.250003", u"3", u"1.05000012", u"2", u"" },
-    { "within tolerance above 1.35 is band 2", u"二百五", u"33.7500024", u"3", u"1.350000096", u"2", u"" },
-    { "beyond tolerance above 1.35", u"二百五", u"33.750003", u"3", u"1.35000012", u"9.75", TooLarge },
-    { "just above 0.9 is band 1", u"二百五", u"22.500003", u"3", u"0.90000012", u"1", u"" },
-    { "exactly 0.9 is band 1", u"二百五", u"22.5", u"3", u"0.9", u"1", u"" },
-    { "within tolerance below 0.9 is band 1", u"二百五", u"22.4999985", u"3", u"0.89999994", u"1", u"" },
-    { "beyond tolerance below 0.9", u"二百五", u"22.499997", u"3", u"0.89999988", u"9.75", TooSmall },
-    { "ratio shown to 13 digits", u"三百", u"28", u"3", u"0.9333333333333", u"1", u"" },
-    { "fractional capacity ratio 1", u"五零四", u"50.4", u"2", u"1", u"2.5", u"" },
-    { "fractional capacity too small", u"五零四", u"45", u"3", u"0.8928571428571", u"9.75", TooSmall },
-    { "empty unit count is fewer than four", u"二百五", u"25", u"", u"1", u"1", u"" },
-    { "3.5 units are fewer than four", u"二百五", u"25", u"3.5", u"1", u"1", u"" },
-    { "units within tolerance of 4 are four", u"二百五", u"25", u"3.99999995", u"1", u"2", u"" },
-    { "full-width capacity", u"二百五", u"２６．２５", u"３", u"1.05", u"1", u"" },
-    { "empty capacity is too small", u"九百", u"", u"3", u"0", u"9.75", TooSmall },
-    { "negative capacity is too small", u"四百", u"-40", u"3", u"-1", u"9.75", TooSmall },
+    { "band 1 upper limit, 3 units", u"GMV-250W/A", u"26.25", u"3", u"1.05", u"1", u"" },
+    { "band 1 upper limit, 4 units", u"GMV-250W/A", u"26.25", u"4", u"1.05", u"2", u"" },
+    { "band 2 upper limit, 3 units", u"GMV-250W/A", u"33.75", u"3", u"1.35", u"2", u"" },
+    { "band 2 upper limit, 4 units", u"GMV-250W/A", u"33.75", u"4", u"1.35", u"3.5", u"" },
+    { "above band 2 keeps earlier charge", u"GMV-250W/A", u"34", u"4", u"1.36", u"9.75", TooLarge },
+    { "within tolerance above 1.05 is band 1", u"GMV-250W/A", u"26.2500024", u"3", u"1.050000096", u"1", u"" },
+    { "beyond tolerance above 1.05 is band 2", u"GMV-250W/A", u"26.250003", u"3", u"1.05000012", u"2", u"" },
+    { "within tolerance above 1.35 is band 2", u"GMV-250W/A", u"33.7500024", u"3", u"1.350000096", u"2", u"" },
+    { "beyond tolerance above 1.35", u"GMV-250W/A", u"33.750003", u"3", u"1.35000012", u"9.75", TooLarge },
+    { "just above 0.9 is band 1", u"GMV-250W/A", u"22.500003", u"3", u"0.90000012", u"1", u"" },
+    { "exactly 0.9 is band 1", u"GMV-250W/A", u"22.5", u"3", u"0.9", u"1", u"" },
+    { "within tolerance below 0.9 is band 1", u"GMV-250W/A", u"22.4999985", u"3", u"0.89999994", u"1", u"" },
+    { "beyond tolerance below 0.9", u"GMV-250W/A", u"22.499997", u"3", u"0.89999988", u"9.75", TooSmall },
+    { "ratio shown to 13 digits", u"GMV-300W/A", u"28", u"3", u"0.9333333333333", u"1", u"" },
+    { "fractional capacity ratio 1", u"GMV-504W/A", u"50.4", u"2", u"1", u"2.5", u"" },
+    { "fractional capacity too small", u"GMV-504W/A", u"45", u"3", u"0.8928571428571", u"9.75", TooSmall },
+    { "empty unit count is fewer than four", u"GMV-250W/A", u"25", u"", u"1", u"1", u"" },
+    { "3.5 units are fewer than four", u"GMV-250W/A", u"25", u"3.5", u"1", u"1", u"" },
+    { "units within tolerance of 4 are four", u"GMV-250W/A", u"25", u"3.99999995", u"1", u"2", u"" },
+    { "full-width capacity", u"GMV-250W/A", u"２６．２５", u"３", u"1.05", u"1", u"" },
+    { "empty capacity is too small", u"GMV-900W/A", u"", u"3", u"0", u"9.75", TooSmall },
+    { "negative capacity is too small", u"GMV-400W/A", u"-40", u"3", u"-1", u"9.75", TooSmall },
     // An overflowing capacity shows "1.#INF", and that text reads back as 1.
-    { "infinite ratio reads back as 1", u"二百五", u"1e400", u"3", u"1.#INF", u"1", u"" },
-};
-
-// Capacities that give the ratios 1 (band 1) and 1.2 (band 2), and the four charges of the model:
-// band 1 fewer than four units, band 1 four or more, band 2 fewer, band 2 four or more.
-struct ModelExample {
-    const char *name;
-    QStringView model, band1Capacity, band2Capacity;
-    std::array<QStringView, 4> charges;
-};
-
-constexpr ModelExample ModelExamples[] = {
-    { "GMV-250W/A", u"二百五", u"25", u"30", { u"1", u"2", u"2", u"3.5" } },
-    { "GMV-300W/A", u"三百", u"30", u"36", { u"1", u"2", u"2", u"3.5" } },
-    { "GMV-350W/A", u"三百五", u"35", u"42", { u"1.5", u"3", u"2.5", u"4" } },
-    { "GMV-400W/A", u"四百", u"40", u"48", { u"2", u"3.5", u"3", u"5" } },
-    { "GMV-450W/A", u"四百五", u"45", u"54", { u"2", u"3.5", u"3", u"5" } },
-    { "GMV-504W/A", u"五零四", u"50.4", u"60.48", { u"2.5", u"4", u"3.5", u"5.5" } },
-    { "GMV-560W/A", u"五百六", u"56", u"67.2", { u"3", u"4.5", u"4", u"6" } },
-    { "GMV-615W/A", u"六一五", u"61.5", u"73.8", { u"3.5", u"5", u"4", u"6" } },
-    { "GMV-785W/A", u"七八五", u"78.5", u"94.2", { u"4", u"5", u"5", u"7" } },
-    { "GMV-900W/A", u"九百", u"90", u"108", { u"4", u"6", u"6", u"8" } },
+    { "infinite ratio reads back as 1", u"GMV-250W/A", u"1e400", u"3", u"1.#INF", u"1", u"" },
 };
 
 } // namespace
@@ -103,7 +92,7 @@ private Q_SLOTS:
         const OutdoorExample &row = OutdoorExamples[example];
 
         m_page.type(u"外机加氟"_qs, EarlierCharge);
-        m_page.click(row.model.toString());
+        m_page.click(radioOf(row.model));
         m_page.type(u"室内机总量"_qs, row.capacity.toString());
         m_page.type(u"室内机台数"_qs, row.units.toString());
         m_page.click(u"室内机加氟量"_qs);
@@ -117,27 +106,29 @@ private Q_SLOTS:
         QCOMPARE(m_page.text(u"一共加氟"_qs), u"0"_qs);
     }
 
-    void chargeTableOfEveryModel_data()
+    void everyModelsRadioComputesWithItsModel_data()
     {
-        QTest::addColumn<int>("example");
-        for (int i = 0; i < int(std::size(ModelExamples)); ++i)
-            QTest::newRow(ModelExamples[i].name) << i;
+        QTest::addColumn<int>("model");
+        for (int model = 0; model < int(refrigerant::OutdoorModels.size()); ++model)
+            QTest::newRow(refrigerant::OutdoorModels[std::size_t(model)].name.toUtf8().constData()) << model;
     }
 
-    void chargeTableOfEveryModel()
+    // The radio captioned with a model's name computes with that model's capacity and charges, in
+    // both bands for fewer and for at least four indoor units.
+    void everyModelsRadioComputesWithItsModel()
     {
-        QFETCH(int, example);
-        const ModelExample &row = ModelExamples[example];
+        QFETCH(int, model);
+        const refrigerant::OutdoorModel &row = refrigerant::OutdoorModels[std::size_t(model)];
+        const double charges[] = { row.band1Few, row.band1Many, row.band2Few, row.band2Many };
 
-        m_page.click(row.model.toString());
-        const QStringView capacities[]
-            = { row.band1Capacity, row.band1Capacity, row.band2Capacity, row.band2Capacity };
-        for (std::size_t column = 0; column < row.charges.size(); ++column) {
-            m_page.type(u"室内机总量"_qs, capacities[column].toString());
+        m_page.click(radioOf(row.name));
+        for (std::size_t column = 0; column < std::size(charges); ++column) {
+            const bool band2 = column >= 2;
+            m_page.type(u"室内机总量"_qs, NumberToText(band2 ? row.capacity * 1.2 : row.capacity));
             m_page.type(u"室内机台数"_qs, column % 2 ? u"4"_qs : u"3"_qs);
             m_page.click(u"室内机加氟量"_qs);
-            QCOMPARE(m_page.text(u"配比率"_qs), column < 2 ? u"1"_qs : u"1.2"_qs);
-            QCOMPARE(m_page.text(u"外机加氟"_qs), row.charges[column]);
+            QCOMPARE(m_page.text(u"配比率"_qs), band2 ? u"1.2"_qs : u"1"_qs);
+            QCOMPARE(m_page.text(u"外机加氟"_qs), NumberToText(charges[column]));
         }
         QCOMPARE(m_page.messages, QStringList());
     }
@@ -239,7 +230,7 @@ private Q_SLOTS:
     // once the outdoor part is back.
     void otherBrandLeavesTheOutdoorChargeOut()
     {
-        m_page.click(u"二百五"_qs);
+        m_page.click(radioOf(u"GMV-250W/A"));
         m_page.type(u"室内机总量"_qs, u"25"_qs);
         m_page.type(u"室内机台数"_qs, u"4"_qs);
         m_page.click(u"室内机加氟量"_qs);
@@ -279,10 +270,10 @@ private Q_SLOTS:
     void radiosAreOneGroup()
     {
         m_page.click(u"格力加氟"_qs);
-        m_page.click(u"九百"_qs);
-        verifyOnlyChecked(u"九百"_qs);
-        m_page.click(u"二百五"_qs);
-        verifyOnlyChecked(u"二百五"_qs);
+        m_page.click(radioOf(u"GMV-900W/A"));
+        verifyOnlyChecked(radioOf(u"GMV-900W/A"));
+        m_page.click(radioOf(u"GMV-250W/A"));
+        verifyOnlyChecked(radioOf(u"GMV-250W/A"));
         for (const QString &control : ModelRadios + OutdoorControls)
             QVERIFY2(
                 m_page.find(control)->isEnabled() && m_page.find(control)->isVisible(), qPrintable(control));
@@ -300,7 +291,7 @@ private Q_SLOTS:
         QCOMPARE(m_page.messages, QStringList());
 
         // A ratio outside the limits brings its message again.
-        m_page.click(u"二百五"_qs);
+        m_page.click(radioOf(u"GMV-250W/A"));
         m_page.type(u"室内机总量"_qs, u"34"_qs);
         m_page.click(u"室内机加氟量"_qs);
         m_page.click(u"其他加氟"_qs);
@@ -312,6 +303,16 @@ private Q_SLOTS:
     }
 
 private:
+    // The radio that shows the model's name.
+    QString radioOf(QStringView model) const
+    {
+        for (const QRadioButton *radio : m_page.window().findChildren<QRadioButton *>()) {
+            if (radio->text() == model)
+                return radio->objectName();
+        }
+        qFatal("no radio shows %s", qPrintable(model.toString()));
+    }
+
     void verifyOutdoorPart(bool on)
     {
         QCOMPARE(m_page.find<QRadioButton>(u"格力加氟"_qs)->isChecked(), on);
