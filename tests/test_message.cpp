@@ -1,30 +1,40 @@
 #include <QMenu>
 
+#include "framenames.h"
+#include "layoutnotes.h"
 #include "message.h"
 #include "shelltesting.h"
 #include "startprogram.h"
 #include "widgets/editbox.h"
+#include "widgets/pagetab.h"
 
 using namespace kalmoro;
+using kalmoro::testing::Text;
 
 class MessageTest final : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void hookTakesTheMessages()
+    // The box holds back every click on the window until the user closes it.
+    void boxBlocksTheWindowUntilClosed()
     {
-        QStringList shown;
-        const MessageHook previous = SetMessageHook([&](const QString &text) {
-            shown << text;
-            // A hook may replace itself while it runs.
-            SetMessageHook([&](const QString &text) { shown << u"then "_qs + text; });
+        const std::unique_ptr<MainWindow> window = testing::ShowProgramWindow();
+        QVERIFY(window);
+        auto *pages = window->control<PageTab>(Text(layoutnotes::kMainTab));
+        QWidget *entry = window->control(Text(framenames::kAboutEntry));
+        QVERIFY(pages && entry);
+        int pageWhileOpen = -1;
+        testing::WhenMessageBoxOpens([&](QMessageBox &box) {
+            QTest::mouseClick(entry, Qt::LeftButton);
+            pageWhileOpen = pages->currentPage();
+            QTest::mouseClick(box.button(QMessageBox::Ok), Qt::LeftButton);
         });
         ShowMessage(u"铜价过低，请检查......"_qs);
-        ShowMessage(u"配比率过小，请选择合适的室外机！"_qs);
-        QVERIFY(SetMessageHook(previous));
-        QCOMPARE(shown,
-            (QStringList { u"铜价过低，请检查......"_qs, u"then 配比率过小，请选择合适的室外机！"_qs }));
+
+        QCOMPARE(pageWhileOpen, 0);
+        QTest::mouseClick(entry, Qt::LeftButton);
+        QVERIFY(pages->currentPage() != 0);
     }
 
     void boxWithOneOkButton()
