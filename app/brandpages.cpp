@@ -19,39 +19,40 @@ constexpr std::u16string_view kMideaBrowser = u"美的浏览器";
 constexpr std::u16string_view kAuxBrowser = u"奥克斯浏览器";
 constexpr std::u16string_view kChigoBrowser = u"志高浏览器";
 
-constexpr BrandPageButton kDaikinX7{u"X7按钮", kDaikinBrowser.data(), u"\\web\\x7.html"};
-constexpr BrandPageButton kDaikinP{u"P按钮", kDaikinBrowser.data(), u"\\web\\p.html"};
-constexpr BrandPageButton kDaikinS{u"S按钮", kDaikinBrowser.data(), u"\\web\\s.html"};
-constexpr BrandPageButton kDaikinSkyAir{u"skyair按钮", kDaikinBrowser.data(), u"\\web\\skyair.html"};
-constexpr BrandPageButton kDaikinPrices{brandnames::kDaikinPrice.data(), kDaikinBrowser.data(), u"\\web\\daikinprice.html"};
-constexpr BrandPageButton kGreeGmvEs{u"GMVES按钮", kGreeBrowser.data(), u"\\web\\gmves.html"};
-constexpr BrandPageButton kGreeGmv5{u"GMV5按钮", kGreeBrowser.data(), u"\\web\\gmv5.html"};
-constexpr BrandPageButton kGreeGmv5S{u"GMV5S按钮", kGreeBrowser.data(), u"\\web\\gmv5s.html"};
-constexpr BrandPageButton kGreeStar{u"star按钮", kGreeBrowser.data(), u"\\web\\star.html"};
-constexpr BrandPageButton kGreeD{u"D按钮", kGreeBrowser.data(), u"\\web\\d.html"};
-constexpr BrandPageButton kGreeOther{u"qt按钮", kGreeBrowser.data(), u"\\web\\qt.html"};
-constexpr BrandPageButton kGreePrices{brandnames::kGreePrice.data(), kGreeBrowser.data(), u"\\web\\greeprice.html"};
-constexpr BrandPageButton kMideaMdvsWhole{u"mdvs整体按钮", kMideaBrowser.data(), u"\\web\\mdvsi.html"};
-constexpr BrandPageButton kMideaMdvs{u"mdvs组合按钮", kMideaBrowser.data(), u"\\web\\mdvs.html"};
-constexpr BrandPageButton kMideaSideOutlet{u"侧出风按钮", kMideaBrowser.data(), u"\\web\\cechu.html"};
-constexpr BrandPageButton kMideaPrices{u"美的价格", kMideaBrowser.data(), u"\\web\\meidiprice.html"};
-constexpr BrandPageButton kAuxX7{u"奥克斯X7按钮", kAuxBrowser.data(), u"\\web\\aux7.html"};
-constexpr BrandPageButton kAuxCe{u"CE小多联按钮", kAuxBrowser.data(), u"\\web\\auxce.html"};
-constexpr BrandPageButton kAuxLightCommercial{u"奥克斯轻商", kAuxBrowser.data(), u"\\web\\auxqs.html"};
-constexpr BrandPageButton kAuxOther{u"奥克斯其他按钮", kAuxBrowser.data(), u"\\web\\auxqt.html"};
-constexpr BrandPageButton kAuxPrices{u"奥克斯价格", kAuxBrowser.data(), u"\\web\\auxprice.html"};
-constexpr BrandPageButton kChigoCmvx{u"CMVX按钮", kChigoBrowser.data(), u"\\web\\cmvx.html"};
-constexpr BrandPageButton kChigoCmv{u"CMV按钮", kChigoBrowser.data(), u"\\web\\cmv.html"};
-constexpr BrandPageButton kChigoLightCommercial{u"qingshang按钮", kChigoBrowser.data(), u"\\web\\qingshang.html"};
-constexpr BrandPageButton kChigoHome{u"chigohome按钮", kChigoBrowser.data(), u"\\web\\chigohome.html"};
-constexpr BrandPageButton kChigoPrices{u"志高价格", kChigoBrowser.data(), u"\\web\\chigoprice.html"};
+constexpr BrandPageButton kDaikinX7 {u"X7按钮", kDaikinBrowser.data(), u"\\web\\x7.html"};
+constexpr BrandPageButton kDaikinP {u"P按钮", kDaikinBrowser.data(), u"\\web\\p.html"};
+constexpr BrandPageButton kDaikinS {u"S按钮", kDaikinBrowser.data(), u"\\web\\s.html"};
+constexpr BrandPageButton kDaikinSkyAir {u"skyair按钮", kDaikinBrowser.data(), u"\\web\\skyair.html"};
+constexpr BrandPageButton kDaikinPrices {
+    brandnames::kDaikinPrice.data(), kDaikinBrowser.data(), u"\\web\\daikinprice.html"};
+constexpr BrandPageButton kGreeGmvEs {u"GMVES按钮", kGreeBrowser.data(), u"\\web\\gmves.html"};
+constexpr BrandPageButton kGreeGmv5 {u"GMV5按钮", kGreeBrowser.data(), u"\\web\\gmv5.html"};
+constexpr BrandPageButton kGreeGmv5S {u"GMV5S按钮", kGreeBrowser.data(), u"\\web\\gmv5s.html"};
+constexpr BrandPageButton kGreeStar {u"star按钮", kGreeBrowser.data(), u"\\web\\star.html"};
+constexpr BrandPageButton kGreeD {u"D按钮", kGreeBrowser.data(), u"\\web\\d.html"};
+constexpr BrandPageButton kGreeOther {u"qt按钮", kGreeBrowser.data(), u"\\web\\qt.html"};
+constexpr BrandPageButton kGreePrices {
+    brandnames::kGreePrice.data(), kGreeBrowser.data(), u"\\web\\greeprice.html"};
+constexpr BrandPageButton kMideaMdvsWhole {u"mdvs整体按钮", kMideaBrowser.data(), u"\\web\\mdvsi.html"};
+constexpr BrandPageButton kMideaMdvs {u"mdvs组合按钮", kMideaBrowser.data(), u"\\web\\mdvs.html"};
+constexpr BrandPageButton kMideaSideOutlet {u"侧出风按钮", kMideaBrowser.data(), u"\\web\\cechu.html"};
+constexpr BrandPageButton kMideaPrices {u"美的价格", kMideaBrowser.data(), u"\\web\\meidiprice.html"};
+constexpr BrandPageButton kAuxX7 {u"奥克斯X7按钮", kAuxBrowser.data(), u"\\web\\aux7.html"};
+constexpr BrandPageButton kAuxCe {u"CE小多联按钮", kAuxBrowser.data(), u"\\web\\auxce.html"};
+constexpr BrandPageButton kAuxLightCommercial {u"奥克斯轻商", kAuxBrowser.data(), u"\\web\\auxqs.html"};
+constexpr BrandPageButton kAuxOther {u"奥克斯其他按钮", kAuxBrowser.data(), u"\\web\\auxqt.html"};
+constexpr BrandPageButton kAuxPrices {u"奥克斯价格", kAuxBrowser.data(), u"\\web\\auxprice.html"};
+constexpr BrandPageButton kChigoCmvx {u"CMVX按钮", kChigoBrowser.data(), u"\\web\\cmvx.html"};
+constexpr BrandPageButton kChigoCmv {u"CMV按钮", kChigoBrowser.data(), u"\\web\\cmv.html"};
+constexpr BrandPageButton kChigoLightCommercial {
+    u"qingshang按钮", kChigoBrowser.data(), u"\\web\\qingshang.html"};
+constexpr BrandPageButton kChigoHome {u"chigohome按钮", kChigoBrowser.data(), u"\\web\\chigohome.html"};
+constexpr BrandPageButton kChigoPrices {u"志高价格", kChigoBrowser.data(), u"\\web\\chigoprice.html"};
 
-constexpr BrandPageButton kButtons[] = {
-    kDaikinX7, kDaikinP, kDaikinS, kDaikinSkyAir, kDaikinPrices, kGreeGmvEs, kGreeGmv5, kGreeGmv5S,
-    kGreeStar, kGreeD, kGreeOther, kGreePrices, kMideaMdvsWhole, kMideaMdvs, kMideaSideOutlet, kMideaPrices,
-    kAuxX7, kAuxCe, kAuxLightCommercial, kAuxOther, kAuxPrices, kChigoCmvx, kChigoCmv, kChigoLightCommercial,
-    kChigoHome, kChigoPrices
-};
+constexpr BrandPageButton kButtons[] = {kDaikinX7, kDaikinP, kDaikinS, kDaikinSkyAir, kDaikinPrices,
+    kGreeGmvEs, kGreeGmv5, kGreeGmv5S, kGreeStar, kGreeD, kGreeOther, kGreePrices, kMideaMdvsWhole,
+    kMideaMdvs, kMideaSideOutlet, kMideaPrices, kAuxX7, kAuxCe, kAuxLightCommercial, kAuxOther, kAuxPrices,
+    kChigoCmvx, kChigoCmv, kChigoLightCommercial, kChigoHome, kChigoPrices};
 
 constexpr BrandStartPage kStartPages[] = {
     {kGreeBrowser.data(), u"\\web\\gree0.html"},
@@ -61,15 +62,16 @@ constexpr BrandStartPage kStartPages[] = {
     {kChigoBrowser.data(), u"\\web\\chigo0.html"},
 };
 
-constexpr std::u16string_view kBrandTitles[] = {u"空调品牌选择", u"大金", u"格力", u"美的", u"奥克斯", u"志高"};
-constexpr TabSetup kBrandTabSetup{kBrandTitles, 0, u"微软雅黑", 19, 26, TabColours::Plain};
+constexpr std::u16string_view kBrandTitles[]
+    = {u"空调品牌选择", u"大金", u"格力", u"美的", u"奥克斯", u"志高"};
+constexpr TabSetup kBrandTabSetup {kBrandTitles, 0, u"微软雅黑", 19, 26, TabColours::Plain};
 
 constexpr ParentRef BrandPage(int page)
 {
     return {kBrandTab, page};
 }
 
-constexpr Notes kWhite{.whiteStrip = true};
+constexpr Notes kWhite {.whiteStrip = true};
 
 // Page 5 of the main tab holds the brand tab; its first page chooses a brand, the others show one
 // brand's products each.
@@ -78,59 +80,90 @@ constexpr LayoutRow kRows[] = {
 
     // Inner page 0: brand choice.
     {u"选择空调品牌", Kind::PictureBox, BrandPage(0), {254, 48, 286, 30}, true, u"", {"img107"}, kNone},
-    {kChigoChoice, Kind::GraphicButton, BrandPage(0), {440, 389, 226, 86}, true, u"", {"img108", "img109", "img110"}, kNone},
-    {kAuxChoice, Kind::GraphicButton, BrandPage(0), {120, 394, 164, 77}, true, u"", {"img111", "img112", "img113"}, kNone},
-    {kMideaChoice, Kind::GraphicButton, BrandPage(0), {152, 249, 453, 75}, true, u"", {"img114", "img115", "img116"}, kNone},
-    {kGreeChoice, Kind::GraphicButton, BrandPage(0), {402, 130, 300, 59}, true, u"", {"img117", "img118", "img119"}, kNone},
-    {kDaikinChoice, Kind::GraphicButton, BrandPage(0), {52, 127, 293, 60}, true, u"", {"img120", "img121", "img122"}, kNone},
+    {kChigoChoice, Kind::GraphicButton, BrandPage(0), {440, 389, 226, 86}, true, u"",
+        {"img108", "img109", "img110"}, kNone},
+    {kAuxChoice, Kind::GraphicButton, BrandPage(0), {120, 394, 164, 77}, true, u"",
+        {"img111", "img112", "img113"}, kNone},
+    {kMideaChoice, Kind::GraphicButton, BrandPage(0), {152, 249, 453, 75}, true, u"",
+        {"img114", "img115", "img116"}, kNone},
+    {kGreeChoice, Kind::GraphicButton, BrandPage(0), {402, 130, 300, 59}, true, u"",
+        {"img117", "img118", "img119"}, kNone},
+    {kDaikinChoice, Kind::GraphicButton, BrandPage(0), {52, 127, 293, 60}, true, u"",
+        {"img120", "img121", "img122"}, kNone},
 
     // Inner page 1: Daikin.
-    {kDaikinPrices.button, Kind::GraphicButton, BrandPage(1), {466, 47, 46, 48}, false, u"", {"img061", "img062", "img063", "img064"}, kNone},
-    {kDaikinSkyAir.button, Kind::GraphicButton, BrandPage(1), {350, 29, 86, 86}, true, u"", {"img065", "img066", "img067"}, kNone},
-    {kDaikinS.button, Kind::GraphicButton, BrandPage(1), {244, 29, 86, 86}, true, u"", {"img068", "img069", "img070"}, kNone},
-    {kDaikinP.button, Kind::GraphicButton, BrandPage(1), {136, 29, 86, 86}, true, u"", {"img071", "img072", "img073"}, kNone},
-    {kDaikinX7.button, Kind::GraphicButton, BrandPage(1), {28, 29, 86, 86}, true, u"", {"img074", "img075", "img076"}, kNone},
+    {kDaikinPrices.button, Kind::GraphicButton, BrandPage(1), {466, 47, 46, 48}, false, u"",
+        {"img061", "img062", "img063", "img064"}, kNone},
+    {kDaikinSkyAir.button, Kind::GraphicButton, BrandPage(1), {350, 29, 86, 86}, true, u"",
+        {"img065", "img066", "img067"}, kNone},
+    {kDaikinS.button, Kind::GraphicButton, BrandPage(1), {244, 29, 86, 86}, true, u"",
+        {"img068", "img069", "img070"}, kNone},
+    {kDaikinP.button, Kind::GraphicButton, BrandPage(1), {136, 29, 86, 86}, true, u"",
+        {"img071", "img072", "img073"}, kNone},
+    {kDaikinX7.button, Kind::GraphicButton, BrandPage(1), {28, 29, 86, 86}, true, u"",
+        {"img074", "img075", "img076"}, kNone},
     {u"遮挡1", Kind::PictureBox, BrandPage(1), {-3, 112, 784, 16}, true, u"", {}, kWhite},
     {kDaikinBrowser, Kind::Browser, BrandPage(1), {-12, 120, 816, 432}, true, u"", {}, kNone},
     {u"大金logo", Kind::PictureBox, BrandPage(1), {567, 39, 211, 59}, true, u"", {"img105"}, kNone},
 
     // Inner page 2: Gree.
-    {kGreeOther.button, Kind::GraphicButton, BrandPage(2), {420, 29, 86, 86}, true, u"", {"img080", "img081", "img082"}, kNone},
-    {kGreeD.button, Kind::GraphicButton, BrandPage(2), {335, 29, 86, 86}, true, u"", {"img083", "img084", "img085"}, kNone},
-    {kGreePrices.button, Kind::GraphicButton, BrandPage(2), {505, 47, 46, 48}, false, u"", {"img086", "img087", "img088", "img089"}, kNone},
-    {kGreeStar.button, Kind::GraphicButton, BrandPage(2), {253, 29, 86, 86}, true, u"", {"img090", "img091", "img092"}, kNone},
-    {kGreeGmv5S.button, Kind::GraphicButton, BrandPage(2), {168, 29, 86, 86}, true, u"", {"img093", "img094", "img095"}, kNone},
-    {kGreeGmv5.button, Kind::GraphicButton, BrandPage(2), {85, 29, 86, 86}, true, u"", {"img096", "img097", "img098"}, kNone},
-    {kGreeGmvEs.button, Kind::GraphicButton, BrandPage(2), {6, 29, 86, 86}, true, u"", {"img099", "img100", "img101"}, kNone},
+    {kGreeOther.button, Kind::GraphicButton, BrandPage(2), {420, 29, 86, 86}, true, u"",
+        {"img080", "img081", "img082"}, kNone},
+    {kGreeD.button, Kind::GraphicButton, BrandPage(2), {335, 29, 86, 86}, true, u"",
+        {"img083", "img084", "img085"}, kNone},
+    {kGreePrices.button, Kind::GraphicButton, BrandPage(2), {505, 47, 46, 48}, false, u"",
+        {"img086", "img087", "img088", "img089"}, kNone},
+    {kGreeStar.button, Kind::GraphicButton, BrandPage(2), {253, 29, 86, 86}, true, u"",
+        {"img090", "img091", "img092"}, kNone},
+    {kGreeGmv5S.button, Kind::GraphicButton, BrandPage(2), {168, 29, 86, 86}, true, u"",
+        {"img093", "img094", "img095"}, kNone},
+    {kGreeGmv5.button, Kind::GraphicButton, BrandPage(2), {85, 29, 86, 86}, true, u"",
+        {"img096", "img097", "img098"}, kNone},
+    {kGreeGmvEs.button, Kind::GraphicButton, BrandPage(2), {6, 29, 86, 86}, true, u"",
+        {"img099", "img100", "img101"}, kNone},
     {u"格力logo", Kind::PictureBox, BrandPage(2), {575, 39, 185, 59}, true, u"", {"img106"}, kNone},
     {u"遮挡", Kind::PictureBox, BrandPage(2), {0, 118, 784, 16}, true, u"", {}, kWhite},
     {kGreeBrowser, Kind::Browser, BrandPage(2), {-12, 120, 816, 432}, true, u"", {}, kNone},
 
     // Inner page 3: Midea.
-    {kMideaSideOutlet.button, Kind::GraphicButton, BrandPage(3), {244, 29, 86, 86}, true, u"", {"img040", "img041", "img042"}, kNone},
-    {kMideaMdvs.button, Kind::GraphicButton, BrandPage(3), {134, 29, 86, 86}, true, u"", {"img043", "img044", "img045"}, kNone},
-    {kMideaMdvsWhole.button, Kind::GraphicButton, BrandPage(3), {29, 29, 86, 86}, true, u"", {"img046", "img047", "img048"}, kNone},
-    {kMideaPrices.button, Kind::GraphicButton, BrandPage(3), {440, 47, 46, 48}, false, u"", {"img057", "img058", "img059", "img060"}, kNone},
+    {kMideaSideOutlet.button, Kind::GraphicButton, BrandPage(3), {244, 29, 86, 86}, true, u"",
+        {"img040", "img041", "img042"}, kNone},
+    {kMideaMdvs.button, Kind::GraphicButton, BrandPage(3), {134, 29, 86, 86}, true, u"",
+        {"img043", "img044", "img045"}, kNone},
+    {kMideaMdvsWhole.button, Kind::GraphicButton, BrandPage(3), {29, 29, 86, 86}, true, u"",
+        {"img046", "img047", "img048"}, kNone},
+    {kMideaPrices.button, Kind::GraphicButton, BrandPage(3), {440, 47, 46, 48}, false, u"",
+        {"img057", "img058", "img059", "img060"}, kNone},
     {u"遮挡2", Kind::PictureBox, BrandPage(3), {0, 112, 784, 16}, true, u"", {}, kWhite},
     {u"美的logo", Kind::PictureBox, BrandPage(3), {507, 39, 260, 59}, true, u"", {"img104"}, kNone},
     {kMideaBrowser, Kind::Browser, BrandPage(3), {-12, 120, 816, 432}, true, u"", {}, kNone},
 
     // Inner page 4: AUX.
-    {kAuxOther.button, Kind::GraphicButton, BrandPage(4), {328, 40, 86, 86}, true, u"", {"img016", "img017", "img018"}, kNone},
-    {kAuxLightCommercial.button, Kind::GraphicButton, BrandPage(4), {224, 40, 86, 86}, true, u"", {"img019", "img020", "img021"}, kNone},
-    {kAuxCe.button, Kind::GraphicButton, BrandPage(4), {120, 40, 86, 86}, true, u"", {"img022", "img023", "img024"}, kNone},
-    {kAuxX7.button, Kind::GraphicButton, BrandPage(4), {16, 40, 86, 86}, true, u"", {"img025", "img026", "img027"}, kNone},
-    {kAuxPrices.button, Kind::GraphicButton, BrandPage(4), {450, 47, 46, 48}, false, u"", {"img053", "img054", "img055", "img056"}, kNone},
+    {kAuxOther.button, Kind::GraphicButton, BrandPage(4), {328, 40, 86, 86}, true, u"",
+        {"img016", "img017", "img018"}, kNone},
+    {kAuxLightCommercial.button, Kind::GraphicButton, BrandPage(4), {224, 40, 86, 86}, true, u"",
+        {"img019", "img020", "img021"}, kNone},
+    {kAuxCe.button, Kind::GraphicButton, BrandPage(4), {120, 40, 86, 86}, true, u"",
+        {"img022", "img023", "img024"}, kNone},
+    {kAuxX7.button, Kind::GraphicButton, BrandPage(4), {16, 40, 86, 86}, true, u"",
+        {"img025", "img026", "img027"}, kNone},
+    {kAuxPrices.button, Kind::GraphicButton, BrandPage(4), {450, 47, 46, 48}, false, u"",
+        {"img053", "img054", "img055", "img056"}, kNone},
     {u"遮挡4", Kind::PictureBox, BrandPage(4), {0, 112, 784, 16}, true, u"", {}, kWhite},
     {u"奥克斯logo", Kind::PictureBox, BrandPage(4), {575, 39, 187, 80}, true, u"", {"img102"}, kNone},
     {kAuxBrowser, Kind::Browser, BrandPage(4), {-12, 120, 816, 432}, true, u"", {}, kNone},
 
     // Inner page 5: Chigo.
-    {kChigoHome.button, Kind::GraphicButton, BrandPage(5), {314, 29, 86, 86}, false, u"", {"img028", "img029", "img030"}, kNone},
-    {kChigoLightCommercial.button, Kind::GraphicButton, BrandPage(5), {219, 29, 86, 86}, true, u"", {"img031", "img032", "img033"}, kNone},
-    {kChigoCmv.button, Kind::GraphicButton, BrandPage(5), {118, 29, 86, 86}, true, u"", {"img034", "img035", "img036"}, kNone},
-    {kChigoCmvx.button, Kind::GraphicButton, BrandPage(5), {19, 29, 86, 86}, true, u"", {"img037", "img038", "img039"}, kNone},
-    {kChigoPrices.button, Kind::GraphicButton, BrandPage(5), {450, 47, 46, 48}, false, u"", {"img049", "img050", "img051", "img052"}, kNone},
+    {kChigoHome.button, Kind::GraphicButton, BrandPage(5), {314, 29, 86, 86}, false, u"",
+        {"img028", "img029", "img030"}, kNone},
+    {kChigoLightCommercial.button, Kind::GraphicButton, BrandPage(5), {219, 29, 86, 86}, true, u"",
+        {"img031", "img032", "img033"}, kNone},
+    {kChigoCmv.button, Kind::GraphicButton, BrandPage(5), {118, 29, 86, 86}, true, u"",
+        {"img034", "img035", "img036"}, kNone},
+    {kChigoCmvx.button, Kind::GraphicButton, BrandPage(5), {19, 29, 86, 86}, true, u"",
+        {"img037", "img038", "img039"}, kNone},
+    {kChigoPrices.button, Kind::GraphicButton, BrandPage(5), {450, 47, 46, 48}, false, u"",
+        {"img049", "img050", "img051", "img052"}, kNone},
     {u"遮挡3", Kind::PictureBox, BrandPage(5), {-4, 112, 784, 16}, true, u"", {}, kWhite},
     {u"志高logo", Kind::PictureBox, BrandPage(5), {575, 35, 187, 80}, true, u"", {"img103"}, kNone},
     {kChigoBrowser, Kind::Browser, BrandPage(5), {-12, 120, 816, 432}, true, u"", {}, kNone},
@@ -172,8 +205,8 @@ BrandPages ResolveBrandPages(ControlResolver &controls)
     BrandPages pages;
     pages.buttons.reserve(std::size(kButtons));
     for (const BrandPageButton &row : kButtons) {
-        pages.buttons.push_back({controls.get<GraphicButton>(row.button), controls.get<BrowserHost>(row.browser),
-                                 QString::fromUtf16(row.path)});
+        pages.buttons.push_back({controls.get<GraphicButton>(row.button),
+            controls.get<BrowserHost>(row.browser), QString::fromUtf16(row.path)});
     }
     pages.starts.reserve(std::size(kStartPages));
     for (const BrandStartPage &start : kStartPages)
@@ -184,9 +217,8 @@ BrandPages ResolveBrandPages(ControlResolver &controls)
 void WireBrandPages(const BrandPages &pages, QObject *context)
 {
     for (const BrandPages::Button &button : pages.buttons) {
-        QObject::connect(button.button, &GraphicButton::clicked, context, [&button] {
-            LoadPage(*button.browser, platform::ProgramDirectory(), button.path);
-        });
+        QObject::connect(button.button, &GraphicButton::clicked, context,
+            [&button] { LoadPage(*button.browser, platform::ProgramDirectory(), button.path); });
     }
 }
 

@@ -20,16 +20,26 @@ struct QtOption {
 
 // The options QGuiApplication, QApplication and the X11 platform read from the command line.
 constexpr QtOption kQtOptions[] = {
-    {"platform", Value::Next},        {"platformpluginpath", Value::Next},
-    {"platformtheme", Value::Next},   {"plugin", Value::Next},
-    {"qwindowgeometry", Value::Next}, {"qwindowicon", Value::Next},
-    {"qwindowtitle", Value::Next},    {"session", Value::Next},
-    {"display", Value::Next},         {"geometry", Value::Next},
-    {"title", Value::Next},           {"icon", Value::Next},
-    {"name", Value::Next},            {"style", Value::NextOrJoined},
-    {"stylesheet", Value::NextOrJoined}, {"qmljsdebugger", Value::Joined},
-    {"reverse", Value::None},         {"widgetcount", Value::None},
-    {"nograb", Value::None},          {"dograb", Value::None},
+    {"platform", Value::Next},
+    {"platformpluginpath", Value::Next},
+    {"platformtheme", Value::Next},
+    {"plugin", Value::Next},
+    {"qwindowgeometry", Value::Next},
+    {"qwindowicon", Value::Next},
+    {"qwindowtitle", Value::Next},
+    {"session", Value::Next},
+    {"display", Value::Next},
+    {"geometry", Value::Next},
+    {"title", Value::Next},
+    {"icon", Value::Next},
+    {"name", Value::Next},
+    {"style", Value::NextOrJoined},
+    {"stylesheet", Value::NextOrJoined},
+    {"qmljsdebugger", Value::Joined},
+    {"reverse", Value::None},
+    {"widgetcount", Value::None},
+    {"nograb", Value::None},
+    {"dograb", Value::None},
 };
 
 const QtOption *findQtOption(std::string_view name)
@@ -103,7 +113,7 @@ int AnswerCommandLine(const CommandLine &line)
                    "  -v, --version  显示版本后退出\n"
                    "Qt 选项：所有 Qt 程序共有的选项，例如 -platform 名称、-style 名称。\n"
                    "详见 man kalmoro。\n",
-                   stdout);
+            stdout);
         return 0;
     case CommandLine::Request::Version:
         std::fputs("kalmoro " KALMORO_VERSION "\n", stdout);

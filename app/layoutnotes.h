@@ -11,13 +11,13 @@ inline constexpr std::u16string_view kMainTab = u"高级选择夹1";
 
 constexpr ParentRef MainPage(int page)
 {
-    return { kMainTab, page };
+    return {kMainTab, page};
 }
 
 inline constexpr Notes kNone {};
-inline constexpr Notes kCentred { .align = Align::Centre };
-inline constexpr Notes kBlackText { .color = palette::kBlack };
-inline constexpr Notes kOrangeText { .color = palette::kOrange };
-inline constexpr Notes kHint { .fontPx = 12, .color = palette::kHintGrey };
+inline constexpr Notes kCentred {.align = Align::Centre};
+inline constexpr Notes kBlackText {.color = palette::kBlack};
+inline constexpr Notes kOrangeText {.color = palette::kOrange};
+inline constexpr Notes kHint {.fontPx = 12, .color = palette::kHintGrey};
 
 } // namespace kalmoro::layoutnotes

@@ -16,20 +16,23 @@ namespace {
 
 using enum Kind;
 
-constexpr std::u16string_view kMainTitles[] = {u"启动页", u"加氟计算器", u"铜管计算", u"水管选择",
-                                               u"风口价格", u"空调选型", u"关于软件"};
+constexpr std::u16string_view kMainTitles[]
+    = {u"启动页", u"加氟计算器", u"铜管计算", u"水管选择", u"风口价格", u"空调选型", u"关于软件"};
 
 // The main tab is built on page 5; the window's created handler turns it to the start page.
-constexpr TabSetup kMainTabSetup{kMainTitles, 5, u"SimSun", 12, 20, TabColours::Orange};
+constexpr TabSetup kMainTabSetup {kMainTitles, 5, u"SimSun", 12, 20, TabColours::Orange};
 
-constexpr ParentRef kWindow{};
-constexpr ParentRef mainPage(int page) { return layoutnotes::MainPage(page); }
+constexpr ParentRef kWindow {};
+constexpr ParentRef mainPage(int page)
+{
+    return layoutnotes::MainPage(page);
+}
 
 using namespace palette;
 
 using namespace framenames;
 using namespace layoutnotes;
-constexpr Notes kAbout{.color = kSlate};
+constexpr Notes kAbout {.color = kSlate};
 
 // The frame: the window itself and the start page. The calculator pages' rows are their units'.
 constexpr LayoutRow kFrameRows[] = {
@@ -40,7 +43,8 @@ constexpr LayoutRow kFrameRows[] = {
     {kAboutEntry, GraphicButton, kWindow, {0, 488, 210, 55}, true, u"", {"img125", "img126"}, kNone},
     {kVersion, TransparentLabel, kWindow, {911, 665, 145, 16}, true, u"Kalmoro V1.0", {}, kOrangeText},
     {kVentEntry, GraphicButton, kWindow, {0, 344, 210, 55}, true, u"", {"img140", "img141"}, kNone},
-    {u"分类按钮", GraphicButton, kWindow, {929, 26, 26, 26}, true, u"", {"img144", "img145", "img146"}, kNone},
+    {u"分类按钮", GraphicButton, kWindow, {929, 26, 26, 26}, true, u"", {"img144", "img145", "img146"},
+        kNone},
     {kMinimize, GraphicButton, kWindow, {972, 25, 26, 26}, true, u"", {"img147", "img148", "img149"}, kNone},
     {kClose, GraphicButton, kWindow, {1009, 26, 26, 26}, true, u"", {"img150", "img151", "img152"}, kNone},
     {kDrainPipeEntry, GraphicButton, kWindow, {0, 272, 210, 55}, true, u"", {"img153", "img154"}, kNone},
@@ -60,13 +64,14 @@ constexpr LayoutRow kDrainRows[] = {
 constexpr LayoutRow kAboutRows[] = {
     // Page 6: about.
     {u"透明标签25", TransparentLabel, MainPage(6), {168, 234, 470, 32}, true,
-     u"家宣传画册及说明书为依据。因各地材料价格不同及变动请以当地实际价格为准。", {}, kAbout},
+        u"家宣传画册及说明书为依据。因各地材料价格不同及变动请以当地实际价格为准。", {}, kAbout},
     {u"透明标签24", TransparentLabel, MainPage(6), {185, 204, 470, 32}, true,
-     u"此次提供的Kalmoro，旨在方便广大中央空调消费者及暖通设计师。空调数据以厂", {}, kAbout},
-    {u"透明标签23", TransparentLabel, MainPage(6), {162, 174, 309, 32}, true, u"为广大网友及站长提供优质服务。", {}, kAbout},
+        u"此次提供的Kalmoro，旨在方便广大中央空调消费者及暖通设计师。空调数据以厂", {}, kAbout},
+    {u"透明标签23", TransparentLabel, MainPage(6), {162, 174, 309, 32}, true,
+        u"为广大网友及站长提供优质服务。", {}, kAbout},
     {u"图片框6", PictureBox, MainPage(6), {115, 258, 580, 266}, true, u"", {"img013"}, kNone},
     {u"透明标签21", TransparentLabel, MainPage(6), {183, 147, 560, 32}, true,
-     u"Lumavo-Lumavo集合各种精品软件、教程、设计素材、建站资源、互联网优惠信息等资源，", {}, kAbout},
+        u"Lumavo-Lumavo集合各种精品软件、教程、设计素材、建站资源、互联网优惠信息等资源，", {}, kAbout},
     {kMakerLogo, GraphicButton, MainPage(6), {201, 78, 385, 46}, true, u"", {"img014", "img015"}, kNone},
 };
 
@@ -77,9 +82,9 @@ std::span<const LayoutRow> MainLayout()
     // The pages in the order of the main tab, so that each parent's children stay in their order.
     static const std::vector<LayoutRow> rows = [] {
         std::vector<LayoutRow> all;
-        for (const std::span<const LayoutRow> part :
-            { std::span<const LayoutRow>(kFrameRows), RefrigerantRows(), CopperRows(),
-                std::span<const LayoutRow>(kDrainRows), VentRows(), SelectionRows(), std::span<const LayoutRow>(kAboutRows) })
+        for (const std::span<const LayoutRow> part : {std::span<const LayoutRow>(kFrameRows),
+                 RefrigerantRows(), CopperRows(), std::span<const LayoutRow>(kDrainRows), VentRows(),
+                 SelectionRows(), std::span<const LayoutRow>(kAboutRows)})
             all.insert(all.end(), part.begin(), part.end());
         return all;
     }();

@@ -10,8 +10,8 @@
 #include "controlresolver.h"
 #include "framenames.h"
 #include "layoutnotes.h"
-#include "pages/copperpage.h"
 #include "links.h"
+#include "pages/copperpage.h"
 #include "widgets/browserhost.h"
 #include "widgets/graphicbutton.h"
 #include "widgets/pagetab.h"
@@ -24,11 +24,11 @@ namespace {
 // What an entry's handler does besides showing its page and swapping the column's images.
 enum class Step {
     LoadFuturesQuote, // send the copper page's viewport to the day's futures quote
-    SwapImages,     // the entry's own image to selected, then the others' to unselected, in order
-    ShowPage,       // turn the main tab to the entry's page
-    ResetBrandTab,  // turn the brand tab to its brand-choice page
+    SwapImages, // the entry's own image to selected, then the others' to unselected, in order
+    ShowPage, // turn the main tab to the entry's page
+    ResetBrandTab, // turn the brand tab to its brand-choice page
     LoadStartPages, // load each brand browser's start page
-    FocusInput,     // give the focus to the first control of the page that Tab reaches
+    FocusInput, // give the focus to the first control of the page that Tab reaches
 };
 
 // Rows of the table, also the order of Navigation::entries.
@@ -45,20 +45,23 @@ struct NavigationEntry {
 
 constexpr Step kSwapThenShow[] = {Step::SwapImages, Step::ShowPage};
 constexpr Step kSwapShowFocus[] = {Step::SwapImages, Step::ShowPage, Step::FocusInput};
-constexpr Step kQuoteSwapShowFocus[] = {Step::LoadFuturesQuote, Step::SwapImages, Step::ShowPage,
-                                           Step::FocusInput};
+constexpr Step kQuoteSwapShowFocus[]
+    = {Step::LoadFuturesQuote, Step::SwapImages, Step::ShowPage, Step::FocusInput};
 constexpr Step kShowThenSwap[] = {Step::ShowPage, Step::SwapImages};
-constexpr Step kSelectionSteps[] = {Step::ShowPage, Step::ResetBrandTab, Step::LoadStartPages, Step::SwapImages};
+constexpr Step kSelectionSteps[]
+    = {Step::ShowPage, Step::ResetBrandTab, Step::LoadStartPages, Step::SwapImages};
 
 using namespace framenames;
 
 constexpr std::array<NavigationEntry, EntryCount> kEntries = {{
     // ShowRefrigerantPage, ShowCopperPage, ShowDrainPipePage, ShowVentPage, ShowSelectionPage, ShowAboutPage
     {kRefrigerantEntry, u"img008", u"img001", 1, kSwapShowFocus, {Copper, DrainPipe, Vent, Selection, About}},
-    {kCopperEntry, u"img000", u"img007", 2, kQuoteSwapShowFocus, {Refrigerant, DrainPipe, Vent, Selection, About}},
+    {kCopperEntry, u"img000", u"img007", 2, kQuoteSwapShowFocus,
+        {Refrigerant, DrainPipe, Vent, Selection, About}},
     {kDrainPipeEntry, u"img009", u"img002", 3, kSwapThenShow, {Refrigerant, Copper, Vent, About, Selection}},
     {kVentEntry, u"img010", u"img003", 4, kSwapShowFocus, {DrainPipe, Refrigerant, Copper, About, Selection}},
-    {kSelectionEntry, u"img011", u"img004", 5, kSelectionSteps, {DrainPipe, Refrigerant, Copper, Vent, About}},
+    {kSelectionEntry, u"img011", u"img004", 5, kSelectionSteps,
+        {DrainPipe, Refrigerant, Copper, Vent, About}},
     {kAboutEntry, u"img006", u"img005", 6, kShowThenSwap, {DrainPipe, Refrigerant, Copper, Vent, Selection}},
 }};
 
@@ -86,8 +89,11 @@ struct BrandChoice {
 };
 
 constexpr std::array<BrandChoice, 5> kBrandChoices = {{
-    {brandnames::kDaikinChoice, 1}, {brandnames::kGreeChoice, 2}, {brandnames::kMideaChoice, 3},
-    {brandnames::kAuxChoice, 4}, {brandnames::kChigoChoice, 5},
+    {brandnames::kDaikinChoice, 1},
+    {brandnames::kGreeChoice, 2},
+    {brandnames::kMideaChoice, 3},
+    {brandnames::kAuxChoice, 4},
+    {brandnames::kChigoChoice, 5},
 }};
 
 void setNormalImage(GraphicButton &button, std::u16string_view asset)
@@ -105,7 +111,7 @@ QKeySequence shortcutOf(std::size_t entry)
 
 Navigation ResolveNavigation(ControlResolver &controls)
 {
-    Navigation navigation{};
+    Navigation navigation {};
     navigation.mainTab = controls.get<PageTab>(layoutnotes::kMainTab);
     navigation.brandTab = controls.get<PageTab>(brandnames::kBrandTab);
     for (std::size_t i = 0; i < kEntries.size(); ++i)
@@ -128,16 +134,17 @@ void WireNavigation(const Navigation &navigation, const BrandPages &brands, QObj
         button->setAccessibleDescription(
             QStringLiteral("快捷键 %1").arg(shortcutOf(entry).toString(QKeySequence::NativeText)));
     }
-    QObject::connect(navigation.logo, &PictureBox::doubleClicked, context,
-                     [&navigation] { ShowStartPage(navigation); });
+    QObject::connect(
+        navigation.logo, &PictureBox::doubleClicked, context, [&navigation] { ShowStartPage(navigation); });
     for (std::size_t i = 0; i < navigation.brandChoices.size(); ++i) {
         QObject::connect(navigation.brandChoices[i], &GraphicButton::clicked, context,
-                         [&navigation, page = kBrandChoices[i].page] { ShowBrandPage(navigation, page); });
+            [&navigation, page = kBrandChoices[i].page] { ShowBrandPage(navigation, page); });
     }
     // Each brand browser shows the products of the brand whose header is above it.
     for (const BrandPages::Start &start : brands.starts) {
         if (const int page = navigation.brandTab->pageOf(start.browser); page >= 0)
-            start.browser->setAccessibleName(navigation.brandTab->titles().at(page) + QStringLiteral(" 产品资料"));
+            start.browser->setAccessibleName(
+                navigation.brandTab->titles().at(page) + QStringLiteral(" 产品资料"));
     }
 }
 

@@ -26,7 +26,7 @@ struct PageViews {
 
 struct ResolvedViews {
     std::unique_ptr<PageViews> views; // null when a control is missing or of another kind
-    QString failure;                  // which control, and why
+    QString failure; // which control, and why
 };
 
 ResolvedViews ResolvePageViews(const MainWindow &window);

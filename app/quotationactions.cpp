@@ -39,7 +39,7 @@ void saveAs(const Quotation &quotation, QWidget *parent, const SaveKind &kind)
 {
     const QString proposed
         = QDir(PicturesDirectory()).filePath(QuotationFileName(quotation) + u'.' + kind.suffix);
-    const QString path = AskSavePath(parent, { kind.title, proposed, kind.filter, kind.suffix });
+    const QString path = AskSavePath(parent, {kind.title, proposed, kind.filter, kind.suffix});
     if (path.isEmpty())
         return;
     if (const QString refusal = KeptFileRefusal(path); !refusal.isEmpty()) {
@@ -72,7 +72,7 @@ void WireQuotationActions(const PageViews &views, MainWindow &window, QObject *c
     QAction *exportPdf
         = addAction(window, QStringLiteral("导出 PDF…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     QAction *print = addAction(window, QStringLiteral("打印…"), QKeySequence(Qt::CTRL | Qt::Key_P));
-    const QList<QAction *> actions{copy, saveImage, exportPdf, print};
+    const QList<QAction *> actions {copy, saveImage, exportPdf, print};
 
     const auto shown = [&tab, &pages = views.calculators]() -> const CalculatorPage * {
         for (const std::unique_ptr<CalculatorPage> &page : pages) {
@@ -113,8 +113,8 @@ void WireQuotationActions(const PageViews &views, MainWindow &window, QObject *c
     for (const std::unique_ptr<CalculatorPage> &page : views.calculators) {
         QWidget *container = tab.page(tab.pageOf(page->anchor()));
         container->setContextMenuPolicy(Qt::CustomContextMenu);
-        QObject::connect(container, &QWidget::customContextMenuRequested, context,
-            [actions, container](QPoint position) {
+        QObject::connect(
+            container, &QWidget::customContextMenuRequested, context, [actions, container](QPoint position) {
                 auto *menu = new QMenu(container);
                 menu->setAttribute(Qt::WA_DeleteOnClose);
                 menu->addActions(actions);
@@ -134,15 +134,15 @@ void CopyQuotation(const Quotation &quotation)
 void SaveQuotationAsImage(const Quotation &quotation, QWidget *parent)
 {
     saveAs(quotation, parent,
-        { QStringLiteral("保存为图片"), QStringLiteral("PNG 图片 (*.png)"), QStringLiteral("png"),
-            &SaveQuotationImage });
+        {QStringLiteral("保存为图片"), QStringLiteral("PNG 图片 (*.png)"), QStringLiteral("png"),
+            &SaveQuotationImage});
 }
 
 void ExportQuotationPdf(const Quotation &quotation, QWidget *parent)
 {
     saveAs(quotation, parent,
-        { QStringLiteral("导出 PDF"), QStringLiteral("PDF 文件 (*.pdf)"), QStringLiteral("pdf"),
-            &SaveQuotationPdf });
+        {QStringLiteral("导出 PDF"), QStringLiteral("PDF 文件 (*.pdf)"), QStringLiteral("pdf"),
+            &SaveQuotationPdf});
 }
 
 void PrintQuotation(const Quotation &quotation, QWidget *parent)
@@ -157,11 +157,11 @@ void PrintQuotation(const Quotation &quotation, QWidget *parent)
     // Printing makes a PDF, for a printer or a file; its fonts stay until the job is done.
     std::optional<TextLayerFonts> fonts;
     const QString failure = service->print(parent,
-        { name, QDir(PicturesDirectory()).filePath(name + QStringLiteral(".pdf")), &KeptFileRefusal,
+        {name, QDir(PicturesDirectory()).filePath(name + QStringLiteral(".pdf")), &KeptFileRefusal,
             [&quotation, &fonts](QPainter &painter, const QRectF &page) {
                 fonts.emplace(UiFont());
                 PaintQuotationSheet(painter, quotation, page, fonts->families());
-            } });
+            }});
     if (!failure.isEmpty())
         ShowMessage(QStringLiteral("无法打印：%1").arg(failure));
 }

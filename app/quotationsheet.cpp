@@ -78,7 +78,7 @@ std::pair<QChar::Script, qsizetype> scriptAt(const QString &text, qsizetype inde
     if (QChar::isHighSurrogate(character) && next < text.size() && text.at(next).isLowSurrogate())
         character = QChar::surrogateToUcs4(text.at(index), text.at(next++));
     const QChar::Script script = QChar::script(character);
-    return { script == QChar::Script_Inherited ? QChar::Script_Common : script, next };
+    return {script == QChar::Script_Inherited ? QChar::Script_Common : script, next};
 }
 
 // Draws text from the left end of its baseline. Qt's PDF writer finds a glyph's character through
@@ -111,16 +111,17 @@ void paintSheet(QPainter &painter, const Quotation &quotation, const QStringList
     painter.drawImage(QRectF(kMargin, 32, kLogoSize, kLogoSize), logo);
     painter.setPen(colour(palette::kOrange));
     painter.setFont(sheetFont(families, 24, true));
-    drawText(painter, { kMargin + kLogoSize + 14, 32 + kLogoSize / 2 + 9 }, QStringLiteral("Kalmoro"));
+    drawText(painter, {kMargin + kLogoSize + 14, 32 + kLogoSize / 2 + 9}, QStringLiteral("Kalmoro"));
 
     painter.setPen(colour(palette::kBlack));
     painter.setFont(sheetFont(families, 22, true));
-    drawText(painter, { kMargin, kTitleTop + 22 }, quotation.title);
+    drawText(painter, {kMargin, kTitleTop + 22}, quotation.title);
     painter.setPen(colour(palette::kDarkGrey));
     painter.setFont(sheetFont(families, 15));
     const QString date = quotation.date.toString(Qt::ISODate);
     drawText(painter,
-        { size.width() - kMargin - QFontMetricsF(painter.font()).horizontalAdvance(date), kTitleTop + 22 }, date);
+        {size.width() - kMargin - QFontMetricsF(painter.font()).horizontalAdvance(date), kTitleTop + 22},
+        date);
 
     const QList<QuotationLine> rows = tableRows(quotation);
     const QFont entryFont = sheetFont(families, 15);
@@ -136,11 +137,12 @@ void paintSheet(QPainter &painter, const Quotation &quotation, const QStringList
         painter.setFont(total ? sheetFont(families, 15, true) : entryFont);
         qreal x = kMargin;
         for (qsizetype column = 0; column < rows[index].size(); ++column) {
-            drawText(painter, { x, top + textOffset }, EntryText(rows[index][column]));
+            drawText(painter, {x, top + textOffset}, EntryText(rows[index][column]));
             x += widths[column] + kColumnGap;
         }
         painter.setPen(total ? colour(palette::kBlack) : colour(palette::kHeaderLine));
-        painter.drawLine(QPointF(kMargin, top + kRowHeight), QPointF(size.width() - kMargin, top + kRowHeight));
+        painter.drawLine(
+            QPointF(kMargin, top + kRowHeight), QPointF(size.width() - kMargin, top + kRowHeight));
     }
 }
 
@@ -171,10 +173,11 @@ QSizeF QuotationSheetSize(const Quotation &quotation)
     qreal table = 0;
     for (const qreal width : widths)
         table += width + kColumnGap;
-    return { std::max(kWidth, 2 * kMargin + table - kColumnGap), kTableTop + rows * kRowHeight + kMargin };
+    return {std::max(kWidth, 2 * kMargin + table - kColumnGap), kTableTop + rows * kRowHeight + kMargin};
 }
 
-void PaintQuotationSheet(QPainter &painter, const Quotation &quotation, const QRectF &page, const QStringList &families)
+void PaintQuotationSheet(
+    QPainter &painter, const Quotation &quotation, const QRectF &page, const QStringList &families)
 {
     const QSizeF size = QuotationSheetSize(quotation);
     const qreal scale = std::min(page.width() / size.width(), page.height() / size.height());
@@ -216,7 +219,8 @@ QString SaveQuotationPdf(const Quotation &quotation, const QString &path)
         if (!painter.begin(&writer))
             return false;
         PaintQuotationSheet(painter, quotation,
-            QRectF(QPointF(0, 0), writer.pageLayout().paintRectPixels(kPdfResolution).size()), fonts.families());
+            QRectF(QPointF(0, 0), writer.pageLayout().paintRectPixels(kPdfResolution).size()),
+            fonts.families());
         return painter.end();
     });
 }

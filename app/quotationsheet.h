@@ -19,7 +19,8 @@ QSizeF QuotationSheetSize(const Quotation &quotation);
 
 // Draws the sheet as large as it fits into page, centred across its width, from its top, in the
 // font families given: for a PDF, those of TextLayerFonts.
-void PaintQuotationSheet(QPainter &painter, const Quotation &quotation, const QRectF &page, const QStringList &families);
+void PaintQuotationSheet(
+    QPainter &painter, const Quotation &quotation, const QRectF &page, const QStringList &families);
 
 // The sheet at scale device pixels to a logical pixel, so that it stays sharp on a phone.
 QImage QuotationImage(const Quotation &quotation, qreal scale = 2);

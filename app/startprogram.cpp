@@ -77,7 +77,7 @@ CreatedWindow CreateMainWindow(std::span<const LayoutRow> layout)
 int ReportStartupFailure()
 {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("错误"),
-                    QStringLiteral("运行时出错!\r\n\r\n错误信息：载入启动窗口失败\r\n"), QMessageBox::Ok);
+        QStringLiteral("运行时出错!\r\n\r\n错误信息：载入启动窗口失败\r\n"), QMessageBox::Ok);
     box.exec();
     return -1;
 }

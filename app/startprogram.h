@@ -26,7 +26,7 @@ void ShowMainWindow(MainWindow &window);
 
 struct CreatedWindow {
     std::unique_ptr<MainWindow> window; // null when it cannot be built
-    QString failure;                    // why not: the layout row or the control at fault
+    QString failure; // why not: the layout row or the control at fault
 };
 
 // The whole main window as the program builds it from layout: every control, every page view

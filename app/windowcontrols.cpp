@@ -23,8 +23,10 @@ WindowControls ResolveWindowControls(ControlResolver &controls)
 
 void WireWindowControls(const WindowControls &controls, MainWindow &window, QObject *context)
 {
-    QObject::connect(controls.minimize, &GraphicButton::clicked, context, [&window] { MinimizeMainWindow(window); });
-    QObject::connect(controls.close, &GraphicButton::clicked, context, [&window] { CloseMainWindow(window); });
+    QObject::connect(
+        controls.minimize, &GraphicButton::clicked, context, [&window] { MinimizeMainWindow(window); });
+    QObject::connect(
+        controls.close, &GraphicButton::clicked, context, [&window] { CloseMainWindow(window); });
 }
 
 void OnMainWindowCreated(const WindowControls &controls)

@@ -80,7 +80,7 @@ std::vector<double> quotationLoads(test::LoopbackServer &server, int runs)
         host->setGeometry(-205, -377, 488, 528);
         host->setSilent(true);
         box.show();
-        times.push_back(timeLoads({ host }, { QuotationAddress() }));
+        times.push_back(timeLoads({host}, {QuotationAddress()}));
     }
     return times;
 }
@@ -111,8 +111,7 @@ std::vector<double> coldQuotationLoads()
     std::vector<double> times;
     for (int run = 0; run < Runs; ++run) {
         QProcess child;
-        child.start(
-            QCoreApplication::applicationFilePath(), { QString::fromLatin1(FirstQuotationOption) });
+        child.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(FirstQuotationOption)});
         if (!child.waitForFinished(TimeoutMs) || child.exitCode() != 0)
             qFatal("the first-load run failed: %s", child.readAllStandardError().constData());
         times.push_back(child.readAllStandardOutput().trimmed().toDouble());
@@ -132,8 +131,8 @@ void openEveryBrowser(test::LoopbackServer &server)
     auto *quotation = new BrowserHost(&box);
     quotation->setGeometry(-205, -377, 488, 528);
     quotation->setSilent(true);
-    std::vector<BrowserHost *> hosts{ quotation };
-    QList<QUrl> urls{ QuotationAddress() };
+    std::vector<BrowserHost *> hosts {quotation};
+    QList<QUrl> urls {QuotationAddress()};
     for (const BrandStartPage &page : BrandStartPages()) {
         hosts.push_back(new BrowserHost(&window));
         hosts.back()->setGeometry(240, 104, 816, 432);
@@ -157,14 +156,14 @@ TreeMemory everyBrowserMemory()
     int processes = 0;
     for (int run = 0; run < Runs; ++run) {
         QProcess child;
-        child.start(QCoreApplication::applicationFilePath(), { QString::fromLatin1(MemoryOption) });
+        child.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(MemoryOption)});
         if (!child.waitForFinished(TimeoutMs) || child.exitCode() != 0)
             qFatal("the memory run failed: %s", child.readAllStandardError().constData());
         const QList<QByteArray> words = child.readAllStandardOutput().simplified().split(' ');
         pss.push_back(words.value(0).toDouble() / 1024.0);
         processes = words.value(1).toInt();
     }
-    return { bench::Median(pss), processes };
+    return {bench::Median(pss), processes};
 }
 
 void report(const char *what, double ms, const char *baselineName, double baselineMs)
@@ -193,7 +192,7 @@ int RunBrowserBench()
     const double cold = bench::Median(coldQuotationLoads());
     // Starts the engine and keeps its profile for the runs that follow, as the open window does.
     BrowserHost running;
-    timeLoads({ &running }, { QUrl(QStringLiteral("about:blank")) });
+    timeLoads({&running}, {QUrl(QStringLiteral("about:blank"))});
     const double warm = bench::Median(quotationLoads(server, Runs));
     const double five = bench::Median(startPageLoads(5));
     const double one = bench::Median(startPageLoads(1));

@@ -101,7 +101,6 @@ int main(int argc, char *argv[])
         QApplication::processEvents();
     };
 
-
     std::vector<double> keystrokeMicros;
     std::vector<double> baselineMicros;
     std::vector<double> handlerMicros;
@@ -151,8 +150,8 @@ int main(int argc, char *argv[])
         Percentile(keystrokeMicros, 0.1), Percentile(keystrokeMicros, 0.9));
     std::printf("%-44s %10.1f %10.1f %10.1f\n", "baseline: 13 x setText, repaint", baselineMedian,
         Percentile(baselineMicros, 0.1), Percentile(baselineMicros, 0.9));
-    std::printf("%-44s %10.1f %10.1f %10.1f\n", "handler: futures text set, 13 rows refreshed", Median(handlerMicros),
-        Percentile(handlerMicros, 0.1), Percentile(handlerMicros, 0.9));
+    std::printf("%-44s %10.1f %10.1f %10.1f\n", "handler: futures text set, 13 rows refreshed",
+        Median(handlerMicros), Percentile(handlerMicros, 0.1), Percentile(handlerMicros, 0.9));
     std::printf("ratio keystroke / baseline (medians): %.2f\n", keystrokeMedian / baselineMedian);
     std::printf("price box paint events per keystroke: %.1f\n", double(keystrokePaints) / (WarmUp + Samples));
 

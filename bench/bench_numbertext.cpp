@@ -18,7 +18,7 @@ namespace {
 
 struct Inputs {
     std::vector<double> values;
-    std::vector<QString> texts;     // NumberToText of each value
+    std::vector<QString> texts; // NumberToText of each value
     std::vector<std::string> ascii; // the same texts for strtod
 };
 
@@ -36,11 +36,9 @@ Inputs MakeInputs(std::vector<double> values)
 // What the calculators show: prices, ratios, charges, lengths.
 const Inputs &Typical()
 {
-    static const Inputs inputs = MakeInputs({6.8,       9.2,           7.706666666667, 10.42666666667, 112.5,
-                                             8459.88,   68000,         60000,          1.0 / 3,        2.0 / 3,
-                                             28.0 / 30, 0.8928571428571, 1.05,         26.25,          3.26,
-                                             0.76,      6.01,          15.12,          79.92,          116.21808,
-                                             145.2,     236.304,       0,              2.5});
+    static const Inputs inputs = MakeInputs(
+        {6.8, 9.2, 7.706666666667, 10.42666666667, 112.5, 8459.88, 68000, 60000, 1.0 / 3, 2.0 / 3, 28.0 / 30,
+            0.8928571428571, 1.05, 26.25, 3.26, 0.76, 6.01, 15.12, 79.92, 116.21808, 145.2, 236.304, 0, 2.5});
     return inputs;
 }
 
@@ -111,11 +109,15 @@ BENCHMARK_CAPTURE(Strtod, typical, Typical);
 BENCHMARK_CAPTURE(TextToNumber, random, Random);
 BENCHMARK_CAPTURE(Strtod, random, Random);
 
-// Remembers each benchmark's processor time per iteration (the machine may be busy with other work), for the ratios printed at the end.
+// Remembers each benchmark's processor time per iteration (the machine may be busy with other work), for the
+// ratios printed at the end.
 class RatioReporter final : public benchmark::ConsoleReporter
 {
 public:
-    RatioReporter() : ConsoleReporter(OO_Tabular) { }
+    RatioReporter()
+        : ConsoleReporter(OO_Tabular)
+    {
+    }
 
     void ReportRuns(const std::vector<Run> &runs) override
     {
@@ -132,7 +134,8 @@ public:
         const auto o = m_times.find(ours);
         const auto l = m_times.find(library);
         if (o != m_times.end() && l != m_times.end())
-            std::printf("ratio %-24s %-20s %.2fx faster\n", ours.c_str(), library.c_str(), l->second / o->second);
+            std::printf(
+                "ratio %-24s %-20s %.2fx faster\n", ours.c_str(), library.c_str(), l->second / o->second);
     }
 
 private:

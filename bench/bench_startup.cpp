@@ -143,7 +143,7 @@ std::optional<QByteArray> RunChild(
         child.setArguments(arguments);
     } else {
         child.setProgram(tool.first());
-        child.setArguments(tool.mid(1) + QStringList { QCoreApplication::applicationFilePath() } + arguments);
+        child.setArguments(tool.mid(1) + QStringList {QCoreApplication::applicationFilePath()} + arguments);
     }
     child.start();
     if (!child.waitForFinished(ChildTimeoutMs) || child.exitStatus() != QProcess::NormalExit
@@ -160,7 +160,7 @@ std::optional<QByteArray> RunChild(
 std::optional<Sample> Measure(const QString &mode, const QProcessEnvironment &environment)
 {
     const qint64 started = NowNs();
-    const std::optional<QByteArray> output = RunChild({ mode }, environment);
+    const std::optional<QByteArray> output = RunChild({mode}, environment);
     if (!output)
         return std::nullopt;
     const QList<QByteArray> words = output->simplified().split(' ');
@@ -171,7 +171,7 @@ std::optional<Sample> Measure(const QString &mode, const QProcessEnvironment &en
     }
     const auto sinceStart
         = [started](const QByteArray &ns) { return double(ns.toLongLong() - started) / 1e6; };
-    return Sample { sinceStart(words[1]), sinceStart(words[3]), double(words[5].toLongLong()) / 1024.0 };
+    return Sample {sinceStart(words[1]), sinceStart(words[3]), double(words[5].toLongLong()) / 1024.0};
 }
 
 // Instructions executed from process start to the map or the first frame, as callgrind counts them.
@@ -180,12 +180,12 @@ std::optional<qint64> CountInstructions(
 {
     QTemporaryDir folder;
     const QString profile = folder.filePath(QStringLiteral("callgrind.out"));
-    QStringList arguments { mode };
+    QStringList arguments {mode};
     if (until == Until::Map)
         arguments.append(QStringLiteral("--until-map"));
     if (!RunChild(arguments, environment,
-            { valgrind, QStringLiteral("--tool=callgrind"),
-                QStringLiteral("--callgrind-out-file=") + profile }))
+            {valgrind, QStringLiteral("--tool=callgrind"),
+                QStringLiteral("--callgrind-out-file=") + profile}))
         return std::nullopt;
     QFile file(profile);
     if (!file.open(QIODevice::ReadOnly))
@@ -245,7 +245,7 @@ bool MeasurePlatform(const QString &platform, int runs)
         return true;
     }
     for (const auto &[until, what] :
-        { std::pair { Until::Map, "map" }, std::pair { Until::FirstFrame, "first frame" } }) {
+        {std::pair {Until::Map, "map"}, std::pair {Until::FirstFrame, "first frame"}}) {
         const std::optional<qint64> bareCount
             = CountInstructions(QStringLiteral("--bare"), until, valgrind, environment);
         const std::optional<qint64> kalmoroCount
@@ -263,7 +263,7 @@ int Drive(int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
     const int runs = argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : DefaultRuns;
-    QStringList platforms { QStringLiteral("offscreen") };
+    QStringList platforms {QStringLiteral("offscreen")};
     if (qEnvironmentVariableIsSet("DISPLAY"))
         platforms.prepend(QStringLiteral("xcb"));
     for (const QString &platform : platforms) {

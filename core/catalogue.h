@@ -6,17 +6,17 @@
 namespace kalmoro::assets {
 
 enum class Opacity {
-    Opaque,             // every pixel fully opaque
-    RoundedCorners,     // 8 partly or fully transparent pixels in each corner
+    Opaque, // every pixel fully opaque
+    RoundedCorners, // 8 partly or fully transparent pixels in each corner
     TransparentOutside, // transparent outside a rounded square
 };
 
 struct AssetInfo {
-    std::string_view name;  // "img000" … "img172"
+    std::string_view name; // "img000" … "img172"
     int width;
     int height;
     Opacity opacity;
-    std::string_view words;  // UTF-8: the words drawn in the image, or what it shows; its accessible name
+    std::string_view words; // UTF-8: the words drawn in the image, or what it shows; its accessible name
     std::string_view sameAs; // name of an asset with the very same picture, stored once; empty if none
 };
 

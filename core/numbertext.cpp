@@ -56,8 +56,8 @@ constexpr std::int64_t kSmallestLead = -400;
 // Integers of up to 15 digits and powers of ten up to 10^22 are exact doubles, so one multiplication
 // or division of them is the correctly rounded value of the number.
 constexpr int kFastDigits = 15;
-constexpr std::array<double, 23> kExactPowersOfTen = { 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10,
-    1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22 };
+constexpr std::array<double, 23> kExactPowersOfTen = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10,
+    1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
 // Reads a text through the full-width mapping, one character at a time, so that only the number's
 // own characters are ever looked at.

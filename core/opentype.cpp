@@ -165,7 +165,7 @@ QByteArray CmapTable(const std::map<char32_t, quint32> &map)
             && groups.back()[2] + (character - groups.back()[0]) == glyph) {
             groups.back()[1] = character;
         } else {
-            groups.push_back({ quint32(character), quint32(character), glyph });
+            groups.push_back({quint32(character), quint32(character), glyph});
         }
     }
     constexpr quint16 kRecords = 2;
@@ -175,7 +175,7 @@ QByteArray CmapTable(const std::map<char32_t, quint32> &map)
     append<quint16>(out, kRecords);
     // Both records name the one subtable.
     for (const auto &[platform, encoding] :
-        { std::pair { kUnicodePlatform, kUnicodeFull }, std::pair { kWindowsPlatform, kWindowsFull } }) {
+        {std::pair {kUnicodePlatform, kUnicodeFull}, std::pair {kWindowsPlatform, kWindowsFull}}) {
         append<quint16>(out, platform);
         append<quint16>(out, encoding);
         append<quint32>(out, kSubtableOffset);
@@ -198,8 +198,8 @@ QByteArray NameTable(const QString &family, const QString &style)
     // Family, style, unique name, full name and PostScript name, for Windows' Unicode in US English.
     const QString full = family + u' ' + style;
     const QString postScript = QString(family).remove(u' ') + u'-' + QString(style).remove(u' ');
-    const std::pair<quint16, QString> names[] = {
-        { 1, family }, { 2, style }, { 3, postScript }, { 4, full }, { 6, postScript } };
+    const std::pair<quint16, QString> names[]
+        = {{1, family}, {2, style}, {3, postScript}, {4, full}, {6, postScript}};
     constexpr quint16 kUsEnglish = 0x0409;
     const quint16 count = std::size(names);
     QByteArray out;

@@ -15,7 +15,7 @@ QString htmlRow(const QuotationLine &line, const QString &cell)
 {
     QString row = QStringLiteral("<tr>");
     for (const QuotedValue &value : line) {
-        for (const QString &part : { value.caption, value.number, value.unit }) {
+        for (const QString &part : {value.caption, value.number, value.unit}) {
             if (!part.isEmpty())
                 row += QStringLiteral("<%1>%2</%1>").arg(cell, escaped(part));
         }
@@ -36,7 +36,7 @@ QString lineText(const QuotationLine &line)
 QString EntryText(const QuotedValue &value)
 {
     QStringList parts;
-    for (const QString &part : { value.caption, value.number, value.unit }) {
+    for (const QString &part : {value.caption, value.number, value.unit}) {
         if (!part.isEmpty())
             parts << part;
     }
@@ -45,7 +45,7 @@ QString EntryText(const QuotedValue &value)
 
 QString QuotationText(const Quotation &quotation)
 {
-    QStringList lines { quotation.title + QStringLiteral("  ") + quotation.date.toString(Qt::ISODate) };
+    QStringList lines {quotation.title + QStringLiteral("  ") + quotation.date.toString(Qt::ISODate)};
     for (const QuotationLine &line : quotation.lines)
         lines << lineText(line);
     if (!quotation.total.isEmpty())
@@ -57,7 +57,7 @@ QString QuotationHtml(const Quotation &quotation)
 {
     // Spreadsheets take a fragment without a character set for Latin-1.
     QString html = QStringLiteral("<html><head><meta charset=\"utf-8\"></head><body><table>");
-    html += htmlRow({ { quotation.title, quotation.date.toString(Qt::ISODate), {} } }, QStringLiteral("th"));
+    html += htmlRow({{quotation.title, quotation.date.toString(Qt::ISODate), {}}}, QStringLiteral("th"));
     for (const QuotationLine &line : quotation.lines)
         html += htmlRow(line, QStringLiteral("td"));
     if (!quotation.total.isEmpty())

@@ -18,18 +18,18 @@ struct OutdoorModel {
 };
 
 // In the order of the radios, capacities rising.
-inline constexpr std::array<OutdoorModel, 10> OutdoorModels = { {
-    { u"GMV-250W/A", 25, 1, 2, 2, 3.5 },
-    { u"GMV-300W/A", 30, 1, 2, 2, 3.5 },
-    { u"GMV-350W/A", 35, 1.5, 3, 2.5, 4 },
-    { u"GMV-400W/A", 40, 2, 3.5, 3, 5 },
-    { u"GMV-450W/A", 45, 2, 3.5, 3, 5 },
-    { u"GMV-504W/A", 50.4, 2.5, 4, 3.5, 5.5 },
-    { u"GMV-560W/A", 56, 3, 4.5, 4, 6 },
-    { u"GMV-615W/A", 61.5, 3.5, 5, 4, 6 },
-    { u"GMV-785W/A", 78.5, 4, 5, 5, 7 },
-    { u"GMV-900W/A", 90, 4, 6, 6, 8 },
-} };
+inline constexpr std::array<OutdoorModel, 10> OutdoorModels = {{
+    {u"GMV-250W/A", 25, 1, 2, 2, 3.5},
+    {u"GMV-300W/A", 30, 1, 2, 2, 3.5},
+    {u"GMV-350W/A", 35, 1.5, 3, 2.5, 4},
+    {u"GMV-400W/A", 40, 2, 3.5, 3, 5},
+    {u"GMV-450W/A", 45, 2, 3.5, 3, 5},
+    {u"GMV-504W/A", 50.4, 2.5, 4, 3.5, 5.5},
+    {u"GMV-560W/A", 56, 3, 4.5, 4, 6},
+    {u"GMV-615W/A", 61.5, 3.5, 5, 4, 6},
+    {u"GMV-785W/A", 78.5, 4, 5, 5, 7},
+    {u"GMV-900W/A", 90, 4, 6, 6, 8},
+}};
 
 // Refrigerant liquid pipe of one outer diameter and the charge each metre of it needs.
 struct LiquidPipe {
@@ -38,16 +38,16 @@ struct LiquidPipe {
 };
 
 // In the order the lengths are read and summed.
-inline constexpr std::array<LiquidPipe, 8> LiquidPipes = { {
-    { u"冷媒液管Φ6.35", 0.022 },
-    { u"冷媒液管Φ9.52", 0.054 },
-    { u"冷媒液管Φ12.7", 0.11 },
-    { u"冷媒液管Φ15.88", 0.17 },
-    { u"冷媒液管Φ19.05", 0.25 },
-    { u"冷媒液管Φ22.23", 0.35 },
-    { u"冷媒液管Φ25.4", 0.52 },
-    { u"冷媒液管Φ28.58", 0.68 },
-} };
+inline constexpr std::array<LiquidPipe, 8> LiquidPipes = {{
+    {u"冷媒液管Φ6.35", 0.022},
+    {u"冷媒液管Φ9.52", 0.054},
+    {u"冷媒液管Φ12.7", 0.11},
+    {u"冷媒液管Φ15.88", 0.17},
+    {u"冷媒液管Φ19.05", 0.25},
+    {u"冷媒液管Φ22.23", 0.35},
+    {u"冷媒液管Φ25.4", 0.52},
+    {u"冷媒液管Φ28.58", 0.68},
+}};
 
 inline constexpr QStringView RatioTooLargeMessage = u"配比率过大，请选择合适的室外机！";
 inline constexpr QStringView RatioTooSmallMessage = u"配比率过小，请选择合适的室外机！";

@@ -28,7 +28,8 @@ QString PrintPlugin::print(QWidget *parent, const PrintJob &job)
     if (!painter.begin(&printer))
         return QStringLiteral("打印机 %1 不能开始打印。").arg(printer.printerName());
     // The painter's origin is the top-left corner of the printable area.
-    job.paint(painter, QRectF(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size()));
+    job.paint(
+        painter, QRectF(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size()));
     if (!painter.end())
         return QStringLiteral("打印机 %1 没有完成打印。").arg(printer.printerName());
     return {};

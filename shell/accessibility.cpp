@@ -39,7 +39,7 @@ public:
     {
         return kind == QAccessible::Name ? m_tab->titles().value(m_index) : QString();
     }
-    void setText(QAccessible::Text, const QString &) override {}
+    void setText(QAccessible::Text, const QString &) override { }
     QRect rect() const override
     {
         const QRect header = m_tab->headerRect(m_index);

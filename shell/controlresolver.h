@@ -15,8 +15,7 @@ class ControlResolver final
 public:
     explicit ControlResolver(const QWidget &window);
 
-    template <typename T>
-    T *get(QStringView name)
+    template <typename T> T *get(QStringView name)
     {
         QWidget *control = m_controls.value(name.toString());
         auto *typed = qobject_cast<T *>(control);

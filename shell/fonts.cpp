@@ -9,15 +9,15 @@ namespace {
 // shared characters differently and sets Latin letters and digits full width.
 const QStringList &sansFaces()
 {
-    static const QStringList faces{QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Microsoft YaHei"),
-                                   QStringLiteral("Source Han Sans SC"), QStringLiteral("WenQuanYi Micro Hei")};
+    static const QStringList faces {QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Microsoft YaHei"),
+        QStringLiteral("Source Han Sans SC"), QStringLiteral("WenQuanYi Micro Hei")};
     return faces;
 }
 
 const QStringList &serifFaces()
 {
-    static const QStringList faces{QStringLiteral("Noto Serif CJK SC"), QStringLiteral("SimSun"),
-                                   QStringLiteral("Source Han Serif SC"), QStringLiteral("Noto Sans CJK SC")};
+    static const QStringList faces {QStringLiteral("Noto Serif CJK SC"), QStringLiteral("SimSun"),
+        QStringLiteral("Source Han Serif SC"), QStringLiteral("Noto Sans CJK SC")};
     return faces;
 }
 } // namespace

@@ -8,7 +8,16 @@
 
 namespace kalmoro {
 
-enum class Kind { GraphicButton, TransparentLabel, PictureBox, EditBox, RadioButton, GroupBox, PageTab, Browser };
+enum class Kind {
+    GraphicButton,
+    TransparentLabel,
+    PictureBox,
+    EditBox,
+    RadioButton,
+    GroupBox,
+    PageTab,
+    Browser
+};
 
 enum class Align { Left, Centre, Right };
 
@@ -37,7 +46,7 @@ struct TabSetup {
 
 // Settings that differ from a kind's defaults.
 struct Notes {
-    int fontPx = 0;      // 0: the program's user-interface font size
+    int fontPx = 0; // 0: the program's user-interface font size
     bool bold = false;
     std::optional<std::uint32_t> color = std::nullopt; // 0xRRGGBB text colour; none: the kind's default
     Align align = Align::Left;

@@ -8,8 +8,8 @@
 namespace kalmoro {
 
 MainWindow::MainWindow()
-    : DragArea(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint
-                           | Qt::WindowSystemMenuHint)
+    : DragArea(nullptr,
+        Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint | Qt::WindowSystemMenuHint)
 {
     setWindowTitle(QStringLiteral("Kalmoro"));
     setFixedSize(kWindowSize);

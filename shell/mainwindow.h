@@ -11,7 +11,7 @@ namespace kalmoro {
 
 class PageTab;
 
-inline constexpr QSize kWindowSize{1080, 695};
+inline constexpr QSize kWindowSize {1080, 695};
 
 // Where a window of size window is centred on a screen of size screen: integer division, and a
 // negative position on a screen smaller than the window is kept as it is.
@@ -28,11 +28,7 @@ class MainWindow final : public DragArea
 public:
     MainWindow();
 
-    template <typename T = QWidget>
-    T *control(const QString &name) const
-    {
-        return findChild<T *>(name);
-    }
+    template <typename T = QWidget> T *control(const QString &name) const { return findChild<T *>(name); }
 
     // Closes the window once the current handler has returned; nothing asks first.
     void requestClose();
@@ -47,7 +43,7 @@ protected:
 
 private:
     static constexpr std::string_view kSkin = "img012";
-    assets::ScreenPixmap m_skin{kSkin};
+    assets::ScreenPixmap m_skin {kSkin};
     std::vector<std::jthread> m_decodingAhead;
 };
 

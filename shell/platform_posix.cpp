@@ -77,8 +77,9 @@ void OpenInDefaultBrowser(const QUrl &url)
 QString AccountHome()
 {
     const passwd *account = getpwuid(getuid());
-    return account && account->pw_dir && *account->pw_dir ? QDir::cleanPath(QFile::decodeName(account->pw_dir))
-                                                           : QDir::homePath();
+    return account && account->pw_dir && *account->pw_dir
+        ? QDir::cleanPath(QFile::decodeName(account->pw_dir))
+        : QDir::homePath();
 }
 
 // Qt places the desktop's folders in HOME, which may have moved to the private folder.

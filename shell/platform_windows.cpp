@@ -19,16 +19,14 @@ void PrepareProcess()
 }
 
 // Windows ends a program through its window, which closes as Esc closes it.
-void QuitOnTerminationSignals()
-{
-}
+void QuitOnTerminationSignals() { }
 
 bool IsProcessPrepared()
 {
     return processPrepared;
 }
 
-void AwaitPreparation() {}
+void AwaitPreparation() { }
 
 QString ProgramDirectory()
 {

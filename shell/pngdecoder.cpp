@@ -33,7 +33,7 @@ void readFromSource(png_structp png, png_bytep out, png_size_t length)
     png_longjmp(png, 1);
 }
 
-void ignoreWarning(png_structp, png_const_charp) {}
+void ignoreWarning(png_structp, png_const_charp) { }
 
 // libpng reports failures by jumping back into the function that set the jump point. The two
 // functions that read hold nothing that needs destroying, so the jump skips no destructor.
@@ -100,7 +100,9 @@ QImage decode(png_structp png, png_infop info, Source &source)
     const bool hasAlpha = indexed ? png_get_valid(png, info, PNG_INFO_tRNS) != 0
                                   : (png_get_color_type(png, info) & PNG_COLOR_MASK_ALPHA) != 0;
     QImage image(width, height,
-                 indexed ? QImage::Format_Indexed8 : hasAlpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+        indexed        ? QImage::Format_Indexed8
+            : hasAlpha ? QImage::Format_ARGB32
+                       : QImage::Format_RGB32);
     if (image.isNull() || png_get_rowbytes(png, info) > static_cast<png_size_t>(image.bytesPerLine()))
         return {};
     std::vector<png_bytep> rows(static_cast<std::size_t>(height));
@@ -125,7 +127,8 @@ QImage DecodePng(QByteArrayView bytes)
     // the decoding time, guards nothing; libpng still checks every length and chunk.
     png_set_option(png, PNG_IGNORE_ADLER32, PNG_OPTION_ON);
     png_infop info = png_create_info_struct(png);
-    Source source{reinterpret_cast<const png_byte *>(bytes.data()), static_cast<png_size_t>(bytes.size()), 0};
+    Source source {
+        reinterpret_cast<const png_byte *>(bytes.data()), static_cast<png_size_t>(bytes.size()), 0};
     QImage image = info ? decode(png, info, source) : QImage();
     png_destroy_read_struct(&png, &info, nullptr);
     return image;

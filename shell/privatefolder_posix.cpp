@@ -91,4 +91,3 @@ bool IsInPrivateFolder(const QString &path)
 }
 
 } // namespace kalmoro::platform
-

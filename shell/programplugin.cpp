@@ -12,8 +12,8 @@ QObject *LoadProgramPlugin(const QString &name)
     QPluginLoader loader(platform::ProgramDirectory() + u'/' + name);
     // Loaded after the application object exists, Qt WebEngine warns that no shared OpenGL
     // context was set up; the program uses none on purpose and logs nothing.
-    const QtMessageHandler previous =
-        qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+    const QtMessageHandler previous
+        = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
     QObject *instance = loader.instance();
     qInstallMessageHandler(previous);
     return instance;

@@ -13,8 +13,7 @@ QObject *LoadProgramPlugin(const QString &name);
 
 // What stands behind one plugin interface: a stand-in a test supplied, else the plugin, looked for
 // once. A missing plugin stays missing for the whole run: every click would otherwise search again.
-template <typename Interface>
-class PluginSlot final
+template <typename Interface> class PluginSlot final
 {
 public:
     explicit PluginSlot(QString name)

@@ -103,7 +103,7 @@ QStringList AccountPlaces()
     if (!platform::IsRemovedAtExit(home))
         places << home;
     for (const auto location : {QStandardPaths::DesktopLocation, QStandardPaths::DocumentsLocation,
-                                QStandardPaths::PicturesLocation, QStandardPaths::DownloadLocation}) {
+             QStandardPaths::PicturesLocation, QStandardPaths::DownloadLocation}) {
         const QString folder = platform::AccountFolder(location);
         if (!folder.isEmpty() && !places.contains(folder))
             places << folder;
@@ -115,7 +115,8 @@ QString KeptFileRefusal(const QString &path)
 {
     if (!platform::IsRemovedAtExit(path))
         return {};
-    return QStringLiteral("不能保存到 %1：这是程序运行时的临时文件夹，程序退出时会连同其中的文件一起删除。请选择其他文件夹。")
+    return QStringLiteral(
+        "不能保存到 %1：这是程序运行时的临时文件夹，程序退出时会连同其中的文件一起删除。请选择其他文件夹。")
         .arg(QDir::toNativeSeparators(path));
 }
 

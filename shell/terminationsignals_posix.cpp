@@ -1,10 +1,10 @@
-#include "terminationsignals.h"
-
 #include <QCoreApplication>
 #include <QSocketNotifier>
 #include <fcntl.h>
 #include <signal.h>
 #include <unistd.h>
+
+#include "terminationsignals.h"
 
 namespace kalmoro::platform {
 
@@ -41,8 +41,7 @@ void QuitOnCaughtSignals()
     auto *notifier = new QSocketNotifier(pipeEnds[0], QSocketNotifier::Read, QCoreApplication::instance());
     QObject::connect(notifier, &QSocketNotifier::activated, notifier, [] {
         char bytes[16];
-        while (::read(pipeEnds[0], bytes, sizeof bytes) > 0) {
-        }
+        while (::read(pipeEnds[0], bytes, sizeof bytes) > 0) { }
         QCoreApplication::quit();
     });
 }

@@ -1,11 +1,11 @@
-#include "userbrowser.h"
-
 #include <utility>
 
 #include <QDesktopServices>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QUrl>
+
+#include "userbrowser.h"
 
 namespace kalmoro::platform {
 

@@ -125,8 +125,8 @@ QWidget *createControl(const LayoutRow &row, QWidget *parent)
         QStringList titles;
         for (std::u16string_view title : notes.tab->titles)
             titles.append(toQString(title));
-        const PageTab::HeaderStyle style{LayoutFont(notes.tab->headerFace, notes.tab->headerFontPx),
-                                         notes.tab->headerMinHeight, notes.tab->colours};
+        const PageTab::HeaderStyle style {LayoutFont(notes.tab->headerFace, notes.tab->headerFontPx),
+            notes.tab->headerMinHeight, notes.tab->colours};
         auto *tab = new PageTab(titles, style, parent);
         tab->setCurrentPage(notes.tab->initialPage);
         return tab;
@@ -176,7 +176,8 @@ std::unique_ptr<MainWindow> BuildMainWindow(std::span<const LayoutRow> rows, QSt
             if (tab) {
                 parent = tab->page(row.parent.page);
                 if (!parent)
-                    return fail(QStringLiteral("%1: %2 has no page %3").arg(name, parentName).arg(row.parent.page));
+                    return fail(
+                        QStringLiteral("%1: %2 has no page %3").arg(name, parentName).arg(row.parent.page));
             } else if (row.parent.page >= 0) {
                 return fail(QStringLiteral("%1: %2 is not a page tab").arg(name, parentName));
             }

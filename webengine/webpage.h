@@ -54,7 +54,7 @@ private:
     const QString m_pageFolder;
     QString m_host;
     bool m_userInput = false;
-    FileGuard m_fileGuard { *this };
+    FileGuard m_fileGuard {*this};
 };
 
 } // namespace kalmoro

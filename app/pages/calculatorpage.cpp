@@ -15,7 +15,7 @@ void ChainTabOrder(const std::vector<QWidget *> &order)
 void AddFilled(QList<QuotationLine> &lines, const QString &caption, const QLineEdit &box, const QString &unit)
 {
     if (!box.text().isEmpty())
-        lines.append({ { caption, box.text(), unit } });
+        lines.append({{caption, box.text(), unit}});
 }
 
 bool HasLength(const QLineEdit &metres)

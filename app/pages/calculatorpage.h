@@ -41,7 +41,8 @@ public:
 void ChainTabOrder(const std::vector<QWidget *> &order);
 
 // For a page's sheet: a line with a box that was filled, as it stands.
-void AddFilled(QList<QuotationLine> &lines, const QString &caption, const QLineEdit &box, const QString &unit = {});
+void AddFilled(
+    QList<QuotationLine> &lines, const QString &caption, const QLineEdit &box, const QString &unit = {});
 // Whether a length other than 0 stands in the box: only such a pipe is quoted.
 bool HasLength(const QLineEdit &metres);
 

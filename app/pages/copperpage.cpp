@@ -25,9 +25,11 @@ constexpr std::u16string_view kQuoteFrame = u"分组框1";
 
 constexpr LayoutRow kRows[] = {
     {kTotal, Kind::TransparentLabel, kPage, {83, 470, 91, 40}, true, u"铜管价格", {},
-     {.fontPx = 20, .color = kDarkGreen}},
-    {kClearMetres, Kind::GraphicButton, kPage, {345, 472, 119, 36}, true, u"", {"img127", "img128", "img129"}, kNone},
-    {kComputeTotal, Kind::GraphicButton, kPage, {216, 472, 119, 36}, true, u"", {"img130", "img131", "img132"}, kNone},
+        {.fontPx = 20, .color = kDarkGreen}},
+    {kClearMetres, Kind::GraphicButton, kPage, {345, 472, 119, 36}, true, u"", {"img127", "img128", "img129"},
+        kNone},
+    {kComputeTotal, Kind::GraphicButton, kPage, {216, 472, 119, 36}, true, u"",
+        {"img130", "img131", "img132"}, kNone},
     {kRowBoxes[12].price, Kind::EditBox, kPage, {348, 420, 70, 20}, true, u"", {}, kNone},
     {kRowBoxes[12].metres, Kind::EditBox, kPage, {163, 420, 70, 20}, true, u"", {}, kCentred},
     {kRowBoxes[11].price, Kind::EditBox, kPage, {348, 393, 70, 20}, true, u"", {}, kNone},
@@ -47,7 +49,7 @@ constexpr LayoutRow kRows[] = {
     {kRowBoxes[5].metres, Kind::EditBox, kPage, {163, 230, 70, 20}, true, u"", {}, kCentred},
     {kRowBoxes[4].metres, Kind::EditBox, kPage, {163, 204, 70, 20}, true, u"", {}, kCentred},
     {kFuturesPrice, Kind::EditBox, kPage, {242, 48, 88, 24}, true, u"", {},
-     {.fontPx = 19, .color = kRed, .align = Align::Centre}},
+        {.fontPx = 19, .color = kRed, .align = Align::Centre}},
     {kRowBoxes[3].price, Kind::EditBox, kPage, {348, 176, 70, 20}, true, u"", {}, kNone},
     {kRowBoxes[2].price, Kind::EditBox, kPage, {348, 150, 70, 20}, true, u"", {}, kNone},
     {kRowBoxes[3].metres, Kind::EditBox, kPage, {163, 176, 70, 20}, true, u"", {}, kCentred},
@@ -57,12 +59,13 @@ constexpr LayoutRow kRows[] = {
     {kRowBoxes[1].metres, Kind::EditBox, kPage, {163, 124, 70, 20}, true, u"", {}, kCentred},
     {kRowBoxes[0].metres, Kind::EditBox, kPage, {163, 98, 70, 20}, true, u"", {}, kCentred},
     {kPicture, Kind::PictureBox, kPage, {15, 15, 775, 522}, true, u"", {"img133"}, kNone},
-    {u"透明标签22", Kind::TransparentLabel, ParentRef{kPicture}, {528, 330, 224, 32}, true, u"把今日铜价里的数值填入期货铜价", {},
-     {.color = kDarkGreen}},
-    {u"透明标签20", Kind::TransparentLabel, ParentRef{kPicture}, {504, 291, 100, 32}, true, u"温馨提示：", {},
-     {.fontPx = 12, .bold = true, .color = kDarkGreen}},
-    {kQuoteFrame, Kind::GroupBox, ParentRef{kPicture}, {512, 120, 240, 152}, true, u"", {}, kNone},
-    {kFuturesQuote, Kind::Browser, ParentRef{kQuoteFrame}, {-205, -377, 488, 528}, true, u"", {}, {.silent = true}},
+    {u"透明标签22", Kind::TransparentLabel, ParentRef {kPicture}, {528, 330, 224, 32}, true,
+        u"把今日铜价里的数值填入期货铜价", {}, {.color = kDarkGreen}},
+    {u"透明标签20", Kind::TransparentLabel, ParentRef {kPicture}, {504, 291, 100, 32}, true, u"温馨提示：",
+        {}, {.fontPx = 12, .bold = true, .color = kDarkGreen}},
+    {kQuoteFrame, Kind::GroupBox, ParentRef {kPicture}, {512, 120, 240, 152}, true, u"", {}, kNone},
+    {kFuturesQuote, Kind::Browser, ParentRef {kQuoteFrame}, {-205, -377, 488, 528}, true, u"", {},
+        {.silent = true}},
 };
 
 class CopperUnit final : public CalculatorPage
@@ -72,8 +75,8 @@ public:
     {
         m_page.futuresPrice = controls.get<EditBox>(kFuturesPrice);
         for (std::size_t i = 0; i < kRowBoxes.size(); ++i) {
-            m_page.rows[i] = { &PipeRows[i], controls.get<EditBox>(kRowBoxes[i].metres),
-                controls.get<EditBox>(kRowBoxes[i].price) };
+            m_page.rows[i] = {&PipeRows[i], controls.get<EditBox>(kRowBoxes[i].metres),
+                controls.get<EditBox>(kRowBoxes[i].price)};
         }
         m_page.total = controls.get<TransparentLabel>(kTotal);
         m_page.computeTotal = controls.get<GraphicButton>(kComputeTotal);
@@ -84,11 +87,14 @@ public:
     void wire(QObject *context) const override
     {
         const CopperPage &page = m_page;
-        QObject::connect(page.futuresPrice, &EditBox::textChanged, context, [&page] { RefreshMarketPrices(page); });
-        QObject::connect(page.computeTotal, &GraphicButton::clicked, context, [&page] { ComputeCopperTotal(page); });
-        QObject::connect(page.clearMetres, &GraphicButton::clicked, context, [&page] { ClearCopperMetres(page); });
+        QObject::connect(
+            page.futuresPrice, &EditBox::textChanged, context, [&page] { RefreshMarketPrices(page); });
+        QObject::connect(
+            page.computeTotal, &GraphicButton::clicked, context, [&page] { ComputeCopperTotal(page); });
+        QObject::connect(
+            page.clearMetres, &GraphicButton::clicked, context, [&page] { ClearCopperMetres(page); });
         // The futures price, the metres down the table, then the prices.
-        std::vector<QWidget *> order { page.futuresPrice };
+        std::vector<QWidget *> order {page.futuresPrice};
         for (const CopperPage::Row &row : page.rows)
             order.push_back(row.metres);
         for (const CopperPage::Row &row : page.rows)
@@ -109,15 +115,16 @@ public:
 
     Quotation quotation(QDate date) const override
     {
-        Quotation quotation { QStringLiteral("铜管报价"), date, {}, {} };
+        Quotation quotation {QStringLiteral("铜管报价"), date, {}, {}};
         AddFilled(quotation.lines, QStringLiteral("期货铜价"), *m_page.futuresPrice, QStringLiteral("元"));
         for (const CopperPage::Row &row : m_page.rows) {
             if (!HasLength(*row.metres))
                 continue;
-            quotation.lines.append({ { PipeName(*row.pipe), {}, {} }, { {}, row.metres->text(), QStringLiteral("米") },
-                { QStringLiteral("市场价"), row.price->text(), QStringLiteral("元/米") } });
+            quotation.lines.append(
+                {{PipeName(*row.pipe), {}, {}}, {{}, row.metres->text(), QStringLiteral("米")},
+                    {QStringLiteral("市场价"), row.price->text(), QStringLiteral("元/米")}});
         }
-        quotation.total = { { QStringLiteral("铜管价格"), m_page.total->text(), QStringLiteral("元") } };
+        quotation.total = {{QStringLiteral("铜管价格"), m_page.total->text(), QStringLiteral("元")}};
         return quotation;
     }
 
@@ -148,8 +155,8 @@ void ComputeCopperTotal(const CopperPage &page)
 {
     if (IsFuturesPriceTooLow(ReadNumber(*page.futuresPrice)))
         ShowMessage(LowPriceMessage.toString());
-    std::array<double, PipeRows.size()> metres{};
-    std::array<double, PipeRows.size()> prices{};
+    std::array<double, PipeRows.size()> metres {};
+    std::array<double, PipeRows.size()> prices {};
     for (std::size_t row = 0; row < page.rows.size(); ++row) {
         metres[row] = ReadNumber(*page.rows[row].metres);
         prices[row] = ReadNumber(*page.rows[row].price);

@@ -25,21 +25,21 @@ struct RowBoxes {
     std::u16string_view price;
 };
 // The boxes of each row, in the order of PipeRows.
-inline constexpr std::array<RowBoxes, copper::PipeRows.size()> kRowBoxes = { {
-    { u"编辑框1", u"编辑框2" },
-    { u"编辑框3", u"编辑框4" },
-    { u"编辑框5", u"编辑框6" },
-    { u"编辑框7", u"编辑框8" },
-    { u"编辑框9", u"编辑框10" },
-    { u"编辑框11", u"编辑框12" },
-    { u"编辑框13", u"编辑框14" },
-    { u"编辑框15", u"编辑框16" },
-    { u"编辑框17", u"编辑框18" },
-    { u"编辑框19", u"编辑框20" },
-    { u"编辑框21", u"编辑框22" },
-    { u"编辑框23", u"编辑框24" },
-    { u"编辑框25", u"编辑框26" },
-} };
+inline constexpr std::array<RowBoxes, copper::PipeRows.size()> kRowBoxes = {{
+    {u"编辑框1", u"编辑框2"},
+    {u"编辑框3", u"编辑框4"},
+    {u"编辑框5", u"编辑框6"},
+    {u"编辑框7", u"编辑框8"},
+    {u"编辑框9", u"编辑框10"},
+    {u"编辑框11", u"编辑框12"},
+    {u"编辑框13", u"编辑框14"},
+    {u"编辑框15", u"编辑框16"},
+    {u"编辑框17", u"编辑框18"},
+    {u"编辑框19", u"编辑框20"},
+    {u"编辑框21", u"编辑框22"},
+    {u"编辑框23", u"编辑框24"},
+    {u"编辑框25", u"编辑框26"},
+}};
 inline constexpr std::u16string_view kTotal = u"透明标签10";
 inline constexpr std::u16string_view kComputeTotal = u"超级按钮1";
 inline constexpr std::u16string_view kClearMetres = u"超级按钮3";

@@ -25,37 +25,51 @@ constexpr LayoutRow kRows[] = {
     {kOtherMode, Kind::RadioButton, kPage, {316, 27, 136, 16}, true, u"其他品牌加氟", {}, kOrangeText},
     {kGreeMode, Kind::RadioButton, kPage, {180, 27, 120, 16}, true, u"格力多联机加氟", {}, kOrangeText},
     {u"室内机系列2", Kind::TransparentLabel, kPage, {44, 354, 100, 24}, true, u"不能计算在内！", {}, kHint},
-    {u"室内机系列1", Kind::TransparentLabel, kPage, {44, 325, 151, 24}, true, u"管的长度,冷媒气管长度", {}, kHint},
+    {u"室内机系列1", Kind::TransparentLabel, kPage, {44, 325, 151, 24}, true, u"管的长度,冷媒气管长度", {},
+        kHint},
     {u"室内机加氟图片", Kind::PictureBox, kPage, {39, 255, 122, 23}, true, u"", {"img159"}, kNone},
     {u"室外机加氟图片", Kind::PictureBox, kPage, {39, 80, 122, 23}, true, u"", {"img160"}, kNone},
     {kTotalCharge, Kind::TransparentLabel, kPage, {323, 494, 64, 22}, true, u"0", {},
-     {.fontPx = 19, .bold = true, .color = kOrange, .align = Align::Centre}},
-    {kComputeTotal, Kind::GraphicButton, kPage, {425, 487, 179, 36}, true, u"", {"img161", "img162", "img163"}, kNone},
+        {.fontPx = 19, .bold = true, .color = kOrange, .align = Align::Centre}},
+    {kComputeTotal, Kind::GraphicButton, kPage, {425, 487, 179, 36}, true, u"",
+        {"img161", "img162", "img163"}, kNone},
     {u"透明标签19", Kind::TransparentLabel, kPage, {427, 417, 32, 26}, true, u"KG", {}, kBlackText},
     {u"透明标签9", Kind::TransparentLabel, kPage, {431, 187, 32, 26}, true, u"KG", {}, kBlackText},
     {u"透明标签8", Kind::TransparentLabel, kPage, {264, 141, 32, 26}, true, u"台", {}, kBlackText},
     {u"透明标签7", Kind::TransparentLabel, kPage, {512, 141, 32, 26}, true, u"KW", {}, kBlackText},
-    {kComputeIndoor, Kind::GraphicButton, kPage, {540, 415, 179, 36}, true, u"", {"img164", "img165", "img166"}, kNone},
+    {kComputeIndoor, Kind::GraphicButton, kPage, {540, 415, 179, 36}, true, u"",
+        {"img164", "img165", "img166"}, kNone},
     {kIndoorCharge, Kind::EditBox, kPage, {258, 419, 160, 23}, true, u"", {}, kCentred},
-    {u"透明标签1", Kind::TransparentLabel, kPage, {141, 415, 160, 32}, true, u"室内机所需氟利昂：", {}, kBlackText},
+    {u"透明标签1", Kind::TransparentLabel, kPage, {141, 415, 160, 32}, true, u"室内机所需氟利昂：", {},
+        kBlackText},
     {kPipeLengths[7], Kind::EditBox, kPage, {612, 365, 136, 23}, true, u"", {}, kCentred},
-    {u"透明标签18", Kind::TransparentLabel, kPage, {508, 365, 96, 26}, true, u"冷媒液管Φ28.58", {}, kBlackText},
-    {u"透明标签17", Kind::TransparentLabel, kPage, {508, 327, 96, 26}, true, u"冷媒液管Φ25.4", {}, kBlackText},
+    {u"透明标签18", Kind::TransparentLabel, kPage, {508, 365, 96, 26}, true, u"冷媒液管Φ28.58", {},
+        kBlackText},
+    {u"透明标签17", Kind::TransparentLabel, kPage, {508, 327, 96, 26}, true, u"冷媒液管Φ25.4", {},
+        kBlackText},
     {kPipeLengths[6], Kind::EditBox, kPage, {612, 327, 136, 23}, true, u"", {}, kCentred},
     {kPipeLengths[5], Kind::EditBox, kPage, {611, 289, 136, 23}, true, u"", {}, kCentred},
-    {u"透明标签16", Kind::TransparentLabel, kPage, {507, 289, 96, 26}, true, u"冷媒液管Φ22.23", {}, kBlackText},
-    {u"透明标签15", Kind::TransparentLabel, kPage, {508, 251, 96, 26}, true, u"冷媒液管Φ19.05", {}, kBlackText},
+    {u"透明标签16", Kind::TransparentLabel, kPage, {507, 289, 96, 26}, true, u"冷媒液管Φ22.23", {},
+        kBlackText},
+    {u"透明标签15", Kind::TransparentLabel, kPage, {508, 251, 96, 26}, true, u"冷媒液管Φ19.05", {},
+        kBlackText},
     {kPipeLengths[4], Kind::EditBox, kPage, {612, 251, 136, 23}, true, u"", {}, kCentred},
     {kPipeLengths[3], Kind::EditBox, kPage, {309, 365, 136, 23}, true, u"", {}, kCentred},
-    {u"透明标签14", Kind::TransparentLabel, kPage, {205, 365, 96, 26}, true, u"冷媒液管Φ15.88", {}, kBlackText},
+    {u"透明标签14", Kind::TransparentLabel, kPage, {205, 365, 96, 26}, true, u"冷媒液管Φ15.88", {},
+        kBlackText},
     {kPipeLengths[2], Kind::EditBox, kPage, {309, 327, 136, 23}, true, u"", {}, kCentred},
-    {u"透明标签13", Kind::TransparentLabel, kPage, {205, 327, 96, 26}, true, u"冷媒液管Φ12.7", {}, kBlackText},
+    {u"透明标签13", Kind::TransparentLabel, kPage, {205, 327, 96, 26}, true, u"冷媒液管Φ12.7", {},
+        kBlackText},
     {kPipeLengths[1], Kind::EditBox, kPage, {308, 289, 136, 23}, true, u"", {}, kCentred},
-    {u"透明标签12", Kind::TransparentLabel, kPage, {204, 289, 96, 26}, true, u"冷媒液管Φ9.52", {}, kBlackText},
-    {u"透明标签11", Kind::TransparentLabel, kPage, {205, 251, 96, 26}, true, u"冷媒液管Φ6.35", {}, kBlackText},
+    {u"透明标签12", Kind::TransparentLabel, kPage, {204, 289, 96, 26}, true, u"冷媒液管Φ9.52", {},
+        kBlackText},
+    {u"透明标签11", Kind::TransparentLabel, kPage, {205, 251, 96, 26}, true, u"冷媒液管Φ6.35", {},
+        kBlackText},
     {kPipeLengths[0], Kind::EditBox, kPage, {309, 251, 136, 23}, true, u"", {}, kCentred},
-    {u"室内机系列", Kind::TransparentLabel, kPage, {44, 296, 142, 24}, true, u"提示:铜管长度为冷媒液", {}, kHint},
-    {u"透明标签6", Kind::TransparentLabel, kPage, {140, 187, 160, 23}, true, u"室外机所需氟利昂：", {}, kBlackText},
+    {u"室内机系列", Kind::TransparentLabel, kPage, {44, 296, 142, 24}, true, u"提示:铜管长度为冷媒液", {},
+        kHint},
+    {u"透明标签6", Kind::TransparentLabel, kPage, {140, 187, 160, 23}, true, u"室外机所需氟利昂：", {},
+        kBlackText},
     {kModels[9], Kind::RadioButton, kPage, {660, 95, 96, 24}, true, u"GMV-900W/A", {}, kNone},
     {kModels[8], Kind::RadioButton, kPage, {540, 95, 96, 24}, true, u"GMV-785W/A", {}, kNone},
     {kModels[7], Kind::RadioButton, kPage, {420, 95, 96, 24}, true, u"GMV-615W/A", {}, kNone},
@@ -69,7 +83,8 @@ constexpr LayoutRow kRows[] = {
     {u"透明标签3", Kind::TransparentLabel, kPage, {300, 139, 72, 26}, true, u"室内机总量：", {}, kBlackText},
     {kIndoorCapacity, Kind::EditBox, kPage, {381, 141, 120, 23}, true, u"", {}, kCentred},
     {kOutdoorCharge, Kind::EditBox, kPage, {257, 187, 160, 26}, true, u"", {}, kCentred},
-    {kComputeOutdoor, Kind::GraphicButton, kPage, {540, 185, 179, 36}, true, u"", {"img167", "img168", "img169"}, kNone},
+    {kComputeOutdoor, Kind::GraphicButton, kPage, {540, 185, 179, 36}, true, u"",
+        {"img167", "img168", "img169"}, kNone},
     {u"透明标签2", Kind::TransparentLabel, kPage, {53, 141, 72, 26}, true, u"室内机台数：", {}, kBlackText},
     {kIndoorUnits, Kind::EditBox, kPage, {134, 141, 120, 23}, true, u"", {}, kCentred},
     {kModels[1], Kind::RadioButton, kPage, {300, 65, 96, 24}, true, u"GMV-300W/A", {}, kNone},
@@ -116,14 +131,18 @@ public:
     {
         const RefrigerantPage &page = m_page;
         QObject::connect(page.greeMode, &RadioButton::clicked, context, [&page] { EnableOutdoorPart(page); });
-        QObject::connect(page.otherMode, &RadioButton::clicked, context, [&page] { DisableOutdoorPart(page); });
-        QObject::connect(page.computeOutdoor, &GraphicButton::clicked, context, [&page] { ComputeOutdoorCharge(page); });
-        QObject::connect(page.computeIndoor, &GraphicButton::clicked, context, [&page] { ComputeIndoorCharge(page); });
-        QObject::connect(page.computeTotal, &GraphicButton::clicked, context, [&page] { ComputeTotalCharge(page); });
+        QObject::connect(
+            page.otherMode, &RadioButton::clicked, context, [&page] { DisableOutdoorPart(page); });
+        QObject::connect(
+            page.computeOutdoor, &GraphicButton::clicked, context, [&page] { ComputeOutdoorCharge(page); });
+        QObject::connect(
+            page.computeIndoor, &GraphicButton::clicked, context, [&page] { ComputeIndoorCharge(page); });
+        QObject::connect(
+            page.computeTotal, &GraphicButton::clicked, context, [&page] { ComputeTotalCharge(page); });
 
-        std::vector<QWidget *> order { page.greeMode, page.otherMode };
+        std::vector<QWidget *> order {page.greeMode, page.otherMode};
         order.insert(order.end(), page.models.begin(), page.models.end());
-        order.insert(order.end(), { page.indoorUnits, page.indoorCapacity, page.ratio, page.outdoorCharge });
+        order.insert(order.end(), {page.indoorUnits, page.indoorCapacity, page.ratio, page.outdoorCharge});
         // The lengths down the left column, then the right one: the order of the pipes.
         order.insert(order.end(), page.pipeLengths.begin(), page.pipeLengths.end());
         order.push_back(page.indoorCharge);
@@ -145,15 +164,15 @@ public:
     Quotation quotation(QDate date) const override
     {
         const RefrigerantPage &page = m_page;
-        Quotation quotation { QStringLiteral("加氟计算"), date, {}, {} };
+        Quotation quotation {QStringLiteral("加氟计算"), date, {}, {}};
         QList<QuotationLine> &lines = quotation.lines;
         const bool outdoorPart = IsOutdoorPartOn(page);
         lines.append(
-            { { QStringLiteral("加氟方式"), outdoorPart ? page.greeMode->text() : page.otherMode->text(), {} } });
+            {{QStringLiteral("加氟方式"), outdoorPart ? page.greeMode->text() : page.otherMode->text(), {}}});
         if (outdoorPart) {
             for (const RadioButton *model : page.models) {
                 if (model->isChecked())
-                    lines.append({ { QStringLiteral("室外机型号"), model->text(), {} } });
+                    lines.append({{QStringLiteral("室外机型号"), model->text(), {}}});
             }
             AddFilled(lines, QStringLiteral("室内机台数"), *page.indoorUnits, QStringLiteral("台"));
             AddFilled(lines, QStringLiteral("室内机总量"), *page.indoorCapacity, QStringLiteral("KW"));
@@ -161,17 +180,17 @@ public:
             // A ratio out of range leaves the earlier charge in place, and the sheet says why.
             if (CheckedModel(page)) {
                 if (const QStringView warning = RatioWarning(ReadNumber(*page.ratio)); !warning.isEmpty())
-                    lines.append({ { warning.toString(), {}, {} } });
+                    lines.append({{warning.toString(), {}, {}}});
             }
             AddFilled(lines, QStringLiteral("室外机所需氟利昂"), *page.outdoorCharge, QStringLiteral("KG"));
         }
         for (std::size_t i = 0; i < page.pipeLengths.size(); ++i) {
             if (HasLength(*page.pipeLengths[i]))
-                lines.append({ { LiquidPipes[i].name.toString(), {}, {} },
-                    { {}, page.pipeLengths[i]->text(), QStringLiteral("米") } });
+                lines.append({{LiquidPipes[i].name.toString(), {}, {}},
+                    {{}, page.pipeLengths[i]->text(), QStringLiteral("米")}});
         }
         AddFilled(lines, QStringLiteral("室内机所需氟利昂"), *page.indoorCharge, QStringLiteral("KG"));
-        quotation.total = { { QStringLiteral("所需加氟量"), page.totalCharge->text(), QStringLiteral("KG") } };
+        quotation.total = {{QStringLiteral("所需加氟量"), page.totalCharge->text(), QStringLiteral("KG")}};
         return quotation;
     }
 
@@ -190,7 +209,6 @@ std::unique_ptr<CalculatorPage> MakeRefrigerantPage()
 {
     return std::make_unique<RefrigerantUnit>();
 }
-
 
 bool IsOutdoorPartOn(const RefrigerantPage &page)
 {
@@ -234,7 +252,7 @@ void ComputeOutdoorCharge(const RefrigerantPage &page)
 
 void ComputeIndoorCharge(const RefrigerantPage &page)
 {
-    std::array<double, LiquidPipes.size()> metres{};
+    std::array<double, LiquidPipes.size()> metres {};
     for (std::size_t row = 0; row < metres.size(); ++row)
         metres[row] = ReadNumber(*page.pipeLengths[row]);
     WriteNumber(*page.indoorCharge, IndoorCharge(metres));
@@ -245,8 +263,8 @@ void ComputeTotalCharge(const RefrigerantPage &page)
     const double indoor = ReadNumber(*page.indoorCharge);
     // While the outdoor-unit part is switched off its box is hidden; a value the user can neither
     // see nor change must not slip into the total.
-    const double total =
-        IsOutdoorPartOn(page) ? TotalCharge(indoor, ReadNumber(*page.outdoorCharge)) : indoor;
+    const double total
+        = IsOutdoorPartOn(page) ? TotalCharge(indoor, ReadNumber(*page.outdoorCharge)) : indoor;
     WriteNumber(*page.totalCharge, total);
 }
 

@@ -23,16 +23,16 @@ namespace refrigerantnames {
 inline constexpr std::u16string_view kGreeMode = u"格力加氟";
 inline constexpr std::u16string_view kOtherMode = u"其他加氟";
 // The radios of the models, in the order of OutdoorModels.
-inline constexpr std::array<std::u16string_view, refrigerant::OutdoorModels.size()> kModels = { u"二百五", u"三百",
-    u"三百五", u"四百", u"四百五", u"五零四", u"五百六", u"六一五", u"七八五", u"九百" };
+inline constexpr std::array<std::u16string_view, refrigerant::OutdoorModels.size()> kModels = {
+    u"二百五", u"三百", u"三百五", u"四百", u"四百五", u"五零四", u"五百六", u"六一五", u"七八五", u"九百"};
 inline constexpr std::u16string_view kIndoorUnits = u"室内机台数";
 inline constexpr std::u16string_view kIndoorCapacity = u"室内机总量";
 inline constexpr std::u16string_view kRatio = u"配比率";
 inline constexpr std::u16string_view kOutdoorCharge = u"外机加氟";
 inline constexpr std::u16string_view kComputeOutdoor = u"室内机加氟量";
 // The length boxes, in the order of LiquidPipes.
-inline constexpr std::array<std::u16string_view, refrigerant::LiquidPipes.size()> kPipeLengths = { u"六", u"十",
-    u"十二", u"十六", u"十九", u"二十二", u"二十五", u"二十八" };
+inline constexpr std::array<std::u16string_view, refrigerant::LiquidPipes.size()> kPipeLengths
+    = {u"六", u"十", u"十二", u"十六", u"十九", u"二十二", u"二十五", u"二十八"};
 inline constexpr std::u16string_view kIndoorCharge = u"内机加氟";
 inline constexpr std::u16string_view kComputeIndoor = u"室外机加氟量";
 inline constexpr std::u16string_view kTotalCharge = u"一共加氟";

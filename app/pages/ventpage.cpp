@@ -21,14 +21,16 @@ using namespace palette;
 constexpr ParentRef kPage = MainPage(4);
 
 constexpr LayoutRow kRows[] = {
-    {kComputeReturn, Kind::GraphicButton, kPage, {427, 472, 161, 37}, true, u"", {"img134", "img135", "img136"}, kNone},
-    {kComputeOutlet, Kind::GraphicButton, kPage, {427, 203, 161, 37}, true, u"", {"img137", "img138", "img139"}, kNone},
+    {kComputeReturn, Kind::GraphicButton, kPage, {427, 472, 161, 37}, true, u"",
+        {"img134", "img135", "img136"}, kNone},
+    {kComputeOutlet, Kind::GraphicButton, kPage, {427, 203, 161, 37}, true, u"",
+        {"img137", "img138", "img139"}, kNone},
     {kReturnLength, Kind::EditBox, kPage, {470, 333, 72, 25}, true, u"", {}, kCentred},
     {kReturnWidth, Kind::EditBox, kPage, {470, 400, 72, 25}, true, u"", {}, kCentred},
     {kReturnPrice, Kind::TransparentLabel, kPage, {200, 476, 120, 24}, true, u"回风口价格", {},
-     {.fontPx = 20, .color = kDarkGreen, .align = Align::Centre}},
+        {.fontPx = 20, .color = kDarkGreen, .align = Align::Centre}},
     {kOutletPrice, Kind::TransparentLabel, kPage, {200, 208, 120, 24}, true, u"出风口价格", {},
-     {.fontPx = 20, .color = kOrange, .align = Align::Centre}},
+        {.fontPx = 20, .color = kOrange, .align = Align::Centre}},
     {kOutletLength, Kind::EditBox, kPage, {470, 64, 72, 25}, true, u"", {}, kCentred},
     {kOutletWidth, Kind::EditBox, kPage, {470, 129, 72, 25}, true, u"", {}, kCentred},
     {u"图片框2", Kind::PictureBox, kPage, {116, 39, 560, 480}, true, u"", {"img171"}, kNone},
@@ -54,9 +56,11 @@ public:
     void wire(QObject *context) const override
     {
         const VentPage &page = m_page;
-        QObject::connect(page.computeOutlet, &GraphicButton::clicked, context, [&page] { ComputeOutletPrice(page); });
-        QObject::connect(page.computeReturn, &GraphicButton::clicked, context, [&page] { ComputeReturnPrice(page); });
-        ChainTabOrder({ page.outletLength, page.outletWidth, page.returnLength, page.returnWidth });
+        QObject::connect(
+            page.computeOutlet, &GraphicButton::clicked, context, [&page] { ComputeOutletPrice(page); });
+        QObject::connect(
+            page.computeReturn, &GraphicButton::clicked, context, [&page] { ComputeReturnPrice(page); });
+        ChainTabOrder({page.outletLength, page.outletWidth, page.returnLength, page.returnWidth});
         // The captions are drawn in the page's picture.
         page.outletLength->setAccessibleName(QStringLiteral("出风口尺寸 长 米"));
         page.outletWidth->setAccessibleName(QStringLiteral("出风口尺寸 宽 米"));
@@ -70,14 +74,15 @@ public:
 
     Quotation quotation(QDate date) const override
     {
-        Quotation quotation { QStringLiteral("风口报价"), date, {}, {} };
+        Quotation quotation {QStringLiteral("风口报价"), date, {}, {}};
         const auto addVent = [&quotation](bool filled, const QString &kind, const QLineEdit &length,
                                  const QLineEdit &width, const TransparentLabel &price) {
             if (!filled)
                 return;
-            quotation.lines.append({ { kind, {}, {} }, { QStringLiteral("长"), length.text(), QStringLiteral("米") },
-                { QStringLiteral("宽"), width.text(), QStringLiteral("米") } });
-            quotation.lines.append({ { kind + QStringLiteral("价格"), price.text(), QStringLiteral("元") } });
+            quotation.lines.append(
+                {{kind, {}, {}}, {QStringLiteral("长"), length.text(), QStringLiteral("米")},
+                    {QStringLiteral("宽"), width.text(), QStringLiteral("米")}});
+            quotation.lines.append({{kind + QStringLiteral("价格"), price.text(), QStringLiteral("元")}});
         };
         const VentPage &page = m_page;
         addVent(IsOutletFilled(page), QStringLiteral("出风口"), *page.outletLength, *page.outletWidth,

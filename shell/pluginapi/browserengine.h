@@ -10,7 +10,7 @@ namespace kalmoro {
 
 struct BrowserOptions {
     bool silent = false; // no dialogs of the page's own (alerts, prompts, certificate questions)
-    QString pageFolder;  // the only folder whose local pages a page may open
+    QString pageFolder; // the only folder whose local pages a page may open
 };
 
 // The page-showing half of a browser host, provided by the optional browser plugin so that

@@ -14,7 +14,8 @@ namespace kalmoro {
 inline void InstallQtTranslation(QObject *owner, const QString &catalogue)
 {
     auto translator = std::make_unique<QTranslator>();
-    if (!translator->load(QLocale(), catalogue, QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (!translator->load(
+            QLocale(), catalogue, QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         return;
     translator->setParent(owner);
     QCoreApplication::installTranslator(translator.release());

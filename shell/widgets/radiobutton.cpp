@@ -38,7 +38,7 @@ public:
     }
 
 private:
-    QImage m_layoutDevice{1, 1, QImage::Format_RGB32};
+    QImage m_layoutDevice {1, 1, QImage::Format_RGB32};
 };
 
 // One style for every radio button, owned by the application.
