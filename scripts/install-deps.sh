@@ -13,7 +13,7 @@ run_packages=(
     fonts-noto-cjk qt6-translations-l10n
 )
 test_packages=(
-    clang libclang-rt-14-dev libbenchmark-dev valgrind
+    clang libclang-rt-14-dev clang-format-14 libbenchmark-dev valgrind
     dbus at-spi2-core python3-pyatspi
     xvfb xauth openbox xdotool x11-utils xclip imagemagick poppler-utils openssl locales-all
     weston file

@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds and runs every test suite: once in a normal build, once
-# under AddressSanitizer and UndefinedBehaviorSanitizer, and a minute of fuzzing.
+# Installs what is missing, checks the formatting, then builds and runs every test suite: once in a
+# normal build, once under AddressSanitizer and UndefinedBehaviorSanitizer, and a minute of fuzzing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
 
 jobs=$(nproc)
 export CTEST_OUTPUT_ON_FAILURE=1
+
+echo "== Formatting: every C++ source of the product, the tests and the tools as .clang-format writes it"
+git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format-14 --dry-run --Werror
 
 echo "== Normal build: every suite"
 cmake --preset dev

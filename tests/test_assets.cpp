@@ -87,9 +87,9 @@ private Q_SLOTS:
     // size; only the navigation buttons and the clear button are narrower.
     void layoutImagesHaveControlSizes()
     {
-        const QHash<QString, int> narrower { { u"加氟计算按钮"_qs, 10 }, { u"铜管价格按钮"_qs, 10 },
-            { u"水管选择按钮"_qs, 10 }, { u"风口价格按钮"_qs, 10 }, { u"空调选型按钮"_qs, 10 },
-            { u"关于软件按钮"_qs, 10 }, { u"超级按钮3"_qs, 1 } };
+        const QHash<QString, int> narrower {{u"加氟计算按钮"_qs, 10}, {u"铜管价格按钮"_qs, 10},
+            {u"水管选择按钮"_qs, 10}, {u"风口价格按钮"_qs, 10}, {u"空调选型按钮"_qs, 10},
+            {u"关于软件按钮"_qs, 10}, {u"超级按钮3"_qs, 1}};
         int checked = 0;
         for (const LayoutRow &row : MainLayout()) {
             const QString name = QString::fromStdU16String(std::u16string(row.name));
@@ -132,7 +132,7 @@ private Q_SLOTS:
         QCOMPARE(Raw(key, 1).size(), size);
         QCOMPARE(Raw(key, 2).size(), size * 2);
         // A copy of another picture is not stored again.
-        for (const int scale : { 1, 2 })
+        for (const int scale : {1, 2})
             QCOMPARE(QFile::exists(ResourcePath(key, scale)), info->sameAs.empty());
     }
 
@@ -175,7 +175,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("scale");
         for (const AssetInfo *info : StoredAssets()) {
-            for (const int scale : { 1, 2 })
+            for (const int scale : {1, 2})
                 QTest::addRow("%s@%dx", info->name.data(), scale) << Name(info->name) << scale;
         }
     }
@@ -197,9 +197,9 @@ private Q_SLOTS:
         case Opacity::RoundedCorners: {
             // Each corner is cut within a 4 px square (8 px at double size); the rest is opaque.
             const int side = 4 * scale;
-            const QRect corners[] = { QRect(0, 0, side, side), QRect(all.width() - side, 0, side, side),
+            const QRect corners[] = {QRect(0, 0, side, side), QRect(all.width() - side, 0, side, side),
                 QRect(0, all.height() - side, side, side),
-                QRect(all.width() - side, all.height() - side, side, side) };
+                QRect(all.width() - side, all.height() - side, side, side)};
             const int perCorner = NotOpaqueIn(image, corners[0]);
             if (scale == 1)
                 QCOMPARE(perCorner, 8);
@@ -214,7 +214,7 @@ private Q_SLOTS:
         }
         case Opacity::TransparentOutside: {
             const int last = all.width() - 1;
-            for (const QPoint corner : { QPoint(0, 0), QPoint(last, 0), QPoint(0, last), QPoint(last, last) })
+            for (const QPoint corner : {QPoint(0, 0), QPoint(last, 0), QPoint(0, last), QPoint(last, last)})
                 QCOMPARE(qAlpha(image.pixel(corner)), 0);
             QCOMPARE(qAlpha(image.pixel(all.center())), 255);
             QCOMPARE(qAlpha(image.pixel(all.width() / 2, 4 * scale)), 0);
@@ -261,8 +261,8 @@ private Q_SLOTS:
         QFETCH(int, scale);
         QFETCH(bool, stopped);
         const std::vector<std::string_view> names = stopped
-            ? std::vector<std::string_view> { "img133", "img142", "img171" }
-            : std::vector<std::string_view> { "img079", "img012", "img079", "img050", "img054", "img999" };
+            ? std::vector<std::string_view> {"img133", "img142", "img171"}
+            : std::vector<std::string_view> {"img079", "img012", "img079", "img050", "img054", "img999"};
         std::jthread decoding = assets::DecodeAhead(names, scale);
         if (stopped)
             decoding.request_stop();
@@ -301,12 +301,12 @@ private Q_SLOTS:
     void noColourSpaceChunks()
     {
         for (const AssetInfo *info : StoredAssets()) {
-            for (const int scale : { 1, 2 }) {
+            for (const int scale : {1, 2}) {
                 const QList<QByteArray> types = ChunkTypes(ReadAll(ResourcePath(info->name, scale)));
                 const QString where = ResourcePath(info->name, scale);
                 QVERIFY2(
                     !types.isEmpty() && types.first() == "IHDR" && types.last() == "IEND", qPrintable(where));
-                for (const char *chunk : { "gAMA", "iCCP", "sRGB", "cHRM" })
+                for (const char *chunk : {"gAMA", "iCCP", "sRGB", "cHRM"})
                     QVERIFY2(!types.contains(chunk), qPrintable(where + u' ' + chunk));
             }
         }
@@ -322,8 +322,8 @@ private Q_SLOTS:
         QCOMPARE(u16(2), quint16(1));
         const struct {
             int size, bits;
-        } expected[] = { { 256, 32 }, { 64, 32 }, { 48, 32 }, { 40, 32 }, { 32, 32 }, { 24, 32 }, { 20, 32 },
-            { 16, 32 }, { 48, 8 }, { 32, 8 }, { 16, 8 }, { 32, 4 }, { 16, 4 } };
+        } expected[] = {{256, 32}, {64, 32}, {48, 32}, {40, 32}, {32, 32}, {24, 32}, {20, 32}, {16, 32},
+            {48, 8}, {32, 8}, {16, 8}, {32, 4}, {16, 4}};
         QCOMPARE(u16(4), quint16(std::size(expected)));
         for (std::size_t i = 0; i < std::size(expected); ++i) {
             const qsizetype entry = 6 + 16 * qsizetype(i);

@@ -33,14 +33,14 @@ private Q_SLOTS:
         host.setObjectName(u"大金浏览器"_qs);
         QVERIFY(host.setProperty("silent", silent));
         QSignalSpy requested(&host, &BrowserHost::loadRequested);
-        const QList<QUrl> addresses { QUrl(u"file:///opt/kalmoro/web/x7.html"_qs),
+        const QList<QUrl> addresses {QUrl(u"file:///opt/kalmoro/web/x7.html"_qs),
             QUrl(u"file:///opt/kalmoro/web/x7.html"_qs),
-            QUrl(u"https://127.0.0.1/futures/quotes/CU0.shtml"_qs) };
+            QUrl(u"https://127.0.0.1/futures/quotes/CU0.shtml"_qs)};
 
         QList<QPair<QString, QUrl>> loads;
         for (const QUrl &address : addresses) {
             host.setAddress(address);
-            loads.append({ host.objectName(), address });
+            loads.append({host.objectName(), address});
             QCOMPARE(requested.takeFirst().at(0).toUrl(), address);
             QCOMPARE(host.property("address").toUrl(), address);
         }

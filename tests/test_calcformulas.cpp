@@ -41,10 +41,10 @@ private Q_SLOTS:
         QTest::addColumn<double>("futures");
         QTest::addColumn<QStringList>("prices");
         QTest::newRow("60000") << 60000.0
-                               << QStringList{"6.8", "9.2", "14", "20.4", "26.4", "37.5", "41.85", "47.4", "57",
-                                              "73.5", "82.5", "93", "112.5"};
-        QTest::newRow("68000, 13 significant digits") << 68000.0
-                                                     << QStringList{"7.706666666667", "10.42666666667"};
+                               << QStringList {"6.8", "9.2", "14", "20.4", "26.4", "37.5", "41.85", "47.4",
+                                      "57", "73.5", "82.5", "93", "112.5"};
+        QTest::newRow("68000, 13 significant digits")
+            << 68000.0 << QStringList {"7.706666666667", "10.42666666667"};
         QTest::newRow("0") << 0.0 << QStringList(copper::PipeRows.size(), u"0"_qs);
     }
 
@@ -53,7 +53,8 @@ private Q_SLOTS:
         QFETCH(double, futures);
         QFETCH(QStringList, prices);
         for (qsizetype row = 0; row < prices.size(); ++row)
-            QCOMPARE(NumberToText(copper::MarketPrice(futures, copper::PipeRows[std::size_t(row)])), prices[row]);
+            QCOMPARE(
+                NumberToText(copper::MarketPrice(futures, copper::PipeRows[std::size_t(row)])), prices[row]);
     }
 
     void copperTotal_data()
@@ -73,8 +74,8 @@ private Q_SLOTS:
         QFETCH(double, metres);
         QFETCH(QString, total);
         QFETCH(bool, tooLow);
-        std::array<double, copper::PipeRows.size()> lengths{};
-        std::array<double, copper::PipeRows.size()> prices{};
+        std::array<double, copper::PipeRows.size()> lengths {};
+        std::array<double, copper::PipeRows.size()> prices {};
         for (std::size_t row = 0; row < lengths.size(); ++row) {
             lengths[row] = metres;
             prices[row] = shown(copper::MarketPrice(futures, copper::PipeRows[row]));
@@ -107,7 +108,8 @@ private Q_SLOTS:
         QFETCH(double, length);
         QFETCH(double, width);
         QFETCH(QString, price);
-        QCOMPARE(NumberToText(outlet ? vent::OutletPrice(length, width) : vent::ReturnPrice(length, width)), price);
+        QCOMPARE(NumberToText(outlet ? vent::OutletPrice(length, width) : vent::ReturnPrice(length, width)),
+            price);
     }
 
     void outdoorCharge_data()
@@ -117,20 +119,34 @@ private Q_SLOTS:
         QTest::addColumn<double>("indoorUnits");
         QTest::addColumn<QString>("ratio");
         QTest::addColumn<QString>("charge"); // empty: none, the warning instead
-        QTest::newRow("band 1, 3 units") << "GMV-250W/A" << 26.25 << 3.0 << "1.05" << "1";
-        QTest::newRow("band 1, 4 units") << "GMV-250W/A" << 26.25 << 4.0 << "1.05" << "2";
-        QTest::newRow("band 2, 3 units") << "GMV-250W/A" << 33.75 << 3.0 << "1.35" << "2";
-        QTest::newRow("band 2, 4 units") << "GMV-250W/A" << 33.75 << 4.0 << "1.35" << "3.5";
-        QTest::newRow("too large") << "GMV-250W/A" << 34.0 << 3.0 << "1.36" << "";
-        QTest::newRow("band 1 by the tolerance") << "GMV-250W/A" << 26.2500024 << 3.0 << "1.050000096" << "1";
-        QTest::newRow("band 2 beyond the tolerance") << "GMV-250W/A" << 26.250003 << 3.0 << "1.05000012" << "2";
-        QTest::newRow("too large beyond the tolerance") << "GMV-250W/A" << 33.750003 << 3.0 << "1.35000012" << "";
-        QTest::newRow("too small beyond the tolerance") << "GMV-250W/A" << 22.499997 << 3.0 << "0.89999988" << "";
-        QTest::newRow("13 digits") << "GMV-300W/A" << 28.0 << 3.0 << "0.9333333333333" << "1";
-        QTest::newRow("too small") << "GMV-504W/A" << 45.0 << 3.0 << "0.8928571428571" << "";
-        QTest::newRow("ratio 1, 2 units") << "GMV-504W/A" << 50.4 << 2.0 << "1" << "2.5";
-        QTest::newRow("3.5 units are few") << "GMV-504W/A" << 50.4 << 3.5 << "1" << "2.5";
-        QTest::newRow("no units are few") << "GMV-504W/A" << 50.4 << 0.0 << "1" << "2.5";
+        QTest::newRow("band 1, 3 units") << "GMV-250W/A" << 26.25 << 3.0 << "1.05"
+                                         << "1";
+        QTest::newRow("band 1, 4 units") << "GMV-250W/A" << 26.25 << 4.0 << "1.05"
+                                         << "2";
+        QTest::newRow("band 2, 3 units") << "GMV-250W/A" << 33.75 << 3.0 << "1.35"
+                                         << "2";
+        QTest::newRow("band 2, 4 units") << "GMV-250W/A" << 33.75 << 4.0 << "1.35"
+                                         << "3.5";
+        QTest::newRow("too large") << "GMV-250W/A" << 34.0 << 3.0 << "1.36"
+                                   << "";
+        QTest::newRow("band 1 by the tolerance") << "GMV-250W/A" << 26.2500024 << 3.0 << "1.050000096"
+                                                 << "1";
+        QTest::newRow("band 2 beyond the tolerance") << "GMV-250W/A" << 26.250003 << 3.0 << "1.05000012"
+                                                     << "2";
+        QTest::newRow("too large beyond the tolerance") << "GMV-250W/A" << 33.750003 << 3.0 << "1.35000012"
+                                                        << "";
+        QTest::newRow("too small beyond the tolerance") << "GMV-250W/A" << 22.499997 << 3.0 << "0.89999988"
+                                                        << "";
+        QTest::newRow("13 digits") << "GMV-300W/A" << 28.0 << 3.0 << "0.9333333333333"
+                                   << "1";
+        QTest::newRow("too small") << "GMV-504W/A" << 45.0 << 3.0 << "0.8928571428571"
+                                   << "";
+        QTest::newRow("ratio 1, 2 units") << "GMV-504W/A" << 50.4 << 2.0 << "1"
+                                          << "2.5";
+        QTest::newRow("3.5 units are few") << "GMV-504W/A" << 50.4 << 3.5 << "1"
+                                           << "2.5";
+        QTest::newRow("no units are few") << "GMV-504W/A" << 50.4 << 0.0 << "1"
+                                          << "2.5";
     }
 
     void outdoorCharge()
@@ -154,16 +170,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("model");
         QTest::addColumn<double>("capacity"); // kW: a ratio of 1 in band 1, 1.2 times it in band 2
         QTest::addColumn<QStringList>("charges"); // band 1 few, band 1 many, band 2 few, band 2 many
-        QTest::newRow("GMV-250W/A") << "GMV-250W/A" << 25.0 << QStringList { "1", "2", "2", "3.5" };
-        QTest::newRow("GMV-300W/A") << "GMV-300W/A" << 30.0 << QStringList { "1", "2", "2", "3.5" };
-        QTest::newRow("GMV-350W/A") << "GMV-350W/A" << 35.0 << QStringList { "1.5", "3", "2.5", "4" };
-        QTest::newRow("GMV-400W/A") << "GMV-400W/A" << 40.0 << QStringList { "2", "3.5", "3", "5" };
-        QTest::newRow("GMV-450W/A") << "GMV-450W/A" << 45.0 << QStringList { "2", "3.5", "3", "5" };
-        QTest::newRow("GMV-504W/A") << "GMV-504W/A" << 50.4 << QStringList { "2.5", "4", "3.5", "5.5" };
-        QTest::newRow("GMV-560W/A") << "GMV-560W/A" << 56.0 << QStringList { "3", "4.5", "4", "6" };
-        QTest::newRow("GMV-615W/A") << "GMV-615W/A" << 61.5 << QStringList { "3.5", "5", "4", "6" };
-        QTest::newRow("GMV-785W/A") << "GMV-785W/A" << 78.5 << QStringList { "4", "5", "5", "7" };
-        QTest::newRow("GMV-900W/A") << "GMV-900W/A" << 90.0 << QStringList { "4", "6", "6", "8" };
+        QTest::newRow("GMV-250W/A") << "GMV-250W/A" << 25.0 << QStringList {"1", "2", "2", "3.5"};
+        QTest::newRow("GMV-300W/A") << "GMV-300W/A" << 30.0 << QStringList {"1", "2", "2", "3.5"};
+        QTest::newRow("GMV-350W/A") << "GMV-350W/A" << 35.0 << QStringList {"1.5", "3", "2.5", "4"};
+        QTest::newRow("GMV-400W/A") << "GMV-400W/A" << 40.0 << QStringList {"2", "3.5", "3", "5"};
+        QTest::newRow("GMV-450W/A") << "GMV-450W/A" << 45.0 << QStringList {"2", "3.5", "3", "5"};
+        QTest::newRow("GMV-504W/A") << "GMV-504W/A" << 50.4 << QStringList {"2.5", "4", "3.5", "5.5"};
+        QTest::newRow("GMV-560W/A") << "GMV-560W/A" << 56.0 << QStringList {"3", "4.5", "4", "6"};
+        QTest::newRow("GMV-615W/A") << "GMV-615W/A" << 61.5 << QStringList {"3.5", "5", "4", "6"};
+        QTest::newRow("GMV-785W/A") << "GMV-785W/A" << 78.5 << QStringList {"4", "5", "5", "7"};
+        QTest::newRow("GMV-900W/A") << "GMV-900W/A" << 90.0 << QStringList {"4", "6", "6", "8"};
     }
 
     void chargesOfEveryModel()
@@ -176,8 +192,8 @@ private Q_SLOTS:
         const double band2Ratio = shown(refrigerant::CapacityRatio(capacity * 1.2, outdoor));
         QCOMPARE(refrigerant::RatioBand(band2Ratio), Band::Two);
         QStringList computed;
-        for (const Band band : { Band::One, Band::Two }) {
-            for (const double units : { 3.0, 4.0 })
+        for (const Band band : {Band::One, Band::Two}) {
+            for (const double units : {3.0, 4.0})
                 computed << NumberToText(refrigerant::OutdoorCharge(outdoor, band, units));
         }
         QCOMPARE(computed, charges);
@@ -188,8 +204,10 @@ private Q_SLOTS:
         QTest::addColumn<QList<double>>("metres");
         QTest::addColumn<QString>("indoor");
         QTest::addColumn<QString>("total"); // with an outdoor charge of 2.5
-        QTest::newRow("10 m of the two thinnest") << QList<double>{10, 10, 0, 0, 0, 0, 0, 0} << "0.76" << "3.26";
-        QTest::newRow("every diameter") << QList<double>{15, 20, 10, 5, 3, 2, 1, 1} << "6.01" << "8.51";
+        QTest::newRow("10 m of the two thinnest") << QList<double> {10, 10, 0, 0, 0, 0, 0, 0} << "0.76"
+                                                  << "3.26";
+        QTest::newRow("every diameter") << QList<double> {15, 20, 10, 5, 3, 2, 1, 1} << "6.01"
+                                        << "8.51";
     }
 
     void indoorAndTotalCharge()
@@ -197,7 +215,7 @@ private Q_SLOTS:
         QFETCH(QList<double>, metres);
         QFETCH(QString, indoor);
         QFETCH(QString, total);
-        std::array<double, refrigerant::LiquidPipes.size()> lengths{};
+        std::array<double, refrigerant::LiquidPipes.size()> lengths {};
         std::copy(metres.begin(), metres.end(), lengths.begin());
         const double indoorShown = shown(refrigerant::IndoorCharge(lengths));
         QCOMPARE(NumberToText(indoorShown), indoor);
@@ -266,7 +284,7 @@ private Q_SLOTS:
     // No ratio may fall between the bands and the warnings, nor get both.
     void everyRatioGetsBandOrWarning()
     {
-        for (const double edge : { 0.9, 1.35 }) {
+        for (const double edge : {0.9, 1.35}) {
             for (double ratio = edge - 1e-4; ratio < edge + 1e-4; ratio += 1e-9) {
                 QVERIFY2((refrigerant::RatioBand(ratio) != Band::None)
                         != !refrigerant::RatioWarning(ratio).isEmpty(),

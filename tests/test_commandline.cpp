@@ -15,7 +15,7 @@ namespace {
 CommandLine read(QByteArrayList arguments)
 {
     static QByteArrayList kept; // the result points into the arguments
-    kept = QByteArrayList { "kalmoro" } + arguments;
+    kept = QByteArrayList {"kalmoro"} + arguments;
     std::vector<char *> argv;
     for (QByteArray &argument : kept)
         argv.push_back(argument.data());
@@ -38,40 +38,36 @@ private slots:
         QTest::addColumn<QByteArrayList>("expected");
 
         QTest::newRow("nothing") << QByteArrayList {} << Request::Run << QByteArrayList {};
-        QTest::newRow("--help") << QByteArrayList { "--help" } << Request::Help << QByteArrayList {};
-        QTest::newRow("-h") << QByteArrayList { "-h" } << Request::Help << QByteArrayList {};
-        QTest::newRow("--version") << QByteArrayList { "--version" } << Request::Version << QByteArrayList {};
-        QTest::newRow("-v") << QByteArrayList { "-v" } << Request::Version << QByteArrayList {};
+        QTest::newRow("--help") << QByteArrayList {"--help"} << Request::Help << QByteArrayList {};
+        QTest::newRow("-h") << QByteArrayList {"-h"} << Request::Help << QByteArrayList {};
+        QTest::newRow("--version") << QByteArrayList {"--version"} << Request::Version << QByteArrayList {};
+        QTest::newRow("-v") << QByteArrayList {"-v"} << Request::Version << QByteArrayList {};
         QTest::newRow("help after a Qt option")
-            << QByteArrayList { "-platform", "offscreen", "--help" } << Request::Help << QByteArrayList {};
+            << QByteArrayList {"-platform", "offscreen", "--help"} << Request::Help << QByteArrayList {};
 
-        QTest::newRow("Qt option and its value")
-            << QByteArrayList { "-platform", "offscreen" } << Request::Run
-            << QByteArrayList { "-platform", "offscreen" };
-        QTest::newRow("Qt option with two dashes")
-            << QByteArrayList { "--style", "fusion", "-reverse" } << Request::Run
-            << QByteArrayList { "--style", "fusion", "-reverse" };
+        QTest::newRow("Qt option and its value") << QByteArrayList {"-platform", "offscreen"} << Request::Run
+                                                 << QByteArrayList {"-platform", "offscreen"};
+        QTest::newRow("Qt option with two dashes") << QByteArrayList {"--style", "fusion",
+            "-reverse"} << Request::Run << QByteArrayList {"--style", "fusion", "-reverse"};
         QTest::newRow("value after =, where Qt takes it")
-            << QByteArrayList { "-style=fusion", "-qmljsdebugger=port:1234" } << Request::Run
-            << QByteArrayList { "-style=fusion", "-qmljsdebugger=port:1234" };
-        QTest::newRow("a value that looks like an option is a value")
-            << QByteArrayList { "-qwindowtitle", "--help" } << Request::Run
-            << QByteArrayList { "-qwindowtitle", "--help" };
+            << QByteArrayList {"-style=fusion", "-qmljsdebugger=port:1234"} << Request::Run
+            << QByteArrayList {"-style=fusion", "-qmljsdebugger=port:1234"};
+        QTest::newRow("a value that looks like an option is a value") << QByteArrayList {
+            "-qwindowtitle", "--help"} << Request::Run << QByteArrayList {"-qwindowtitle", "--help"};
 
-        QTest::newRow("unknown option") << QByteArrayList { "--no-such-option" } << Request::Refuse
-                                        << QByteArrayList { "--no-such-option" };
+        QTest::newRow("unknown option")
+            << QByteArrayList {"--no-such-option"} << Request::Refuse << QByteArrayList {"--no-such-option"};
         QTest::newRow("unknown option before help")
-            << QByteArrayList { "-x", "--help" } << Request::Refuse << QByteArrayList { "-x" };
+            << QByteArrayList {"-x", "--help"} << Request::Refuse << QByteArrayList {"-x"};
         QTest::newRow("value after =, where Qt does not take it")
-            << QByteArrayList { "-platform=xcb" } << Request::Refuse << QByteArrayList { "-platform=xcb" };
-        QTest::newRow("value Qt only takes after =")
-            << QByteArrayList { "-qmljsdebugger", "port:1234" } << Request::Refuse
-            << QByteArrayList { "-qmljsdebugger" };
-        QTest::newRow("missing value") << QByteArrayList { "-reverse", "-platform" } << Request::Refuse
-                                       << QByteArrayList { "-platform" };
-        QTest::newRow("a file") << QByteArrayList { "job.txt" } << Request::Refuse
-                                << QByteArrayList { "job.txt" };
-        QTest::newRow("a lone dash") << QByteArrayList { "-" } << Request::Refuse << QByteArrayList { "-" };
+            << QByteArrayList {"-platform=xcb"} << Request::Refuse << QByteArrayList {"-platform=xcb"};
+        QTest::newRow("value Qt only takes after =") << QByteArrayList {"-qmljsdebugger", "port:1234"}
+                                                     << Request::Refuse << QByteArrayList {"-qmljsdebugger"};
+        QTest::newRow("missing value")
+            << QByteArrayList {"-reverse", "-platform"} << Request::Refuse << QByteArrayList {"-platform"};
+        QTest::newRow("a file") << QByteArrayList {"job.txt"} << Request::Refuse
+                                << QByteArrayList {"job.txt"};
+        QTest::newRow("a lone dash") << QByteArrayList {"-"} << Request::Refuse << QByteArrayList {"-"};
     }
 
     void readsArguments()
@@ -88,9 +84,10 @@ private slots:
             QByteArrayList forQt;
             for (std::size_t i = 0; i + 1 < line.qtArguments.size(); ++i)
                 forQt.append(line.qtArguments[i]);
-            QCOMPARE(forQt, QByteArrayList { "kalmoro" } + expected);
+            QCOMPARE(forQt, QByteArrayList {"kalmoro"} + expected);
         } else if (request == Request::Refuse) {
-            QVERIFY2(QByteArray::fromStdString(line.refusal).contains(expected.first()), line.refusal.c_str());
+            QVERIFY2(
+                QByteArray::fromStdString(line.refusal).contains(expected.first()), line.refusal.c_str());
         }
     }
 };

@@ -34,7 +34,7 @@ QStringList PriceBoxes()
 }
 
 const QStringList PricesAt60000
-    = { "6.8", "9.2", "14", "20.4", "26.4", "37.5", "41.85", "47.4", "57", "73.5", "82.5", "93", "112.5" };
+    = {"6.8", "9.2", "14", "20.4", "26.4", "37.5", "41.85", "47.4", "57", "73.5", "82.5", "93", "112.5"};
 
 } // namespace
 
@@ -55,8 +55,8 @@ private Q_SLOTS:
         QTest::newRow("full-width digits") << u"６００００"_qs << PricesAt60000;
         QTest::newRow("not a number") << u"abc"_qs << QStringList(13, u"0"_qs);
         QTest::newRow("negative") << u"-60000"_qs
-                                  << QStringList { "-6.8", "-9.2", "-14", "-20.4", "-26.4", "-37.5", "-41.85",
-                                         "-47.4", "-57", "-73.5", "-82.5", "-93", "-112.5" };
+                                  << QStringList {"-6.8", "-9.2", "-14", "-20.4", "-26.4", "-37.5", "-41.85",
+                                         "-47.4", "-57", "-73.5", "-82.5", "-93", "-112.5"};
         QTest::newRow("overflow") << u"1e400"_qs << QStringList(13, u"1.#INF"_qs);
     }
 
@@ -75,20 +75,19 @@ private Q_SLOTS:
     void everyChangeRefreshes()
     {
         // Rows 1 (k 1.7, n 15) and 13 (k 7.5, n 4) after each digit of 60000.
-        const QStringList row1 { "0.00068", "0.0068", "0.068", "0.68", "6.8" };
-        const QStringList row13 { "0.01125", "0.1125", "1.125", "11.25", "112.5" };
+        const QStringList row1 {"0.00068", "0.0068", "0.068", "0.68", "6.8"};
+        const QStringList row13 {"0.01125", "0.1125", "1.125", "11.25", "112.5"};
         auto *edit = m_page.find<QLineEdit>(Futures);
         m_page.click(Futures);
         for (qsizetype key = 0; key < 5; ++key) {
             QTest::keyClick(edit, u"60000"_qs[key].toLatin1());
-            QCOMPARE(m_page.texts({ PriceBoxes().first(), PriceBoxes().last() }),
-                (QStringList { row1[key], row13[key] }));
+            QCOMPARE(m_page.texts({PriceBoxes().first(), PriceBoxes().last()}),
+                (QStringList {row1[key], row13[key]}));
         }
         QCOMPARE(m_page.texts(PriceBoxes()), PricesAt60000);
 
         QTest::keyClick(edit, Qt::Key_Backspace);
-        QCOMPARE(
-            m_page.texts({ PriceBoxes().first(), PriceBoxes().last() }), (QStringList { "0.68", "11.25" }));
+        QCOMPARE(m_page.texts({PriceBoxes().first(), PriceBoxes().last()}), (QStringList {"0.68", "11.25"}));
 
         // A paste and deleting everything refresh as well.
         QGuiApplication::clipboard()->setText(u"68000"_qs);
@@ -125,7 +124,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("total");
         QTest::addColumn<QStringList>("messages");
         const QStringList none;
-        const QStringList warning { LowPrice };
+        const QStringList warning {LowPrice};
         QTest::newRow("68000, 10 m each")
             << u"68000"_qs << QStringList(13, u"10"_qs) << u"8459.88"_qs << none;
         QTest::newRow("10000 takes no warning") << u"10000"_qs << QStringList(13) << u"0"_qs << none;
@@ -137,10 +136,10 @@ private Q_SLOTS:
             << u"9999"_qs << QStringList(13) << u"0"_qs << warning;
         QTest::newRow("empty futures price warns")
             << QString() << QStringList(13, u"10"_qs) << u"0"_qs << warning;
-        QTest::newRow("only row 13") << u"60000"_qs << QStringList(12) + QStringList { u"2"_qs } << u"270"_qs
+        QTest::newRow("only row 13") << u"60000"_qs << QStringList(12) + QStringList {u"2"_qs} << u"270"_qs
                                      << none;
         QTest::newRow("negative metres taken as is")
-            << u"60000"_qs << QStringList { u"-10"_qs } + QStringList(12) << u"-81.6"_qs << none;
+            << u"60000"_qs << QStringList {u"-10"_qs} + QStringList(12) << u"-81.6"_qs << none;
         // Prices shown as "1.#INF" read back as 1 per metre.
         QTest::newRow("overflowing futures price")
             << u"1e400"_qs << QStringList(13, u"10"_qs) << u"156"_qs << none;
@@ -183,7 +182,7 @@ private Q_SLOTS:
             totalWhileWarned = m_page.text(Total);
         });
         m_page.click(u"超级按钮1"_qs);
-        QCOMPARE(m_page.messages, QStringList { LowPrice });
+        QCOMPARE(m_page.messages, QStringList {LowPrice});
         QCOMPARE(totalWhileWarned, u"铜管价格"_qs);
         QCOMPARE(m_page.text(Total), u"13.59864"_qs);
     }

@@ -12,7 +12,7 @@ using kalmoro::testing::OnScreen;
 namespace {
 
 // A blank place of the host, away from every child.
-constexpr QPoint kBlank { 250, 130 };
+constexpr QPoint kBlank {250, 130};
 
 QString shown(const GraphicButton &button)
 {
@@ -69,9 +69,9 @@ private Q_SLOTS:
         QTest::addColumn<int>("clicks");
         QTest::newRow("released where pressed") << QList<QPoint> {} << QStringLiteral("img146") << 1;
         QTest::newRow("moved off, released outside")
-            << QList<QPoint> { kBlank } << QStringLiteral("img144") << 0;
+            << QList<QPoint> {kBlank} << QStringLiteral("img144") << 0;
         QTest::newRow("moved off and back, released inside")
-            << QList<QPoint> { kBlank, { 120, 60 } } << QStringLiteral("img146") << 1;
+            << QList<QPoint> {kBlank, {120, 60}} << QStringLiteral("img146") << 1;
     }
 
     void heldButtonFollowsThePointer()

@@ -12,7 +12,7 @@ using namespace kalmoro;
 
 namespace {
 
-const QStringList Places { u"Desktop"_qs, u"Documents"_qs, u"Pictures"_qs, u"Downloads"_qs };
+const QStringList Places {u"Desktop"_qs, u"Documents"_qs, u"Pictures"_qs, u"Downloads"_qs};
 
 // The folder the engine's files go to, which the program removes when it ends: HOME points to it.
 QString privateFolder()
@@ -149,16 +149,17 @@ private Q_SLOTS:
 
         QCOMPARE(offered, QDir(m_places->path()).filePath(u"Pictures"_qs));
         // The print dialog's file chooser lists the same places.
-        QStringList places { home };
+        QStringList places {home};
         for (const QString &place : Places)
             places << QDir(m_places->path()).filePath(place);
         QCOMPARE(sidebar, places);
         const QString suffix = keys == u"save" ? u".png"_qs : u".pdf"_qs;
-        const QString name = typed.isEmpty() ? u"铜管报价-2026-12-07"_qs + suffix : QFileInfo(typed).fileName();
+        const QString name
+            = typed.isEmpty() ? u"铜管报价-2026-12-07"_qs + suffix : QFileInfo(typed).fileName();
         if (expectedFolder.isEmpty()) {
             QCOMPARE(m_page.messages.size(), 1);
             QVERIFY2(m_page.messages[0].contains(u"不能保存到 "_qs), qPrintable(m_page.messages[0]));
-            QCOMPARE(QDir(privateFolder()).entryList({ name }, QDir::Files), QStringList());
+            QCOMPARE(QDir(privateFolder()).entryList({name}, QDir::Files), QStringList());
             return;
         }
         m_written = QDir(expectedFolder).filePath(name);

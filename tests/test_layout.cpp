@@ -178,7 +178,7 @@ private Q_SLOTS:
     // too; a hidden button cannot be clicked where it would stand on its brand page.
     void hiddenControlsCannotBeClicked()
     {
-        const QSet<QString> hiddenOnCreation { Text(brandnames::kDaikinPrice), Text(brandnames::kGreePrice) };
+        const QSet<QString> hiddenOnCreation {Text(brandnames::kDaikinPrice), Text(brandnames::kGreePrice)};
         QList<GraphicButton *> hidden;
         for (const LayoutRow &row : MainLayout()) {
             QWidget *control = m_window->control(Text(row.name));

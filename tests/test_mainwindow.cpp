@@ -13,32 +13,32 @@ using namespace kalmoro;
 
 namespace {
 
-constexpr std::u16string_view kTwoTitles[] = { u"一", u"二" };
-constexpr TabSetup kTwoPages { kTwoTitles, 0, u"", 12, 20, TabColours::Plain };
+constexpr std::u16string_view kTwoTitles[] = {u"一", u"二"};
+constexpr TabSetup kTwoPages {kTwoTitles, 0, u"", 12, 20, TabColours::Plain};
 
 constexpr LayoutRow kDuplicateName[] = {
-    { u"标语", Kind::PictureBox, {}, { 0, 0, 10, 10 }, true, u"", { "img078" }, {} },
-    { u"标语", Kind::TransparentLabel, {}, { 0, 20, 10, 10 }, true, u"标语", {}, {} },
+    {u"标语", Kind::PictureBox, {}, {0, 0, 10, 10}, true, u"", {"img078"}, {}},
+    {u"标语", Kind::TransparentLabel, {}, {0, 20, 10, 10}, true, u"标语", {}, {}},
 };
 constexpr LayoutRow kUnknownParent[] = {
-    { u"tools", Kind::PictureBox, {}, { 0, 0, 10, 10 }, true, u"", { "img077" }, {} },
-    { u"透明标签1", Kind::TransparentLabel, { u"高级选择夹1", 1 }, { 0, 0, 10, 10 }, true, u"", {}, {} },
+    {u"tools", Kind::PictureBox, {}, {0, 0, 10, 10}, true, u"", {"img077"}, {}},
+    {u"透明标签1", Kind::TransparentLabel, {u"高级选择夹1", 1}, {0, 0, 10, 10}, true, u"", {}, {}},
 };
 constexpr LayoutRow kPageOutOfRange[] = {
-    { u"高级选择夹1", Kind::PageTab, {}, { 0, 0, 100, 100 }, true, u"", {}, { .tab = &kTwoPages } },
-    { u"透明标签1", Kind::TransparentLabel, { u"高级选择夹1", 2 }, { 0, 0, 10, 10 }, true, u"", {}, {} },
+    {u"高级选择夹1", Kind::PageTab, {}, {0, 0, 100, 100}, true, u"", {}, {.tab = &kTwoPages}},
+    {u"透明标签1", Kind::TransparentLabel, {u"高级选择夹1", 2}, {0, 0, 10, 10}, true, u"", {}, {}},
 };
 constexpr LayoutRow kPageOfAPicture[] = {
-    { u"图片框5", Kind::PictureBox, {}, { 0, 0, 100, 100 }, true, u"", { "img133" }, {} },
-    { u"分组框1", Kind::GroupBox, { u"图片框5", 0 }, { 0, 0, 10, 10 }, true, u"", {}, {} },
+    {u"图片框5", Kind::PictureBox, {}, {0, 0, 100, 100}, true, u"", {"img133"}, {}},
+    {u"分组框1", Kind::GroupBox, {u"图片框5", 0}, {0, 0, 10, 10}, true, u"", {}, {}},
 };
 constexpr LayoutRow kParentListedLater[] = {
-    { u"今日铜价浏览", Kind::Browser, { u"分组框1" }, { 0, 0, 10, 10 }, true, u"", {}, {} },
-    { u"分组框1", Kind::GroupBox, {}, { 0, 0, 100, 100 }, true, u"", {}, {} },
+    {u"今日铜价浏览", Kind::Browser, {u"分组框1"}, {0, 0, 10, 10}, true, u"", {}, {}},
+    {u"分组框1", Kind::GroupBox, {}, {0, 0, 100, 100}, true, u"", {}, {}},
 };
 
 const std::span<const LayoutRow> kFaultyTables[]
-    = { kDuplicateName, kUnknownParent, kPageOutOfRange, kPageOfAPicture, kParentListedLater };
+    = {kDuplicateName, kUnknownParent, kPageOutOfRange, kPageOfAPicture, kParentListedLater};
 
 } // namespace
 
@@ -230,7 +230,7 @@ private Q_SLOTS:
         mainTab()->setCurrentPage(1);
         EditBox *edit = focusEditBox(QStringLiteral("配比率"));
         QVERIFY(edit);
-        for (const char16_t *name : { u"分类按钮", u"透明标签4", u"空调品牌图片" }) {
+        for (const char16_t *name : {u"分类按钮", u"透明标签4", u"空调品牌图片"}) {
             QTest::mouseClick(m_window->control(QString::fromUtf16(name)), Qt::LeftButton);
             QVERIFY2(QApplication::focusWidget() == edit, qPrintable(QString::fromUtf16(name)));
         }
@@ -275,7 +275,8 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(bool, otherKind);
         std::vector<LayoutRow> rows(MainLayout().begin(), MainLayout().end());
-        const auto row = std::ranges::find_if(rows, [&name](const LayoutRow &r) { return QStringView(r.name) == name; });
+        const auto row
+            = std::ranges::find_if(rows, [&name](const LayoutRow &r) { return QStringView(r.name) == name; });
         QVERIFY(row != rows.end());
         if (otherKind)
             row->kind = Kind::EditBox;

@@ -21,9 +21,9 @@ using kalmoro::testing::Text;
 namespace {
 
 // The navigation entries, top to bottom: Alt+1 to Alt+6.
-const QStringList kEntries { Text(framenames::kRefrigerantEntry), Text(framenames::kCopperEntry),
+const QStringList kEntries {Text(framenames::kRefrigerantEntry), Text(framenames::kCopperEntry),
     Text(framenames::kDrainPipeEntry), Text(framenames::kVentEntry), Text(framenames::kSelectionEntry),
-    Text(framenames::kAboutEntry) };
+    Text(framenames::kAboutEntry)};
 const QString kMainTab = Text(layoutnotes::kMainTab);
 const QString kBrandTab = Text(brandnames::kBrandTab);
 
@@ -145,7 +145,7 @@ private Q_SLOTS:
             }
             const QString words = Words(start[entry]);
             QVERIFY2(!words.isEmpty(), qPrintable(name));
-            for (const QString &image : { selected, unselected, hover[entry] })
+            for (const QString &image : {selected, unselected, hover[entry]})
                 QVERIFY2(Words(image) == words, qPrintable(name + u' ' + image));
             QVERIFY2(pages[entry] > 0 && pages.count(pages[entry]) == 1, qPrintable(name));
             QVERIFY2(tab(kMainTab)->titles().value(pages[entry]).startsWith(words), qPrintable(name));
@@ -159,14 +159,14 @@ private Q_SLOTS:
         QTest::addColumn<int>("entry");
         QTest::addColumn<QStringList>("steps");
         const QString load = QStringLiteral("load, unselected");
-        QTest::newRow("refrigerant") << 0 << QStringList{"main 1, selected"};
-        QTest::newRow("copper") << 1 << QStringList{"load, unselected", "main 2, selected"};
-        QTest::newRow("drain pipe") << 2 << QStringList{"main 3, selected"};
-        QTest::newRow("vent") << 3 << QStringList{"main 4, selected"};
+        QTest::newRow("refrigerant") << 0 << QStringList {"main 1, selected"};
+        QTest::newRow("copper") << 1 << QStringList {"load, unselected", "main 2, selected"};
+        QTest::newRow("drain pipe") << 2 << QStringList {"main 3, selected"};
+        QTest::newRow("vent") << 3 << QStringList {"main 4, selected"};
         QTest::newRow("selection") << 4
-                                   << QStringList{"main 5, unselected", "brand 0, unselected", load, load, load,
-                                                  load, load};
-        QTest::newRow("about") << 5 << QStringList{"main 6, unselected"};
+                                   << QStringList {"main 5, unselected", "brand 0, unselected", load, load,
+                                          load, load, load};
+        QTest::newRow("about") << 5 << QStringList {"main 6, unselected"};
     }
 
     void entryStepsHappenInOrder()
@@ -184,9 +184,9 @@ private Q_SLOTS:
         };
         QObject context;
         connect(tab(kMainTab), &PageTab::currentPageChanged, &context,
-                [&](int page) { record(u"main %1"_qs.arg(page)); });
+            [&](int page) { record(u"main %1"_qs.arg(page)); });
         connect(tab(kBrandTab), &PageTab::currentPageChanged, &context,
-                [&](int page) { record(u"brand %1"_qs.arg(page)); });
+            [&](int page) { record(u"brand %1"_qs.arg(page)); });
         for (BrowserHost *browser : m_window->findChildren<BrowserHost *>())
             connect(browser, &BrowserHost::loadRequested, &context, [&] { record(u"load"_qs); });
 
@@ -212,7 +212,7 @@ private Q_SLOTS:
     {
         QList<QPair<QString, QUrl>> startLoads;
         for (const BrandStartPage &start : BrandStartPages())
-            startLoads.append({ Text(start.browser), ProgramPage(Text(start.path)) });
+            startLoads.append({Text(start.browser), ProgramPage(Text(start.path))});
 
         click(QStringLiteral("空调选型按钮"));
         QCOMPARE(m_engine.loads, startLoads);
@@ -260,7 +260,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("tabName");
         QTest::addColumn<int>("page");
-        for (int page : { 0, 2, 3, 4, 5, 6 })
+        for (int page : {0, 2, 3, 4, 5, 6})
             QTest::addRow("header of page %d", page) << kMainTab << page;
         for (int page = 1; page < 6; ++page)
             QTest::addRow("header of brand page %d", page) << kBrandTab << page;
@@ -286,8 +286,8 @@ private Q_SLOTS:
     void pageButtonLoadsItsPage_data()
     {
         QTest::addColumn<QString>("choice");
-        for (const std::u16string_view choice : { brandnames::kDaikinChoice, brandnames::kGreeChoice,
-                 brandnames::kMideaChoice, brandnames::kAuxChoice, brandnames::kChigoChoice })
+        for (const std::u16string_view choice : {brandnames::kDaikinChoice, brandnames::kGreeChoice,
+                 brandnames::kMideaChoice, brandnames::kAuxChoice, brandnames::kChigoChoice})
             QTest::newRow(Text(choice).toUtf8().constData()) << Text(choice);
     }
 
@@ -329,7 +329,7 @@ private Q_SLOTS:
             loaded.insert(url);
             ++clicked;
             click(shown->objectName());
-            QCOMPARE(m_engine.loads, (QList { m_engine.loads.first(), m_engine.loads.first() }));
+            QCOMPARE(m_engine.loads, (QList {m_engine.loads.first(), m_engine.loads.first()}));
         }
         QVERIFY(clicked > 0);
         QCOMPARE(int(loaded.size()), clicked);
@@ -384,19 +384,19 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QStringList>("order");
-        QStringList copper { QStringLiteral("编辑框0") };
+        QStringList copper {QStringLiteral("编辑框0")};
         for (int column = 1; column <= 2; ++column) {
             for (int row = 0; row < 13; ++row)
                 copper << QStringLiteral("编辑框%1").arg(2 * row + column);
         }
         // The radio group is one stop; the boxes the program fills follow the inputs of their part.
-        QTest::newRow("refrigerant")
-            << QStringLiteral("加氟计算按钮")
-            << QStringList { "格力加氟", "室内机台数", "室内机总量", "配比率", "外机加氟", "六", "十", "十二",
-                   "十六", "十九", "二十二", "二十五", "二十八", "内机加氟" };
+        QTest::newRow("refrigerant") << QStringLiteral("加氟计算按钮")
+                                     << QStringList {"格力加氟", "室内机台数", "室内机总量", "配比率",
+                                            "外机加氟", "六", "十", "十二", "十六", "十九", "二十二",
+                                            "二十五", "二十八", "内机加氟"};
         QTest::newRow("copper") << QStringLiteral("铜管价格按钮") << copper;
         QTest::newRow("vent") << QStringLiteral("风口价格按钮")
-                              << QStringList { "出风长", "出风宽", "回风长", "回风宽" };
+                              << QStringList {"出风长", "出风宽", "回风长", "回风宽"};
     }
 
     void tabWalksEachCalculatorPageAsItIsFilled()
@@ -408,7 +408,7 @@ private Q_SLOTS:
             const auto focused = [this] {
                 return m_window->focusWidget() ? m_window->focusWidget()->objectName() : QString();
             };
-            QStringList stopped { focused() };
+            QStringList stopped {focused()};
             const Qt::KeyboardModifiers shift = key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier;
             while (stopped.size() < stops && m_window->focusWidget()) {
                 QTest::keyClick(m_window->focusWidget(), key, shift);

@@ -82,9 +82,11 @@ const TextExample TextExamples[] = {
     {"smallest normal", u"2.2250738585072014e-308", std::numeric_limits<double>::min()},
     {"smallest subnormal", u"4.9406564584124654e-324", std::numeric_limits<double>::denorm_min()},
     {"below half the smallest subnormal", u"2.4703282292062327e-324", 0},
-    {"above half the smallest subnormal", u"2.4703282292062328e-324", std::numeric_limits<double>::denorm_min()},
+    {"above half the smallest subnormal", u"2.4703282292062328e-324",
+        std::numeric_limits<double>::denorm_min()},
     {"halfway rounds to even", u"1.00000000000000011102230246251565404236316680908203125", 1},
-    {"just above halfway rounds up", u"1.00000000000000011102230246251565404236316680908203126", 1.0000000000000002},
+    {"just above halfway rounds up", u"1.00000000000000011102230246251565404236316680908203126",
+        1.0000000000000002},
 };
 
 struct NumberExample {
@@ -168,7 +170,8 @@ double GeneratedValue(std::mt19937_64 &random, int kind)
     case 2:
         return static_cast<double>(random() % 10'000'000) / std::pow(10.0, random() % 8);
     case 3:
-        return static_cast<double>(static_cast<qint64>(random() % 100'000'000'000'000'000) - 50'000'000'000'000'000);
+        return static_cast<double>(
+            static_cast<qint64>(random() % 100'000'000'000'000'000) - 50'000'000'000'000'000);
     case 4:
         // Subnormals with few digits, whose shortest text is much shorter than their 13 digits.
         return std::bit_cast<double>(random() % 100'000 | (random() % 2) << 63);
@@ -349,7 +352,6 @@ private Q_SLOTS:
         }
     }
 };
-
 
 QTEST_APPLESS_MAIN(NumberTextTest)
 #include "test_numbertext.moc"

@@ -26,10 +26,11 @@ QByteArray format4(std::initializer_list<quint16> ends, std::initializer_list<qu
     std::initializer_list<quint16> deltas, std::initializer_list<quint16> offsets,
     std::initializer_list<quint16> glyphs = {})
 {
-    const QByteArray body = words(ends) + words({ 0 }) + words(starts) + words(deltas) + words(offsets) + words(glyphs);
+    const QByteArray body
+        = words(ends) + words({0}) + words(starts) + words(deltas) + words(offsets) + words(glyphs);
     const quint16 length = quint16(14 + body.size());
     // Version, one record: platform 3, encoding 1, at offset 12; the subtable's head.
-    return words({ 0, 1, 3, 1, 0, 12 }) + words({ 4, length, 0, quint16(2 * ends.size()), 0, 0, 0 }) + body;
+    return words({0, 1, 3, 1, 0, 12}) + words({4, length, 0, quint16(2 * ends.size()), 0, 0, 0}) + body;
 }
 
 } // namespace
@@ -45,17 +46,15 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("table");
         QTest::addColumn<CharacterMap>("expected");
 
-        QTest::newRow("format 4, glyphs by delta")
-            << format4({ 0x32, 0xFFFF }, { 0x30, 0xFFFF }, { 0xFFF0, 1 }, { 0, 0 })
-            << CharacterMap { { 0x30, 0x20 }, { 0x31, 0x21 }, { 0x32, 0x22 } };
+        QTest::newRow("format 4, glyphs by delta") << format4({0x32, 0xFFFF}, {0x30, 0xFFFF}, {0xFFF0, 1},
+            {0, 0}) << CharacterMap {{0x30, 0x20}, {0x31, 0x21}, {0x32, 0x22}};
         // The first segment's glyphs start two words past its range offset: the second offset
         // and the end of the offsets lie between.
-        QTest::newRow("format 4, glyphs from the array, 0 for none")
-            << format4({ 0x7C74, 0xFFFF }, { 0x7C72, 0xFFFF }, { 0, 1 }, { 4, 0 }, { 500, 0, 502 })
-            << CharacterMap { { 0x7C72, 500 }, { 0x7C74, 502 } };
-        const CharacterMap wide { { 0x41, 3 }, { 0x42, 4 }, { 0x2F76, 9 }, { 0x7C73, 9 }, { 0x20000, 70 } };
+        QTest::newRow("format 4, glyphs from the array, 0 for none") << format4({0x7C74, 0xFFFF},
+            {0x7C72, 0xFFFF}, {0, 1}, {4, 0}, {500, 0, 502}) << CharacterMap {{0x7C72, 500}, {0x7C74, 502}};
+        const CharacterMap wide {{0x41, 3}, {0x42, 4}, {0x2F76, 9}, {0x7C73, 9}, {0x20000, 70}};
         QTest::newRow("format 12, as written") << opentype::CmapTable(wide) << wide;
-        QTest::newRow("cut short") << format4({ 0x32, 0xFFFF }, { 0x30, 0xFFFF }, { 0xFFF0, 1 }, { 0, 0 }).left(30)
+        QTest::newRow("cut short") << format4({0x32, 0xFFFF}, {0x30, 0xFFFF}, {0xFFF0, 1}, {0, 0}).left(30)
                                    << CharacterMap {};
         QTest::newRow("format 12, cut short") << opentype::CmapTable(wide).chopped(4) << CharacterMap {};
     }
@@ -71,9 +70,9 @@ private Q_SLOTS:
     // lies at a four-byte boundary where the directory says.
     void fontFile()
     {
-        const std::map<quint32, QByteArray> tables { { opentype::Tag("head"), QByteArray(54, '\x01') },
-            { opentype::Tag("name"), opentype::NameTable(u"Kalmoro Text Layer"_qs, u"Bold"_qs) },
-            { opentype::Tag("cmap"), opentype::CmapTable({ { 0x41, 3 } }) } };
+        const std::map<quint32, QByteArray> tables {{opentype::Tag("head"), QByteArray(54, '\x01')},
+            {opentype::Tag("name"), opentype::NameTable(u"Kalmoro Text Layer"_qs, u"Bold"_qs)},
+            {opentype::Tag("cmap"), opentype::CmapTable({{0x41, 3}})}};
         const QByteArray file = opentype::FontFile(tables);
         quint32 sum = 0;
         QByteArray padded = file;

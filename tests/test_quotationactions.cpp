@@ -131,8 +131,8 @@ private Q_SLOTS:
         for (const QAction *action : menu->actions())
             entries << action->text() + u' ' + action->shortcut().toString();
         menu->close();
-        const QStringList ours { u"复制结果 Ctrl+Shift+C"_qs, u"保存为图片… Ctrl+S"_qs,
-            u"导出 PDF… Ctrl+Shift+S"_qs, u"打印… Ctrl+P"_qs };
+        const QStringList ours {u"复制结果 Ctrl+Shift+C"_qs, u"保存为图片… Ctrl+S"_qs,
+            u"导出 PDF… Ctrl+Shift+S"_qs, u"打印… Ctrl+P"_qs};
         QCOMPARE(entries == ours, quotationMenu);
         QCOMPARE(m_page.text(u"透明标签10"_qs), u"81.6"_qs);
     }
@@ -191,7 +191,7 @@ private Q_SLOTS:
         QCOMPARE(requests[0].proposedPath,
             QDir(PicturesDirectory()).filePath(u"铜管报价-2026-12-07."_qs + suffix));
         QCOMPARE(m_page.messages, QStringList());
-        QCOMPARE(filesUnder(folder.path()), QStringList { QFileInfo(path).fileName() });
+        QCOMPARE(filesUnder(folder.path()), QStringList {QFileInfo(path).fileName()});
 
         if (suffix == u"png") {
             const QImage image(path);
@@ -201,10 +201,10 @@ private Q_SLOTS:
             QCOMPARE(image.pixelColor(0, 0), QColor(Qt::white));
             return;
         }
-        const QString info = popplerOutput(u"pdfinfo"_qs, { path });
+        const QString info = popplerOutput(u"pdfinfo"_qs, {path});
         QVERIFY2(info.contains(QRegularExpression(u"Pages: +1\n"_qs)), qPrintable(info));
         QVERIFY2(info.contains(u"(A4)"_qs), qPrintable(info));
-        const QString text = withoutSpaces(popplerOutput(u"pdftotext"_qs, { u"-layout"_qs, path, u"-"_qs }));
+        const QString text = withoutSpaces(popplerOutput(u"pdftotext"_qs, {u"-layout"_qs, path, u"-"_qs}));
         for (const QString &line : Copper.split(u'\n'))
             QVERIFY2(text.contains(withoutSpaces(line)), qPrintable(line + u" in "_qs + text));
     }
@@ -235,7 +235,7 @@ private Q_SLOTS:
         const QString prefix = u"无法保存文件 %1："_qs.arg(path);
         QVERIFY2(m_page.messages[0].startsWith(prefix) && m_page.messages[0].size() > prefix.size(),
             qPrintable(m_page.messages[0]));
-        QCOMPARE(QDir(folder).entryList({ u"报价*"_qs }, QDir::Files | QDir::Hidden), QStringList());
+        QCOMPARE(QDir(folder).entryList({u"报价*"_qs}, QDir::Files | QDir::Hidden), QStringList());
     }
 
     // The program's own dialog, answered as a user would: it leaves nothing on disk but the file
@@ -253,7 +253,7 @@ private Q_SLOTS:
 
         const QTemporaryDir home;
         const QByteArray homeBefore = qgetenv("HOME");
-        for (const char *variable : { "HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME" })
+        for (const char *variable : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
             qputenv(variable, home.path().toUtf8());
         const QString path = home.filePath(u"报价.png"_qs);
         testing::WhenModalOpens<QFileDialog>([&](QFileDialog &dialog) {
@@ -271,10 +271,10 @@ private Q_SLOTS:
         });
         QTest::keyClick(m_page.find(u"图片框5"_qs), Qt::Key_S, Qt::ControlModifier);
         qputenv("HOME", homeBefore);
-        for (const char *variable : { "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME" })
+        for (const char *variable : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
             qunsetenv(variable);
 
-        QCOMPARE(filesUnder(home.path()), accept ? QStringList { u"报价.png"_qs } : QStringList());
+        QCOMPARE(filesUnder(home.path()), accept ? QStringList {u"报价.png"_qs} : QStringList());
         QCOMPARE(m_page.messages, QStringList());
     }
 
@@ -336,7 +336,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("failure");
         QTest::addColumn<QStringList>("messages");
         QTest::newRow("printed") << QString() << QStringList();
-        QTest::newRow("printer fails") << u"缺纸"_qs << QStringList { u"无法打印：缺纸"_qs };
+        QTest::newRow("printer fails") << u"缺纸"_qs << QStringList {u"无法打印：缺纸"_qs};
     }
 
     void print()
@@ -349,7 +349,7 @@ private Q_SLOTS:
         SetPrintServiceForTesting(&printer);
         QTest::keyClick(m_page.find(u"编辑框1"_qs), Qt::Key_P, Qt::ControlModifier);
 
-        QCOMPARE(printer.documents, QStringList { u"铜管报价-2026-12-07"_qs });
+        QCOMPARE(printer.documents, QStringList {u"铜管报价-2026-12-07"_qs});
         QCOMPARE(printer.page.pixelColor(0, 0), QColor(Qt::white));
         QCOMPARE(printer.page.pixelColor(0, printer.page.height() - 1), QColor(Qt::gray));
         QCOMPARE(m_page.messages, messages);
@@ -364,10 +364,10 @@ private Q_SLOTS:
         QTest::addColumn<int>("pageIndex");
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<bool>("print");
-        const QStringList refrigerant { "格力加氟", "二百五", "室内机总量=26.25", "室内机台数=4", "六=10" };
-        const QStringList copper { "编辑框0=68000", "编辑框1=12.5", "编辑框25=3" };
-        const QStringList vent { "出风长=2.5", "出风宽=0.2", "回风长=1", "回风宽=0.3" };
-        for (const bool print : { false, true }) {
+        const QStringList refrigerant {"格力加氟", "二百五", "室内机总量=26.25", "室内机台数=4", "六=10"};
+        const QStringList copper {"编辑框0=68000", "编辑框1=12.5", "编辑框25=3"};
+        const QStringList vent {"出风长=2.5", "出风宽=0.2", "回风长=1", "回风宽=0.3"};
+        for (const bool print : {false, true}) {
             const char *way = print ? "printed to a file" : "exported";
             QTest::addRow("refrigerant, %s", way) << u"加氟计算按钮"_qs << 1 << refrigerant << print;
             QTest::addRow("copper, %s", way) << u"铜管价格按钮"_qs << 2 << copper << print;
@@ -404,7 +404,7 @@ private Q_SLOTS:
             QTest::keyClick(box, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
         }
         QCOMPARE(m_page.messages, QStringList());
-        const QString text = popplerOutput(u"pdftotext"_qs, { u"-layout"_qs, path, u"-"_qs });
+        const QString text = popplerOutput(u"pdftotext"_qs, {u"-layout"_qs, path, u"-"_qs});
         QVERIFY2(!text.isEmpty(), "pdftotext read the file");
         QCOMPARE(withoutSpaces(text), withoutSpaces(sheet));
     }

@@ -91,7 +91,7 @@ private Q_SLOTS:
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
 
-        for (const char *screen : { "1x", "2x", "1x", "2x" }) {
+        for (const char *screen : {"1x", "2x", "1x", "2x"}) {
             QVERIFY(moveToScreen(window.get(), QLatin1String(screen)));
             const int scale = screen[0] == '2' ? 2 : 1;
             const QImage expected = committed(name.c_str(), scale);
@@ -107,7 +107,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("screen");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QSize>("size");
-        for (const char *screen : { "120 dpi", "144 dpi", "192 dpi" }) {
+        for (const char *screen : {"120 dpi", "144 dpi", "192 dpi"}) {
             QTest::addRow("model radio at %s", screen)
                 << QString::fromLatin1(screen) << QStringLiteral("GMV-250W/A") << QSize(96, 24);
             QTest::addRow("brand radio at %s", screen)

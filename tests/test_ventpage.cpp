@@ -15,8 +15,8 @@ struct Half {
     QString caption; // the label's text before any calculation
 };
 
-const Half Outlet { u"出风长"_qs, u"出风宽"_qs, u"出风口计算"_qs, u"出风口价格"_qs, u"出风口价格"_qs };
-const Half Return { u"回风长"_qs, u"回风宽"_qs, u"回风口计算"_qs, u"回风口价格"_qs, u"回风口价格"_qs };
+const Half Outlet {u"出风长"_qs, u"出风宽"_qs, u"出风口计算"_qs, u"出风口价格"_qs, u"出风口价格"_qs};
+const Half Return {u"回风长"_qs, u"回风宽"_qs, u"回风口计算"_qs, u"回风口价格"_qs, u"回风口价格"_qs};
 
 } // namespace
 
@@ -90,16 +90,16 @@ private Q_SLOTS:
         m_page.type(Return.width, u"0.2"_qs);
         QCOMPARE(m_page.text(Outlet.label), Outlet.caption);
         m_page.click(Outlet.button);
-        QCOMPARE(m_page.texts({ Outlet.label, Return.label }), (QStringList { u"47.52"_qs, Return.caption }));
+        QCOMPARE(m_page.texts({Outlet.label, Return.label}), (QStringList {u"47.52"_qs, Return.caption}));
         m_page.click(Return.button);
-        QCOMPARE(m_page.texts({ Outlet.label, Return.label }), (QStringList { "47.52", "236.304" }));
+        QCOMPARE(m_page.texts({Outlet.label, Return.label}), (QStringList {"47.52", "236.304"}));
 
         m_page.type(Outlet.length, u"2.5"_qs);
         m_page.click(u"铜管价格按钮"_qs);
         m_page.click(u"风口价格按钮"_qs);
-        QCOMPARE(m_page.texts({ Outlet.label, Outlet.length }), (QStringList { "47.52", "2.5" }));
+        QCOMPARE(m_page.texts({Outlet.label, Outlet.length}), (QStringList {"47.52", "2.5"}));
         m_page.click(Outlet.button);
-        QCOMPARE(m_page.texts({ Outlet.label, Return.label }), (QStringList { "145.2", "236.304" }));
+        QCOMPARE(m_page.texts({Outlet.label, Return.label}), (QStringList {"145.2", "236.304"}));
     }
 
 private:

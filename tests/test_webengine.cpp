@@ -130,8 +130,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("page");
         QTest::addColumn<QString>("title");
-        QTest::newRow("Daikin start page") << "daikin0.html" << "大金中央空调";
-        QTest::newRow("Gree product page") << "gmv5.html" << "格力 GMV5 系列";
+        QTest::newRow("Daikin start page") << "daikin0.html"
+                                           << "大金中央空调";
+        QTest::newRow("Gree product page") << "gmv5.html"
+                                           << "格力 GMV5 系列";
     }
 
     void localPagesLoad()
@@ -195,9 +197,8 @@ private Q_SLOTS:
             box->grab().toImage().pixelColor(120, 76), QColor(Qt::yellow), LoadTimeoutMs);
         const QImage image = box->grab().toImage();
         QCOMPARE(image.size(), QSize(240, 152));
-        const QPair<QPoint, QColor> samples[] = { { { 0, 0 }, Qt::red }, { { 239, 0 }, Qt::green },
-            { { 0, 150 }, Qt::blue }, { { 239, 150 }, Qt::yellow }, { { 119, 75 }, Qt::red },
-            { { 120, 76 }, Qt::yellow } };
+        const QPair<QPoint, QColor> samples[] = {{{0, 0}, Qt::red}, {{239, 0}, Qt::green},
+            {{0, 150}, Qt::blue}, {{239, 150}, Qt::yellow}, {{119, 75}, Qt::red}, {{120, 76}, Qt::yellow}};
         for (const auto &[at, colour] : samples)
             QVERIFY2(image.pixelColor(at) == colour, qPrintable(u"%1, %2"_qs.arg(at.x()).arg(at.y())));
         QVERIFY2(image.pixelColor(120, 151) != QColor(Qt::black), "row below the page");
@@ -209,8 +210,8 @@ private Q_SLOTS:
         QProcess openssl;
         openssl.setWorkingDirectory(keys.path());
         openssl.start(QStringLiteral("openssl"),
-            { "req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1", "-nodes",
-                "-keyout", "key.pem", "-out", "cert.pem", "-days", "2", "-subj", "/CN=127.0.0.1" });
+            {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1", "-nodes", "-keyout",
+                "key.pem", "-out", "cert.pem", "-days", "2", "-subj", "/CN=127.0.0.1"});
         if (!openssl.waitForFinished() || openssl.exitCode() != 0)
             QSKIP("the openssl command is needed to make a self-signed certificate");
         const QList<QSslCertificate> certificates = QSslCertificate::fromPath(keys.filePath("cert.pem"));
@@ -263,7 +264,8 @@ private Q_SLOTS:
 
         const QString open = QStringLiteral("window.open('%1');");
         QTest::newRow("reading a file outside by script")
-            << "const r = new XMLHttpRequest(); r.onload = () => document.title = r.responseText || 'refused';"
+            << "const r = new XMLHttpRequest(); r.onload = () => document.title = r.responseText || "
+               "'refused';"
                " r.onerror = () => document.title = 'refused'; r.open('GET', 'SECRET'); r.send();"
             << false << "refused";
         QTest::newRow("reading a page of its own folder by script")
@@ -276,11 +278,13 @@ private Q_SLOTS:
                " catch (e) { document.title = 'refused'; } }; document.body.append(f);"
             << false << "refused";
         QTest::newRow("opening a local page without a click") << open.arg("TARGET") << false << "stays";
-        QTest::newRow("opening a web page without a click") << open.arg("http://127.0.0.1:9/a") << false << "stays";
+        QTest::newRow("opening a web page without a click")
+            << open.arg("http://127.0.0.1:9/a") << false << "stays";
         QTest::newRow("opening a local page on a click") << open.arg("TARGET") << true << "target";
         QTest::newRow("opening a file outside on a click") << open.arg("SECRET") << true << "stays";
         QTest::newRow("twenty web pages on one click")
-            << "for (let i = 0; i < 20; ++i) window.open('http://127.0.0.1:9/' + i);" << true << "desktop once";
+            << "for (let i = 0; i < 20; ++i) window.open('http://127.0.0.1:9/' + i);" << true
+            << "desktop once";
         QTest::newRow("going to a local page by script") << "location.href = 'TARGET';" << false << "target";
     }
 
@@ -300,8 +304,10 @@ private Q_SLOTS:
         const QByteArray body = script.toUtf8() + " document.title = 'tried';";
         const QByteArray run = click ? "document.onclick = () => { " + body + " };"
                                      : "onload = () => setTimeout(() => { " + body + " }, 100);";
-        const QUrl page = writePage("hostile.html", "<title>hostile</title><body style='margin:0;height:100vh;"
-            "background:#ccc'><script>" + run + "</script></body>");
+        const QUrl page = writePage("hostile.html",
+            "<title>hostile</title><body style='margin:0;height:100vh;"
+            "background:#ccc'><script>"
+                + run + "</script></body>");
         testing::DesktopBrowser desktop;
         BrowserHost host;
         host.setPageFolder(m_pages.filePath(QStringLiteral("web")));
@@ -330,9 +336,9 @@ private Q_SLOTS:
             QCoreApplication::sendPostedEvents();
             QVERIFY(!engine->isLoading());
             QCOMPARE(view->property("url").toUrl(), page);
-            QCOMPARE(desktop.opened, expected == QLatin1String("stays")
-                    ? QList<QUrl>()
-                    : QList<QUrl> { QUrl(u"http://127.0.0.1:9/0"_qs) });
+            QCOMPARE(desktop.opened,
+                expected == QLatin1String("stays") ? QList<QUrl>()
+                                                   : QList<QUrl> {QUrl(u"http://127.0.0.1:9/0"_qs)});
         } else {
             QTRY_COMPARE_WITH_TIMEOUT(view->property("title").toString(), expected, LoadTimeoutMs);
             QVERIFY(desktop.opened.isEmpty());
@@ -343,7 +349,8 @@ private Q_SLOTS:
     // A page's own stylesheet beside it in the page folder still applies.
     void localPagesUseTheirStylesheets()
     {
-        const QUrl styled = writePage("styled.html", "<link rel='stylesheet' href='style.css'><title>styled</title>");
+        const QUrl styled
+            = writePage("styled.html", "<link rel='stylesheet' href='style.css'><title>styled</title>");
         QFile style(m_pages.filePath(QStringLiteral("web/style.css")));
         QVERIFY(style.open(QIODevice::WriteOnly) && style.write("html, body { background: #00f; }") > 0);
         style.close();
@@ -356,7 +363,8 @@ private Q_SLOTS:
         QCOMPARE(load(host, styled), Outcome::Loaded);
 
         QWidget *content = host.view()->focusProxy();
-        QTRY_COMPARE_WITH_TIMEOUT(content->grab().toImage().pixelColor(100, 50), QColor(Qt::blue), LoadTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            content->grab().toImage().pixelColor(100, 50), QColor(Qt::blue), LoadTimeoutMs);
     }
 
     // The quotation view opens no dialog at all, the colour picker included; a brand view does.
@@ -377,8 +385,10 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&host));
         DialogWatcher watcher;
 
-        QCOMPARE(load(host, writePage("colour.html",
-                     "<body style='margin:0'><input type='color' style='width:100vw;height:100vh'></body>")),
+        QCOMPARE(
+            load(host,
+                writePage("colour.html",
+                    "<body style='margin:0'><input type='color' style='width:100vw;height:100vh'></body>")),
             Outcome::Loaded);
         QVERIFY(clickInPage(host));
 
@@ -451,8 +461,11 @@ document.getElementById('away').href = away;
         host.show();
         QVERIFY(QTest::qWaitForWindowExposed(&host));
         // The page keeps its renderer busy for a second, time enough to kill it while it loads.
-        QCOMPARE(load(host, writePage("killed.html", "<title>killed</title><script>"
-            "const end = Date.now() + 1000; while (Date.now() < end);</script>")), Outcome::Loaded);
+        QCOMPARE(load(host,
+                     writePage("killed.html",
+                         "<title>killed</title><script>"
+                         "const end = Date.now() + 1000; while (Date.now() < end);</script>")),
+            Outcome::Loaded);
         QWebEnginePage *page = qobject_cast<QWebEngineView *>(host.view())->page();
         auto *notice = host.view()->findChild<QLabel *>();
         QVERIFY(notice && !notice->isVisible());
@@ -508,7 +521,8 @@ private:
     static bool clickInPage(BrowserHost &host)
     {
         QWidget *content = host.view()->focusProxy();
-        if (!content || !QTest::qWaitFor([&] { return !testing::AllOf(content->grab().toImage(), Qt::white); }))
+        if (!content
+            || !QTest::qWaitFor([&] { return !testing::AllOf(content->grab().toImage(), Qt::white); }))
             return false;
         QTest::mouseClick(content, Qt::LeftButton, {}, content->rect().center());
         return true;

@@ -81,7 +81,7 @@ private Q_SLOTS:
     void labelTextWrapsInsideAndLeavesNoRemains()
     {
         TransparentLabel *label = nullptr;
-        const auto host = ShowHost({ 200, 100 }, [&](QWidget *parent) {
+        const auto host = ShowHost({200, 100}, [&](QWidget *parent) {
             label = new TransparentLabel(parent);
             label->setGeometry(10, 10, 100, 60);
             label->setText(QStringLiteral("把今日铜价里的数值填入期货铜价"));
@@ -132,7 +132,7 @@ private Q_SLOTS:
     void editBoxHasNoLengthLimit()
     {
         EditBox *edit = nullptr;
-        const auto host = ShowHost({ 200, 60 }, [&](QWidget *parent) { edit = new EditBox(parent); });
+        const auto host = ShowHost({200, 60}, [&](QWidget *parent) { edit = new EditBox(parent); });
         QVERIFY(host);
         const QString digits(100000, QLatin1Char('7'));
 
@@ -159,7 +159,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, fromMenu);
         EditBox *edit = nullptr;
-        const auto host = ShowHost({ 200, 60 }, [&](QWidget *parent) { edit = new EditBox(parent); });
+        const auto host = ShowHost({200, 60}, [&](QWidget *parent) { edit = new EditBox(parent); });
         QVERIFY(host);
         edit->setFocus();
         QStringList menus;
@@ -168,7 +168,7 @@ private Q_SLOTS:
                 QTest::keySequence(host->windowHandle(), QKeySequence::Undo);
                 return;
             }
-            QContextMenuEvent event(QContextMenuEvent::Mouse, { 5, 5 }, edit->mapToGlobal(QPoint(5, 5)));
+            QContextMenuEvent event(QContextMenuEvent::Mouse, {5, 5}, edit->mapToGlobal(QPoint(5, 5)));
             QApplication::sendEvent(edit, &event);
             auto *popup = qobject_cast<QMenu *>(QApplication::activePopupWidget());
             QVERIFY(popup);
@@ -201,14 +201,14 @@ private Q_SLOTS:
         undo();
         QCOMPARE(edit->text(), QStringLiteral("5"));
         if (fromMenu)
-            QCOMPARE(menus, QStringList({ u"undo"_qs, u"undo"_qs, u"undo"_qs, u"undo"_qs, u"no undo"_qs }));
+            QCOMPARE(menus, QStringList({u"undo"_qs, u"undo"_qs, u"undo"_qs, u"undo"_qs, u"no undo"_qs}));
     }
 
     // Each pasted character used to stay in the line edit's history for good.
     void editBoxPastesDoNotPileUp()
     {
         EditBox *edit = nullptr;
-        const auto host = ShowHost({ 200, 60 }, [&](QWidget *parent) { edit = new EditBox(parent); });
+        const auto host = ShowHost({200, 60}, [&](QWidget *parent) { edit = new EditBox(parent); });
         QVERIFY(host);
         edit->setFocus();
         QGuiApplication::clipboard()->setText(QString(1 << 20, QLatin1Char('7')));
@@ -233,7 +233,7 @@ private Q_SLOTS:
     void radioButtonsOfOneParentAreOneGroupOnWhite()
     {
         QList<RadioButton *> radios;
-        const auto host = ShowHost({ 500, 120 }, [&](QWidget *parent) {
+        const auto host = ShowHost({500, 120}, [&](QWidget *parent) {
             for (int i = 0; i < 12; ++i) {
                 radios.append(new RadioButton(parent));
                 radios.last()->setText(QStringLiteral("GMV-%1W/A").arg(250 + 50 * i));
@@ -242,7 +242,7 @@ private Q_SLOTS:
         });
         QVERIFY(host);
 
-        for (int clicked : { 0, 5, 11, 3, 3 }) {
+        for (int clicked : {0, 5, 11, 3, 3}) {
             QTest::mouseClick(radios[clicked], Qt::LeftButton);
             for (int i = 0; i < radios.size(); ++i)
                 QCOMPARE(radios[i]->isChecked(), i == clicked);
@@ -276,10 +276,10 @@ private Q_SLOTS:
         QFETCH(int, page);
         PageTab *tab = nullptr;
         QList<EditBox *> controls;
-        const auto host = ShowHost({ 500, 300 }, [&](QWidget *parent) {
+        const auto host = ShowHost({500, 300}, [&](QWidget *parent) {
             tab = new PageTab(
-                { QStringLiteral("空调品牌选择"), QStringLiteral("大金"), QStringLiteral("格力") },
-                { LayoutFont(u"微软雅黑", 19), 26, TabColours::Plain }, parent);
+                {QStringLiteral("空调品牌选择"), QStringLiteral("大金"), QStringLiteral("格力")},
+                {LayoutFont(u"微软雅黑", 19), 26, TabColours::Plain}, parent);
             tab->setGeometry(10, 10, 480, 280);
             tab->setCurrentPage(1);
             for (int index = 0; index < tab->count(); ++index) {
@@ -322,9 +322,9 @@ private Q_SLOTS:
         QFETCH(int, page);
         QFETCH(QString, expected);
         QMap<QString, QWidget *> widgets;
-        const auto host = ShowHost({ 400, 300 }, [&](QWidget *parent) {
-            auto *tab = new PageTab(
-                { QStringLiteral("一"), QStringLiteral("二"), QStringLiteral("三") }, {}, parent);
+        const auto host = ShowHost({400, 300}, [&](QWidget *parent) {
+            auto *tab
+                = new PageTab({QStringLiteral("一"), QStringLiteral("二"), QStringLiteral("三")}, {}, parent);
             tab->setGeometry(0, 0, 400, 250);
             widgets[u"tab"_qs] = tab;
             widgets[u"browser"_qs] = new QWidget(tab->page(0));
@@ -351,7 +351,7 @@ private Q_SLOTS:
     // nothing.
     void controlsKeepTheirOwnVisibilityAndBadPagesChangeNothing()
     {
-        PageTab tab({ QStringLiteral("一"), QStringLiteral("二"), QStringLiteral("三") }, {});
+        PageTab tab({QStringLiteral("一"), QStringLiteral("二"), QStringLiteral("三")}, {});
         tab.resize(300, 200);
         auto *stays = new TransparentLabel(tab.page(1));
         auto *hidden = new TransparentLabel(tab.page(1));
@@ -372,7 +372,7 @@ private Q_SLOTS:
         QVERIFY(hidden->isHidden());
 
         QSignalSpy changed(&tab, &PageTab::currentPageChanged);
-        for (const int bad : { -1, 3, 100, 2 }) {
+        for (const int bad : {-1, 3, 100, 2}) {
             tab.setCurrentPage(bad);
             QCOMPARE(tab.currentPage(), 2);
             QVERIFY(shownLater->isVisible());
@@ -475,7 +475,7 @@ private Q_SLOTS:
                 selected << index;
         }
         QCOMPARE(titles, tab->titles());
-        QCOMPARE(selected, QList { 2 });
+        QCOMPARE(selected, QList {2});
         // The pages' controls stay reachable below the headers.
         QAccessibleInterface *ancestor
             = QAccessible::queryAccessibleInterface(window->control(u"编辑框0"_qs))->parent();

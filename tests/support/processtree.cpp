@@ -25,8 +25,8 @@ qint64 pssKiB(const QString &pid)
 QStringList children(const QString &pid)
 {
     QStringList result;
-    const QStringList threads =
-        QDir(QStringLiteral("/proc/%1/task").arg(pid)).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    const QStringList threads
+        = QDir(QStringLiteral("/proc/%1/task").arg(pid)).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     for (const QString &thread : threads) {
         QFile list(QStringLiteral("/proc/%1/task/%2/children").arg(pid, thread));
         if (!list.open(QIODevice::ReadOnly))

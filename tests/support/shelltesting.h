@@ -31,7 +31,7 @@ public:
     }
     void load(QWidget *view, const QUrl &url) override
     {
-        loads.append({ view->parentWidget()->objectName(), url });
+        loads.append({view->parentWidget()->objectName(), url});
     }
 
     QList<BrowserOptions> created;
@@ -84,8 +84,7 @@ inline std::unique_ptr<MainWindow> ShowProgramWindow()
 // Hands the next modal window of kind Modal to open to handle, from a timer that runs inside its
 // modal loop, however long it takes to appear. handle must close the window; checks that fail
 // after closing it cannot leave the test waiting.
-template <typename Modal>
-void WhenModalOpens(const std::function<void(Modal &)> &handle)
+template <typename Modal> void WhenModalOpens(const std::function<void(Modal &)> &handle)
 {
     QTimer::singleShot(10, [handle] {
         if (auto *modal = qobject_cast<Modal *>(QApplication::activeModalWidget()))
