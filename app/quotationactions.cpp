@@ -2,7 +2,6 @@
 
 #include <functional>
 #include <optional>
-#include <vector>
 
 #include <QAction>
 #include <QClipboard>
@@ -22,7 +21,6 @@
 #include "savedialog.h"
 #include "textlayerfonts.h"
 #include "widgets/pagetab.h"
-#include "widgets/transparentlabel.h"
 
 namespace kalmoro {
 
