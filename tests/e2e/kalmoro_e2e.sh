@@ -144,13 +144,24 @@ crop() { import -window root -crop "$3x$4+$((wx + $1))+$((wy + $2))" +repage "$5
 keep_screenshot() { read_geometry && crop 0 0 "$ww" "$wh" "$screenshots/$scenario-$1.png"; }
 window_painted() { (($(crop 0 0 "$ww" "$wh" png:- | convert - -format '%k' info:) > 2)); }
 
-# The page area is the same in two looks a second apart, so a page still loading is not taken
-# for its final look; a blinking text cursor (up to 60 pixels) is no change.
+# The page area has kept one look for a second of polls, so a page still loading is not taken for
+# its final look; a blinking text cursor (up to 60 pixels) is no change.
 page_settles() {
-    local differing
-    crop 225 103 808 546 "$work/before.png" && sleep 1 && crop 225 103 808 546 "$work/after.png"
-    differing=$(compare -metric AE "$work/before.png" "$work/after.png" null: 2>&1) || true
-    [[ ${differing%% *} =~ ^[0-9]+$ ]] && ((${differing%% *} <= 60))
+    local differing now
+    crop 225 103 808 546 "$work/look.png" || return 1
+    now=$(date +%s%N)
+    differing=$(compare -metric AE "$work/look.png" "$work/settled.png" null: 2>&1) || true
+    if ! [[ ${differing%% *} =~ ^[0-9]+$ ]] || ((${differing%% *} > 60)); then
+        mv "$work/look.png" "$work/settled.png"
+        settled_since=$now
+        return 1
+    fi
+    ((now - settled_since >= 1000000000))
+}
+
+wait_for_page() {
+    rm -f "$work/settled.png"
+    wait_for "$1 to settle" page_settles
 }
 
 # Waits for the program's own end and checks that its exit code is 0.
@@ -267,17 +278,17 @@ scenario_leftovers() {
     add_test_user
     local way entry brand left
     for way in esc close term; do
-        touch "$work/marker"
-        sleep 1 # file times have a resolution of a second on some file systems
+        # A second back: file times have a resolution of a second on some file systems.
+        touch -d "@$(($(date +%s) - 1))" "$work/marker"
         start_program "${as_test_user[@]}" "$program"
         for entry in 1 2 3 4 6 5; do xdo key "alt+$entry"; done
         for brand in 0 2 4 6 8 0; do
             click "${brand_choice_header[@]}"
             click "${brand_choices[@]:brand:2}"
-            wait_for "the brand page to settle" page_settles
+            wait_for_page "the brand page"
         done
         click "${x7_button[@]}"
-        wait_for "the Daikin X7 page to settle" page_settles
+        wait_for_page "the Daikin X7 page"
         case $way in
         # A click in the page gives it the focus; the page switch that hides it takes it away.
         esc) click 600 450 && click "${nav_refrigerant[@]}" && xdo key Escape ;;
@@ -300,7 +311,7 @@ scenario_kept() {
     start_program "${as_test_user[@]}" "$program"
     local kept="$user_root/passwd-home/铜管报价-$(date +%F)"
     xdo key alt+2
-    wait_for "the copper page to settle" page_settles
+    wait_for_page "the copper page"
     click "${futures_box[@]}"
     xdo type --delay 50 60000
     xdo key ctrl+s
