@@ -27,14 +27,6 @@ void placeUserSettings(const QString &folder)
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
 }
 
-QList<QUrl> placeUrls()
-{
-    QList<QUrl> urls;
-    for (const QString &place : AccountPlaces())
-        urls << QUrl::fromLocalFile(place);
-    return urls;
-}
-
 // Qt's dialog reads "~" as HOME, which the engine's files may have moved; a name typed with it
 // means the account's home.
 class SaveDialog final : public QFileDialog
@@ -64,7 +56,6 @@ QString runDialog(QWidget *parent, const SaveRequest &request)
     // The dialog's settings may have moved it to the folder last visited.
     dialog.setDirectory(QFileInfo(request.proposedPath).absolutePath());
     dialog.selectFile(QFileInfo(request.proposedPath).fileName());
-    dialog.setSidebarUrls(placeUrls());
     dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("保存在："));
     dialog.setLabelText(QFileDialog::FileName, QStringLiteral("文件名："));
     dialog.setLabelText(QFileDialog::FileType, QStringLiteral("保存类型："));
@@ -127,7 +118,10 @@ ScratchDialogSettings::ScratchDialogSettings()
     placeUserSettings(m_folder.path());
     QSettings settings(QSettings::UserScope, QStringLiteral("QtProject"));
     settings.beginGroup(QStringLiteral("FileDialog"));
-    settings.setValue(QStringLiteral("shortcuts"), QUrl::toStringList(placeUrls()));
+    QStringList places;
+    for (const QString &place : AccountPlaces())
+        places << QUrl::fromLocalFile(place).toString();
+    settings.setValue(QStringLiteral("shortcuts"), places);
     // Qt takes the places only from settings that also give the sidebar's width.
     constexpr int kSidebarWidth = 150;
     settings.setValue(QStringLiteral("sidebarWidth"), kSidebarWidth);

@@ -170,15 +170,14 @@ public:
         lines.append(
             {{QStringLiteral("加氟方式"), outdoorPart ? page.greeMode->text() : page.otherMode->text(), {}}});
         if (outdoorPart) {
-            for (const RadioButton *model : page.models) {
-                if (model->isChecked())
-                    lines.append({{QStringLiteral("室外机型号"), model->text(), {}}});
-            }
+            const OutdoorModel *model = CheckedModel(page);
+            if (model)
+                lines.append({{QStringLiteral("室外机型号"), model->name.toString(), {}}});
             AddFilled(lines, QStringLiteral("室内机台数"), *page.indoorUnits, QStringLiteral("台"));
             AddFilled(lines, QStringLiteral("室内机总量"), *page.indoorCapacity, QStringLiteral("KW"));
             AddFilled(lines, QStringLiteral("配比率"), *page.ratio);
             // A ratio out of range leaves the earlier charge in place, and the sheet says why.
-            if (CheckedModel(page)) {
+            if (model) {
                 if (const QStringView warning = RatioWarning(ReadNumber(*page.ratio)); !warning.isEmpty())
                     lines.append({{warning.toString(), {}, {}}});
             }
