@@ -403,7 +403,7 @@ private Q_SLOTS:
                 !AccessibleText(control, QAccessible::Name).isEmpty(), qPrintable(control->objectName()));
             ++named;
         }
-        QCOMPARE(named, 48 + 22);
+        QCOMPARE(named, 49 + 22);
         QCOMPARE(AccessibleText(window->control(QStringLiteral("最小化按钮")), QAccessible::Name),
             QStringLiteral("最小化"));
 
@@ -450,7 +450,7 @@ private Q_SLOTS:
             if (qobject_cast<EditBox *>(widget) || qobject_cast<BrowserHost *>(widget))
                 names << AccessibleText(widget, QAccessible::Name);
         }
-        QCOMPARE(names.size(), 44 + 6);
+        QCOMPARE(names.size(), 50 + 6);
         QVERIFY(!names.contains(QString()));
     }
 

@@ -137,15 +137,15 @@ class Program:
         return tabs if len(tabs) == 2 else None
 
     def _entries(self):
-        """The six navigation buttons in the order of their shortcuts Alt+1 to Alt+6."""
+        """The seven navigation buttons in the order of their shortcuts Alt+1 to Alt+7."""
         entries = {}
         for node in self.all(pyatspi.ROLE_PUSH_BUTTON):
             shortcut = re.fullmatch(r"快捷键 Alt\+(\d)", node.description)
             if shortcut:
                 entries[int(shortcut.group(1))] = node
-        if sorted(entries) != [1, 2, 3, 4, 5, 6]:
-            raise Failure(f"the navigation buttons name the shortcuts {sorted(entries)}, expected Alt+1 to Alt+6")
-        return [entries[number] for number in range(1, 7)]
+        if sorted(entries) != [1, 2, 3, 4, 5, 6, 7]:
+            raise Failure(f"the navigation buttons name the shortcuts {sorted(entries)}, expected Alt+1 to Alt+7")
+        return [entries[number] for number in range(1, 8)]
 
     def alive(self):
         if self.process.poll() is not None:
@@ -234,7 +234,7 @@ class Program:
                         os.path.join(self.screenshots, f"{self.scenario}-{name}.png")], check=True, timeout=30)
 
     def looks_selected(self, screen=None):
-        """The numbers (1 to 6) of the entries that show the selected look: the orange bar in
+        """The numbers (1 to 7) of the entries that show the selected look: the orange bar in
         their five leftmost columns."""
         screen = screen or Screen()
         selected = []
