@@ -183,6 +183,43 @@ void addLine(QList<QuotationLine> &lines, std::initializer_list<QuotedValue> val
         lines.append(line);
 }
 
+// One side of the system: its gauge pressure and pipe temperature, and the saturation temperature and
+// the difference they give.
+struct PipeCheck {
+    const EditBox *pressure;
+    const EditBox *pipe;
+    TransparentLabel *saturation;
+    TransparentLabel *difference;
+};
+
+struct PipeCheckRule {
+    QStringView saturationCaption;
+    QStringView differenceCaption;
+    Side side; // the curve of the saturation temperature
+    Value (*difference)(const Fluid &, double gaugePascal, double pipeCelsius);
+};
+
+constexpr PipeCheckRule kSuperheatRule {u"蒸发温度", u"过热度", Side::Dew, &Superheat};
+constexpr PipeCheckRule kSubcoolingRule {u"冷凝温度", u"过冷度", Side::Bubble, &Subcooling};
+
+void updatePipeCheck(const PipeCheck &check, const PipeCheckRule &rule, const Fluid &fluid, Unit unit)
+{
+    const QString saturationCaption = rule.saturationCaption.toString();
+    const QString differenceCaption = rule.differenceCaption.toString();
+    if (isEmpty(*check.pressure)) {
+        showResult(*check.saturation, saturationCaption, {}, kCelsius);
+        showResult(*check.difference, differenceCaption, {}, kKelvin);
+        return;
+    }
+    const double gauge = FromUnit(ReadNumber(*check.pressure), unit);
+    showResult(*check.saturation, saturationCaption,
+        temperatureText(SaturationTemperature(fluid, rule.side, gauge)), kCelsius);
+    showResult(*check.difference, differenceCaption,
+        isEmpty(*check.pipe) ? QString()
+                             : temperatureText(rule.difference(fluid, gauge, ReadNumber(*check.pipe))),
+        kKelvin);
+}
+
 class PressureUnit final : public CalculatorPage
 {
 public:
@@ -356,42 +393,14 @@ void ConvertFromTemperature(const PressurePage &page, PressureState &state)
 
 void UpdateSuperheat(const PressurePage &page, const PressureState &state)
 {
-    const QString evaporatingCaption = QStringLiteral("蒸发温度");
-    const QString superheatCaption = QStringLiteral("过热度");
-    if (isEmpty(*page.lowPressure)) {
-        showResult(*page.evaporating, evaporatingCaption, {}, kCelsius);
-        showResult(*page.superheat, superheatCaption, {}, kKelvin);
-        return;
-    }
-    const Fluid &fluid = CheckedFluid(page);
-    const double gauge = FromUnit(ReadNumber(*page.lowPressure), state.unit);
-    showResult(*page.evaporating, evaporatingCaption,
-        temperatureText(SaturationTemperature(fluid, Side::Dew, gauge)), kCelsius);
-    showResult(*page.superheat, superheatCaption,
-        isEmpty(*page.suctionTemperature)
-            ? QString()
-            : temperatureText(Superheat(fluid, gauge, ReadNumber(*page.suctionTemperature))),
-        kKelvin);
+    updatePipeCheck({page.lowPressure, page.suctionTemperature, page.evaporating, page.superheat},
+        kSuperheatRule, CheckedFluid(page), state.unit);
 }
 
 void UpdateSubcooling(const PressurePage &page, const PressureState &state)
 {
-    const QString condensingCaption = QStringLiteral("冷凝温度");
-    const QString subcoolingCaption = QStringLiteral("过冷度");
-    if (isEmpty(*page.highPressure)) {
-        showResult(*page.condensing, condensingCaption, {}, kCelsius);
-        showResult(*page.subcooling, subcoolingCaption, {}, kKelvin);
-        return;
-    }
-    const Fluid &fluid = CheckedFluid(page);
-    const double gauge = FromUnit(ReadNumber(*page.highPressure), state.unit);
-    showResult(*page.condensing, condensingCaption,
-        temperatureText(SaturationTemperature(fluid, Side::Bubble, gauge)), kCelsius);
-    showResult(*page.subcooling, subcoolingCaption,
-        isEmpty(*page.liquidTemperature)
-            ? QString()
-            : temperatureText(Subcooling(fluid, gauge, ReadNumber(*page.liquidTemperature))),
-        kKelvin);
+    updatePipeCheck({page.highPressure, page.liquidTemperature, page.condensing, page.subcooling},
+        kSubcoolingRule, CheckedFluid(page), state.unit);
 }
 
 void UpdatePressureTable(const PressurePage &page, const PressureState &state)
