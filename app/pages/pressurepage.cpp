@@ -1,6 +1,7 @@
 #include "pressurepage.h"
 
 #include <cmath>
+#include <vector>
 
 #include <QSignalBlocker>
 #include <QTableWidget>
@@ -9,7 +10,6 @@
 #include "controlresolver.h"
 #include "layoutnotes.h"
 #include "widgets/editbox.h"
-#include "widgets/groupbox.h"
 #include "widgets/radiobutton.h"
 #include "widgets/transparentlabel.h"
 
