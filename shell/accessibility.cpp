@@ -7,6 +7,9 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "mainwindow.h"
+#include "widgets/browserhost.h"
+#include "widgets/graphicbutton.h"
 #include "widgets/groupbox.h"
 #include "widgets/pagetab.h"
 #include "widgets/picturebox.h"
@@ -121,20 +124,122 @@ private:
     mutable std::vector<QAccessible::Id> m_headers; // made on first request
 };
 
+// The properties that hold the two sides of a caption relation.
+constexpr char kLabelledBy[] = "kalmoroLabelledBy";
+constexpr char kLabelFor[] = "kalmoroLabelFor";
+
+QWidget *related(const QWidget &widget, const char *property)
+{
+    return widget.property(property).value<QPointer<QWidget>>().data();
+}
+
+// A label or picture that may caption a control or be captioned by one.
+class AccessibleCaptioned final : public QAccessibleWidget
+{
+public:
+    using QAccessibleWidget::QAccessibleWidget;
+
+    QList<QPair<QAccessibleInterface *, QAccessible::Relation>> relations(
+        QAccessible::Relation match) const override
+    {
+        QList<QPair<QAccessibleInterface *, QAccessible::Relation>> result
+            = QAccessibleWidget::relations(match);
+        const auto add = [&result, match, this](const char *property, QAccessible::Relation relation) {
+            QWidget *other = related(*widget(), property);
+            if (other && (match & relation))
+                result.append({QAccessible::queryAccessibleInterface(other), relation});
+        };
+        add(kLabelledBy, QAccessible::Label);
+        add(kLabelFor, QAccessible::Labelled);
+        return result;
+    }
+};
+
+// A button drawn from pictures; a checkable one (a navigation entry) reports whether it is the
+// current one as checked and selected.
+class AccessibleGraphicButton final : public QAccessibleWidget
+{
+public:
+    explicit AccessibleGraphicButton(GraphicButton *button)
+        : QAccessibleWidget(button, QAccessible::Button)
+    {
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        const auto *button = static_cast<const GraphicButton *>(widget());
+        state.pressed = button->isDown();
+        if (button->isCheckable()) {
+            state.checkable = true;
+            state.checked = button->isChecked();
+            state.selectable = true;
+            state.selected = button->isChecked();
+        }
+        return state;
+    }
+    QStringList actionNames() const override
+    {
+        return QStringList {pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString &action) override
+    {
+        auto *button = static_cast<GraphicButton *>(widget());
+        if (action == pressAction())
+            button->click();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+};
+
+// A browser placed partly outside its frame reports only the part that shows through.
+class AccessibleBrowserHost final : public QAccessibleWidget
+{
+public:
+    explicit AccessibleBrowserHost(BrowserHost *host)
+        : QAccessibleWidget(host, QAccessible::Client)
+    {
+    }
+    QRect rect() const override { return VisibleGlobalRect(*widget()); }
+};
+
 QAccessibleInterface *interfaceFor(const QString &, QObject *object)
 {
+    if (auto *window = qobject_cast<MainWindow *>(object))
+        return new QAccessibleWidget(window, QAccessible::Window);
     if (auto *tab = qobject_cast<PageTab *>(object))
         return new AccessiblePageTab(tab);
+    if (auto *button = qobject_cast<GraphicButton *>(object))
+        return new AccessibleGraphicButton(button);
+    if (auto *host = qobject_cast<BrowserHost *>(object))
+        return new AccessibleBrowserHost(host);
     if (auto *label = qobject_cast<TransparentLabel *>(object))
-        return new QAccessibleWidget(label, QAccessible::StaticText);
+        return new AccessibleCaptioned(label, QAccessible::StaticText);
     if (auto *picture = qobject_cast<PictureBox *>(object))
-        return new QAccessibleWidget(picture, QAccessible::Graphic);
+        return new AccessibleCaptioned(picture, QAccessible::Graphic);
     if (auto *group = qobject_cast<GroupBox *>(object))
         return new QAccessibleWidget(group, QAccessible::Grouping);
     return nullptr;
 }
 
 } // namespace
+
+void SetLabelledBy(QWidget &control, QWidget &caption)
+{
+    control.setProperty(kLabelledBy, QVariant::fromValue(QPointer<QWidget>(&caption)));
+    caption.setProperty(kLabelFor, QVariant::fromValue(QPointer<QWidget>(&control)));
+}
+
+QRect VisibleGlobalRect(const QWidget &widget)
+{
+    const QWidget *window = widget.window();
+    QRect visible(widget.mapTo(window, QPoint()), widget.size());
+    for (const QWidget *ancestor = widget.parentWidget(); ancestor && ancestor != window;
+         ancestor = ancestor->parentWidget())
+        visible &= QRect(ancestor->mapTo(window, QPoint()), ancestor->size());
+    visible &= window->rect();
+    return visible.translated(window->mapToGlobal(QPoint()));
+}
 
 void InstallAccessibleInterfaces()
 {

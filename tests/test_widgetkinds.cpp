@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <malloc.h>
 
+#include "controlnumber.h"
 #include "fonts.h"
 #include "shelltesting.h"
 #include "widgets/browserhost.h"
@@ -389,8 +390,9 @@ private Q_SLOTS:
         QCOMPARE(AccessibleText(window->control(QStringLiteral("透明标签5")), QAccessible::Name),
             QStringLiteral("Kalmoro V1.0"));
         auto *total = window->control<TransparentLabel>(QStringLiteral("透明标签10"));
-        total->setText(QStringLiteral("1234.5"));
-        QCOMPARE(AccessibleText(total, QAccessible::Name), QStringLiteral("1234.5"));
+        // A result is read with its caption and unit, which the page prints beside it.
+        WriteNumber(*total, 1234.5);
+        QCOMPARE(AccessibleText(total, QAccessible::Name), QStringLiteral("铜管价格 1234.5 元"));
         auto *futures = window->control<EditBox>(QStringLiteral("编辑框0"));
         futures->setText(QStringLiteral("68000"));
         QCOMPARE(AccessibleText(futures, QAccessible::Value), QStringLiteral("68000"));

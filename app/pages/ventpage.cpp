@@ -66,6 +66,14 @@ public:
         page.outletWidth->setAccessibleName(QStringLiteral("出风口尺寸 宽 米"));
         page.returnLength->setAccessibleName(QStringLiteral("回风口尺寸 长 米"));
         page.returnWidth->setAccessibleName(QStringLiteral("回风口尺寸 宽 米"));
+        // Before any result each price shows its caption.
+        page.outletPrice->setReading(page.outletPrice->text(), QStringLiteral("元"));
+        page.returnPrice->setReading(page.returnPrice->text(), QStringLiteral("元"));
+
+        const QList<KeyNote> pageKeys {BringUpToDateNote()};
+        FinishOnEnter(std::array {page.outletLength, page.outletWidth}, *page.computeOutlet, pageKeys);
+        FinishOnEnter(std::array {page.returnLength, page.returnWidth}, *page.computeReturn, pageKeys);
+        WireBringUpToDateKey(*this, context);
     }
 
     QWidget *anchor() const override { return m_page.outletPrice; }
