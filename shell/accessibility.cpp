@@ -192,7 +192,8 @@ public:
     }
 };
 
-// A browser placed partly outside its frame reports only the part that shows through.
+// A browser reports the part of it that shows: a browser in a group box shows through the box,
+// which is then its viewport, a browser elsewhere as far as its ancestors let it.
 class AccessibleBrowserHost final : public QAccessibleWidget
 {
 public:
@@ -200,7 +201,11 @@ public:
         : QAccessibleWidget(host, QAccessible::Client)
     {
     }
-    QRect rect() const override { return VisibleGlobalRect(*widget()); }
+    QRect rect() const override
+    {
+        const QWidget *parent = widget()->parentWidget();
+        return VisibleGlobalRect(qobject_cast<const GroupBox *>(parent) ? *parent : *widget());
+    }
 };
 
 QAccessibleInterface *interfaceFor(const QString &, QObject *object)

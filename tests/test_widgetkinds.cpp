@@ -383,6 +383,65 @@ private Q_SLOTS:
 
     // Accessibility, on the controls of the real window.
 
+    // The tree a screen reader walks, after a click on the copper entry: what each node reads as.
+    void treeReadsAsTheWindowShows_data()
+    {
+        QTest::addColumn<QString>("control"); // empty: the window
+        QTest::addColumn<QString>("reading");
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("window role") << QString() << u"role"_qs << QString::number(QAccessible::Window);
+        QTest::newRow("window name") << QString() << u"name"_qs << u"Kalmoro"_qs;
+        QTest::newRow("main tab") << u"高级选择夹1"_qs << u"name"_qs << u"主页面"_qs;
+        QTest::newRow("brand tab") << u"空调选型选择夹"_qs << u"name"_qs << u"空调品牌"_qs;
+        QTest::newRow("current entry") << u"铜管价格按钮"_qs << u"checked"_qs << u"true"_qs;
+        QTest::newRow("other entry") << u"加氟计算按钮"_qs << u"checked"_qs << u"false"_qs;
+        QTest::newRow("entry role") << u"铜管价格按钮"_qs << u"role"_qs
+                                    << QString::number(QAccessible::Button);
+        QTest::newRow("quotation view") << u"今日铜价浏览"_qs << u"size"_qs << u"240x152"_qs;
+        QTest::newRow("drain pipe table")
+            << u"图片框1"_qs << u"description"_qs
+            << u"制冷量（kw） ≤ 17.6：PVC管径 De 25；制冷量（kw） 17.7～100：PVC管径 De 32；"
+               u"制冷量（kw） 101～176：PVC管径 De 40；制冷量（kw） 177～598：PVC管径 De 50"_qs;
+        QTest::newRow("caption of a box") << u"透明标签2"_qs << u"labelFor"_qs << u"室内机台数"_qs;
+        QTest::newRow("caption of a pipe") << u"透明标签18"_qs << u"labelFor"_qs << u"二十八"_qs;
+        QTest::newRow("caption of the total") << u"一共加氟"_qs << u"labelledBy"_qs << u"图片框4"_qs;
+    }
+
+    void treeReadsAsTheWindowShows()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, reading);
+        QFETCH(QString, expected);
+
+        std::unique_ptr<MainWindow> window = testing::ShowProgramWindow();
+        QVERIFY(window);
+        QTest::mouseClick(window->control(u"铜管价格按钮"_qs), Qt::LeftButton);
+        QWidget *widget = control.isEmpty() ? window.get() : window->control(control);
+        QVERIFY(widget);
+        QAccessibleInterface *node = QAccessible::queryAccessibleInterface(widget);
+        const auto related = [node](QAccessible::Relation relation) {
+            const auto relations = node->relations(relation);
+            return relations.size() == 1 ? relations.first().first->object()->objectName() : QString();
+        };
+        QString actual;
+        if (reading == u"role")
+            actual = QString::number(node->role());
+        else if (reading == u"name")
+            actual = node->text(QAccessible::Name);
+        else if (reading == u"description")
+            actual = node->text(QAccessible::Description);
+        else if (reading == u"checked")
+            actual = node->state().checked && node->state().selected ? u"true"_qs : u"false"_qs;
+        else if (reading == u"size")
+            actual = u"%1x%2"_qs.arg(node->rect().width()).arg(node->rect().height());
+        else if (reading == u"labelFor")
+            actual = related(QAccessible::Labelled);
+        else if (reading == u"labelledBy")
+            actual = related(QAccessible::Label);
+        QCOMPARE(actual, expected);
+    }
+
     void controlsTellScreenReadersWhatTheyShow()
     {
         std::unique_ptr<MainWindow> window = CreateMainWindow().window;
