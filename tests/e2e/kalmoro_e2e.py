@@ -19,6 +19,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 PATIENCE = float(os.environ.get("KALMORO_E2E_WAIT", "60"))
 ORANGE_BAR = (255, 155, 0)
@@ -597,9 +598,29 @@ def type_here(program, page, name, text):
     wait_for(f"{text!r} in {name}", lambda: text_of(box) == text)
 
 
-def read_result(program, page, name):
-    """Waits for a label of the page named NAME, as a screen reader reads the result."""
+class NameChanges:
+    """The names announced by name-change events, as a screen reader hears them."""
+
+    def __init__(self):
+        self.names = []
+        pyatspi.Registry.registerEventListener(self._heard, "object:property-change:accessible-name")
+
+    def _heard(self, event):
+        self.names.append(event.source.name)
+
+    def heard(self, name):
+        # The events arrive through the main loop, which nothing else here runs.
+        while GLib.MainContext.default().iteration(False):
+            pass
+        return name in self.names
+
+
+def read_result(program, page, name, changes=None):
+    """Waits for a label of the page named NAME, as a screen reader reads the result, and for the
+    event that announced it."""
     wait_for(f"a result read as {name!r}", lambda: program.find(pyatspi.ROLE_LABEL, name, page))
+    if changes is not None:
+        wait_for(f"the name change to {name!r}", lambda: changes.heard(name))
     note(program, f"read {name!r}")
 
 
@@ -627,10 +648,11 @@ def scenario_finish_by_keys(program):
     page = program.shown_page(program.main_tab)
     type_here(program, page, "期货铜价 元", "60000")
     type_here(program, page, "Φ6.35铜管 米", "10")
+    changes = NameChanges()
     xdo("key", "Return")
-    read_result(program, page, "铜管价格 81.6 元")
+    read_result(program, page, "铜管价格 81.6 元", changes)
     xdo("key", "ctrl+shift+Delete")
-    read_result(program, page, "铜管价格 0 元")
+    read_result(program, page, "铜管价格 0 元", changes)
 
     go_to(program, 4, by_key=True)
     page = program.shown_page(program.main_tab)
