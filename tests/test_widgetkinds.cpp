@@ -406,6 +406,12 @@ private Q_SLOTS:
         QTest::newRow("caption of a box") << u"透明标签2"_qs << u"labelFor"_qs << u"室内机台数"_qs;
         QTest::newRow("caption of a pipe") << u"透明标签18"_qs << u"labelFor"_qs << u"二十八"_qs;
         QTest::newRow("caption of the total") << u"一共加氟"_qs << u"labelledBy"_qs << u"图片框4"_qs;
+        QTest::newRow("box labelled by its caption")
+            << u"室内机台数"_qs << u"labelledBy"_qs << u"透明标签2"_qs;
+        QTest::newRow("vent box labelled by the printed captions")
+            << u"回风宽"_qs << u"labelledBy"_qs << u"图片框2"_qs;
+        QTest::newRow("box role") << u"编辑框1"_qs << u"role"_qs
+                                  << QString::number(QAccessible::EditableText);
     }
 
     void treeReadsAsTheWindowShows()
