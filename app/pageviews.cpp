@@ -21,6 +21,7 @@ ResolvedViews ResolvePageViews(const MainWindow &window)
     views->calculators.push_back(MakePressurePage());
     for (const std::unique_ptr<CalculatorPage> &page : views->calculators)
         page->resolve(controls);
+    views->drainPipe = ResolveDrainPipePage(controls);
     views->brands = ResolveBrandPages(controls);
     views->links = ResolveLinks(controls);
     if (!controls.ok())
