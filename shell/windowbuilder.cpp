@@ -202,7 +202,7 @@ bool WindowBuilder::build(const std::vector<bool> &which)
     for (std::size_t index = 0; index < m_rows.size(); ++index) {
         if (!which[index])
             continue;
-        QWidget *control = create(m_rows[index], m_firstFrame[index]);
+        QWidget *control = create(index);
         if (!control) {
             m_window.reset();
             return false;
@@ -219,8 +219,9 @@ bool WindowBuilder::build(const std::vector<bool> &which)
     return true;
 }
 
-QWidget *WindowBuilder::create(const LayoutRow &row, bool inFirstFrame)
+QWidget *WindowBuilder::create(std::size_t index)
 {
+    const LayoutRow &row = m_rows[index];
     auto fail = [this](const QString &why) -> QWidget * {
         m_failure = why;
         return nullptr;
@@ -228,7 +229,7 @@ QWidget *WindowBuilder::create(const LayoutRow &row, bool inFirstFrame)
     const QString name = toQString(row.name);
     if (name.isEmpty())
         return fail(QStringLiteral("a control without a name"));
-    if (m_controls.contains(name))
+    if (m_names.contains(name))
         return fail(QStringLiteral("two controls named %1").arg(name));
     if (row.kind == Kind::PageTab && !row.notes.tab)
         return fail(QStringLiteral("page tab %1 has no pages").arg(name));
@@ -236,9 +237,11 @@ QWidget *WindowBuilder::create(const LayoutRow &row, bool inFirstFrame)
     QWidget *parent = m_window.get();
     if (!row.parent.name.empty()) {
         const QString parentName = toQString(row.parent.name);
-        parent = m_controls.value(parentName);
-        if (!parent)
+        // Built ahead of the first frame, a parent may exist before a child listed ahead of it.
+        const auto found = m_names.constFind(parentName);
+        if (found == m_names.cend() || *found > index)
             return fail(QStringLiteral("%1: unknown parent %2").arg(name, parentName));
+        parent = m_created[*found];
         auto *tab = qobject_cast<PageTab *>(parent);
         if (tab) {
             parent = tab->page(row.parent.page);
@@ -250,13 +253,13 @@ QWidget *WindowBuilder::create(const LayoutRow &row, bool inFirstFrame)
         }
     }
 
-    QWidget *control = createControl(row, parent, inFirstFrame);
+    QWidget *control = createControl(row, parent, m_firstFrame[index]);
     control->setObjectName(name);
     control->setGeometry(row.geometry.left, row.geometry.top, row.geometry.width, row.geometry.height);
     if (row.notes.fontPx > 0 || row.notes.bold)
         control->setFont(LayoutFont(u"", row.notes.fontPx > 0 ? row.notes.fontPx : 12, row.notes.bold));
     control->setVisible(row.visible);
-    m_controls.insert(name, control);
+    m_names.insert(name, index);
     return control;
 }
 

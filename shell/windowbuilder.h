@@ -35,13 +35,13 @@ public:
 
 private:
     bool build(const std::vector<bool> &which);
-    QWidget *create(const LayoutRow &row, bool inFirstFrame);
+    QWidget *create(std::size_t index);
 
     std::span<const LayoutRow> m_rows;
     std::vector<bool> m_firstFrame;
     std::vector<QWidget *> m_created; // by row; null: not yet
     std::unique_ptr<MainWindow> m_window;
-    QHash<QString, QWidget *> m_controls;
+    QHash<QString, std::size_t> m_names; // the row of each control built
     QString m_failure;
 };
 
