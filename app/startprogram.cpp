@@ -168,8 +168,11 @@ int StartProgram(int argc, char *argv[])
             QCoreApplication::exit(*failed);
         }
     });
-    const int status = QApplication::exec();
-    return failed.value_or(status);
+    const int ended = QApplication::exec();
+    const int status = failed.value_or(ended);
+    // Closing the browser engine may wait for good on one of its threads.
+    platform::EnsureProcessEnds(status);
+    return status;
 }
 
 } // namespace kalmoro

@@ -13,6 +13,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include "exitwatchdog.h"
 #include "platform.h"
 #include "privatefolder.h"
 #include "terminationsignals.h"
@@ -40,6 +41,7 @@ void PrepareProcess()
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     const QProcessEnvironment user = QProcessEnvironment::systemEnvironment();
     UsePrivateFolder();
+    StartExitWatchdog();
     // The private folder goes when the program ends, also when a signal ends it.
     CatchTerminationSignals();
     OpenWebAddressesWith(user);
@@ -59,6 +61,16 @@ void AwaitPreparation()
 {
     if (fontConfiguration.joinable())
         fontConfiguration.join();
+}
+
+void EnsureProcessEnds(int status)
+{
+    ArmExitWatchdog(status);
+}
+
+QString BrowserEngineRefusal()
+{
+    return PrivateFolderFailure();
 }
 
 // On Linux each thread has its own nice value, set through its thread id.

@@ -40,6 +40,7 @@ private:
     bool m_silent = false;
     QString m_pageFolder;
     QWidget *m_view = nullptr;
+    QString m_refusal; // why the engine may not show pages in this process
 };
 
 } // namespace kalmoro
