@@ -3,9 +3,11 @@
 #include <vector>
 
 #include "brandpages.h"
+#include "drainpipepage.h"
 #include "framenames.h"
 #include "layoutnotes.h"
 #include "pages/copperpage.h"
+#include "pages/pressurepage.h"
 #include "pages/refrigerantpage.h"
 #include "pages/ventpage.h"
 #include "palette.h"
@@ -16,8 +18,8 @@ namespace {
 
 using enum Kind;
 
-constexpr std::u16string_view kMainTitles[]
-    = {u"启动页", u"加氟计算器", u"铜管计算", u"水管选择", u"风口价格", u"空调选型", u"关于软件"};
+constexpr std::u16string_view kMainTitles[] = {
+    u"启动页", u"加氟计算器", u"铜管计算", u"水管选择", u"风口价格", u"空调选型", u"关于软件", u"冷媒压力"};
 
 // The main tab is built on page 5; the window's created handler turns it to the start page, which
 // the first frame shows.
@@ -51,6 +53,7 @@ constexpr LayoutRow kFrameRows[] = {
     {kDrainPipeEntry, GraphicButton, kWindow, {0, 272, 210, 55}, true, u"", {"img153", "img154"}, kNone},
     {kCopperEntry, GraphicButton, kWindow, {0, 200, 210, 55}, true, u"", {"img155", "img156"}, kNone},
     {kRefrigerantEntry, GraphicButton, kWindow, {0, 128, 210, 55}, true, u"", {"img157", "img158"}, kNone},
+    {kPressureEntry, GraphicButton, kWindow, {0, 560, 210, 55}, true, u"", {"img175", "img176"}, kNone},
     {kMainTab, PageTab, kWindow, {225, 103, 808, 546}, true, u"", {}, {.tab = &kMainTabSetup}},
 
     // Page 0: start.
@@ -59,7 +62,7 @@ constexpr LayoutRow kFrameRows[] = {
 
 constexpr LayoutRow kDrainRows[] = {
     // Page 3: condensate drain pipe table.
-    {u"图片框1", PictureBox, MainPage(3), {23, 37, 750, 500}, true, u"", {"img142"}, kNone},
+    {drainpipenames::kTable, PictureBox, MainPage(3), {23, 37, 750, 500}, true, u"", {"img142"}, kNone},
 };
 
 constexpr LayoutRow kAboutRows[] = {
@@ -85,7 +88,7 @@ std::span<const LayoutRow> MainLayout()
         std::vector<LayoutRow> all;
         for (const std::span<const LayoutRow> part : {std::span<const LayoutRow>(kFrameRows),
                  RefrigerantRows(), CopperRows(), std::span<const LayoutRow>(kDrainRows), VentRows(),
-                 SelectionRows(), std::span<const LayoutRow>(kAboutRows)})
+                 SelectionRows(), std::span<const LayoutRow>(kAboutRows), PressureRows()})
             all.insert(all.end(), part.begin(), part.end());
         return all;
     }();

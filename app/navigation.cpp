@@ -1,6 +1,5 @@
 #include "navigation.h"
 
-#include <algorithm>
 #include <span>
 
 #include <QKeySequence>
@@ -29,10 +28,11 @@ enum class Step {
     ResetBrandTab, // turn the brand tab to its brand-choice page
     LoadStartPages, // load each brand browser's start page
     FocusInput, // give the focus to the first control of the page that Tab reaches
+    UnselectPressure, // the pressure entry's image to unselected, after all the rest
 };
 
 // Rows of the table, also the order of Navigation::entries.
-enum Entry : std::size_t { Refrigerant, Copper, DrainPipe, Vent, Selection, About, EntryCount };
+enum Entry : std::size_t { Refrigerant, Copper, DrainPipe, Vent, Selection, About, Pressure, EntryCount };
 
 struct NavigationEntry {
     std::u16string_view button;
@@ -40,48 +40,58 @@ struct NavigationEntry {
     std::u16string_view unselected;
     int page;
     std::span<const Step> steps;
-    std::array<Entry, EntryCount - 1> others; // in the order their images are set to unselected
+    std::span<const Entry> others; // in the order SwapImages sets their images to unselected
 };
 
-constexpr Step kSwapThenShow[] = {Step::SwapImages, Step::ShowPage};
-constexpr Step kSwapShowFocus[] = {Step::SwapImages, Step::ShowPage, Step::FocusInput};
+// The six first entries keep their steps; each then leaves the pressure entry unselected too.
+constexpr Step kSwapThenShow[] = {Step::SwapImages, Step::ShowPage, Step::UnselectPressure};
+constexpr Step kSwapShowFocus[]
+    = {Step::SwapImages, Step::ShowPage, Step::FocusInput, Step::UnselectPressure};
 constexpr Step kQuoteSwapShowFocus[]
-    = {Step::LoadFuturesQuote, Step::SwapImages, Step::ShowPage, Step::FocusInput};
-constexpr Step kShowThenSwap[] = {Step::ShowPage, Step::SwapImages};
+    = {Step::LoadFuturesQuote, Step::SwapImages, Step::ShowPage, Step::FocusInput, Step::UnselectPressure};
+constexpr Step kShowThenSwap[] = {Step::ShowPage, Step::SwapImages, Step::UnselectPressure};
 constexpr Step kSelectionSteps[]
-    = {Step::ShowPage, Step::ResetBrandTab, Step::LoadStartPages, Step::SwapImages};
+    = {Step::ShowPage, Step::ResetBrandTab, Step::LoadStartPages, Step::SwapImages, Step::UnselectPressure};
+constexpr Step kPressureSteps[] = {Step::SwapImages, Step::ShowPage, Step::FocusInput};
+
+constexpr Entry kRefrigerantOthers[] = {Copper, DrainPipe, Vent, Selection, About};
+constexpr Entry kCopperOthers[] = {Refrigerant, DrainPipe, Vent, Selection, About};
+constexpr Entry kDrainPipeOthers[] = {Refrigerant, Copper, Vent, About, Selection};
+constexpr Entry kVentOthers[] = {DrainPipe, Refrigerant, Copper, About, Selection};
+constexpr Entry kSelectionOthers[] = {DrainPipe, Refrigerant, Copper, Vent, About};
+constexpr Entry kAboutOthers[] = {DrainPipe, Refrigerant, Copper, Vent, Selection};
+constexpr Entry kPressureOthers[] = {Refrigerant, Copper, DrainPipe, Vent, Selection, About};
 
 using namespace framenames;
 
 constexpr std::array<NavigationEntry, EntryCount> kEntries = {{
     // ShowRefrigerantPage, ShowCopperPage, ShowDrainPipePage, ShowVentPage, ShowSelectionPage, ShowAboutPage
-    {kRefrigerantEntry, u"img008", u"img001", 1, kSwapShowFocus, {Copper, DrainPipe, Vent, Selection, About}},
-    {kCopperEntry, u"img000", u"img007", 2, kQuoteSwapShowFocus,
-        {Refrigerant, DrainPipe, Vent, Selection, About}},
-    {kDrainPipeEntry, u"img009", u"img002", 3, kSwapThenShow, {Refrigerant, Copper, Vent, About, Selection}},
-    {kVentEntry, u"img010", u"img003", 4, kSwapShowFocus, {DrainPipe, Refrigerant, Copper, About, Selection}},
-    {kSelectionEntry, u"img011", u"img004", 5, kSelectionSteps,
-        {DrainPipe, Refrigerant, Copper, Vent, About}},
-    {kAboutEntry, u"img006", u"img005", 6, kShowThenSwap, {DrainPipe, Refrigerant, Copper, Vent, Selection}},
+    {kRefrigerantEntry, u"img008", u"img001", 1, kSwapShowFocus, kRefrigerantOthers},
+    {kCopperEntry, u"img000", u"img007", 2, kQuoteSwapShowFocus, kCopperOthers},
+    {kDrainPipeEntry, u"img009", u"img002", 3, kSwapThenShow, kDrainPipeOthers},
+    {kVentEntry, u"img010", u"img003", 4, kSwapShowFocus, kVentOthers},
+    {kSelectionEntry, u"img011", u"img004", 5, kSelectionSteps, kSelectionOthers},
+    {kAboutEntry, u"img006", u"img005", 6, kShowThenSwap, kAboutOthers},
+    {kPressureEntry, u"img173", u"img174", 7, kPressureSteps, kPressureOthers},
 }};
 
 // Each row unselects every other entry exactly once, and never itself.
 constexpr bool othersAreTheRest()
 {
     for (std::size_t row = 0; row < kEntries.size(); ++row) {
-        std::array<Entry, EntryCount - 1> others = kEntries[row].others;
-        std::ranges::sort(others);
-        std::size_t expected = 0;
-        for (const Entry other : others) {
-            expected += expected == row;
-            if (other != expected)
+        std::array<std::size_t, EntryCount> unselected {};
+        for (const Entry other : kEntries[row].others)
+            ++unselected[other];
+        for (const Step step : kEntries[row].steps)
+            unselected[Pressure] += step == Step::UnselectPressure;
+        for (std::size_t entry = 0; entry < EntryCount; ++entry) {
+            if (unselected[entry] != (entry == row ? 0 : 1))
                 return false;
-            ++expected;
         }
     }
     return true;
 }
-static_assert(othersAreTheRest(), "each navigation row unselects the five other entries once each");
+static_assert(othersAreTheRest(), "each navigation row unselects the six other entries once each");
 
 struct BrandChoice {
     std::u16string_view button;
@@ -101,7 +111,7 @@ void setNormalImage(GraphicButton &button, std::u16string_view asset)
     button.setImage(GraphicButton::Normal, QString::fromUtf16(asset.data(), qsizetype(asset.size())));
 }
 
-// Alt+1 to Alt+6, in the order of the table.
+// Alt+1 to Alt+7, in the order of the table.
 QKeySequence shortcutOf(std::size_t entry)
 {
     return QKeySequence(QKeyCombination(Qt::AltModifier, Qt::Key(Qt::Key_1 + int(entry))));
@@ -128,6 +138,8 @@ void WireNavigation(const Navigation &navigation, const BrandPages &brands, QObj
     for (std::size_t entry = 0; entry < navigation.entries.size(); ++entry) {
         GraphicButton *button = navigation.entries[entry];
         const auto navigate = [&navigation, &brands, entry] { Navigate(navigation, brands, entry); };
+        // Checked while its page is the one chosen, which screen readers read as its selected look.
+        button->setCheckable(true);
         QObject::connect(button, &GraphicButton::clicked, context, navigate);
         new QShortcut(shortcutOf(entry), button->window(), context, navigate, Qt::WindowShortcut);
         // The shortcut is shown nowhere on screen, so the button tells screen readers about it.
@@ -140,6 +152,9 @@ void WireNavigation(const Navigation &navigation, const BrandPages &brands, QObj
         QObject::connect(navigation.brandChoices[i], &GraphicButton::clicked, context,
             [&navigation, page = kBrandChoices[i].page] { ShowBrandPage(navigation, page); });
     }
+    WireBrandKeys(*navigation.brandTab, navigation.brandChoices, brands, context);
+    navigation.mainTab->setAccessibleName(QStringLiteral("主页面"));
+    navigation.brandTab->setAccessibleName(QStringLiteral("空调品牌"));
     // Each brand browser shows the products of the brand whose header is above it.
     for (const BrandPages::Start &start : brands.starts) {
         if (const int page = navigation.brandTab->pageOf(start.browser); page >= 0)
@@ -158,8 +173,11 @@ void Navigate(const Navigation &navigation, const BrandPages &brands, std::size_
             break;
         case Step::SwapImages:
             setNormalImage(*navigation.entries[entry], row.selected);
-            for (const Entry other : row.others)
+            navigation.entries[entry]->setChecked(true);
+            for (const Entry other : row.others) {
                 setNormalImage(*navigation.entries[other], kEntries[other].unselected);
+                navigation.entries[other]->setChecked(false);
+            }
             break;
         case Step::ShowPage:
             navigation.mainTab->setCurrentPage(row.page);
@@ -173,6 +191,9 @@ void Navigate(const Navigation &navigation, const BrandPages &brands, std::size_
         case Step::FocusInput:
             // Where Tab would first stop, so that a user can type at once.
             navigation.mainTab->focusFirstInput(row.page);
+            break;
+        case Step::UnselectPressure:
+            setNormalImage(*navigation.entries[Pressure], kEntries[Pressure].unselected);
             break;
         }
     }

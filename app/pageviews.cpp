@@ -3,6 +3,7 @@
 #include "controlresolver.h"
 #include "mainwindow.h"
 #include "pages/copperpage.h"
+#include "pages/pressurepage.h"
 #include "pages/refrigerantpage.h"
 #include "pages/ventpage.h"
 
@@ -17,8 +18,10 @@ ResolvedViews ResolvePageViews(const MainWindow &window)
     views->calculators.push_back(MakeRefrigerantPage());
     views->calculators.push_back(MakeCopperPage());
     views->calculators.push_back(MakeVentPage());
+    views->calculators.push_back(MakePressurePage());
     for (const std::unique_ptr<CalculatorPage> &page : views->calculators)
         page->resolve(controls);
+    views->drainPipe = ResolveDrainPipePage(controls);
     views->brands = ResolveBrandPages(controls);
     views->links = ResolveLinks(controls);
     if (!controls.ok())

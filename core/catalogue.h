@@ -12,7 +12,7 @@ enum class Opacity {
 };
 
 struct AssetInfo {
-    std::string_view name; // "img000" … "img172"
+    std::string_view name; // "img000" … "img176"
     int width;
     int height;
     Opacity opacity;
@@ -20,7 +20,7 @@ struct AssetInfo {
     std::string_view sameAs; // name of an asset with the very same picture, stored once; empty if none
 };
 
-// All 173 assets, in name order.
+// All 177 assets, in name order.
 std::span<const AssetInfo> Catalogue();
 
 // The row of name, or nullptr.

@@ -20,10 +20,10 @@ using kalmoro::testing::Text;
 
 namespace {
 
-// The navigation entries, top to bottom: Alt+1 to Alt+6.
+// The navigation entries, top to bottom: Alt+1 to Alt+7.
 const QStringList kEntries {Text(framenames::kRefrigerantEntry), Text(framenames::kCopperEntry),
     Text(framenames::kDrainPipeEntry), Text(framenames::kVentEntry), Text(framenames::kSelectionEntry),
-    Text(framenames::kAboutEntry)};
+    Text(framenames::kAboutEntry), Text(framenames::kPressureEntry)};
 const QString kMainTab = Text(layoutnotes::kMainTab);
 const QString kBrandTab = Text(brandnames::kBrandTab);
 
@@ -167,6 +167,7 @@ private Q_SLOTS:
                                    << QStringList {"main 5, unselected", "brand 0, unselected", load, load,
                                           load, load, load};
         QTest::newRow("about") << 5 << QStringList {"main 6, unselected"};
+        QTest::newRow("pressure") << 6 << QStringList {"main 7, selected"};
     }
 
     void entryStepsHappenInOrder()
@@ -193,6 +194,55 @@ private Q_SLOTS:
         click(kEntries[entry]);
 
         QCOMPARE(seen, steps);
+    }
+
+    // The brand tab's keys, pressed where the focus is: 1 to 5 on the brand choice, then the product
+    // keys on the brand page, which press the brand's shown buttons in the table's order.
+    void brandKeys_data()
+    {
+        QTest::addColumn<QList<QKeyCombination>>("keys");
+        QTest::addColumn<int>("brandPage");
+        QTest::addColumn<QString>("browser");
+        QTest::addColumn<QString>("loaded"); // the last page loaded, under the web folder
+
+        const QKeyCombination next(Qt::ControlModifier, Qt::Key_PageDown);
+        const QKeyCombination previous(Qt::ControlModifier, Qt::Key_PageUp);
+        const QKeyCombination start(Qt::AltModifier, Qt::Key_Home);
+        using Keys = QList<QKeyCombination>;
+        QTest::newRow("1 chooses Daikin") << Keys {Qt::Key_1} << 1 << u"大金浏览器"_qs << u"chigo0"_qs;
+        QTest::newRow("next from the start page")
+            << Keys {Qt::Key_1, next} << 1 << u"大金浏览器"_qs << u"x7"_qs;
+        QTest::newRow("next twice") << Keys {Qt::Key_1, next, next} << 1 << u"大金浏览器"_qs << u"p"_qs;
+        QTest::newRow("previous skips the hidden price button")
+            << Keys {Qt::Key_1, previous} << 1 << u"大金浏览器"_qs << u"skyair"_qs;
+        QTest::newRow("round from the last to the first")
+            << Keys {Qt::Key_1, previous, next} << 1 << u"大金浏览器"_qs << u"x7"_qs;
+        QTest::newRow("Alt+Home loads the start page")
+            << Keys {Qt::Key_1, next, start} << 1 << u"大金浏览器"_qs << u"daikin0"_qs;
+        QTest::newRow("5 chooses Chigo, whose last shown product comes first backwards")
+            << Keys {Qt::Key_5, previous} << 5 << u"志高浏览器"_qs << u"qingshang"_qs;
+        QTest::newRow("3 chooses Midea") << Keys {Qt::Key_3, next} << 3 << u"美的浏览器"_qs << u"mdvsi"_qs;
+        QTest::newRow("digits choose nothing on a brand page")
+            << Keys {Qt::Key_2, Qt::Key_4} << 2 << u"格力浏览器"_qs << u"chigo0"_qs;
+    }
+
+    void brandKeys()
+    {
+        QFETCH(QList<QKeyCombination>, keys);
+        QFETCH(int, brandPage);
+        QFETCH(QString, browser);
+        QFETCH(QString, loaded);
+
+        click(kEntries[4]);
+        for (const QKeyCombination key : keys) {
+            QWidget *focus = QApplication::focusWidget();
+            QTest::keyClick(focus ? focus : m_window.get(), key.key(), key.keyboardModifiers());
+        }
+
+        QCOMPARE(tab(kBrandTab)->currentPage(), brandPage);
+        auto *host = m_window->control<BrowserHost>(browser);
+        QVERIFY(host->isAncestorOf(QApplication::focusWidget()));
+        QCOMPARE(m_engine.loads.last().second.fileName(), loaded + u".html"_qs);
     }
 
     void logoDoubleClickShowsTheStartPageAndKeepsTheImages()
@@ -260,7 +310,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("tabName");
         QTest::addColumn<int>("page");
-        for (int page : {0, 2, 3, 4, 5, 6})
+        for (int page : {0, 2, 3, 4, 5, 6, 7})
             QTest::addRow("header of page %d", page) << kMainTab << page;
         for (int page = 1; page < 6; ++page)
             QTest::addRow("header of brand page %d", page) << kBrandTab << page;
@@ -397,6 +447,9 @@ private Q_SLOTS:
         QTest::newRow("copper") << QStringLiteral("铜管价格按钮") << copper;
         QTest::newRow("vent") << QStringLiteral("风口价格按钮")
                               << QStringList {"出风长", "出风宽", "回风长", "回风宽"};
+        QTest::newRow("pressure") << QStringLiteral("冷媒压力按钮")
+                                  << QStringList {"冷媒R410A", "单位MPa", "换算压力", "换算温度", "低压压力",
+                                         "吸气管温度", "高压压力", "液管温度", "压力温度表"};
     }
 
     void tabWalksEachCalculatorPageAsItIsFilled()

@@ -24,6 +24,7 @@ constexpr NavEntry kEntries[] = {
     {"风口价格", Glyph::Grille, "img010", "img003", "img140", "img141"},
     {"空调选型", Glyph::WallUnit, "img011", "img004", "img123", "img124"},
     {"关于软件", Glyph::House, "img006", "img005", "img125", "img126"},
+    {"冷媒压力", Glyph::Gauge, "img173", "img174", "img175", "img176"},
 };
 
 // The button shows only the left 210 of the 220 px, so everything stays well inside that.
