@@ -1,5 +1,7 @@
 #include "startprogram.h"
 
+#include <optional>
+
 #include <QApplication>
 #include <QDir>
 #include <QLocale>
@@ -13,7 +15,6 @@
 #include "programinfo.h"
 #include "qttranslation.h"
 #include "quotationactions.h"
-#include "windowbuilder.h"
 
 namespace kalmoro {
 
@@ -56,23 +57,67 @@ void speakChinese()
     InstallQtTranslation(QCoreApplication::instance(), QStringLiteral("qtbase"));
 }
 
+// The rest of a window whose first frame builder has built: the other controls, every page view
+// resolved and wired, and the window's created handler run. Why not, when it cannot be built; the
+// window is then gone.
+QString completeMainWindow(WindowBuilder &builder)
+{
+    if (!builder.buildRest())
+        return builder.failure();
+    MainWindow &window = *builder.window();
+    ResolvedViews resolved = ResolvePageViews(window);
+    if (!resolved.views) {
+        builder.takeWindow().reset();
+        return resolved.failure;
+    }
+    auto *wired = new WiredViews(std::move(resolved.views), &window);
+    wire(window, wired->views(), wired);
+    OnMainWindowCreated(wired->views().windowControls);
+    return {};
+}
+
 } // namespace
 
 CreatedWindow CreateMainWindow(std::span<const LayoutRow> layout)
 {
-    platform::AwaitPreparation();
-    QString failure;
-    std::unique_ptr<MainWindow> window = BuildMainWindow(layout, &failure);
-    if (!window)
+    WindowBuilder builder(layout);
+    if (!builder.buildFirstFrame())
+        return {nullptr, builder.failure()};
+    QString failure = completeMainWindow(builder);
+    if (!failure.isEmpty())
         return {nullptr, failure};
-    ResolvedViews resolved = ResolvePageViews(*window);
-    if (!resolved.views)
-        return {nullptr, resolved.failure};
-    auto *wired = new WiredViews(std::move(resolved.views), window.get());
-    wire(*window, wired->views(), wired);
-    OnMainWindowCreated(wired->views().windowControls);
-    DecodeShownPicturesAhead(*window, layout);
-    return {std::move(window), {}};
+    return {builder.takeWindow(), {}};
+}
+
+StartingWindow::StartingWindow(std::span<const LayoutRow> layout)
+    : m_builder(layout)
+{
+    MainWindow *window = m_builder.buildFirstFrame();
+    if (!window) {
+        m_failure = m_builder.failure();
+        return;
+    }
+    m_hold = std::make_unique<InputHold>(*window);
+    ShowMainWindow(*window);
+    // Posted before the event loop starts, the call is the first it makes: queued calls come before
+    // the window system's events, and the accessibility bus's requests are queued behind it.
+    QMetaObject::invokeMethod(this, &StartingWindow::buildRest, Qt::QueuedConnection);
+}
+
+StartingWindow::~StartingWindow() = default;
+
+MainWindow *StartingWindow::window() const
+{
+    return m_builder.window();
+}
+
+void StartingWindow::buildRest()
+{
+    m_failure = completeMainWindow(m_builder);
+    if (m_failure.isEmpty())
+        m_hold->release();
+    m_hold.reset();
+    Q_EMIT finished();
 }
 
 int ReportStartupFailure()
@@ -96,6 +141,8 @@ void SetUpApplication()
 void ShowMainWindow(MainWindow &window)
 {
     window.show();
+    // Nothing has laid out text yet: the first frame's text is laid out when it is painted.
+    platform::AwaitPreparation();
     QApplication::setWindowIcon(assets::ProgramIcon());
 }
 
@@ -112,11 +159,18 @@ int StartProgram(int argc, char *argv[])
     platform::QuitOnTerminationSignals();
     SetUpApplication();
 
-    CreatedWindow created = CreateMainWindow();
-    if (!created.window)
+    StartingWindow starting;
+    if (!starting.window())
         return ReportStartupFailure();
-    ShowMainWindow(*created.window);
-    const int status = QApplication::exec();
+    std::optional<int> failed;
+    QObject::connect(&starting, &StartingWindow::finished, [&starting, &failed] {
+        if (!starting.window()) {
+            failed = ReportStartupFailure();
+            QCoreApplication::exit(*failed);
+        }
+    });
+    const int ended = QApplication::exec();
+    const int status = failed.value_or(ended);
     // Closing the browser engine may wait for good on one of its threads.
     platform::EnsureProcessEnds(status);
     return status;

@@ -3,11 +3,14 @@
 #include <memory>
 #include <span>
 
+#include <QObject>
 #include <QString>
 
+#include "inputhold.h"
 #include "layout.h"
 #include "mainlayout.h"
 #include "mainwindow.h"
+#include "windowbuilder.h"
 
 namespace kalmoro {
 
@@ -20,8 +23,9 @@ int StartProgram(int argc, char *argv[]);
 // own texts and the browser engine in Simplified Chinese.
 void SetUpApplication();
 
-// Shows the main window, then gives the program its icon: decoded before, the icon would hold
-// back the window's first frame.
+// Shows the main window, waits for the font configuration read in the background, which text is
+// laid out with, then gives the program its icon: decoded before, the icon would hold back the
+// window's first frame.
 void ShowMainWindow(MainWindow &window);
 
 struct CreatedWindow {
@@ -33,6 +37,33 @@ struct CreatedWindow {
 // resolved and wired, and the window's created handler run. Not yet shown. Tests build the window
 // through this too.
 CreatedWindow CreateMainWindow(std::span<const LayoutRow> layout = MainLayout());
+
+// The main window as the program starts it: what its first frame shows is built and shown at once,
+// the rest (as CreateMainWindow builds it) by the event loop's first turn, before it handles any
+// input. Input that reaches the window before then is held and delivered after.
+class StartingWindow final : public QObject
+{
+    Q_OBJECT
+public:
+    explicit StartingWindow(std::span<const LayoutRow> layout = MainLayout());
+    ~StartingWindow() override;
+
+    // Null when the window could not be built: then failure() says why.
+    MainWindow *window() const;
+    const QString &failure() const { return m_failure; }
+
+Q_SIGNALS:
+    // The start-up is over: the window is whole and its created handler has run, or it could not
+    // be built and is gone.
+    void finished();
+
+private:
+    void buildRest();
+
+    WindowBuilder m_builder;
+    std::unique_ptr<InputHold> m_hold;
+    QString m_failure;
+};
 
 // The box that says the main window could not be built; returns the program's exit code.
 int ReportStartupFailure();

@@ -10,6 +10,7 @@
 #include <QPainter>
 
 #include "catalogue.h"
+#include "platform.h"
 #include "pngdecoder.h"
 
 namespace kalmoro::assets {
@@ -117,6 +118,7 @@ std::jthread DecodeAhead(std::span<const std::string_view> names, int scale)
     if (pictures.empty())
         return {};
     return std::jthread([pictures = std::move(pictures)](std::stop_token stop) mutable {
+        platform::LowerThreadPriority();
         for (auto &[path, decoded] : pictures)
             decoded.set_value(stop.stop_requested() ? QImage() : decodeOverWhite(path));
     });
