@@ -208,6 +208,8 @@ JobReadResult ReadJob(const QByteArray &data)
                 .arg(QString::number(double(data.size()) / (1024 * 1024), 'f', 1))
                 .arg(MaxJobFileBytes / (1024 * 1024))};
     }
+    if (data.trimmed().isEmpty())
+        return {std::nullopt, QStringLiteral("文件是空的。")};
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(data, &parseError);
     if (parseError.error != QJsonParseError::NoError)
