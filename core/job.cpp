@@ -120,19 +120,14 @@ QString FormatTaxRate(BasisPoints rate)
 std::optional<qint64> ParseDecimal(QStringView text, int decimals)
 {
     text = text.trimmed();
-    qsizetype i = 0;
-    const auto at
-        = [&](qsizetype index) { return index < text.size() ? AsciiForm(text[index].unicode()) : u'\0'; };
-    const bool negative = at(i) == u'-';
-    if (negative)
-        ++i;
+    const bool negative = !text.isEmpty() && AsciiForm(text.front().unicode()) == u'-';
     qint64 value = 0;
     int digits = 0;
     int fractionDigits = 0;
     bool point = false;
     bool roundUp = false;
-    for (; i < text.size(); ++i) {
-        const char16_t c = at(i);
+    for (qsizetype i = negative ? 1 : 0; i < text.size(); ++i) {
+        const char16_t c = AsciiForm(text[i].unicode());
         if (c == u'.' && !point) {
             point = true;
             continue;

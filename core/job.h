@@ -99,8 +99,9 @@ QString FormatUnitPrice(MicroYuan price);
 QString FormatTaxRate(BasisPoints rate); // "6", "6.5", without the % sign
 
 // text as a decimal of the given decimals: an optional '-', digits, an optional '.' and digits, with
-// surrounding white space. More decimals than held are rounded half away from zero; nothing else
-// (no exponent, no thousands separator) is taken. Empty when the text is no such number or too large.
+// surrounding white space; their full-width forms too. More decimals than held are rounded half away
+// from zero; nothing else (no exponent, no thousands separator) is taken. Empty when the text is no
+// such number or does not fit in 64 bits.
 std::optional<qint64> ParseDecimal(QStringView text, int decimals);
 // A value a page computed in floating point, as the shortest decimal that reads back as the same double,
 // rounded half away from zero to the decimals; empty when not finite or too large.
