@@ -11,6 +11,7 @@
 #include <QMimeData>
 
 #include "fonts.h"
+#include "jobwindow.h"
 #include "mainwindow.h"
 #include "message.h"
 #include "pageviews.h"
@@ -60,7 +61,7 @@ QAction *addAction(QWidget &window, const QString &text, const QKeySequence &sho
 
 } // namespace
 
-void WireQuotationActions(const PageViews &views, MainWindow &window, QObject *context)
+void WireQuotationActions(const PageViews &views, MainWindow &window, JobWindow &job, QObject *context)
 {
     PageTab &tab = *views.windowControls.mainTab;
     // One set of actions for the window, acting on the calculator page shown.
@@ -70,7 +71,13 @@ void WireQuotationActions(const PageViews &views, MainWindow &window, QObject *c
     QAction *exportPdf
         = addAction(window, QStringLiteral("导出 PDF…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     QAction *print = addAction(window, QStringLiteral("打印…"), QKeySequence(Qt::CTRL | Qt::Key_P));
-    const QList<QAction *> actions {copy, saveImage, exportPdf, print};
+    QAction *addToJob
+        = addAction(window, QStringLiteral("加入报价单"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
+    QAction *openJob
+        = addAction(window, QStringLiteral("打开报价单"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
+    const QList<QAction *> sheetActions {copy, saveImage, exportPdf, print};
+    const QList<QAction *> jobActions {addToJob, openJob};
+    const QList<QAction *> actions = sheetActions + jobActions;
 
     const auto shown = [&tab, &pages = views.calculators]() -> const CalculatorPage * {
         for (const std::unique_ptr<CalculatorPage> &page : pages) {
@@ -97,6 +104,14 @@ void WireQuotationActions(const PageViews &views, MainWindow &window, QObject *c
         act([parent](const Quotation &quotation) { ExportQuotationPdf(quotation, parent); }));
     QObject::connect(print, &QAction::triggered, context,
         act([parent](const Quotation &quotation) { PrintQuotation(quotation, parent); }));
+    QObject::connect(addToJob, &QAction::triggered, context, [shown, &job] {
+        if (const CalculatorPage *page = shown()) {
+            page->bringUpToDate();
+            job.addPage(*page);
+            job.present();
+        }
+    });
+    QObject::connect(openJob, &QAction::triggered, context, [&job] { job.present(); });
 
     // Other pages have nothing to quote: there the shortcuts are off.
     const auto enable = [actions, shown] {
@@ -111,11 +126,13 @@ void WireQuotationActions(const PageViews &views, MainWindow &window, QObject *c
     for (const std::unique_ptr<CalculatorPage> &page : views.calculators) {
         QWidget *container = tab.page(tab.pageOf(page->anchor()));
         container->setContextMenuPolicy(Qt::CustomContextMenu);
-        QObject::connect(
-            container, &QWidget::customContextMenuRequested, context, [actions, container](QPoint position) {
+        QObject::connect(container, &QWidget::customContextMenuRequested, context,
+            [sheetActions, jobActions, container](QPoint position) {
                 auto *menu = new QMenu(container);
                 menu->setAttribute(Qt::WA_DeleteOnClose);
-                menu->addActions(actions);
+                menu->addActions(sheetActions);
+                menu->addSeparator();
+                menu->addActions(jobActions);
                 menu->popup(container->mapToGlobal(position));
             });
     }

@@ -5,13 +5,15 @@ class QWidget;
 
 namespace kalmoro {
 
+class JobWindow;
 class MainWindow;
 struct PageViews;
 struct Quotation;
 
 // The quotation menu of the calculator pages: a right click anywhere on a calculator page but in an
-// edit box opens it; its shortcuts work while such a page is shown, also from its edit boxes.
-void WireQuotationActions(const PageViews &views, MainWindow &window, QObject *context);
+// edit box opens it; its shortcuts work while such a page is shown, also from its edit boxes. Beside
+// the page's own sheet it adds the page to the job and opens the job window.
+void WireQuotationActions(const PageViews &views, MainWindow &window, JobWindow &job, QObject *context);
 
 // Puts the quotation on the clipboard as plain text and as an HTML table.
 void CopyQuotation(const Quotation &quotation);

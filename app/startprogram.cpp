@@ -8,6 +8,8 @@
 #include "commandline.h"
 #include "fonts.h"
 #include "images.h"
+#include "jobwindow.h"
+#include "jobwindowwiring.h"
 #include "pageviews.h"
 #include "platform.h"
 #include "programinfo.h"
@@ -19,8 +21,8 @@ namespace kalmoro {
 
 namespace {
 
-// Owns the page views for as long as the window lives, and is the context of every handler's
-// connection, so that no handler outlives the views it works on.
+// Owns the page views and the job window for as long as the main window lives, and is the context
+// of every handler's connection, so that no handler outlives the views it works on.
 class WiredViews final : public QObject
 {
 public:
@@ -30,12 +32,14 @@ public:
     {
     }
     const PageViews &views() const { return *m_views; }
+    JobWindow &jobWindow() const { return *m_jobWindow; }
 
 private:
     std::unique_ptr<PageViews> m_views;
+    std::unique_ptr<JobWindow> m_jobWindow = std::make_unique<JobWindow>();
 };
 
-void wire(MainWindow &window, const PageViews &views, QObject *context)
+void wire(MainWindow &window, const PageViews &views, JobWindow &job, QObject *context)
 {
     WireWindowControls(views.windowControls, window, context);
     WireNavigation(views.navigation, views.brands, context);
@@ -43,7 +47,8 @@ void wire(MainWindow &window, const PageViews &views, QObject *context)
     WireLinks(views.links, context);
     for (const std::unique_ptr<CalculatorPage> &page : views.calculators)
         page->wire(context);
-    WireQuotationActions(views, window, context);
+    WireQuotationActions(views, window, job, context);
+    WireJobWindow(window, job, context);
 }
 
 // The program is Chinese whatever the desktop's language, and so are Qt's own texts: dialog buttons,
@@ -63,15 +68,15 @@ CreatedWindow CreateMainWindow(std::span<const LayoutRow> layout)
     QString failure;
     std::unique_ptr<MainWindow> window = BuildMainWindow(layout, &failure);
     if (!window)
-        return {nullptr, failure};
+        return {nullptr, nullptr, failure};
     ResolvedViews resolved = ResolvePageViews(*window);
     if (!resolved.views)
-        return {nullptr, resolved.failure};
+        return {nullptr, nullptr, resolved.failure};
     auto *wired = new WiredViews(std::move(resolved.views), window.get());
-    wire(*window, wired->views(), wired);
+    wire(*window, wired->views(), wired->jobWindow(), wired);
     OnMainWindowCreated(wired->views().windowControls);
     DecodeShownPicturesAhead(*window, layout);
-    return {std::move(window), {}};
+    return {std::move(window), &wired->jobWindow(), {}};
 }
 
 int ReportStartupFailure()
@@ -115,6 +120,8 @@ int StartProgram(int argc, char *argv[])
     if (!created.window)
         return ReportStartupFailure();
     ShowMainWindow(*created.window);
+    if (!line.jobFile.empty() && created.jobWindow->openFile(QString::fromLocal8Bit(line.jobFile)))
+        created.jobWindow->present();
     return QApplication::exec();
 }
 

@@ -24,8 +24,11 @@ void SetUpApplication();
 // back the window's first frame.
 void ShowMainWindow(MainWindow &window);
 
+class JobWindow;
+
 struct CreatedWindow {
     std::unique_ptr<MainWindow> window; // null when it cannot be built
+    JobWindow *jobWindow = nullptr; // the job window, which goes with window
     QString failure; // why not: the layout row or the control at fault
 };
 

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 
 #include "controlnumber.h"
+#include "numbertext.h"
 
 namespace kalmoro {
 
@@ -21,6 +22,11 @@ void AddFilled(QList<QuotationLine> &lines, const QString &caption, const QLineE
 bool HasLength(const QLineEdit &metres)
 {
     return ReadNumber(metres) != 0;
+}
+
+qint64 ShownDecimal(const QString &shown, int decimals)
+{
+    return DecimalFromDouble(TextToNumber(shown), decimals).value_or(0);
 }
 
 } // namespace kalmoro
