@@ -1,11 +1,13 @@
 #include "jobwindow.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDateEdit>
 #include <QDir>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,10 +23,12 @@
 #include "fonts.h"
 #include "jobfiles.h"
 #include "jobquotation.h"
+#include "jobsheet.h"
 #include "message.h"
 #include "pages/calculatorpage.h"
 #include "palette.h"
 #include "question.h"
+#include "quotationactions.h"
 #include "quotationdate.h"
 #include "savedialog.h"
 
@@ -285,6 +289,32 @@ void JobWindow::addActions()
         &JobWindow::save);
     connect(add(file, QStringLiteral("另存为…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
         &QAction::triggered, this, &JobWindow::saveAs);
+
+    // The customer quotation, as the pages' sheets are given.
+    QMenu *output = bar->addMenu(QStringLiteral("输出(&O)"));
+    connect(add(output, QStringLiteral("复制报价单"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)),
+        &QAction::triggered, this, [this] {
+            auto *data = new QMimeData;
+            data->setText(JobQuotationText(m_job));
+            data->setHtml(JobQuotationHtml(m_job));
+            QGuiApplication::clipboard()->setMimeData(data);
+        });
+    connect(add(output, QStringLiteral("保存为图片…"), {}), &QAction::triggered, this, [this] {
+        SaveThroughDialog(this, ImageRequest(JobFileName(m_job)),
+            [this](const QString &path) { return SaveJobQuotationImage(m_job, path); });
+    });
+    connect(add(output, QStringLiteral("导出 PDF…"), QKeySequence(Qt::CTRL | Qt::Key_E)), &QAction::triggered,
+        this, [this] {
+            SaveThroughDialog(this, PdfRequest(JobFileName(m_job)),
+                [this](const QString &path) { return SaveJobQuotationPdf(m_job, path); });
+        });
+    connect(add(output, QStringLiteral("打印…"), QKeySequence(Qt::CTRL | Qt::Key_P)), &QAction::triggered,
+        this, [this] {
+            PrintSheets(this, JobFileName(m_job), JobQuotationPageCount(m_job),
+                [this](QPainter &painter, const QRectF &page, int index, const QStringList &families) {
+                    PaintJobQuotationPage(painter, m_job, page, index, families);
+                });
+        });
 }
 
 void JobWindow::present()

@@ -27,29 +27,6 @@ namespace kalmoro {
 
 namespace {
 
-struct SaveKind {
-    QString title;
-    QString filter;
-    QString suffix;
-    QString (*save)(const Quotation &, const QString &);
-};
-
-void saveAs(const Quotation &quotation, QWidget *parent, const SaveKind &kind)
-{
-    const QString proposed
-        = QDir(PicturesDirectory()).filePath(QuotationFileName(quotation) + u'.' + kind.suffix);
-    const QString path = AskSavePath(parent, {kind.title, proposed, kind.filter, kind.suffix});
-    if (path.isEmpty())
-        return;
-    if (const QString refusal = KeptFileRefusal(path); !refusal.isEmpty()) {
-        ShowMessage(refusal);
-        return;
-    }
-    const QString failure = kind.save(quotation, path);
-    if (!failure.isEmpty())
-        ShowMessage(QStringLiteral("无法保存文件 %1：%2").arg(QDir::toNativeSeparators(path), failure));
-}
-
 QAction *addAction(QWidget &window, const QString &text, const QKeySequence &shortcut)
 {
     auto *action = new QAction(text, &window);
@@ -148,35 +125,69 @@ void CopyQuotation(const Quotation &quotation)
 
 void SaveQuotationAsImage(const Quotation &quotation, QWidget *parent)
 {
-    saveAs(quotation, parent,
-        {QStringLiteral("保存为图片"), QStringLiteral("PNG 图片 (*.png)"), QStringLiteral("png"),
-            &SaveQuotationImage});
+    SaveThroughDialog(parent, ImageRequest(QuotationFileName(quotation)),
+        [&quotation](const QString &path) { return SaveQuotationImage(quotation, path); });
 }
 
 void ExportQuotationPdf(const Quotation &quotation, QWidget *parent)
 {
-    saveAs(quotation, parent,
-        {QStringLiteral("导出 PDF"), QStringLiteral("PDF 文件 (*.pdf)"), QStringLiteral("pdf"),
-            &SaveQuotationPdf});
+    SaveThroughDialog(parent, PdfRequest(QuotationFileName(quotation)),
+        [&quotation](const QString &path) { return SaveQuotationPdf(quotation, path); });
 }
 
 void PrintQuotation(const Quotation &quotation, QWidget *parent)
+{
+    PrintSheets(parent, QuotationFileName(quotation), 1,
+        [&quotation](QPainter &painter, const QRectF &page, int, const QStringList &families) {
+            PaintQuotationSheet(painter, quotation, page, families);
+        });
+}
+
+SaveRequest ImageRequest(const QString &name)
+{
+    return {QStringLiteral("保存为图片"), QDir(PicturesDirectory()).filePath(name + QStringLiteral(".png")),
+        QStringLiteral("PNG 图片 (*.png)"), QStringLiteral("png")};
+}
+
+SaveRequest PdfRequest(const QString &name)
+{
+    return {QStringLiteral("导出 PDF"), QDir(PicturesDirectory()).filePath(name + QStringLiteral(".pdf")),
+        QStringLiteral("PDF 文件 (*.pdf)"), QStringLiteral("pdf")};
+}
+
+void SaveThroughDialog(
+    QWidget *parent, const SaveRequest &request, const std::function<QString(const QString &)> &write)
+{
+    const QString path = AskSavePath(parent, request);
+    if (path.isEmpty())
+        return;
+    if (const QString refusal = KeptFileRefusal(path); !refusal.isEmpty()) {
+        ShowMessage(refusal);
+        return;
+    }
+    const QString failure = write(path);
+    if (!failure.isEmpty())
+        ShowMessage(QStringLiteral("无法保存文件 %1：%2").arg(QDir::toNativeSeparators(path), failure));
+}
+
+void PrintSheets(QWidget *parent, const QString &name, int pageCount, const SheetPagePainter &paint)
 {
     PrintService *service = LoadPrintService();
     if (!service) {
         ShowMessage(QStringLiteral("无法打印：找不到打印组件。"));
         return;
     }
-    const QString name = QuotationFileName(quotation);
     const ScratchDialogSettings settings;
     // Printing makes a PDF, for a printer or a file; its fonts stay until the job is done.
     std::optional<TextLayerFonts> fonts;
     const QString failure = service->print(parent,
         {name, QDir(PicturesDirectory()).filePath(name + QStringLiteral(".pdf")), &KeptFileRefusal,
-            [&quotation, &fonts](QPainter &painter, const QRectF &page) {
-                fonts.emplace(UiFont());
-                PaintQuotationSheet(painter, quotation, page, fonts->families());
-            }});
+            [&paint, &fonts](QPainter &painter, const QRectF &page, int index) {
+                if (!fonts)
+                    fonts.emplace(UiFont());
+                paint(painter, page, index, fonts->families());
+            },
+            pageCount});
     if (!failure.isEmpty())
         ShowMessage(QStringLiteral("无法打印：%1").arg(failure));
 }

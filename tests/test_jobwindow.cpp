@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -291,6 +292,56 @@ private Q_SLOTS:
         QCOMPARE(m_questions, QStringList());
         QCOMPARE(job.job().customer.name, u"王"_qs);
         QVERIFY(job.isWindowModified());
+    }
+
+    // The PDF's pages each repeat the header; its text gives every line and the totals once.
+    void exportsPdf_data()
+    {
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<QString>("total");
+
+        QTest::newRow("one page") << 3 << 1 << u"36.72"_qs;
+        QTest::newRow("lines beyond one page") << 40 << 2 << u"489.60"_qs;
+        QTest::newRow("many lines") << 100 << 4 << u"1224.00"_qs;
+    }
+
+    void exportsPdf()
+    {
+        QFETCH(int, lines);
+        QFETCH(int, pages);
+        QFETCH(QString, total);
+
+        const QTemporaryDir folder;
+        Job written;
+        written.customer.name = u"王先生"_qs;
+        written.dealer.company = u"恒温空调工程"_qs;
+        written.date = QDate(2026, 12, 7);
+        for (int i = 1; i <= lines; ++i)
+            written.lines.append({u"Φ6.35 铜管 %1"_qs.arg(i), 1'500, u"米"_qs, 8'160'000, JobSource::Copper});
+        const QString file = folder.filePath(u"工程.kalmoro"_qs);
+        QCOMPARE(WriteJobFile(written, file), QString());
+        const QString pdf = folder.filePath(u"报价单.pdf"_qs);
+        SetSaveDialogHook([&](const SaveRequest &) { return pdf; });
+
+        m_page.open(u"铜管价格按钮"_qs, 2);
+        QTest::keyClick(&m_page.window(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+        JobWindow &job = *openJobWindow();
+        QVERIFY(job.openFile(file));
+        activate(job);
+        QTest::keyClick(&job, Qt::Key_E, Qt::ControlModifier);
+        QCOMPARE(m_page.messages, QStringList());
+
+        QProcess process;
+        process.start(u"pdftotext"_qs, {u"-layout"_qs, pdf, u"-"_qs});
+        QVERIFY(process.waitForFinished());
+        const QString text = QString::fromUtf8(process.readAllStandardOutput());
+        QCOMPARE(text.count(u'\f'), pages);
+        QCOMPARE(text.count(u"恒温空调工程"_qs), pages);
+        QCOMPARE(text.count(u"金额"_qs), pages);
+        for (int i = 1; i <= lines; ++i)
+            QVERIFY2(text.contains(u"Φ6.35 铜管 %1 "_qs.arg(i)), qPrintable(QString::number(i)));
+        QCOMPARE(text.count(u"合计：%1 元"_qs.arg(total)), 1);
     }
 
 private:

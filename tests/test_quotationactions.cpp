@@ -40,7 +40,7 @@ public:
         page = QImage(827, 1169, QImage::Format_RGB32);
         page.fill(Qt::gray);
         QPainter painter(&page);
-        job.paint(painter, QRectF(page.rect()));
+        job.paint(painter, QRectF(page.rect()), 0);
         return failure;
     }
 
