@@ -20,6 +20,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "dealermemory.h"
 #include "fonts.h"
 #include "jobfiles.h"
 #include "jobquotation.h"
@@ -141,6 +142,8 @@ void JobWindow::build()
         connect(box, &QLineEdit::textEdited, this, [this, &field](const QString &typed) {
             field.member(m_job) = typed;
             changed();
+            if (field.dealer)
+                keepDealer();
         });
     }
     m_date = new QDateEdit(this);
@@ -162,7 +165,9 @@ void JobWindow::build()
         changed();
     });
     m_rememberDealer = new QCheckBox(QStringLiteral("记住公司信息"), this);
+    m_rememberDealer->setChecked(RememberedDealer().has_value());
     dealerForm->addRow(m_rememberDealer);
+    connect(m_rememberDealer, &QCheckBox::toggled, this, &JobWindow::keepDealer);
     auto *heads = new QHBoxLayout;
     heads->addWidget(customer);
     heads->addWidget(dealer);
@@ -446,12 +451,21 @@ void JobWindow::dropEvent(QDropEvent *event)
         present();
 }
 
+void JobWindow::keepDealer()
+{
+    const QString failure = m_rememberDealer->isChecked() ? RememberDealer(m_job.dealer) : ForgetDealer();
+    if (!failure.isEmpty())
+        ShowMessage(QStringLiteral("无法记住公司信息：%1").arg(failure));
+}
+
 void JobWindow::replaceJob(const Job &job, const QString &path)
 {
     m_job = job;
     if (path.isEmpty()) {
         m_job.date = QuotationDate();
         m_job.validityDays = kNewValidityDays;
+        if (m_rememberDealer->isChecked())
+            m_job.dealer = RememberedDealer().value_or(Dealer {});
     }
     m_saved = m_job;
     m_path = path;

@@ -64,6 +64,8 @@ private:
     void moveLine(int offset);
     void changed();
     void showTitle();
+    // Keeps the dealer's header for new jobs while the box asks for it, else forgets it.
+    void keepDealer();
     bool writeTo(const QString &path);
 
     Job m_job;

@@ -1,7 +1,9 @@
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -78,6 +80,13 @@ class JobWindowTest final : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // The account's configuration folder, kept apart from the real one.
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)));
+    }
+
     void init()
     {
         SetQuotationDateForTesting(QDate(2026, 12, 7));
@@ -342,6 +351,45 @@ private Q_SLOTS:
         for (int i = 1; i <= lines; ++i)
             QVERIFY2(text.contains(u"Φ6.35 铜管 %1 "_qs.arg(i)), qPrintable(QString::number(i)));
         QCOMPARE(text.count(u"合计：%1 元"_qs.arg(total)), 1);
+    }
+
+    // The dealer is kept for the next start only while the box is ticked.
+    void remembersDealer_data()
+    {
+        QTest::addColumn<int>("clicks");
+        QTest::addColumn<QString>("company");
+
+        QTest::newRow("not ticked") << 0 << QString();
+        QTest::newRow("ticked") << 1 << u"恒温空调"_qs;
+        QTest::newRow("ticked, then unticked") << 2 << QString();
+    }
+
+    void remembersDealer()
+    {
+        QFETCH(int, clicks);
+        QFETCH(QString, company);
+
+        const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+        m_page.open(u"铜管价格按钮"_qs, 2);
+        QTest::keyClick(&m_page.window(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+        JobWindow *job = openJobWindow();
+        activate(*job);
+        named<QLineEdit>(*job, u"公司名称"_qs)->setFocus();
+        typeText(u"恒温空调"_qs);
+        auto *remember = job->findChild<QCheckBox *>();
+        for (int i = 0; i < clicks; ++i)
+            QTest::mouseClick(remember, Qt::LeftButton, Qt::NoModifier, QPoint(8, remember->height() / 2));
+        m_answer = u"不保存"_qs;
+        m_page.close();
+
+        m_page.open(u"铜管价格按钮"_qs, 2);
+        job = openJobWindow();
+        QCOMPARE(named<QLineEdit>(*job, u"公司名称"_qs)->text(), company);
+        QCOMPARE(job->findChild<QCheckBox *>()->isChecked(), !company.isEmpty());
+        QCOMPARE(
+            QDir(config).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty(), company.isEmpty());
+        QDir(config).removeRecursively();
+        QVERIFY(QDir().mkpath(config));
     }
 
 private:
