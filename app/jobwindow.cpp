@@ -308,8 +308,8 @@ void JobWindow::addActions()
         SaveThroughDialog(this, ImageRequest(JobFileName(m_job)),
             [this](const QString &path) { return SaveJobQuotationImage(m_job, path); });
     });
-    connect(add(output, QStringLiteral("导出 PDF…"), QKeySequence(Qt::CTRL | Qt::Key_E)), &QAction::triggered,
-        this, [this] {
+    connect(add(output, QStringLiteral("导出 PDF…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E)),
+        &QAction::triggered, this, [this] {
             SaveThroughDialog(this, PdfRequest(JobFileName(m_job)),
                 [this](const QString &path) { return SaveJobQuotationPdf(m_job, path); });
         });

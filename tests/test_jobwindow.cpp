@@ -338,7 +338,7 @@ private Q_SLOTS:
         JobWindow &job = *openJobWindow();
         QVERIFY(job.openFile(file));
         activate(job);
-        QTest::keyClick(&job, Qt::Key_E, Qt::ControlModifier);
+        QTest::keyClick(&job, Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(m_page.messages, QStringList());
 
         QProcess process;
