@@ -6,6 +6,8 @@
 #include <QSaveFile>
 #include <QUrl>
 
+#include "quotationsheet.h"
+
 namespace kalmoro {
 
 JobReadResult ReadJobFile(const QString &path)
@@ -22,18 +24,8 @@ JobReadResult ReadJobFile(const QString &path)
 
 QString WriteJobFile(const Job &job, const QString &path)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
     const QByteArray data = WriteJob(job);
-    if (file.write(data) != data.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return {};
+    return SaveWhole(path, [&data](QSaveFile &file) { return file.write(data) == data.size(); });
 }
 
 QString DraggedJobFile(const QMimeData &data)

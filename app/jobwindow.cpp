@@ -62,6 +62,21 @@ constexpr TextField kTextFields[] = {
     {true, u"电话：", u"公司电话", [](Job &job) -> QString & { return job.dealer.phone; }},
 };
 
+// A number below the lines, taken off or added to the subtotal; 0 for none.
+struct JobNumber {
+    std::u16string_view caption;
+    std::u16string_view accessibleName;
+    qint64 Job::*member;
+    int decimals;
+    qint64 high;
+    QString (*format)(qint64);
+};
+
+constexpr JobNumber kNumbers[] = {
+    {u"优惠（元）：", u"优惠 元", &Job::discount, FenDecimals, MaxDiscount, &FormatYuan},
+    {u"税率（%）：", u"税率 百分比", &Job::taxRate, BasisPointDecimals, MaxTaxRate, &FormatTaxRate},
+};
+
 // The columns of the lines' table; the amount follows from the others.
 enum Column { Description, Quantity, Unit, UnitPrice, Amount };
 constexpr std::u16string_view kColumns[] = {u"项目", u"数量", u"单位", u"单价（元）", u"金额（元）"};
@@ -98,6 +113,12 @@ QString lineCell(const JobLine &line, int column)
     default:
         return FormatYuan(LineAmount(line));
     }
+}
+
+QString shownNumber(const Job &job, const JobNumber &number)
+{
+    const qint64 value = job.*number.member;
+    return value == 0 ? QString() : number.format(value);
 }
 
 QString jobFileFilter()
@@ -190,33 +211,26 @@ void JobWindow::build()
     below->addLayout(lineButtons);
     below->addStretch();
     auto *money = new QFormLayout;
-    m_discount = new QLineEdit(this);
-    m_discount->setAccessibleName(QStringLiteral("优惠 元"));
-    money->addRow(QStringLiteral("优惠（元）："), m_discount);
-    m_taxRate = new QLineEdit(this);
-    m_taxRate->setAccessibleName(QStringLiteral("税率 百分比"));
-    money->addRow(QStringLiteral("税率（%）："), m_taxRate);
+    for (std::size_t i = 0; i < std::size(kNumbers); ++i) {
+        const JobNumber &number = kNumbers[i];
+        auto *box = new QLineEdit(this);
+        box->setAccessibleName(text(number.accessibleName));
+        money->addRow(text(number.caption), box);
+        m_numbers[i] = box;
+        // An empty box is none; each number typed that is taken counts at once.
+        connect(box, &QLineEdit::textEdited, this, [this, &number](const QString &typed) {
+            if (const auto value = typedDecimal(
+                    typed.isEmpty() ? QStringLiteral("0") : typed, number.decimals, 0, number.high)) {
+                m_job.*number.member = *value;
+                changed();
+            }
+        });
+        // A number that is not taken shows again what the job holds.
+        connect(box, &QLineEdit::editingFinished, this,
+            [this, box, &number] { box->setText(shownNumber(m_job, number)); });
+    }
     below->addLayout(money);
     layout->addLayout(below);
-    connect(m_discount, &QLineEdit::textEdited, this, [this](const QString &typed) {
-        if (const auto value
-            = typedDecimal(typed.isEmpty() ? QStringLiteral("0") : typed, FenDecimals, 0, MaxDiscount)) {
-            m_job.discount = *value;
-            changed();
-        }
-    });
-    connect(m_taxRate, &QLineEdit::textEdited, this, [this](const QString &typed) {
-        if (const auto value = typedDecimal(
-                typed.isEmpty() ? QStringLiteral("0") : typed, BasisPointDecimals, 0, MaxTaxRate)) {
-            m_job.taxRate = *value;
-            changed();
-        }
-    });
-    // A number that is not taken shows again what the job holds.
-    connect(m_discount, &QLineEdit::editingFinished, this,
-        [this] { m_discount->setText(m_job.discount == 0 ? QString() : FormatYuan(m_job.discount)); });
-    connect(m_taxRate, &QLineEdit::editingFinished, this,
-        [this] { m_taxRate->setText(m_job.taxRate == 0 ? QString() : FormatTaxRate(m_job.taxRate)); });
 
     m_totals = new QLabel(this);
     m_totals->setAccessibleName(QStringLiteral("合计"));
@@ -481,8 +495,8 @@ void JobWindow::showJob()
     m_date->setDate(m_job.date);
     m_validity->setValue(m_job.validityDays);
     m_notes->setPlainText(m_job.notes);
-    m_discount->setText(m_job.discount == 0 ? QString() : FormatYuan(m_job.discount));
-    m_taxRate->setText(m_job.taxRate == 0 ? QString() : FormatTaxRate(m_job.taxRate));
+    for (std::size_t i = 0; i < std::size(kNumbers); ++i)
+        m_numbers[i]->setText(shownNumber(m_job, kNumbers[i]));
     m_showing = false;
     showLines();
     showTitle();

@@ -77,8 +77,8 @@ private:
     QSpinBox *m_validity = nullptr;
     QPlainTextEdit *m_notes = nullptr;
     QTableWidget *m_lines = nullptr;
-    QLineEdit *m_discount = nullptr;
-    QLineEdit *m_taxRate = nullptr;
+    // The boxes of the discount and the tax rate, in the order of the table of numbers.
+    std::array<QLineEdit *, 2> m_numbers {};
     QLabel *m_totals = nullptr;
     QCheckBox *m_rememberDealer = nullptr;
     bool m_showing = false; // while the widgets are filled from the job, their edits change nothing
