@@ -233,7 +233,7 @@ void JobWindow::build()
     layout->addLayout(below);
 
     m_totals = new QLabel(this);
-    m_totals->setAccessibleName(QStringLiteral("合计"));
+    // Screen readers read the totals as the label shows them.
     m_totals->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_totals->setFocusPolicy(Qt::TabFocus);
     layout->addWidget(m_totals, 0, Qt::AlignRight);
