@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -281,6 +282,40 @@ private Q_SLOTS:
         QCOMPARE(QFileInfo::exists(saved), answer == u"保存");
         if (answer == u"保存")
             QCOMPARE(ReadJobFile(saved).job->customer.name, u"王先生"_qs);
+    }
+
+    // A job file dropped on either window opens in the job window.
+    void opensDroppedFile_data()
+    {
+        QTest::addColumn<bool>("onMainWindow");
+        QTest::newRow("main window") << true;
+        QTest::newRow("job window") << false;
+    }
+
+    void opensDroppedFile()
+    {
+        QFETCH(bool, onMainWindow);
+
+        const QTemporaryDir folder;
+        Job written;
+        written.customer.name = u"李女士"_qs;
+        const QString path = folder.filePath(u"工程.kalmoro"_qs);
+        QCOMPARE(WriteJobFile(written, path), QString());
+        m_page.open(u"铜管价格按钮"_qs, 2);
+        JobWindow &job = *openJobWindow();
+        QWidget *target = onMainWindow ? static_cast<QWidget *>(&m_page.window()) : &job;
+
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        const QPoint point = target->rect().center();
+        QDragEnterEvent enter(point, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(point, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &drop);
+        QVERIFY(job.isVisible());
+        QCOMPARE(job.windowTitle(), u"报价单 – 李女士[*]"_qs);
+        QCOMPARE(job.filePath(), path);
     }
 
     // A file that is no job is refused with its reason, and the job open stays as it was.
