@@ -51,20 +51,10 @@ QStringList tableRows(JobWindow &job)
     return rows;
 }
 
-// Types into the widget with the focus as a user does; characters a keyboard does not have arrive
-// as an input method commits them.
+// Types into the widget with the focus as a user does.
 void typeText(const QString &text)
 {
-    for (const QChar character : text) {
-        QWidget *focus = QApplication::focusWidget();
-        if (character.unicode() < 0x80) {
-            QTest::keyClick(focus, character.toLatin1());
-        } else {
-            QInputMethodEvent commit;
-            commit.setCommitString(character);
-            QApplication::sendEvent(focus, &commit);
-        }
-    }
+    testing::TypeCharacters(QApplication::focusWidget(), text);
 }
 
 void activate(QWidget &window)
