@@ -10,6 +10,8 @@
 #include "commandline.h"
 #include "fonts.h"
 #include "images.h"
+#include "jobwindow.h"
+#include "jobwindowwiring.h"
 #include "pageviews.h"
 #include "platform.h"
 #include "programinfo.h"
@@ -20,8 +22,8 @@ namespace kalmoro {
 
 namespace {
 
-// Owns the page views for as long as the window lives, and is the context of every handler's
-// connection, so that no handler outlives the views it works on.
+// Owns the page views and the job window for as long as the main window lives, and is the context
+// of every handler's connection, so that no handler outlives the views it works on.
 class WiredViews final : public QObject
 {
 public:
@@ -31,12 +33,14 @@ public:
     {
     }
     const PageViews &views() const { return *m_views; }
+    JobWindow &jobWindow() const { return *m_jobWindow; }
 
 private:
     std::unique_ptr<PageViews> m_views;
+    std::unique_ptr<JobWindow> m_jobWindow = std::make_unique<JobWindow>();
 };
 
-void wire(MainWindow &window, const PageViews &views, QObject *context)
+void wire(MainWindow &window, const PageViews &views, JobWindow &job, QObject *context)
 {
     WireWindowControls(views.windowControls, window, context);
     WireNavigation(views.navigation, views.brands, context);
@@ -45,7 +49,8 @@ void wire(MainWindow &window, const PageViews &views, QObject *context)
     DescribeDrainPipeTable(views.drainPipe);
     for (const std::unique_ptr<CalculatorPage> &page : views.calculators)
         page->wire(context);
-    WireQuotationActions(views, window, context);
+    WireQuotationActions(views, window, job, context);
+    WireJobWindow(window, job, context);
 }
 
 // The program is Chinese whatever the desktop's language, and so are Qt's own texts: dialog buttons,
@@ -60,20 +65,25 @@ void speakChinese()
 // The rest of a window whose first frame builder has built: the other controls, every page view
 // resolved and wired, and the window's created handler run. Why not, when it cannot be built; the
 // window is then gone.
-QString completeMainWindow(WindowBuilder &builder)
+struct Completion {
+    JobWindow *jobWindow = nullptr; // goes with the window
+    QString failure;
+};
+
+Completion completeMainWindow(WindowBuilder &builder)
 {
     if (!builder.buildRest())
-        return builder.failure();
+        return {nullptr, builder.failure()};
     MainWindow &window = *builder.window();
     ResolvedViews resolved = ResolvePageViews(window);
     if (!resolved.views) {
         builder.takeWindow().reset();
-        return resolved.failure;
+        return {nullptr, resolved.failure};
     }
     auto *wired = new WiredViews(std::move(resolved.views), &window);
-    wire(window, wired->views(), wired);
+    wire(window, wired->views(), wired->jobWindow(), wired);
     OnMainWindowCreated(wired->views().windowControls);
-    return {};
+    return {&wired->jobWindow(), {}};
 }
 
 } // namespace
@@ -82,11 +92,11 @@ CreatedWindow CreateMainWindow(std::span<const LayoutRow> layout)
 {
     WindowBuilder builder(layout);
     if (!builder.buildFirstFrame())
-        return {nullptr, builder.failure()};
-    QString failure = completeMainWindow(builder);
-    if (!failure.isEmpty())
-        return {nullptr, failure};
-    return {builder.takeWindow(), {}};
+        return {nullptr, nullptr, builder.failure()};
+    Completion completion = completeMainWindow(builder);
+    if (!completion.failure.isEmpty())
+        return {nullptr, nullptr, completion.failure};
+    return {builder.takeWindow(), completion.jobWindow, {}};
 }
 
 StartingWindow::StartingWindow(std::span<const LayoutRow> layout)
@@ -113,7 +123,9 @@ MainWindow *StartingWindow::window() const
 
 void StartingWindow::buildRest()
 {
-    m_failure = completeMainWindow(m_builder);
+    Completion completion = completeMainWindow(m_builder);
+    m_failure = completion.failure;
+    m_jobWindow = completion.jobWindow;
     if (m_failure.isEmpty())
         m_hold->release();
     m_hold.reset();
@@ -163,10 +175,13 @@ int StartProgram(int argc, char *argv[])
     if (!starting.window())
         return ReportStartupFailure();
     std::optional<int> failed;
-    QObject::connect(&starting, &StartingWindow::finished, [&starting, &failed] {
+    const QString jobFile = QString::fromLocal8Bit(line.jobFile);
+    QObject::connect(&starting, &StartingWindow::finished, [&starting, &failed, &jobFile] {
         if (!starting.window()) {
             failed = ReportStartupFailure();
             QCoreApplication::exit(*failed);
+        } else if (!jobFile.isEmpty() && starting.jobWindow()->openFile(jobFile)) {
+            starting.jobWindow()->present();
         }
     });
     const int ended = QApplication::exec();

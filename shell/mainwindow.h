@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string_view>
 #include <thread>
 #include <vector>
@@ -30,8 +31,10 @@ public:
 
     template <typename T = QWidget> T *control(const QString &name) const { return findChild<T *>(name); }
 
-    // Closes the window once the current handler has returned; nothing asks first.
+    // Closes the window once the current handler has returned; only the close guard asks first.
     void requestClose();
+    // Asked whenever the window is about to close, by any way; it stays open when this gives false.
+    void setCloseGuard(std::function<bool()> guard);
 
     // Starts decoding, on another thread, the skin and then the named pictures, which the first
     // frame will show, while the window is still being set up. Each call adds a thread.
@@ -40,8 +43,10 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
+    std::function<bool()> m_closeGuard;
     static constexpr std::string_view kSkin = "img012";
     assets::ScreenPixmap m_skin {kSkin};
     std::vector<std::jthread> m_decodingAhead;

@@ -21,14 +21,18 @@ struct SaveRequest {
 // cancels. The dialog lists the account's places, reads "~" as the account's home and keeps
 // nothing of its own on disk: no history, no recent files.
 QString AskSavePath(QWidget *parent, const SaveRequest &request);
+// The same dialog choosing an existing file to open, with the request's folder shown first.
+QString AskOpenPath(QWidget *parent, const SaveRequest &request);
 
-// While a hook is set, AskSavePath hands it the request and returns its answer instead of showing
-// the dialog. Gives the hook it replaces; an empty hook restores the dialog.
+// While a hook is set, AskSavePath and AskOpenPath hand it the request and returns its answer instead of
+// showing the dialog. Gives the hook it replaces; an empty hook restores the dialog.
 using SaveDialogHook = std::function<QString(const SaveRequest &)>;
 SaveDialogHook SetSaveDialogHook(SaveDialogHook hook);
 
 // Where files the user keeps are offered first: the account's Pictures folder, else its home.
 QString PicturesDirectory();
+// Where documents are offered first: the account's Documents folder, else its home.
+QString DocumentsDirectory();
 
 // What a save dialog lists beside its folders: the account's home, then those of its Desktop,
 // Documents, Pictures and Downloads folders that exist.

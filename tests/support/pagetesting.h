@@ -14,6 +14,21 @@
 
 namespace kalmoro::testing {
 
+// Types text into widget as a user does. Characters a keyboard does not have (full-width forms,
+// Chinese) arrive as an input method commits them.
+inline void TypeCharacters(QWidget *widget, const QString &text)
+{
+    for (const QChar character : text) {
+        if (character.unicode() < 0x80) {
+            QTest::keyClick(widget, character.toLatin1());
+        } else {
+            QInputMethodEvent commit;
+            commit.setCommitString(character);
+            QApplication::sendEvent(widget, &commit);
+        }
+    }
+}
+
 // The real window turned to one calculator page and driven there with mouse clicks and keystrokes.
 // The messages the page would show are collected instead. QVERIFY and QCOMPARE inside these
 // functions return from the function only: the test goes on unless it checks
@@ -85,15 +100,7 @@ public:
         click(box);
         QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(edit, Qt::Key_Backspace);
-        for (const QChar character : text) {
-            if (character.unicode() < 0x80) {
-                QTest::keyClick(edit, character.toLatin1());
-            } else {
-                QInputMethodEvent commit;
-                commit.setCommitString(character);
-                QApplication::sendEvent(edit, &commit);
-            }
-        }
+        TypeCharacters(edit, text);
         QCOMPARE(edit->text(), text);
     }
 
