@@ -18,6 +18,8 @@
 #include <QWidget>
 #include <QWindow>
 
+#include "processtree.h"
+
 namespace {
 
 // When the process's memory is read: late enough for what start-up leaves behind to settle.
@@ -29,20 +31,6 @@ qint64 nowNs()
     return std::chrono::duration_cast<std::chrono::nanoseconds>(
         std::chrono::steady_clock::now().time_since_epoch())
         .count();
-}
-
-qint64 pssKiB()
-{
-    QFile rollup(QStringLiteral("/proc/self/smaps_rollup"));
-    if (!rollup.open(QIODevice::ReadOnly))
-        return 0;
-    // Files under /proc report a size of 0, so they are read whole rather than line by line.
-    const QList<QByteArray> lines = rollup.readAll().split('\n');
-    for (const QByteArray &line : lines) {
-        if (line.startsWith("Pss:"))
-            return line.mid(4).trimmed().split(' ').value(0).toLongLong();
-    }
-    return 0;
 }
 
 class StartupProbe final : public QObject
@@ -91,7 +79,7 @@ private:
         QTimer::singleShot(std::chrono::milliseconds(std::max<qint64>(left, 0)), this, [this] {
             std::printf("mapped-ns %lld first-frame-ns %lld pss-kib %lld\n",
                 static_cast<long long>(m_mappedNs), static_cast<long long>(m_frameNs),
-                static_cast<long long>(pssKiB()));
+                static_cast<long long>(kalmoro::bench::TreePssKiB(QStringLiteral("self"))));
             std::fflush(stdout);
             std::_Exit(0);
         });
