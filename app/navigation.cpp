@@ -21,6 +21,7 @@ namespace kalmoro {
 
 namespace {
 
+using assets::Asset;
 // What an entry's handler does besides showing its page and swapping the column's images.
 enum class Step {
     LoadFuturesQuote, // send the copper page's viewport to the day's futures quote
@@ -36,8 +37,8 @@ enum Entry : std::size_t { Refrigerant, Copper, DrainPipe, Vent, Selection, Abou
 
 struct NavigationEntry {
     std::u16string_view button;
-    std::u16string_view selected;
-    std::u16string_view unselected;
+    Asset selected;
+    Asset unselected;
     int page;
     std::span<const Step> steps;
     std::array<Entry, EntryCount - 1> others; // in the order their images are set to unselected
@@ -55,14 +56,18 @@ using namespace framenames;
 
 constexpr std::array<NavigationEntry, EntryCount> kEntries = {{
     // ShowRefrigerantPage, ShowCopperPage, ShowDrainPipePage, ShowVentPage, ShowSelectionPage, ShowAboutPage
-    {kRefrigerantEntry, u"img008", u"img001", 1, kSwapShowFocus, {Copper, DrainPipe, Vent, Selection, About}},
-    {kCopperEntry, u"img000", u"img007", 2, kQuoteSwapShowFocus,
+    {kRefrigerantEntry, Asset::img008, Asset::img001, 1, kSwapShowFocus,
+        {Copper, DrainPipe, Vent, Selection, About}},
+    {kCopperEntry, Asset::img000, Asset::img007, 2, kQuoteSwapShowFocus,
         {Refrigerant, DrainPipe, Vent, Selection, About}},
-    {kDrainPipeEntry, u"img009", u"img002", 3, kSwapThenShow, {Refrigerant, Copper, Vent, About, Selection}},
-    {kVentEntry, u"img010", u"img003", 4, kSwapShowFocus, {DrainPipe, Refrigerant, Copper, About, Selection}},
-    {kSelectionEntry, u"img011", u"img004", 5, kSelectionSteps,
+    {kDrainPipeEntry, Asset::img009, Asset::img002, 3, kSwapThenShow,
+        {Refrigerant, Copper, Vent, About, Selection}},
+    {kVentEntry, Asset::img010, Asset::img003, 4, kSwapShowFocus,
+        {DrainPipe, Refrigerant, Copper, About, Selection}},
+    {kSelectionEntry, Asset::img011, Asset::img004, 5, kSelectionSteps,
         {DrainPipe, Refrigerant, Copper, Vent, About}},
-    {kAboutEntry, u"img006", u"img005", 6, kShowThenSwap, {DrainPipe, Refrigerant, Copper, Vent, Selection}},
+    {kAboutEntry, Asset::img006, Asset::img005, 6, kShowThenSwap,
+        {DrainPipe, Refrigerant, Copper, Vent, Selection}},
 }};
 
 // Each row unselects every other entry exactly once, and never itself.
@@ -95,11 +100,6 @@ constexpr std::array<BrandChoice, 5> kBrandChoices = {{
     {brandnames::kAuxChoice, 4},
     {brandnames::kChigoChoice, 5},
 }};
-
-void setNormalImage(GraphicButton &button, std::u16string_view asset)
-{
-    button.setImage(GraphicButton::Normal, QString::fromUtf16(asset.data(), qsizetype(asset.size())));
-}
 
 // Alt+1 to Alt+6, in the order of the table.
 QKeySequence shortcutOf(std::size_t entry)
@@ -157,9 +157,9 @@ void Navigate(const Navigation &navigation, const BrandPages &brands, std::size_
             ShowFuturesQuote(*navigation.futuresQuote);
             break;
         case Step::SwapImages:
-            setNormalImage(*navigation.entries[entry], row.selected);
+            navigation.entries[entry]->setImage(GraphicButton::Normal, row.selected);
             for (const Entry other : row.others)
-                setNormalImage(*navigation.entries[other], kEntries[other].unselected);
+                navigation.entries[other]->setImage(GraphicButton::Normal, kEntries[other].unselected);
             break;
         case Step::ShowPage:
             navigation.mainTab->setCurrentPage(row.page);

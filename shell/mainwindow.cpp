@@ -23,7 +23,7 @@ void MainWindow::requestClose()
     QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }
 
-void MainWindow::decodeAhead(std::vector<std::string_view> pictures)
+void MainWindow::decodeAhead(std::vector<assets::Asset> pictures)
 {
     pictures.insert(pictures.begin(), kSkin);
     m_decodingAhead.push_back(assets::DecodeAhead(pictures, assets::ScaleFor(devicePixelRatioF())));

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -35,14 +34,14 @@ public:
 
     // Starts decoding, on another thread, the skin and then the named pictures, which the first
     // frame will show, while the window is still being set up. Each call adds a thread.
-    void decodeAhead(std::vector<std::string_view> pictures);
+    void decodeAhead(std::vector<assets::Asset> pictures);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    static constexpr std::string_view kSkin = "img012";
+    static constexpr assets::Asset kSkin = assets::Asset::img012;
     assets::ScreenPixmap m_skin {kSkin};
     std::vector<std::jthread> m_decodingAhead;
 };

@@ -25,11 +25,6 @@ QString toQString(std::u16string_view text)
     return QString::fromUtf16(text.data(), qsizetype(text.size()));
 }
 
-QString toQString(std::string_view latin)
-{
-    return QString::fromLatin1(latin.data(), qsizetype(latin.size()));
-}
-
 Qt::Alignment toQt(Align align)
 {
     switch (align) {
@@ -44,19 +39,21 @@ Qt::Alignment toQt(Align align)
 }
 
 // What a screen reader says for a control that only shows pictures: the words in its picture.
-QString pictureName(std::string_view asset)
+QString pictureName(std::optional<assets::Asset> asset)
 {
-    const assets::AssetInfo *info = assets::FindAsset(asset);
-    return info ? QString::fromUtf8(info->words.data(), qsizetype(info->words.size())) : QString();
+    if (!asset)
+        return {};
+    const std::string_view words = assets::Info(*asset).words;
+    return QString::fromUtf8(words.data(), qsizetype(words.size()));
 }
 
 // The pictures of the controls shown: those shown by their rows, on the current page of their
 // page tabs as currentPage gives it (-1: none of the tab's pages). Buttons show their normal picture.
-std::vector<std::string_view> shownPictures(
+std::vector<assets::Asset> shownPictures(
     std::span<const LayoutRow> rows, const std::function<int(const LayoutRow &tab)> &currentPage)
 {
     QHash<std::u16string_view, const LayoutRow *> shown;
-    std::vector<std::string_view> pictures;
+    std::vector<assets::Asset> pictures;
     for (const LayoutRow &row : rows) {
         if (!row.visible)
             continue;
@@ -68,8 +65,8 @@ std::vector<std::string_view> shownPictures(
         shown.insert(row.name, &row);
         const bool showsPicture
             = row.kind == Kind::GraphicButton || (row.kind == Kind::PictureBox && !row.notes.whiteStrip);
-        if (showsPicture && !row.images[0].empty())
-            pictures.push_back(row.images[0]);
+        if (showsPicture && row.images[0])
+            pictures.push_back(*row.images[0]);
     }
     return pictures;
 }
@@ -82,7 +79,7 @@ QWidget *createControl(const LayoutRow &row, QWidget *parent)
     case Kind::GraphicButton: {
         auto *button = new GraphicButton(parent);
         for (int slot = 0; slot < 4; ++slot)
-            button->setImage(GraphicButton::Slot(slot), toQString(row.images[size_t(slot)]));
+            button->setImage(GraphicButton::Slot(slot), row.images[size_t(slot)]);
         button->setAccessibleName(pictureName(row.images[0]));
         return button;
     }
@@ -99,8 +96,8 @@ QWidget *createControl(const LayoutRow &row, QWidget *parent)
         if (notes.whiteStrip) {
             picture->setStripColor(Qt::white);
             picture->setAccessibleName(QStringLiteral("白色遮挡条"));
-        } else {
-            picture->setImage(toQString(row.images[0]));
+        } else if (row.images[0]) {
+            picture->setImage(*row.images[0]);
             picture->setAccessibleName(pictureName(row.images[0]));
         }
         return picture;

@@ -13,6 +13,7 @@ namespace kalmoro {
 
 namespace {
 
+using assets::Asset;
 using namespace copper;
 using namespace coppernames;
 using namespace layoutnotes;
@@ -26,10 +27,10 @@ constexpr std::u16string_view kQuoteFrame = u"分组框1";
 constexpr LayoutRow kRows[] = {
     {kTotal, Kind::TransparentLabel, kPage, {83, 470, 91, 40}, true, u"铜管价格", {},
         {.fontPx = 20, .color = kDarkGreen}},
-    {kClearMetres, Kind::GraphicButton, kPage, {345, 472, 119, 36}, true, u"", {"img127", "img128", "img129"},
-        kNone},
+    {kClearMetres, Kind::GraphicButton, kPage, {345, 472, 119, 36}, true, u"",
+        {Asset::img127, Asset::img128, Asset::img129}, kNone},
     {kComputeTotal, Kind::GraphicButton, kPage, {216, 472, 119, 36}, true, u"",
-        {"img130", "img131", "img132"}, kNone},
+        {Asset::img130, Asset::img131, Asset::img132}, kNone},
     {kRowBoxes[12].price, Kind::EditBox, kPage, {348, 420, 70, 20}, true, u"", {}, kNone},
     {kRowBoxes[12].metres, Kind::EditBox, kPage, {163, 420, 70, 20}, true, u"", {}, kCentred},
     {kRowBoxes[11].price, Kind::EditBox, kPage, {348, 393, 70, 20}, true, u"", {}, kNone},
@@ -58,7 +59,7 @@ constexpr LayoutRow kRows[] = {
     {kRowBoxes[0].price, Kind::EditBox, kPage, {348, 98, 70, 20}, true, u"", {}, kNone},
     {kRowBoxes[1].metres, Kind::EditBox, kPage, {163, 124, 70, 20}, true, u"", {}, kCentred},
     {kRowBoxes[0].metres, Kind::EditBox, kPage, {163, 98, 70, 20}, true, u"", {}, kCentred},
-    {kPicture, Kind::PictureBox, kPage, {15, 15, 775, 522}, true, u"", {"img133"}, kNone},
+    {kPicture, Kind::PictureBox, kPage, {15, 15, 775, 522}, true, u"", {Asset::img133}, kNone},
     {u"透明标签22", Kind::TransparentLabel, ParentRef {kPicture}, {528, 330, 224, 32}, true,
         u"把今日铜价里的数值填入期货铜价", {}, {.color = kDarkGreen}},
     {u"透明标签20", Kind::TransparentLabel, ParentRef {kPicture}, {504, 291, 100, 32}, true, u"温馨提示：",

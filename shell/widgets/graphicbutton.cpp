@@ -13,10 +13,10 @@ GraphicButton::GraphicButton(QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void GraphicButton::setImage(Slot slot, const QString &assetName)
+void GraphicButton::setImage(Slot slot, std::optional<assets::Asset> asset)
 {
-    m_images[slot] = assetName;
-    m_pixmaps[slot] = assets::ScreenPixmap(assetName.toStdString());
+    m_images[slot] = asset;
+    m_pixmaps[slot] = asset ? assets::ScreenPixmap(*asset) : assets::ScreenPixmap();
     if (shownSlot() == slot || m_drawnSlot == slot)
         update();
 }
@@ -29,11 +29,11 @@ QSize GraphicButton::sizeHint() const
 GraphicButton::Slot GraphicButton::shownSlot() const
 {
     if (!isEnabled())
-        return m_images[Disabled].isEmpty() ? Normal : Disabled;
+        return !m_images[Disabled] ? Normal : Disabled;
     if (isDown())
-        return m_images[Pressed].isEmpty() ? Normal : Pressed;
+        return !m_images[Pressed] ? Normal : Pressed;
     if (m_hover)
-        return m_images[Hover].isEmpty() ? Normal : Hover;
+        return !m_images[Hover] ? Normal : Hover;
     return Normal;
 }
 

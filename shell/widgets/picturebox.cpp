@@ -4,10 +4,10 @@
 
 namespace kalmoro {
 
-void PictureBox::setImage(const QString &assetName)
+void PictureBox::setImage(assets::Asset asset)
 {
-    m_image = assetName;
-    m_pixmap = assets::ScreenPixmap(assetName.toStdString());
+    m_image = asset;
+    m_pixmap = assets::ScreenPixmap(asset);
     update();
 }
 
