@@ -1,10 +1,6 @@
 #include "images.h"
 
-#include <array>
-#include <future>
-#include <optional>
 #include <utility>
-#include <vector>
 
 #include <QFile>
 #include <QPainter>
@@ -42,27 +38,6 @@ QString resourcePath(Asset asset, int scale)
                       : QStringLiteral(":/assets/png@2x/%1.png").arg(stored);
 }
 
-// What the program holds of one picture at one scale: the pixmap once loaded, or the picture
-// being decoded ahead. Only the GUI thread touches these; the decoding thread only fulfils its
-// promises.
-struct Loaded {
-    std::optional<QPixmap> pixmap;
-    std::future<QImage> ahead;
-};
-
-Loaded &loadedAt(Asset asset, int scale)
-{
-    static std::vector<std::array<Loaded, 2>> loaded(Catalogue().size());
-    return loaded[std::size_t(asset)][scale == 2 ? 1 : 0];
-}
-
-// The decoded picture when it was decoded ahead, waiting for it if need be; null otherwise, or
-// when that decoding stopped.
-QImage takeDecodedAhead(Loaded &loaded)
-{
-    return loaded.ahead.valid() ? loaded.ahead.get() : QImage();
-}
-
 } // namespace
 
 QImage LoadImage(Asset asset)
@@ -75,7 +50,17 @@ int ScaleFor(qreal devicePixelRatio)
     return devicePixelRatio > 1.0 ? 2 : 1;
 }
 
-QPixmap LoadPixmap(Asset asset, int scale)
+PictureStore::PictureStore()
+    : m_loaded(Catalogue().size())
+{
+}
+
+PictureStore::Loaded &PictureStore::loadedAt(Asset asset, int scale)
+{
+    return m_loaded[std::size_t(asset)][scale == 2 ? 1 : 0];
+}
+
+QPixmap PictureStore::pixmap(Asset asset, int scale)
 {
     // A picture that cannot be decoded is remembered as null.
     Loaded &loaded = loadedAt(asset, scale);
@@ -83,22 +68,23 @@ QPixmap LoadPixmap(Asset asset, int scale)
     if (cached)
         return *cached;
     if (const std::optional<Asset> stored = Info(asset).sameAs) {
-        cached = LoadPixmap(*stored, scale);
+        cached = pixmap(*stored, scale);
         return *cached;
     }
-    QImage image = takeDecodedAhead(loaded);
+    // Decoded ahead: waits for it if need be.
+    QImage image = loaded.ahead.valid() ? loaded.ahead.get() : QImage();
     if (image.isNull())
         image = decodeOverWhite(resourcePath(asset, scale));
-    QPixmap pixmap = QPixmap::fromImage(std::move(image));
+    QPixmap decoded = QPixmap::fromImage(std::move(image));
     if (scale == 2)
-        pixmap.setDevicePixelRatio(2.0);
-    if (pixmap.isNull() && scale == 2)
-        pixmap = QPixmap::fromImage(decodeOverWhite(resourcePath(asset, 1)));
-    cached = pixmap;
-    return pixmap;
+        decoded.setDevicePixelRatio(2.0);
+    if (decoded.isNull() && scale == 2)
+        decoded = QPixmap::fromImage(decodeOverWhite(resourcePath(asset, 1)));
+    cached = decoded;
+    return decoded;
 }
 
-std::jthread DecodeAhead(std::span<const Asset> pictures, int scale)
+void PictureStore::decodeAhead(std::span<const Asset> pictures, int scale)
 {
     std::vector<std::pair<QString, std::promise<QImage>>> files;
     for (const Asset picture : pictures) {
@@ -111,23 +97,24 @@ std::jthread DecodeAhead(std::span<const Asset> pictures, int scale)
         files.emplace_back(resourcePath(stored, scale), std::move(decoded));
     }
     if (files.empty())
-        return {};
-    return std::jthread([files = std::move(files)](std::stop_token stop) mutable {
+        return;
+    m_decodingAhead.emplace_back([files = std::move(files)](std::stop_token stop) mutable {
         for (auto &[path, decoded] : files)
             decoded.set_value(stop.stop_requested() ? QImage() : decodeOverWhite(path));
     });
 }
 
-ScreenPixmap::ScreenPixmap(Asset asset)
-    : m_asset(asset)
+ScreenPixmap::ScreenPixmap(PictureStore &store, Asset asset)
+    : m_store(&store)
+    , m_asset(asset)
 {
 }
 
 const QPixmap &ScreenPixmap::at(qreal devicePixelRatio)
 {
     const int scale = ScaleFor(devicePixelRatio);
-    if (m_asset && scale != m_scale) {
-        m_pixmap = LoadPixmap(*m_asset, scale);
+    if (m_store && scale != m_scale) {
+        m_pixmap = m_store->pixmap(m_asset, scale);
         m_scale = scale;
     }
     return m_pixmap;

@@ -26,7 +26,7 @@ void MainWindow::requestClose()
 void MainWindow::decodeAhead(std::vector<assets::Asset> pictures)
 {
     pictures.insert(pictures.begin(), kSkin);
-    m_decodingAhead.push_back(assets::DecodeAhead(pictures, assets::ScaleFor(devicePixelRatioF())));
+    m_pictures.decodeAhead(pictures, assets::ScaleFor(devicePixelRatioF()));
 }
 
 void MainWindow::paintEvent(QPaintEvent *)

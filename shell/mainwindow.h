@@ -1,6 +1,5 @@
 #pragma once
 
-#include <thread>
 #include <vector>
 
 #include "images.h"
@@ -32,7 +31,10 @@ public:
     // Closes the window once the current handler has returned; nothing asks first.
     void requestClose();
 
-    // Starts decoding, on another thread, the skin and then the named pictures, which the first
+    // The pictures its controls paint with; they live as long as the window.
+    assets::PictureStore &pictures() { return m_pictures; }
+
+    // Starts decoding, on another thread, the skin and then the given pictures, which the first
     // frame will show, while the window is still being set up. Each call adds a thread.
     void decodeAhead(std::vector<assets::Asset> pictures);
 
@@ -42,8 +44,8 @@ protected:
 
 private:
     static constexpr assets::Asset kSkin = assets::Asset::img012;
-    assets::ScreenPixmap m_skin {kSkin};
-    std::vector<std::jthread> m_decodingAhead;
+    assets::PictureStore m_pictures;
+    assets::ScreenPixmap m_skin {m_pictures, kSkin};
 };
 
 } // namespace kalmoro

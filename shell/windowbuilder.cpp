@@ -71,13 +71,13 @@ std::vector<assets::Asset> shownPictures(
     return pictures;
 }
 
-QWidget *createControl(const LayoutRow &row, QWidget *parent)
+QWidget *createControl(const LayoutRow &row, QWidget *parent, assets::PictureStore &pictures)
 {
     const Notes &notes = row.notes;
     const QString text = toQString(row.text);
     switch (row.kind) {
     case Kind::GraphicButton: {
-        auto *button = new GraphicButton(parent);
+        auto *button = new GraphicButton(pictures, parent);
         for (int slot = 0; slot < 4; ++slot)
             button->setImage(GraphicButton::Slot(slot), row.images[size_t(slot)]);
         button->setAccessibleName(pictureName(row.images[0]));
@@ -92,7 +92,7 @@ QWidget *createControl(const LayoutRow &row, QWidget *parent)
         return label;
     }
     case Kind::PictureBox: {
-        auto *picture = new PictureBox(parent);
+        auto *picture = new PictureBox(pictures, parent);
         if (notes.whiteStrip) {
             picture->setStripColor(Qt::white);
             picture->setAccessibleName(QStringLiteral("白色遮挡条"));
@@ -180,7 +180,7 @@ std::unique_ptr<MainWindow> BuildMainWindow(std::span<const LayoutRow> rows, QSt
             }
         }
 
-        QWidget *control = createControl(row, parent);
+        QWidget *control = createControl(row, parent, window->pictures());
         control->setObjectName(name);
         control->setGeometry(row.geometry.left, row.geometry.top, row.geometry.width, row.geometry.height);
         if (row.notes.fontPx > 0 || row.notes.bold)

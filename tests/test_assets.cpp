@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <thread>
 #include <vector>
 
 #include <QCryptographicHash>
@@ -157,13 +156,14 @@ private Q_SLOTS:
         const auto copy = std::find_if(assets::Catalogue().begin(), assets::Catalogue().end(),
             [](const AssetInfo &info) { return info.sameAs.has_value(); });
         QVERIFY(copy != assets::Catalogue().end());
-        const QPixmap first = assets::ScreenPixmap(*copy->sameAs).at(ratio);
+        assets::PictureStore pictures;
+        const QPixmap first = assets::ScreenPixmap(pictures, *copy->sameAs).at(ratio);
         QCOMPARE(first.size(), QSize(copy->width, copy->height) * scale);
         QCOMPARE(first.devicePixelRatio(), qreal(scale));
 
-        QCOMPARE(assets::ScreenPixmap(*copy->sameAs).at(ratio).cacheKey(), first.cacheKey());
-        QCOMPARE(assets::ScreenPixmap(AssetOf(*copy)).at(ratio).cacheKey(), first.cacheKey());
-        QVERIFY(assets::ScreenPixmap(AssetOf(*copy)).at(3 - scale).cacheKey() != first.cacheKey());
+        QCOMPARE(assets::ScreenPixmap(pictures, *copy->sameAs).at(ratio).cacheKey(), first.cacheKey());
+        QCOMPARE(assets::ScreenPixmap(pictures, AssetOf(*copy)).at(ratio).cacheKey(), first.cacheKey());
+        QVERIFY(assets::ScreenPixmap(pictures, AssetOf(*copy)).at(3 - scale).cacheKey() != first.cacheKey());
     }
 
     void opacity_data()
@@ -244,27 +244,28 @@ private Q_SLOTS:
     void decodedAheadMatchesDecodedWhenLoaded_data()
     {
         QTest::addColumn<int>("scale");
-        QTest::addColumn<bool>("stopped");
+        QTest::addColumn<bool>("storeEndedAtOnce");
         QTest::newRow("1x") << 1 << false;
         QTest::newRow("2x") << 2 << false;
-        QTest::newRow("1x, stopped at once") << 1 << true;
+        QTest::newRow("1x, a store ended while decoding") << 1 << true;
     }
 
-    // Pictures decoded ahead are the pictures; when the decoding is stopped, those it left are
-    // decoded when loaded. A copy of a picture and a picture given twice are decoded once.
+    // Pictures decoded ahead are the pictures; a store that ends while it decodes stops at once and
+    // leaves another store free to load them. A copy of a picture and a picture given twice are
+    // decoded once.
     void decodedAheadMatchesDecodedWhenLoaded()
     {
         QFETCH(int, scale);
-        QFETCH(bool, stopped);
-        const std::vector<Asset> pictures = stopped
+        QFETCH(bool, storeEndedAtOnce);
+        const std::vector<Asset> pictures = storeEndedAtOnce
             ? std::vector<Asset> {Asset::img133, Asset::img142, Asset::img171}
             : std::vector<Asset> {Asset::img079, Asset::img012, Asset::img079, Asset::img050, Asset::img054};
-        std::jthread decoding = assets::DecodeAhead(pictures, scale);
-        if (stopped)
-            decoding.request_stop();
-        decoding.join();
+        if (storeEndedAtOnce)
+            assets::PictureStore().decodeAhead(pictures, scale);
+        assets::PictureStore store;
+        store.decodeAhead(pictures, scale);
         for (const Asset picture : pictures) {
-            const QPixmap pixmap = assets::LoadPixmap(picture, scale);
+            const QPixmap pixmap = store.pixmap(picture, scale);
             QCOMPARE(pixmap.devicePixelRatio(), qreal(scale));
             QImage stored = Raw(picture, scale).convertToFormat(QImage::Format_RGB32);
             stored.setDevicePixelRatio(scale);

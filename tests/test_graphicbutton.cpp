@@ -27,6 +27,7 @@ class GraphicButtonTest final : public QObject
     Q_OBJECT
 
 private:
+    assets::PictureStore m_pictures;
     // A window with an edit box above and below a menu button (normal, hover and pressed image).
     QWidget *m_host = nullptr;
     EditBox *m_above = nullptr;
@@ -44,7 +45,7 @@ private Q_SLOTS:
         m_host->resize(300, 150);
         m_above = new EditBox(m_host);
         m_above->setGeometry(10, 10, 60, 22);
-        m_button = new GraphicButton(m_host);
+        m_button = new GraphicButton(m_pictures, m_host);
         m_button->setGeometry(100, 40, 26, 26);
         m_button->setImage(GraphicButton::Normal, Asset::img144);
         m_button->setImage(GraphicButton::Hover, Asset::img145);
@@ -169,7 +170,7 @@ private Q_SLOTS:
 
     void imageWiderThanTheButtonIsCutOffOnTheRight()
     {
-        GraphicButton button;
+        GraphicButton button(m_pictures);
         button.resize(210, 55);
         button.setImage(GraphicButton::Normal, Asset::img157);
         const QImage image = assets::LoadImage(Asset::img157);

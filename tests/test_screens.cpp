@@ -67,6 +67,7 @@ private Q_SLOTS:
         QFETCH(Control, control);
         QFETCH(assets::Asset, image);
         const QSize size(assets::Info(image).width, assets::Info(image).height);
+        assets::PictureStore pictures;
         std::unique_ptr<QWidget> window;
         QWidget *shown = nullptr;
         if (control == Control::WindowSkin) {
@@ -76,11 +77,11 @@ private Q_SLOTS:
             window = std::make_unique<QWidget>();
             window->resize(size + QSize(40, 40));
             if (control == Control::GraphicButton) {
-                auto *button = new GraphicButton(window.get());
+                auto *button = new GraphicButton(pictures, window.get());
                 button->setImage(GraphicButton::Normal, image);
                 shown = button;
             } else {
-                auto *picture = new PictureBox(window.get());
+                auto *picture = new PictureBox(pictures, window.get());
                 picture->setImage(image);
                 shown = picture;
             }

@@ -5,8 +5,9 @@
 
 namespace kalmoro {
 
-GraphicButton::GraphicButton(QWidget *parent)
+GraphicButton::GraphicButton(assets::PictureStore &pictures, QWidget *parent)
     : QAbstractButton(parent)
+    , m_pictures(pictures)
 {
     setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true);
@@ -16,7 +17,7 @@ GraphicButton::GraphicButton(QWidget *parent)
 void GraphicButton::setImage(Slot slot, std::optional<assets::Asset> asset)
 {
     m_images[slot] = asset;
-    m_pixmaps[slot] = asset ? assets::ScreenPixmap(*asset) : assets::ScreenPixmap();
+    m_pixmaps[slot] = asset ? assets::ScreenPixmap(m_pictures, *asset) : assets::ScreenPixmap();
     if (shownSlot() == slot || m_drawnSlot == slot)
         update();
 }

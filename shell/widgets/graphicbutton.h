@@ -18,7 +18,7 @@ class GraphicButton final : public QAbstractButton
 public:
     enum Slot { Normal = 0, Hover = 1, Pressed = 2, Disabled = 3 };
 
-    explicit GraphicButton(QWidget *parent = nullptr);
+    explicit GraphicButton(assets::PictureStore &pictures, QWidget *parent = nullptr);
 
     // Sets the asset shown in slot; none empties the slot.
     void setImage(Slot slot, std::optional<assets::Asset> asset);
@@ -42,6 +42,7 @@ private:
     Slot shownSlot() const;
     void setHover(bool hover);
 
+    assets::PictureStore &m_pictures;
     std::array<std::optional<assets::Asset>, 4> m_images;
     std::array<assets::ScreenPixmap, 4> m_pixmaps;
     bool m_hover = false;

@@ -4,10 +4,16 @@
 
 namespace kalmoro {
 
+PictureBox::PictureBox(assets::PictureStore &pictures, QWidget *parent)
+    : DragArea(parent)
+    , m_pictures(pictures)
+{
+}
+
 void PictureBox::setImage(assets::Asset asset)
 {
     m_image = asset;
-    m_pixmap = assets::ScreenPixmap(asset);
+    m_pixmap = assets::ScreenPixmap(m_pictures, asset);
     update();
 }
 

@@ -14,7 +14,7 @@ class PictureBox final : public DragArea
 {
     Q_OBJECT
 public:
-    using DragArea::DragArea;
+    explicit PictureBox(assets::PictureStore &pictures, QWidget *parent = nullptr);
 
     std::optional<assets::Asset> image() const { return m_image; }
     void setImage(assets::Asset asset);
@@ -24,6 +24,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    assets::PictureStore &m_pictures;
     std::optional<assets::Asset> m_image;
     assets::ScreenPixmap m_pixmap;
     QColor m_strip;
