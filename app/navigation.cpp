@@ -11,7 +11,6 @@
 #include "framenames.h"
 #include "layoutnotes.h"
 #include "links.h"
-#include "pages/copperpage.h"
 #include "widgets/browserhost.h"
 #include "widgets/graphicbutton.h"
 #include "widgets/pagetab.h"
@@ -119,7 +118,6 @@ Navigation ResolveNavigation(ControlResolver &controls)
     navigation.logo = controls.get<PictureBox>(framenames::kLogo);
     for (std::size_t i = 0; i < kBrandChoices.size(); ++i)
         navigation.brandChoices[i] = controls.get<GraphicButton>(kBrandChoices[i].button);
-    navigation.futuresQuote = controls.get<BrowserHost>(coppernames::kFuturesQuote);
     return navigation;
 }
 

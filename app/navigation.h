@@ -21,7 +21,7 @@ struct Navigation {
     std::array<GraphicButton *, 6> entries; // refrigerant, copper, drain pipe, vent, selection, about
     PictureBox *logo;
     std::array<GraphicButton *, 5> brandChoices; // Daikin, Gree, Midea, AUX, Chigo
-    BrowserHost *futuresQuote;
+    BrowserHost *futuresQuote; // the copper page's, as its unit resolved it
 };
 
 Navigation ResolveNavigation(ControlResolver &controls);

@@ -14,11 +14,14 @@ ResolvedViews ResolvePageViews(const MainWindow &window)
     auto views = std::make_unique<PageViews>();
     views->windowControls = ResolveWindowControls(controls);
     views->navigation = ResolveNavigation(controls);
+    std::unique_ptr<CopperCalculatorPage> copper = MakeCopperPage();
+    const CopperPage &copperView = copper->view();
     views->calculators.push_back(MakeRefrigerantPage());
-    views->calculators.push_back(MakeCopperPage());
+    views->calculators.push_back(std::move(copper));
     views->calculators.push_back(MakeVentPage());
     for (const std::unique_ptr<CalculatorPage> &page : views->calculators)
         page->resolve(controls);
+    views->navigation.futuresQuote = copperView.futuresQuote;
     views->brands = ResolveBrandPages(controls);
     views->links = ResolveLinks(controls);
     if (!controls.ok())

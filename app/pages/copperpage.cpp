@@ -69,9 +69,11 @@ constexpr LayoutRow kRows[] = {
         {.silent = true}},
 };
 
-class CopperUnit final : public CalculatorPage
+class CopperUnit final : public CopperCalculatorPage
 {
 public:
+    const CopperPage &view() const override { return m_page; }
+
     void resolve(ControlResolver &controls) override
     {
         m_page.futuresPrice = controls.get<EditBox>(kFuturesPrice);
@@ -140,7 +142,7 @@ std::span<const LayoutRow> CopperRows()
     return kRows;
 }
 
-std::unique_ptr<CalculatorPage> MakeCopperPage()
+std::unique_ptr<CopperCalculatorPage> MakeCopperPage()
 {
     return std::make_unique<CopperUnit>();
 }

@@ -60,9 +60,16 @@ struct CopperPage {
     BrowserHost *futuresQuote;
 };
 
+// The copper unit, whose view also gives the navigation the viewport that the copper entry loads.
+class CopperCalculatorPage : public CalculatorPage
+{
+public:
+    virtual const CopperPage &view() const = 0;
+};
+
 // The page's controls, for page 2 of the main tab.
 std::span<const LayoutRow> CopperRows();
-std::unique_ptr<CalculatorPage> MakeCopperPage();
+std::unique_ptr<CopperCalculatorPage> MakeCopperPage();
 
 void RefreshMarketPrices(const CopperPage &page);
 void ComputeCopperTotal(const CopperPage &page);
