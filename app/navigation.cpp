@@ -152,7 +152,8 @@ void Navigate(const Navigation &navigation, const BrandPages &brands, std::size_
     for (const Step step : row.steps) {
         switch (step) {
         case Step::LoadFuturesQuote:
-            ShowFuturesQuote(*navigation.futuresQuote);
+            // Fresh on every visit: the quote changes through the day.
+            navigation.futuresQuote->setAddress(navigation.futuresQuoteAddress);
             break;
         case Step::SwapImages:
             navigation.entries[entry]->setImage(GraphicButton::Normal, row.selected);

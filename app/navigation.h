@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include <QUrl>
+
 class QObject;
 
 namespace kalmoro {
@@ -22,6 +24,7 @@ struct Navigation {
     PictureBox *logo;
     std::array<GraphicButton *, 5> brandChoices; // Daikin, Gree, Midea, AUX, Chigo
     BrowserHost *futuresQuote; // the copper page's, as its unit resolved it
+    QUrl futuresQuoteAddress;
 };
 
 Navigation ResolveNavigation(ControlResolver &controls);

@@ -12,13 +12,10 @@
 
 #include "fonts.h"
 #include "mainwindow.h"
-#include "message.h"
 #include "pageviews.h"
-#include "printservice.h"
 #include "quotation.h"
-#include "quotationdate.h"
 #include "quotationsheet.h"
-#include "savedialog.h"
+#include "services.h"
 #include "textlayerfonts.h"
 #include "widgets/pagetab.h"
 
@@ -33,20 +30,21 @@ struct SaveKind {
     QString (*save)(const Quotation &, const QString &);
 };
 
-void saveAs(const Quotation &quotation, QWidget *parent, const SaveKind &kind)
+void saveAs(const Quotation &quotation, QWidget *parent, const Services &services, const SaveKind &kind)
 {
     const QString proposed
         = QDir(PicturesDirectory()).filePath(QuotationFileName(quotation) + u'.' + kind.suffix);
-    const QString path = AskSavePath(parent, {kind.title, proposed, kind.filter, kind.suffix});
+    const QString path = services.askSavePath(parent, {kind.title, proposed, kind.filter, kind.suffix});
     if (path.isEmpty())
         return;
     if (const QString refusal = KeptFileRefusal(path); !refusal.isEmpty()) {
-        ShowMessage(refusal);
+        services.showMessage(refusal);
         return;
     }
     const QString failure = kind.save(quotation, path);
     if (!failure.isEmpty())
-        ShowMessage(QStringLiteral("无法保存文件 %1：%2").arg(QDir::toNativeSeparators(path), failure));
+        services.showMessage(
+            QStringLiteral("无法保存文件 %1：%2").arg(QDir::toNativeSeparators(path), failure));
 }
 
 QAction *addAction(QWidget &window, const QString &text, const QKeySequence &shortcut)
@@ -60,7 +58,8 @@ QAction *addAction(QWidget &window, const QString &text, const QKeySequence &sho
 
 } // namespace
 
-void WireQuotationActions(const PageViews &views, MainWindow &window, QObject *context)
+void WireQuotationActions(
+    const PageViews &views, MainWindow &window, QObject *context, const Services &services)
 {
     PageTab &tab = *views.windowControls.mainTab;
     // One set of actions for the window, acting on the calculator page shown.
@@ -81,22 +80,28 @@ void WireQuotationActions(const PageViews &views, MainWindow &window, QObject *c
     };
     // A sheet always agrees with itself and with the screen: asking for one first brings the page
     // up to date.
-    const auto act = [shown](const std::function<void(const Quotation &)> &handle) {
-        return [shown, handle] {
+    const auto act = [shown, &services](const std::function<void(const Quotation &)> &handle) {
+        return [shown, &services, handle] {
             if (const CalculatorPage *page = shown()) {
                 page->bringUpToDate();
-                handle(page->quotation(QuotationDate()));
+                handle(page->quotation(services.today()));
             }
         };
     };
     QWidget *parent = &window;
     QObject::connect(copy, &QAction::triggered, context, act(&CopyQuotation));
-    QObject::connect(saveImage, &QAction::triggered, context,
-        act([parent](const Quotation &quotation) { SaveQuotationAsImage(quotation, parent); }));
-    QObject::connect(exportPdf, &QAction::triggered, context,
-        act([parent](const Quotation &quotation) { ExportQuotationPdf(quotation, parent); }));
-    QObject::connect(print, &QAction::triggered, context,
-        act([parent](const Quotation &quotation) { PrintQuotation(quotation, parent); }));
+    QObject::connect(
+        saveImage, &QAction::triggered, context, act([parent, &services](const Quotation &quotation) {
+            SaveQuotationAsImage(quotation, parent, services);
+        }));
+    QObject::connect(
+        exportPdf, &QAction::triggered, context, act([parent, &services](const Quotation &quotation) {
+            ExportQuotationPdf(quotation, parent, services);
+        }));
+    QObject::connect(
+        print, &QAction::triggered, context, act([parent, &services](const Quotation &quotation) {
+            PrintQuotation(quotation, parent, services);
+        }));
 
     // Other pages have nothing to quote: there the shortcuts are off.
     const auto enable = [actions, shown] {
@@ -129,25 +134,25 @@ void CopyQuotation(const Quotation &quotation)
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
-void SaveQuotationAsImage(const Quotation &quotation, QWidget *parent)
+void SaveQuotationAsImage(const Quotation &quotation, QWidget *parent, const Services &services)
 {
-    saveAs(quotation, parent,
+    saveAs(quotation, parent, services,
         {QStringLiteral("保存为图片"), QStringLiteral("PNG 图片 (*.png)"), QStringLiteral("png"),
             &SaveQuotationImage});
 }
 
-void ExportQuotationPdf(const Quotation &quotation, QWidget *parent)
+void ExportQuotationPdf(const Quotation &quotation, QWidget *parent, const Services &services)
 {
-    saveAs(quotation, parent,
+    saveAs(quotation, parent, services,
         {QStringLiteral("导出 PDF"), QStringLiteral("PDF 文件 (*.pdf)"), QStringLiteral("pdf"),
             &SaveQuotationPdf});
 }
 
-void PrintQuotation(const Quotation &quotation, QWidget *parent)
+void PrintQuotation(const Quotation &quotation, QWidget *parent, const Services &services)
 {
-    PrintService *service = LoadPrintService();
+    PrintService *service = services.printService();
     if (!service) {
-        ShowMessage(QStringLiteral("无法打印：找不到打印组件。"));
+        services.showMessage(QStringLiteral("无法打印：找不到打印组件。"));
         return;
     }
     const QString name = QuotationFileName(quotation);
@@ -161,7 +166,7 @@ void PrintQuotation(const Quotation &quotation, QWidget *parent)
                 PaintQuotationSheet(painter, quotation, page, fonts->families());
             }});
     if (!failure.isEmpty())
-        ShowMessage(QStringLiteral("无法打印：%1").arg(failure));
+        services.showMessage(QStringLiteral("无法打印：%1").arg(failure));
 }
 
 } // namespace kalmoro

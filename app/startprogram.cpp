@@ -13,29 +13,33 @@
 #include "programinfo.h"
 #include "qttranslation.h"
 #include "quotationactions.h"
+#include "widgets/browserhost.h"
 #include "windowbuilder.h"
 
 namespace kalmoro {
 
 namespace {
 
-// Owns the page views for as long as the window lives, and is the context of every handler's
-// connection, so that no handler outlives the views it works on.
+// Owns the services and the page views for as long as the window lives, and is the context of
+// every handler's connection, so that no handler outlives what it works on.
 class WiredViews final : public QObject
 {
 public:
-    WiredViews(std::unique_ptr<PageViews> views, QObject *window)
+    WiredViews(Services services, QObject *window)
         : QObject(window)
-        , m_views(std::move(views))
+        , m_services(std::move(services))
     {
     }
+    const Services &services() const { return m_services; }
     const PageViews &views() const { return *m_views; }
+    void setViews(std::unique_ptr<PageViews> views) { m_views = std::move(views); }
 
 private:
+    Services m_services;
     std::unique_ptr<PageViews> m_views;
 };
 
-void wire(MainWindow &window, const PageViews &views, QObject *context)
+void wire(MainWindow &window, const PageViews &views, QObject *context, const Services &services)
 {
     WireWindowControls(views.windowControls, window, context);
     WireNavigation(views.navigation, views.brands, context);
@@ -43,7 +47,7 @@ void wire(MainWindow &window, const PageViews &views, QObject *context)
     WireLinks(views.links, context);
     for (const std::unique_ptr<CalculatorPage> &page : views.calculators)
         page->wire(context);
-    WireQuotationActions(views, window, context);
+    WireQuotationActions(views, window, context, services);
 }
 
 // The program is Chinese whatever the desktop's language, and so are Qt's own texts: dialog buttons,
@@ -57,18 +61,21 @@ void speakChinese()
 
 } // namespace
 
-CreatedWindow CreateMainWindow(std::span<const LayoutRow> layout)
+CreatedWindow CreateMainWindow(Services services, std::span<const LayoutRow> layout)
 {
     platform::AwaitPreparation();
     QString failure;
     std::unique_ptr<MainWindow> window = BuildMainWindow(layout, &failure);
     if (!window)
         return {nullptr, failure};
-    ResolvedViews resolved = ResolvePageViews(*window);
+    auto *wired = new WiredViews(std::move(services), window.get());
+    ResolvedViews resolved = ResolvePageViews(*window, wired->services());
     if (!resolved.views)
         return {nullptr, resolved.failure};
-    auto *wired = new WiredViews(std::move(resolved.views), window.get());
-    wire(*window, wired->views(), wired);
+    wired->setViews(std::move(resolved.views));
+    for (BrowserHost *browser : window->findChildren<BrowserHost *>())
+        browser->setEngine(wired->services().browserEngine);
+    wire(*window, wired->views(), wired, wired->services());
     OnMainWindowCreated(wired->views().windowControls);
     DecodeShownPicturesAhead(*window, layout);
     return {std::move(window), {}};

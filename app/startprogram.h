@@ -8,6 +8,7 @@
 #include "layout.h"
 #include "mainlayout.h"
 #include "mainwindow.h"
+#include "services.h"
 
 namespace kalmoro {
 
@@ -30,9 +31,9 @@ struct CreatedWindow {
 };
 
 // The whole main window as the program builds it from layout: every control, every page view
-// resolved and wired, and the window's created handler run. Not yet shown. Tests build the window
-// through this too.
-CreatedWindow CreateMainWindow(std::span<const LayoutRow> layout = MainLayout());
+// resolved and wired to the services, and the window's created handler run. Not yet shown. Tests
+// build the window through this too, with services of their own.
+CreatedWindow CreateMainWindow(Services services = {}, std::span<const LayoutRow> layout = MainLayout());
 
 // The box that says the main window could not be built; returns the program's exit code.
 int ReportStartupFailure();

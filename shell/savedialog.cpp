@@ -1,7 +1,5 @@
 #include "savedialog.h"
 
-#include <utility>
-
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -14,12 +12,6 @@
 namespace kalmoro {
 
 namespace {
-
-SaveDialogHook &currentHook()
-{
-    static SaveDialogHook hook;
-    return hook;
-}
 
 void placeUserSettings(const QString &folder)
 {
@@ -70,15 +62,8 @@ QString runDialog(QWidget *parent, const SaveRequest &request)
 
 QString AskSavePath(QWidget *parent, const SaveRequest &request)
 {
-    if (const SaveDialogHook hook = currentHook())
-        return hook(request);
     const ScratchDialogSettings settings;
     return runDialog(parent, request);
-}
-
-SaveDialogHook SetSaveDialogHook(SaveDialogHook hook)
-{
-    return std::exchange(currentHook(), std::move(hook));
 }
 
 QString PicturesDirectory()

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <functional>
-
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -21,11 +19,6 @@ struct SaveRequest {
 // cancels. The dialog lists the account's places, reads "~" as the account's home and keeps
 // nothing of its own on disk: no history, no recent files.
 QString AskSavePath(QWidget *parent, const SaveRequest &request);
-
-// While a hook is set, AskSavePath hands it the request and returns its answer instead of showing
-// the dialog. Gives the hook it replaces; an empty hook restores the dialog.
-using SaveDialogHook = std::function<QString(const SaveRequest &)>;
-SaveDialogHook SetSaveDialogHook(SaveDialogHook hook);
 
 // Where files the user keeps are offered first: the account's Pictures folder, else its home.
 QString PicturesDirectory();

@@ -283,7 +283,7 @@ private Q_SLOTS:
         else
             rows.erase(row);
 
-        const CreatedWindow created = CreateMainWindow(rows);
+        const CreatedWindow created = CreateMainWindow({}, rows);
         QVERIFY(!created.window);
         QVERIFY2(created.failure.contains(name), qPrintable(created.failure));
         QVERIFY(CreateMainWindow().window);

@@ -100,13 +100,13 @@ private:
     Faces navigationImages() const { return images(GraphicButton::Normal) + images(GraphicButton::Hover); }
 
 private Q_SLOTS:
-    void initTestCase() { SetBrowserEngineForTesting(&m_engine); }
-    void cleanupTestCase() { SetBrowserEngineForTesting(nullptr); }
 
     void init()
     {
         m_desktop = std::make_unique<testing::DesktopBrowser>();
-        m_window = testing::ShowProgramWindow();
+        Services services;
+        services.browserEngine = [this] { return &m_engine; };
+        m_window = testing::ShowProgramWindow(std::move(services));
         QVERIFY(m_window);
         QTest::mouseMove(m_window.get(), QPoint(600, 20));
     }

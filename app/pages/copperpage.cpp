@@ -3,7 +3,6 @@
 #include "controlnumber.h"
 #include "controlresolver.h"
 #include "layoutnotes.h"
-#include "message.h"
 #include "widgets/browserhost.h"
 #include "widgets/editbox.h"
 #include "widgets/graphicbutton.h"
@@ -72,6 +71,8 @@ constexpr LayoutRow kRows[] = {
 class CopperUnit final : public CopperCalculatorPage
 {
 public:
+    explicit CopperUnit(const Services &services) { m_page.showMessage = services.showMessage; }
+
     const CopperPage &view() const override { return m_page; }
 
     void resolve(ControlResolver &controls) override
@@ -142,9 +143,9 @@ std::span<const LayoutRow> CopperRows()
     return kRows;
 }
 
-std::unique_ptr<CopperCalculatorPage> MakeCopperPage()
+std::unique_ptr<CopperCalculatorPage> MakeCopperPage(const Services &services)
 {
-    return std::make_unique<CopperUnit>();
+    return std::make_unique<CopperUnit>(services);
 }
 
 void RefreshMarketPrices(const CopperPage &page)
@@ -157,7 +158,7 @@ void RefreshMarketPrices(const CopperPage &page)
 void ComputeCopperTotal(const CopperPage &page)
 {
     if (IsFuturesPriceTooLow(ReadNumber(*page.futuresPrice)))
-        ShowMessage(LowPriceMessage.toString());
+        page.showMessage(LowPriceMessage.toString());
     std::array<double, PipeRows.size()> metres {};
     std::array<double, PipeRows.size()> prices {};
     for (std::size_t row = 0; row < page.rows.size(); ++row) {

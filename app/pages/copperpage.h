@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string_view>
@@ -8,6 +9,7 @@
 #include "calculatorpage.h"
 #include "copper.h"
 #include "layout.h"
+#include "services.h"
 
 namespace kalmoro {
 
@@ -58,6 +60,7 @@ struct CopperPage {
     GraphicButton *computeTotal;
     GraphicButton *clearMetres;
     BrowserHost *futuresQuote;
+    std::function<void(const QString &text)> showMessage;
 };
 
 // The copper unit, whose view also gives the navigation the viewport that the copper entry loads.
@@ -69,7 +72,7 @@ public:
 
 // The page's controls, for page 2 of the main tab.
 std::span<const LayoutRow> CopperRows();
-std::unique_ptr<CopperCalculatorPage> MakeCopperPage();
+std::unique_ptr<CopperCalculatorPage> MakeCopperPage(const Services &services);
 
 void RefreshMarketPrices(const CopperPage &page);
 void ComputeCopperTotal(const CopperPage &page);

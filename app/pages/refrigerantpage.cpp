@@ -3,7 +3,6 @@
 #include "controlnumber.h"
 #include "controlresolver.h"
 #include "layoutnotes.h"
-#include "message.h"
 #include "widgets/editbox.h"
 #include "widgets/graphicbutton.h"
 #include "widgets/radiobutton.h"
@@ -108,6 +107,8 @@ void setOutdoorPart(const RefrigerantPage &page, bool on)
 class RefrigerantUnit final : public CalculatorPage
 {
 public:
+    explicit RefrigerantUnit(const Services &services) { m_page.showMessage = services.showMessage; }
+
     void resolve(ControlResolver &controls) override
     {
         RefrigerantPage &page = m_page;
@@ -205,9 +206,9 @@ std::span<const LayoutRow> RefrigerantRows()
     return kRows;
 }
 
-std::unique_ptr<CalculatorPage> MakeRefrigerantPage()
+std::unique_ptr<CalculatorPage> MakeRefrigerantPage(const Services &services)
 {
-    return std::make_unique<RefrigerantUnit>();
+    return std::make_unique<RefrigerantUnit>(services);
 }
 
 bool IsOutdoorPartOn(const RefrigerantPage &page)
@@ -247,7 +248,7 @@ void ComputeOutdoorCharge(const RefrigerantPage &page)
     }
     const QStringView warning = RatioWarning(ratio);
     if (!warning.isEmpty())
-        ShowMessage(warning.toString());
+        page.showMessage(warning.toString());
 }
 
 void ComputeIndoorCharge(const RefrigerantPage &page)
