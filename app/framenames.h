@@ -19,5 +19,6 @@ inline constexpr std::u16string_view kDrainPipeEntry = u"水管选择按钮";
 inline constexpr std::u16string_view kVentEntry = u"风口价格按钮";
 inline constexpr std::u16string_view kSelectionEntry = u"空调选型按钮";
 inline constexpr std::u16string_view kAboutEntry = u"关于软件按钮";
+inline constexpr std::u16string_view kPressureEntry = u"冷媒压力按钮";
 
 } // namespace kalmoro::framenames

@@ -6,6 +6,7 @@
 #include "framenames.h"
 #include "layoutnotes.h"
 #include "pages/copperpage.h"
+#include "pages/pressurepage.h"
 #include "pages/refrigerantpage.h"
 #include "pages/ventpage.h"
 #include "palette.h"
@@ -17,8 +18,8 @@ namespace {
 using assets::Asset;
 using enum Kind;
 
-constexpr std::u16string_view kMainTitles[]
-    = {u"启动页", u"加氟计算器", u"铜管计算", u"水管选择", u"风口价格", u"空调选型", u"关于软件"};
+constexpr std::u16string_view kMainTitles[] = {
+    u"启动页", u"加氟计算器", u"铜管计算", u"水管选择", u"风口价格", u"空调选型", u"关于软件", u"冷媒压力"};
 
 // The main tab is built on page 5; the window's created handler turns it to the start page.
 constexpr TabSetup kMainTabSetup {kMainTitles, 5, u"SimSun", 12, 20, TabColours::Orange};
@@ -58,6 +59,8 @@ constexpr LayoutRow kFrameRows[] = {
         kNone},
     {kRefrigerantEntry, GraphicButton, kWindow, {0, 128, 210, 55}, true, u"", {Asset::img157, Asset::img158},
         kNone},
+    {kPressureEntry, GraphicButton, kWindow, {0, 560, 210, 55}, true, u"", {Asset::img175, Asset::img176},
+        kNone},
     {kMainTab, PageTab, kWindow, {225, 103, 808, 546}, true, u"", {}, {.tab = &kMainTabSetup}},
 
     // Page 0: start.
@@ -93,7 +96,7 @@ std::span<const LayoutRow> MainLayout()
         std::vector<LayoutRow> all;
         for (const std::span<const LayoutRow> part : {std::span<const LayoutRow>(kFrameRows),
                  RefrigerantRows(), CopperRows(), std::span<const LayoutRow>(kDrainRows), VentRows(),
-                 SelectionRows(), std::span<const LayoutRow>(kAboutRows)})
+                 SelectionRows(), std::span<const LayoutRow>(kAboutRows), PressureRows()})
             all.insert(all.end(), part.begin(), part.end());
         return all;
     }();

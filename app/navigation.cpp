@@ -1,6 +1,5 @@
 #include "navigation.h"
 
-#include <algorithm>
 #include <span>
 
 #include <QKeySequence>
@@ -29,10 +28,11 @@ enum class Step {
     ResetBrandTab, // turn the brand tab to its brand-choice page
     LoadStartPages, // load each brand browser's start page
     FocusInput, // give the focus to the first control of the page that Tab reaches
+    UnselectPressure, // the pressure entry's image to unselected, after all the rest
 };
 
 // Rows of the table, also the order of Navigation::entries.
-enum Entry : std::size_t { Refrigerant, Copper, DrainPipe, Vent, Selection, About, EntryCount };
+enum Entry : std::size_t { Refrigerant, Copper, DrainPipe, Vent, Selection, About, Pressure, EntryCount };
 
 struct NavigationEntry {
     std::u16string_view button;
@@ -40,52 +40,58 @@ struct NavigationEntry {
     Asset unselected;
     int page;
     std::span<const Step> steps;
-    std::array<Entry, EntryCount - 1> others; // in the order their images are set to unselected
+    std::span<const Entry> others; // in the order SwapImages sets their images to unselected
 };
 
-constexpr Step kSwapThenShow[] = {Step::SwapImages, Step::ShowPage};
-constexpr Step kSwapShowFocus[] = {Step::SwapImages, Step::ShowPage, Step::FocusInput};
+// The six first entries keep their steps; each then leaves the pressure entry unselected too.
+constexpr Step kSwapThenShow[] = {Step::SwapImages, Step::ShowPage, Step::UnselectPressure};
+constexpr Step kSwapShowFocus[]
+    = {Step::SwapImages, Step::ShowPage, Step::FocusInput, Step::UnselectPressure};
 constexpr Step kQuoteSwapShowFocus[]
-    = {Step::LoadFuturesQuote, Step::SwapImages, Step::ShowPage, Step::FocusInput};
-constexpr Step kShowThenSwap[] = {Step::ShowPage, Step::SwapImages};
+    = {Step::LoadFuturesQuote, Step::SwapImages, Step::ShowPage, Step::FocusInput, Step::UnselectPressure};
+constexpr Step kShowThenSwap[] = {Step::ShowPage, Step::SwapImages, Step::UnselectPressure};
 constexpr Step kSelectionSteps[]
-    = {Step::ShowPage, Step::ResetBrandTab, Step::LoadStartPages, Step::SwapImages};
+    = {Step::ShowPage, Step::ResetBrandTab, Step::LoadStartPages, Step::SwapImages, Step::UnselectPressure};
+constexpr Step kPressureSteps[] = {Step::SwapImages, Step::ShowPage, Step::FocusInput};
+
+constexpr Entry kRefrigerantOthers[] = {Copper, DrainPipe, Vent, Selection, About};
+constexpr Entry kCopperOthers[] = {Refrigerant, DrainPipe, Vent, Selection, About};
+constexpr Entry kDrainPipeOthers[] = {Refrigerant, Copper, Vent, About, Selection};
+constexpr Entry kVentOthers[] = {DrainPipe, Refrigerant, Copper, About, Selection};
+constexpr Entry kSelectionOthers[] = {DrainPipe, Refrigerant, Copper, Vent, About};
+constexpr Entry kAboutOthers[] = {DrainPipe, Refrigerant, Copper, Vent, Selection};
+constexpr Entry kPressureOthers[] = {Refrigerant, Copper, DrainPipe, Vent, Selection, About};
 
 using namespace framenames;
 
 constexpr std::array<NavigationEntry, EntryCount> kEntries = {{
     // ShowRefrigerantPage, ShowCopperPage, ShowDrainPipePage, ShowVentPage, ShowSelectionPage, ShowAboutPage
-    {kRefrigerantEntry, Asset::img008, Asset::img001, 1, kSwapShowFocus,
-        {Copper, DrainPipe, Vent, Selection, About}},
-    {kCopperEntry, Asset::img000, Asset::img007, 2, kQuoteSwapShowFocus,
-        {Refrigerant, DrainPipe, Vent, Selection, About}},
-    {kDrainPipeEntry, Asset::img009, Asset::img002, 3, kSwapThenShow,
-        {Refrigerant, Copper, Vent, About, Selection}},
-    {kVentEntry, Asset::img010, Asset::img003, 4, kSwapShowFocus,
-        {DrainPipe, Refrigerant, Copper, About, Selection}},
-    {kSelectionEntry, Asset::img011, Asset::img004, 5, kSelectionSteps,
-        {DrainPipe, Refrigerant, Copper, Vent, About}},
-    {kAboutEntry, Asset::img006, Asset::img005, 6, kShowThenSwap,
-        {DrainPipe, Refrigerant, Copper, Vent, Selection}},
+    {kRefrigerantEntry, Asset::img008, Asset::img001, 1, kSwapShowFocus, kRefrigerantOthers},
+    {kCopperEntry, Asset::img000, Asset::img007, 2, kQuoteSwapShowFocus, kCopperOthers},
+    {kDrainPipeEntry, Asset::img009, Asset::img002, 3, kSwapThenShow, kDrainPipeOthers},
+    {kVentEntry, Asset::img010, Asset::img003, 4, kSwapShowFocus, kVentOthers},
+    {kSelectionEntry, Asset::img011, Asset::img004, 5, kSelectionSteps, kSelectionOthers},
+    {kAboutEntry, Asset::img006, Asset::img005, 6, kShowThenSwap, kAboutOthers},
+    {kPressureEntry, Asset::img173, Asset::img174, 7, kPressureSteps, kPressureOthers},
 }};
 
 // Each row unselects every other entry exactly once, and never itself.
 constexpr bool othersAreTheRest()
 {
     for (std::size_t row = 0; row < kEntries.size(); ++row) {
-        std::array<Entry, EntryCount - 1> others = kEntries[row].others;
-        std::ranges::sort(others);
-        std::size_t expected = 0;
-        for (const Entry other : others) {
-            expected += expected == row;
-            if (other != expected)
+        std::array<std::size_t, EntryCount> unselected {};
+        for (const Entry other : kEntries[row].others)
+            ++unselected[other];
+        for (const Step step : kEntries[row].steps)
+            unselected[Pressure] += step == Step::UnselectPressure;
+        for (std::size_t entry = 0; entry < EntryCount; ++entry) {
+            if (unselected[entry] != (entry == row ? 0 : 1))
                 return false;
-            ++expected;
         }
     }
     return true;
 }
-static_assert(othersAreTheRest(), "each navigation row unselects the five other entries once each");
+static_assert(othersAreTheRest(), "each navigation row unselects the six other entries once each");
 
 struct BrandChoice {
     std::u16string_view button;
@@ -100,7 +106,7 @@ constexpr std::array<BrandChoice, 5> kBrandChoices = {{
     {brandnames::kChigoChoice, 5},
 }};
 
-// Alt+1 to Alt+6, in the order of the table.
+// Alt+1 to Alt+7, in the order of the table.
 QKeySequence shortcutOf(std::size_t entry)
 {
     return QKeySequence(QKeyCombination(Qt::AltModifier, Qt::Key(Qt::Key_1 + int(entry))));
@@ -172,6 +178,9 @@ void Navigate(const Navigation &navigation, const BrandPages &brands, std::size_
         case Step::FocusInput:
             // Where Tab would first stop, so that a user can type at once.
             navigation.mainTab->focusFirstInput(row.page);
+            break;
+        case Step::UnselectPressure:
+            navigation.entries[Pressure]->setImage(GraphicButton::Normal, kEntries[Pressure].unselected);
             break;
         }
     }

@@ -20,7 +20,8 @@ struct BrandPages;
 struct Navigation {
     PageTab *mainTab;
     PageTab *brandTab;
-    std::array<GraphicButton *, 6> entries; // refrigerant, copper, drain pipe, vent, selection, about
+    std::array<GraphicButton *, 7>
+        entries; // refrigerant, copper, drain pipe, vent, selection, about, pressure
     PictureBox *logo;
     std::array<GraphicButton *, 5> brandChoices; // Daikin, Gree, Midea, AUX, Chigo
     BrowserHost *futuresQuote; // the copper page's, as its unit resolved it
@@ -28,7 +29,7 @@ struct Navigation {
 };
 
 Navigation ResolveNavigation(ControlResolver &controls);
-// Connects the entries, their shortcuts Alt+1 to Alt+6 on the entries' window, the logo and the brand
+// Connects the entries, their shortcuts Alt+1 to Alt+7 on the entries' window, the logo and the brand
 // choices for as long as context lives; the selection entry loads the start pages of brands. Names
 // each brand's browser for screen readers by its brand.
 void WireNavigation(const Navigation &navigation, const BrandPages &brands, QObject *context);

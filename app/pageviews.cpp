@@ -3,6 +3,7 @@
 #include "controlresolver.h"
 #include "mainwindow.h"
 #include "pages/copperpage.h"
+#include "pages/pressurepage.h"
 #include "pages/refrigerantpage.h"
 #include "pages/ventpage.h"
 
@@ -19,6 +20,7 @@ ResolvedViews ResolvePageViews(const MainWindow &window, const Services &service
     views->calculators.push_back(MakeRefrigerantPage(services));
     views->calculators.push_back(std::move(copper));
     views->calculators.push_back(MakeVentPage());
+    views->calculators.push_back(MakePressurePage());
     for (const std::unique_ptr<CalculatorPage> &page : views->calculators)
         page->resolve(controls);
     views->navigation.futuresQuote = copperView.futuresQuote;

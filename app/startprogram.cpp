@@ -122,7 +122,10 @@ int StartProgram(int argc, char *argv[])
     if (!created.window)
         return ReportStartupFailure();
     ShowMainWindow(*created.window);
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // Closing the browser engine may wait for good on one of its threads.
+    platform::EnsureProcessEnds(status);
+    return status;
 }
 
 } // namespace kalmoro

@@ -8,7 +8,7 @@ namespace {
 
 using enum Opacity;
 
-constexpr std::array<AssetInfo, 173> kCatalogue {{
+constexpr std::array<AssetInfo, 177> kCatalogue {{
     {"img000", 220, 55, Opaque, "铜管计算", {}},
     {"img001", 220, 55, Opaque, "加氟计算", {}},
     {"img002", 220, 55, Opaque, "水管选择", {}},
@@ -182,6 +182,10 @@ constexpr std::array<AssetInfo, 173> kCatalogue {{
     {"img170", 220, 23, Opaque, "ALL 所需加氟量（kg）", {}},
     {"img171", 560, 480, Opaque, "出风口尺寸 回风口尺寸", {}},
     {"img172", 256, 256, TransparentOutside, "Kalmoro 图标", {}},
+    {"img173", 220, 55, Opaque, "冷媒压力", {}},
+    {"img174", 220, 55, Opaque, "冷媒压力", {}},
+    {"img175", 220, 55, Opaque, "冷媒压力", {}},
+    {"img176", 220, 55, Opaque, "冷媒压力", {}},
 }};
 
 constexpr bool namesInOrder()
@@ -197,9 +201,9 @@ constexpr bool namesInOrder()
     }
     return true;
 }
-static_assert(namesInOrder(), "the catalogue lists img000 to img172 in order, one row each");
+static_assert(namesInOrder(), "the catalogue lists img000 to img176 in order, one row each");
 
-static_assert(std::size_t(Asset::img172) + 1 == kCatalogue.size(), "one asset id for each catalogue row");
+static_assert(std::size_t(Asset::img176) + 1 == kCatalogue.size(), "one asset id for each catalogue row");
 
 // A picture stored once is never itself a copy, so Stored needs a single step.
 constexpr bool copiesPointAtStoredPictures()

@@ -181,7 +181,11 @@ enum class Asset : std::uint8_t {
     img169,
     img170,
     img171,
-    img172
+    img172,
+    img173,
+    img174,
+    img175,
+    img176,
 };
 
 enum class Opacity {
@@ -191,7 +195,7 @@ enum class Opacity {
 };
 
 struct AssetInfo {
-    std::string_view name; // the stored file's name: "img000" … "img172"
+    std::string_view name; // the stored file's name: "img000" … "img176"
     int width;
     int height;
     Opacity opacity;
@@ -199,7 +203,7 @@ struct AssetInfo {
     std::optional<Asset> sameAs; // an asset with the very same picture, stored once; none if none
 };
 
-// All 173 assets, in name order.
+// All 177 assets, in name order.
 std::span<const AssetInfo> Catalogue();
 
 // The asset's row.

@@ -19,7 +19,7 @@ BrowserEngine *LoadBrowserEngine()
 {
     // Unprepared, the engine's sandbox would refuse to start for root and take the process down;
     // the browsers stay empty instead.
-    return engineSlot().get(platform::IsProcessPrepared());
+    return engineSlot().get(platform::IsProcessPrepared() && platform::BrowserEngineRefusal().isEmpty());
 }
 
 } // namespace kalmoro

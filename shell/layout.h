@@ -18,7 +18,8 @@ enum class Kind {
     RadioButton,
     GroupBox,
     PageTab,
-    Browser
+    Browser,
+    Table
 };
 
 enum class Align { Left, Centre, Right };

@@ -15,6 +15,14 @@ void PrepareProcess();
 // does, so that it ends its own way. Call once the application object exists.
 void QuitOnTerminationSignals();
 
+// From now on the process ends within a few seconds, with status, even when a thread never
+// returns. Called once the main window has closed.
+void EnsureProcessEnds(int status);
+
+// Why the browser engine must not start in this prepared process, with its reason in the user's
+// words: its files would stay behind in the user's home. Empty when it may start.
+QString BrowserEngineRefusal();
+
 // Whether PrepareProcess ran in this process. The browser engine is only started where it did:
 // elsewhere (tests of widgets) it would start with a sandbox that cannot run.
 bool IsProcessPrepared();

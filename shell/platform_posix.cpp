@@ -12,6 +12,7 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include "exitwatchdog.h"
 #include "platform.h"
 #include "privatefolder.h"
 #include "terminationsignals.h"
@@ -36,6 +37,7 @@ void PrepareProcess()
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     const QProcessEnvironment user = QProcessEnvironment::systemEnvironment();
     UsePrivateFolder();
+    StartExitWatchdog();
     // The private folder goes when the program ends, also when a signal ends it.
     CatchTerminationSignals();
     OpenWebAddressesWith(user);
@@ -52,6 +54,16 @@ void AwaitPreparation()
 {
     if (fontConfiguration.joinable())
         fontConfiguration.join();
+}
+
+void EnsureProcessEnds(int status)
+{
+    ArmExitWatchdog(status);
+}
+
+QString BrowserEngineRefusal()
+{
+    return PrivateFolderFailure();
 }
 
 bool IsProcessPrepared()

@@ -1,3 +1,7 @@
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -20,6 +24,23 @@ void PrepareProcess()
 
 // Windows ends a program through its window, which closes as Esc closes it.
 void QuitOnTerminationSignals() { }
+
+void EnsureProcessEnds(int status)
+{
+    // A normal end, the browser engine's renderers included, takes well under a second; after this
+    // the process is taken to hang.
+    constexpr std::chrono::seconds kExitGrace(3);
+    std::thread([status] {
+        std::this_thread::sleep_for(kExitGrace);
+        std::_Exit(status);
+    }).detach();
+}
+
+// Here the engine keeps its files where it always does.
+QString BrowserEngineRefusal()
+{
+    return {};
+}
 
 bool IsProcessPrepared()
 {

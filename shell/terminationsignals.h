@@ -3,7 +3,8 @@
 namespace kalmoro::platform {
 
 // Catches SIGTERM, SIGINT and SIGHUP from now on. A caught signal is kept until the application
-// can act on it; it is not acted on in the handler. Call before the application object exists.
+// can act on it, and arms the exit watchdog, which ends the process should the application not
+// get to it. Call before the application object exists.
 void CatchTerminationSignals();
 
 // Quits the application, as Esc does, on each caught signal, also on one caught before it existed:

@@ -4,6 +4,7 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include "exitwatchdog.h"
 #include "terminationsignals.h"
 
 namespace kalmoro::platform {
@@ -18,6 +19,8 @@ void noteSignal(int)
 {
     const char byte = 0;
     [[maybe_unused]] const ssize_t written = ::write(pipeEnds[1], &byte, 1);
+    // The event loop may be blocked; the process ends even then.
+    ArmExitWatchdog(0);
 }
 
 } // namespace

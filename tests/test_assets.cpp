@@ -94,7 +94,7 @@ private Q_SLOTS:
     {
         const QHash<QString, int> narrower {{u"加氟计算按钮"_qs, 10}, {u"铜管价格按钮"_qs, 10},
             {u"水管选择按钮"_qs, 10}, {u"风口价格按钮"_qs, 10}, {u"空调选型按钮"_qs, 10},
-            {u"关于软件按钮"_qs, 10}, {u"超级按钮3"_qs, 1}};
+            {u"关于软件按钮"_qs, 10}, {u"冷媒压力按钮"_qs, 10}, {u"超级按钮3"_qs, 1}};
         int checked = 0;
         for (const LayoutRow &row : MainLayout()) {
             const QString name = QString::fromStdU16String(std::u16string(row.name));
@@ -109,7 +109,7 @@ private Q_SLOTS:
             }
         }
         // Every layout picture but the skin, which belongs to the window itself.
-        QCOMPARE(checked, 159);
+        QCOMPARE(checked, 161);
     }
 
     void everyAssetLoads_data()

@@ -103,6 +103,36 @@ private Q_SLOTS:
         QCOMPARE(m_page.texts(PriceBoxes()), QStringList(13, u"0"_qs));
     }
 
+    // A pasted text longer than any price is cut where it no longer fits; the page computes with
+    // what the box keeps, at once, and again on each keystroke after.
+    void longPastesAreCut_data()
+    {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QStringList>("prices");
+        const QString tenMebibytes(10 << 20, u'0');
+        QTest::newRow("a price with 10 MiB of decimals") << u"60000."_qs + tenMebibytes << PricesAt60000;
+        QTest::newRow("10 MiB of digits") << u"6"_qs + tenMebibytes << QStringList(13, u"1.#INF"_qs);
+    }
+
+    void longPastesAreCut()
+    {
+        QFETCH(QString, pasted);
+        QFETCH(QStringList, prices);
+        auto *edit = m_page.find<QLineEdit>(Futures);
+        m_page.click(Futures);
+        QGuiApplication::clipboard()->setText(pasted);
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(edit->text(), pasted.left(edit->maxLength()));
+        QCOMPARE(m_page.texts(PriceBoxes()), prices);
+
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClick(edit, Qt::Key_Home);
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QCOMPARE(edit->text(), pasted.mid(1, edit->maxLength() - 2));
+        // Without its first digit the price is 0.
+        QCOMPARE(m_page.texts(PriceBoxes()), QStringList(13, u"0"_qs));
+    }
+
     // Prices longer than their boxes show their first digits; the typed box keeps its cursor.
     void longPricesShowTheirFirstDigits()
     {

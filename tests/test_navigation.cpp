@@ -20,10 +20,10 @@ using kalmoro::testing::Text;
 
 namespace {
 
-// The navigation entries, top to bottom: Alt+1 to Alt+6.
+// The navigation entries, top to bottom: Alt+1 to Alt+7.
 const QStringList kEntries {Text(framenames::kRefrigerantEntry), Text(framenames::kCopperEntry),
     Text(framenames::kDrainPipeEntry), Text(framenames::kVentEntry), Text(framenames::kSelectionEntry),
-    Text(framenames::kAboutEntry)};
+    Text(framenames::kAboutEntry), Text(framenames::kPressureEntry)};
 const QString kMainTab = Text(layoutnotes::kMainTab);
 const QString kBrandTab = Text(brandnames::kBrandTab);
 
@@ -175,6 +175,7 @@ private Q_SLOTS:
                                    << QStringList {"main 5, unselected", "brand 0, unselected", load, load,
                                           load, load, load};
         QTest::newRow("about") << 5 << QStringList {"main 6, unselected"};
+        QTest::newRow("pressure") << 6 << QStringList {"main 7, selected"};
     }
 
     void entryStepsHappenInOrder()
@@ -268,7 +269,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("tabName");
         QTest::addColumn<int>("page");
-        for (int page : {0, 2, 3, 4, 5, 6})
+        for (int page : {0, 2, 3, 4, 5, 6, 7})
             QTest::addRow("header of page %d", page) << kMainTab << page;
         for (int page = 1; page < 6; ++page)
             QTest::addRow("header of brand page %d", page) << kBrandTab << page;
@@ -405,6 +406,9 @@ private Q_SLOTS:
         QTest::newRow("copper") << QStringLiteral("铜管价格按钮") << copper;
         QTest::newRow("vent") << QStringLiteral("风口价格按钮")
                               << QStringList {"出风长", "出风宽", "回风长", "回风宽"};
+        QTest::newRow("pressure") << QStringLiteral("冷媒压力按钮")
+                                  << QStringList {"冷媒R410A", "单位MPa", "换算压力", "换算温度", "低压压力",
+                                         "吸气管温度", "高压压力", "液管温度", "压力温度表"};
     }
 
     void tabWalksEachCalculatorPageAsItIsFilled()

@@ -129,21 +129,43 @@ private Q_SLOTS:
 
     // Edit box.
 
-    void editBoxHasNoLengthLimit()
+    // A paste longer than the room left is cut; the text around the selection stays.
+    void editBoxCutsLongPastes_data()
     {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<int>("start"); // of the selection, or the cursor
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<QString>("pasted"); // each '7' stands for as many as fit
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<bool>("cut");
+        const QString tenMebibytes(10 << 20, QLatin1Char('7'));
+        QTest::newRow("into an empty box") << QString() << 0 << 0 << tenMebibytes << u"7"_qs << true;
+        QTest::newRow("before the last digit") << u"12"_qs << 1 << 0 << tenMebibytes << u"172"_qs << true;
+        QTest::newRow("over a selection") << u"1234"_qs << 1 << 2 << tenMebibytes << u"174"_qs << true;
+        QTest::newRow("short") << u"12"_qs << 2 << 0 << u"56"_qs << u"1256"_qs << false;
+    }
+
+    void editBoxCutsLongPastes()
+    {
+        QFETCH(QString, before);
+        QFETCH(int, start);
+        QFETCH(int, selected);
+        QFETCH(QString, pasted);
+        QFETCH(QString, after);
+        QFETCH(bool, cut);
         EditBox *edit = nullptr;
         const auto host = ShowHost({200, 60}, [&](QWidget *parent) { edit = new EditBox(parent); });
         QVERIFY(host);
-        const QString digits(100000, QLatin1Char('7'));
-
-        edit->insert(digits);
-        QCOMPARE(edit->text(), digits);
-
-        edit->clear();
-        QGuiApplication::clipboard()->setText(digits + QLatin1Char('8'));
+        edit->setText(before);
+        edit->setSelection(start, selected);
+        QGuiApplication::clipboard()->setText(pasted);
         edit->setFocus();
         QTest::keySequence(host->windowHandle(), QKeySequence::Paste);
-        QCOMPARE(edit->text(), digits + QLatin1Char('8'));
+
+        QCOMPARE(edit->text().size() < before.size() - selected + pasted.size(), cut);
+        const qsizetype room = edit->maxLength() - (before.size() - selected);
+        QCOMPARE(edit->text(), QString(after).replace(u"7"_qs, QString(qMin(pasted.size(), room), u'7')));
+        QCOMPARE(edit->cursorPosition(), edit->text().size() - (before.size() - start - selected));
     }
 
     // Undo brings back the text from before the last change and, again, the text it replaced;
@@ -217,7 +239,7 @@ private Q_SLOTS:
         for (int paste = 0; paste < 5; ++paste) {
             QTest::keySequence(host->windowHandle(), QKeySequence::SelectAll);
             QTest::keySequence(host->windowHandle(), QKeySequence::Paste);
-            QCOMPARE(edit->text().size(), 1 << 20);
+            QCOMPARE(edit->text().size(), edit->maxLength());
         }
         QTest::keySequence(host->windowHandle(), QKeySequence::SelectAll);
         QTest::keyClick(edit, Qt::Key_Delete);
@@ -403,7 +425,7 @@ private Q_SLOTS:
                 !AccessibleText(control, QAccessible::Name).isEmpty(), qPrintable(control->objectName()));
             ++named;
         }
-        QCOMPARE(named, 48 + 22);
+        QCOMPARE(named, 49 + 22);
         QCOMPARE(AccessibleText(window->control(QStringLiteral("最小化按钮")), QAccessible::Name),
             QStringLiteral("最小化"));
 
@@ -450,7 +472,7 @@ private Q_SLOTS:
             if (qobject_cast<EditBox *>(widget) || qobject_cast<BrowserHost *>(widget))
                 names << AccessibleText(widget, QAccessible::Name);
         }
-        QCOMPARE(names.size(), 44 + 6);
+        QCOMPARE(names.size(), 50 + 6);
         QVERIFY(!names.contains(QString()));
     }
 

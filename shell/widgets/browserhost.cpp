@@ -19,8 +19,12 @@ void BrowserHost::setAddress(const QUrl &url)
     Q_EMIT loadRequested(url);
 
     BrowserEngine *engine = m_engine ? m_engine() : LoadBrowserEngine();
-    if (!engine)
+    if (!engine) {
+        // Said where the page would be, so that the empty page is not taken for the page itself.
+        m_refusal = platform::IsProcessPrepared() ? platform::BrowserEngineRefusal() : QString();
+        update();
         return;
+    }
     if (!m_view) {
         m_view = engine->createView(this, {.silent = m_silent, .pageFolder = pageFolder()});
         m_view->setGeometry(rect());
@@ -38,7 +42,13 @@ QString BrowserHost::pageFolder() const
 void BrowserHost::paintEvent(QPaintEvent *)
 {
     // An empty page until the engine's view covers the host.
-    QPainter(this).fillRect(rect(), Qt::white);
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    if (!m_refusal.isEmpty()) {
+        painter.setPen(Qt::black);
+        painter.drawText(
+            rect(), Qt::AlignCenter | Qt::TextWordWrap, QStringLiteral("无法显示网页\n%1").arg(m_refusal));
+    }
 }
 
 void BrowserHost::resizeEvent(QResizeEvent *)

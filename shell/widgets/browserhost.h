@@ -47,6 +47,7 @@ private:
     QString m_pageFolder;
     std::function<BrowserEngine *()> m_engine;
     QWidget *m_view = nullptr;
+    QString m_refusal; // why the engine may not show pages in this process
 };
 
 } // namespace kalmoro

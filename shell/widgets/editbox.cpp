@@ -1,7 +1,5 @@
 #include "widgets/editbox.h"
 
-#include <limits>
-
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -13,8 +11,7 @@ namespace kalmoro {
 EditBox::EditBox(QWidget *parent)
     : QLineEdit(parent)
 {
-    // Qt caps a line edit at 32767 characters; a paste must never be cut short silently.
-    setMaxLength(std::numeric_limits<int>::max());
+    setMaxLength(kMaxLength);
     // A native edit box takes no dropped text either; a drop would go through the history.
     setAcceptDrops(false);
     QPalette colours = palette();
@@ -63,11 +60,13 @@ void EditBox::replaceSelection(const QString &inserted)
         return;
     const int start = hasSelectedText() ? selectionStart() : cursorPosition();
     const int length = hasSelectedText() ? int(selectedText().size()) : 0;
-    if (length == 0 && inserted.isEmpty())
+    // A paste longer than the room left is cut, and the text around the selection kept.
+    const QString fitting = inserted.left(maxLength() - (text().size() - length));
+    if (length == 0 && fitting.isEmpty())
         return;
     asOneChange([&] {
-        setText(QString(text()).replace(start, length, inserted));
-        setCursorPosition(start + int(inserted.size()));
+        setText(QString(text()).replace(start, length, fitting));
+        setCursorPosition(start + int(fitting.size()));
     });
 }
 

@@ -6,7 +6,8 @@
 
 namespace kalmoro {
 
-// A single-line edit box with a thin sunken frame and a white ground, without length limit.
+// A single-line edit box with a thin sunken frame and a white ground, holding at most kMaxLength
+// characters.
 // Like a native single-line edit it remembers one change: undo brings back the text from before
 // the last change, and undo again the text it replaced. QLineEdit's own history keeps one entry
 // per character for as long as the box lives, megabytes for one paste; this box keeps it empty
@@ -16,6 +17,10 @@ class EditBox final : public QLineEdit
 {
     Q_OBJECT
 public:
+    // Far more than any number the pages take needs. Without a limit a pasted megabyte is shaped
+    // again on every repaint and every keystroke, for seconds to minutes each.
+    static constexpr int kMaxLength = 1024;
+
     explicit EditBox(QWidget *parent = nullptr);
     void setTextColor(const QColor &color);
 

@@ -41,6 +41,7 @@ stop() {
 }
 cleanup() {
     stop "$program_pid"
+    stop "${bus_pid:-}"
     [[ -z ${test_user:-} ]] || userdel "$test_user" 2>/dev/null || true
     stop "$wm_pid"
     stop "$xvfb_pid"
@@ -272,14 +273,44 @@ add_test_user() {
     "${as_test_user[@]}" test -x "$program" || skip "$test_user cannot run $program (a folder on its path is closed)"
 }
 
+# Nothing the user may write to has anything new in it: the homes, TMPDIR, the program's folder,
+# and /tmp, the last resort for the private folder (written there by the user, or Qt's runtime-*).
+nothing_written() {
+    local left
+    # Only TMPDIR's own time changes: the private folder came and went in it.
+    left=$(find "$user_root"/{home,passwd-home,tmp} "$(dirname "$program")" -mindepth 1 -newer "$work/marker"
+        find /tmp -mindepth 1 -maxdepth 1 \( -user "$test_user" -o -name "runtime-$test_user" \))
+    [[ -z $left ]] || fail "after $1 these were written:"$'\n'"$left"
+}
+mark_time() {
+    # A second back: file times have a resolution of a second on some file systems.
+    touch -d "@$(($(date +%s) - 1))" "$work/marker"
+}
+# The user's processes other than the session's own: its bus and what the bus starts for the program
+# (the accessibility bus launcher) belong to the session, not to the program.
+descendants() {
+    local child
+    for child in $(pgrep -P "$1" || true); do echo "$child" && descendants "$child"; done
+}
+program_processes() {
+    local session=" " pid
+    [[ -z ${bus_pid:-} ]] || session=" $bus_pid $(descendants "$bus_pid" | tr '\n' ' ')"
+    for pid in $(pgrep -u "$test_user" || true); do
+        [[ $session == *" $pid "* ]] || echo "$pid"
+    done
+}
+no_process_left() { [[ -z $(program_processes) ]]; }
+
 # As the user, every main page, every brand's start page and the X7 page, then each way out:
 # nothing is written to the homes, TMPDIR or the program's folder, and no process stays.
 scenario_leftovers() {
     add_test_user
-    local way entry brand left
+    local way entry brand
+    # For a session below, made before any run is timed.
+    "${as_test_user[@]}" mkdir -m 555 "$user_root/tmp/read-only"
+    touch -d "1 minute ago" "$user_root/tmp/read-only"
     for way in esc close term; do
-        # A second back: file times have a resolution of a second on some file systems.
-        touch -d "@$(($(date +%s) - 1))" "$work/marker"
+        mark_time
         start_program "${as_test_user[@]}" "$program"
         for entry in 1 2 3 4 6 5; do xdo key "alt+$entry"; done
         for brand in 0 2 4 6 8 0; do
@@ -296,10 +327,52 @@ scenario_leftovers() {
         term) kill -TERM "$program_pid" ;;
         esac
         exits_cleanly "$way"
-        wait_for "every process of the program to end after $way" eval '! pgrep -u "$test_user" >/dev/null'
-        # Only TMPDIR's own time changes: the private folder came and went in it.
-        left=$(find "$user_root"/{home,passwd-home,tmp} "$(dirname "$program")" -mindepth 1 -newer "$work/marker")
-        [[ -z $left ]] || fail "after $way these were written:"$'\n'"$left"
+        wait_for "every process of the program to end after $way" no_process_left
+        nothing_written "$way"
+    done
+
+    # Unusual sessions: the copper page's browser and a brand page start the engine, then the close
+    # box. A program killed outright leaves its private folder to the next start, which removes it.
+    local runtime="$user_root/runtime" session
+    for session in "TMPDIR missing" "TMPDIR read-only" "runtime folder open to all" "the user's bus" killed; do
+        local environment=(TMPDIR="$user_root/tmp")
+        case $session in
+        "TMPDIR missing") environment=(TMPDIR="$user_root/tmp/missing") ;;
+        "TMPDIR read-only") environment=(TMPDIR="$user_root/tmp/read-only") ;;
+        "runtime folder open to all")
+            "${as_test_user[@]}" mkdir -p -m 777 "$runtime/open" && environment+=(XDG_RUNTIME_DIR="$runtime/open") ;;
+        "the user's bus")
+            "${as_test_user[@]}" mkdir -p -m 700 "$runtime/own"
+            environment+=(XDG_RUNTIME_DIR="$runtime/own" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1)
+            bus_pid=$("${as_test_user[@]}" dbus-daemon --session --address="unix:path=$runtime/own/bus" --fork --print-pid)
+            ;;
+        killed)
+            start_program "${as_test_user[@]}" "$program"
+            kill -KILL "$program_pid"
+            wait "$program_pid" 2>/dev/null || true
+            wait_for "every process of the killed program to end" no_process_left
+            [[ -n $(find "$user_root/tmp" -mindepth 1 -maxdepth 1 -name 'kalmoro-*') ]] ||
+                fail "the killed program left no private folder to remove"
+            ;;
+        esac
+        mark_time
+        start_program "${as_test_user[@]}" "${environment[@]}" "$program"
+        xdo key alt+2
+        xdo key alt+5
+        click "${brand_choices[@]:0:2}"
+        wait_for_page "the brand page ($session)"
+        click "${close_button[@]}"
+        exits_cleanly "the close box ($session)"
+        wait_for "every process of the program to end ($session)" no_process_left
+        nothing_written "the close box ($session)"
+        [[ -z $(find "$user_root/tmp" -mindepth 1 -maxdepth 1 -name 'kalmoro-*') ]] ||
+            fail "a private folder stays in TMPDIR ($session)"
+        if [[ -n ${bus_pid:-} ]]; then
+            kill "$bus_pid"
+            bus_pid=''
+            wait_for "the user's bus and the services it started to end" eval '! pgrep -u "$test_user" >/dev/null'
+        fi
+        note "$session: nothing left"
     done
 }
 

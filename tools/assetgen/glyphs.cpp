@@ -209,6 +209,20 @@ void Wrench(QPainter &p, const QColor &c)
     p.drawArc(QRectF(12, 3, 9, 9), 200 * 16, 270 * 16);
 }
 
+// A manifold gauge: the dial, its scale and the needle, on its connector.
+void Gauge(QPainter &p, const QColor &c)
+{
+    p.setPen(RoundPen(c, 1.9));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QRectF(3, 2, 18, 18));
+    p.drawArc(QRectF(6.5, 5.5, 11, 11), -30 * 16, 240 * 16);
+    p.drawLine(QPointF(12, 11), QPointF(15.5, 7));
+    p.drawLine(QPointF(12, 20), QPointF(12, 22.5));
+    p.setPen(Qt::NoPen);
+    p.setBrush(c);
+    p.drawEllipse(QPointF(12, 11), 1.6, 1.6);
+}
+
 } // namespace
 
 void DrawGlyph(
@@ -265,6 +279,9 @@ void DrawGlyph(
         break;
     case Glyph::Wrench:
         Wrench(painter, colour);
+        break;
+    case Glyph::Gauge:
+        Gauge(painter, colour);
         break;
     }
     painter.restore();

@@ -24,6 +24,7 @@ enum class Glyph {
     Minimize,
     Close,
     Wrench,
+    Gauge,
 };
 
 // Draws glyph into box (square boxes look best) in one colour. Shapes that hold a

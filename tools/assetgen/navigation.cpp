@@ -24,6 +24,7 @@ constexpr NavEntry kEntries[] = {
     {"风口价格", Glyph::Grille, Asset::img010, Asset::img003, Asset::img140, Asset::img141},
     {"空调选型", Glyph::WallUnit, Asset::img011, Asset::img004, Asset::img123, Asset::img124},
     {"关于软件", Glyph::House, Asset::img006, Asset::img005, Asset::img125, Asset::img126},
+    {"冷媒压力", Glyph::Gauge, Asset::img173, Asset::img174, Asset::img175, Asset::img176},
 };
 
 // The button shows only the left 210 of the 220 px, so everything stays well inside that.
