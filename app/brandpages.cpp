@@ -1,10 +1,13 @@
 #include "brandpages.h"
 
+#include <QShortcut>
+
 #include "controlresolver.h"
 #include "layoutnotes.h"
 #include "platform.h"
 #include "widgets/browserhost.h"
 #include "widgets/graphicbutton.h"
+#include "widgets/pagetab.h"
 
 namespace kalmoro {
 
@@ -73,6 +76,30 @@ constexpr ParentRef BrandPage(int page)
 }
 
 constexpr Notes kWhite {.whiteStrip = true};
+
+const QKeySequence kNextProduct {Qt::CTRL | Qt::Key_PageDown};
+const QKeySequence kPreviousProduct {Qt::CTRL | Qt::Key_PageUp};
+const QKeySequence kStartPage {Qt::ALT | Qt::Key_Home};
+
+// Clicks the product button step places after the one whose page the browser shows, among the
+// brand's shown buttons; from the start page the first step forward is the first product.
+void stepProducts(const BrandPages &pages, const BrowserHost &browser, int step)
+{
+    std::vector<GraphicButton *> shown;
+    std::ptrdiff_t current = -1;
+    for (const BrandPages::Button &button : pages.buttons) {
+        if (button.browser != &browser || button.button->isHidden())
+            continue;
+        if (PageLocation(platform::ProgramDirectory(), button.path) == browser.address())
+            current = std::ssize(shown);
+        shown.push_back(button.button);
+    }
+    if (shown.empty())
+        return;
+    const std::ptrdiff_t count = std::ssize(shown);
+    const std::ptrdiff_t next = current < 0 ? (step > 0 ? 0 : count - 1) : (current + step + count) % count;
+    shown[std::size_t(next)]->click();
+}
 
 // Page 5 of the main tab holds the brand tab; its first page chooses a brand, the others show one
 // brand's products each.
@@ -221,6 +248,48 @@ void WireBrandPages(const BrandPages &pages, QObject *context)
         QObject::connect(button.button, &GraphicButton::clicked, context,
             [&button] { LoadPage(*button.browser, platform::ProgramDirectory(), button.path); });
     }
+}
+
+void WireBrandKeys(const PageTab &brandTab, std::span<GraphicButton *const> choices, const BrandPages &pages,
+    QObject *context)
+{
+    // Each key is held by a control of its page, so that it works only while that page shows.
+    for (std::size_t i = 0; i < choices.size(); ++i) {
+        GraphicButton *choice = choices[i];
+        const QKeySequence digit(Qt::Key(Qt::Key_1 + int(i)));
+        auto *key = new QShortcut(digit, choice);
+        choice->setAccessibleDescription(
+            QStringLiteral("快捷键 ") + digit.toString(QKeySequence::PortableText));
+        QObject::connect(key, &QShortcut::activated, context, [&brandTab, &pages, choice] {
+            choice->click();
+            if (BrowserHost *browser = ShownBrandBrowser(brandTab, pages))
+                browser->setFocus(Qt::ShortcutFocusReason);
+        });
+    }
+    const QString browserKeys = QStringLiteral("快捷键 %1：下一个产品；%2：上一个产品；%3：品牌首页")
+                                    .arg(kNextProduct.toString(QKeySequence::PortableText),
+                                        kPreviousProduct.toString(QKeySequence::PortableText),
+                                        kStartPage.toString(QKeySequence::PortableText));
+    for (const BrandPages::Start &start : pages.starts) {
+        BrowserHost *browser = start.browser;
+        browser->setAccessibleDescription(browserKeys);
+        const auto step = [&pages, browser](int by) {
+            return [&pages, browser, by] { stepProducts(pages, *browser, by); };
+        };
+        QObject::connect(new QShortcut(kNextProduct, browser), &QShortcut::activated, context, step(1));
+        QObject::connect(new QShortcut(kPreviousProduct, browser), &QShortcut::activated, context, step(-1));
+        QObject::connect(new QShortcut(kStartPage, browser), &QShortcut::activated, context,
+            [&start] { LoadPage(*start.browser, platform::ProgramDirectory(), start.path); });
+    }
+}
+
+BrowserHost *ShownBrandBrowser(const PageTab &brandTab, const BrandPages &pages)
+{
+    for (const BrandPages::Start &start : pages.starts) {
+        if (brandTab.pageOf(start.browser) == brandTab.currentPage())
+            return start.browser;
+    }
+    return nullptr;
 }
 
 void LoadStartPages(const BrandPages &pages)

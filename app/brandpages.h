@@ -34,6 +34,7 @@ std::span<const LayoutRow> SelectionRows();
 class BrowserHost;
 class ControlResolver;
 class GraphicButton;
+class PageTab;
 
 // A product button of a brand page and the page it loads into its brand's browser.
 struct BrandPageButton {
@@ -74,6 +75,14 @@ struct BrandPages {
 BrandPages ResolveBrandPages(ControlResolver &controls);
 // Connects the 26 product and price buttons for as long as context lives.
 void WireBrandPages(const BrandPages &pages, QObject *context);
+// The brand tab's keys, which act through the buttons a click would press: on the brand choice, 1
+// to 5 click the choices in their order and put the focus into the chosen brand's browser; on a
+// brand page, Ctrl+PageDown and Ctrl+PageUp click the next and previous shown product button of
+// the brand in the table's order, round and round, and Alt+Home loads its start page again.
+void WireBrandKeys(const PageTab &brandTab, std::span<GraphicButton *const> choices, const BrandPages &pages,
+    QObject *context);
+// The browser on the brand tab's page shown, or nullptr on the brand choice.
+BrowserHost *ShownBrandBrowser(const PageTab &brandTab, const BrandPages &pages);
 
 void LoadPage(BrowserHost &browser, const QString &baseDirectory, const QString &relativePath);
 void LoadStartPages(const BrandPages &pages);

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "brandpages.h"
+#include "drainpipepage.h"
 #include "framenames.h"
 #include "layoutnotes.h"
 #include "pages/copperpage.h"
@@ -69,7 +70,7 @@ constexpr LayoutRow kFrameRows[] = {
 
 constexpr LayoutRow kDrainRows[] = {
     // Page 3: condensate drain pipe table.
-    {u"图片框1", PictureBox, MainPage(3), {23, 37, 750, 500}, true, u"", {Asset::img142}, kNone},
+    {drainpipenames::kTable, PictureBox, MainPage(3), {23, 37, 750, 500}, true, u"", {Asset::img142}, kNone},
 };
 
 constexpr LayoutRow kAboutRows[] = {

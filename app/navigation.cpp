@@ -132,6 +132,8 @@ void WireNavigation(const Navigation &navigation, const BrandPages &brands, QObj
     for (std::size_t entry = 0; entry < navigation.entries.size(); ++entry) {
         GraphicButton *button = navigation.entries[entry];
         const auto navigate = [&navigation, &brands, entry] { Navigate(navigation, brands, entry); };
+        // Checked while its page is the one chosen, which screen readers read as its selected look.
+        button->setCheckable(true);
         QObject::connect(button, &GraphicButton::clicked, context, navigate);
         new QShortcut(shortcutOf(entry), button->window(), context, navigate, Qt::WindowShortcut);
         // The shortcut is shown nowhere on screen, so the button tells screen readers about it.
@@ -144,6 +146,9 @@ void WireNavigation(const Navigation &navigation, const BrandPages &brands, QObj
         QObject::connect(navigation.brandChoices[i], &GraphicButton::clicked, context,
             [&navigation, page = kBrandChoices[i].page] { ShowBrandPage(navigation, page); });
     }
+    WireBrandKeys(*navigation.brandTab, navigation.brandChoices, brands, context);
+    navigation.mainTab->setAccessibleName(QStringLiteral("主页面"));
+    navigation.brandTab->setAccessibleName(QStringLiteral("空调品牌"));
     // Each brand browser shows the products of the brand whose header is above it.
     for (const BrandPages::Start &start : brands.starts) {
         if (const int page = navigation.brandTab->pageOf(start.browser); page >= 0)
@@ -163,8 +168,11 @@ void Navigate(const Navigation &navigation, const BrandPages &brands, std::size_
             break;
         case Step::SwapImages:
             navigation.entries[entry]->setImage(GraphicButton::Normal, row.selected);
-            for (const Entry other : row.others)
+            navigation.entries[entry]->setChecked(true);
+            for (const Entry other : row.others) {
                 navigation.entries[other]->setImage(GraphicButton::Normal, kEntries[other].unselected);
+                navigation.entries[other]->setChecked(false);
+            }
             break;
         case Step::ShowPage:
             navigation.mainTab->setCurrentPage(row.page);

@@ -25,6 +25,7 @@ ResolvedViews ResolvePageViews(const MainWindow &window, const Services &service
         page->resolve(controls);
     views->navigation.futuresQuote = copperView.futuresQuote;
     views->navigation.futuresQuoteAddress = services.futuresQuote;
+    views->drainPipe = ResolveDrainPipePage(controls);
     views->brands = ResolveBrandPages(controls);
     views->links = ResolveLinks(controls);
     if (!controls.ok())

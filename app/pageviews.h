@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "brandpages.h"
+#include "drainpipepage.h"
 #include "links.h"
 #include "navigation.h"
 #include "pages/calculatorpage.h"
@@ -21,6 +22,7 @@ struct PageViews {
     WindowControls windowControls;
     Navigation navigation;
     std::vector<std::unique_ptr<CalculatorPage>> calculators; // in the order of the main tab
+    DrainPipePage drainPipe;
     BrandPages brands;
     Links links;
 };

@@ -45,6 +45,7 @@ void wire(MainWindow &window, const PageViews &views, QObject *context, const Se
     WireNavigation(views.navigation, views.brands, context);
     WireBrandPages(views.brands, context);
     WireLinks(views.links, context);
+    DescribeDrainPipeTable(views.drainPipe);
     for (const std::unique_ptr<CalculatorPage> &page : views.calculators)
         page->wire(context);
     WireQuotationActions(views, window, context, services);

@@ -204,6 +204,55 @@ private Q_SLOTS:
         QCOMPARE(seen, steps);
     }
 
+    // The brand tab's keys, pressed where the focus is: 1 to 5 on the brand choice, then the product
+    // keys on the brand page, which press the brand's shown buttons in the table's order.
+    void brandKeys_data()
+    {
+        QTest::addColumn<QList<QKeyCombination>>("keys");
+        QTest::addColumn<int>("brandPage");
+        QTest::addColumn<QString>("browser");
+        QTest::addColumn<QString>("loaded"); // the last page loaded, under the web folder
+
+        const QKeyCombination next(Qt::ControlModifier, Qt::Key_PageDown);
+        const QKeyCombination previous(Qt::ControlModifier, Qt::Key_PageUp);
+        const QKeyCombination start(Qt::AltModifier, Qt::Key_Home);
+        using Keys = QList<QKeyCombination>;
+        QTest::newRow("1 chooses Daikin") << Keys {Qt::Key_1} << 1 << u"大金浏览器"_qs << u"chigo0"_qs;
+        QTest::newRow("next from the start page")
+            << Keys {Qt::Key_1, next} << 1 << u"大金浏览器"_qs << u"x7"_qs;
+        QTest::newRow("next twice") << Keys {Qt::Key_1, next, next} << 1 << u"大金浏览器"_qs << u"p"_qs;
+        QTest::newRow("previous skips the hidden price button")
+            << Keys {Qt::Key_1, previous} << 1 << u"大金浏览器"_qs << u"skyair"_qs;
+        QTest::newRow("round from the last to the first")
+            << Keys {Qt::Key_1, previous, next} << 1 << u"大金浏览器"_qs << u"x7"_qs;
+        QTest::newRow("Alt+Home loads the start page")
+            << Keys {Qt::Key_1, next, start} << 1 << u"大金浏览器"_qs << u"daikin0"_qs;
+        QTest::newRow("5 chooses Chigo, whose last shown product comes first backwards")
+            << Keys {Qt::Key_5, previous} << 5 << u"志高浏览器"_qs << u"qingshang"_qs;
+        QTest::newRow("3 chooses Midea") << Keys {Qt::Key_3, next} << 3 << u"美的浏览器"_qs << u"mdvsi"_qs;
+        QTest::newRow("digits choose nothing on a brand page")
+            << Keys {Qt::Key_2, Qt::Key_4} << 2 << u"格力浏览器"_qs << u"chigo0"_qs;
+    }
+
+    void brandKeys()
+    {
+        QFETCH(QList<QKeyCombination>, keys);
+        QFETCH(int, brandPage);
+        QFETCH(QString, browser);
+        QFETCH(QString, loaded);
+
+        click(kEntries[4]);
+        for (const QKeyCombination key : keys) {
+            QWidget *focus = QApplication::focusWidget();
+            QTest::keyClick(focus ? focus : m_window.get(), key.key(), key.keyboardModifiers());
+        }
+
+        QCOMPARE(tab(kBrandTab)->currentPage(), brandPage);
+        auto *host = m_window->control<BrowserHost>(browser);
+        QVERIFY(host->isAncestorOf(QApplication::focusWidget()));
+        QCOMPARE(m_engine.loads.last().second.fileName(), loaded + u".html"_qs);
+    }
+
     void logoDoubleClickShowsTheStartPageAndKeepsTheImages()
     {
         click(QStringLiteral("风口价格按钮"));

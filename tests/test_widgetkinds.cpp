@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <malloc.h>
 
+#include "controlnumber.h"
+#include "drainpipetable.h"
 #include "fonts.h"
 #include "shelltesting.h"
 #include "widgets/browserhost.h"
@@ -57,6 +59,20 @@ std::size_t HeapInUse()
 {
     const struct mallinfo2 heap = mallinfo2();
     return heap.uordblks + heap.hblkhd;
+}
+
+// Whether text names each band of the drain pipe table, capacity then pipe, in the table's order.
+bool InOrder(const QString &text)
+{
+    qsizetype from = 0;
+    for (const drainpipe::Band &band : drainpipe::Bands) {
+        for (const std::u16string_view part : {band.capacity, band.pipe}) {
+            from = text.indexOf(testing::Text(part), from);
+            if (from < 0)
+                return false;
+        }
+    }
+    return true;
 }
 
 QString AccessibleText(QWidget *widget, QAccessible::Text kind)
@@ -404,6 +420,70 @@ private Q_SLOTS:
 
     // Accessibility, on the controls of the real window.
 
+    // The tree a screen reader walks, after a click on the copper entry: what each node reads as.
+    void treeReadsAsTheWindowShows_data()
+    {
+        QTest::addColumn<QString>("control"); // empty: the window
+        QTest::addColumn<QString>("reading");
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("window role") << QString() << u"role"_qs << QString::number(QAccessible::Window);
+        QTest::newRow("window name") << QString() << u"name"_qs << u"Kalmoro"_qs;
+        QTest::newRow("main tab") << u"高级选择夹1"_qs << u"name"_qs << u"主页面"_qs;
+        QTest::newRow("brand tab") << u"空调选型选择夹"_qs << u"name"_qs << u"空调品牌"_qs;
+        QTest::newRow("current entry") << u"铜管价格按钮"_qs << u"checked"_qs << u"true"_qs;
+        QTest::newRow("other entry") << u"加氟计算按钮"_qs << u"checked"_qs << u"false"_qs;
+        QTest::newRow("entry role") << u"铜管价格按钮"_qs << u"role"_qs
+                                    << QString::number(QAccessible::Button);
+        QTest::newRow("quotation view") << u"今日铜价浏览"_qs << u"size"_qs << u"240x152"_qs;
+        QTest::newRow("drain pipe table") << u"图片框1"_qs << u"bands"_qs << u"in order"_qs;
+        QTest::newRow("caption of a box") << u"透明标签2"_qs << u"labelFor"_qs << u"室内机台数"_qs;
+        QTest::newRow("caption of a pipe") << u"透明标签18"_qs << u"labelFor"_qs << u"二十八"_qs;
+        QTest::newRow("caption of the total") << u"一共加氟"_qs << u"labelledBy"_qs << u"图片框4"_qs;
+        QTest::newRow("box labelled by its caption")
+            << u"室内机台数"_qs << u"labelledBy"_qs << u"透明标签2"_qs;
+        QTest::newRow("vent box labelled by the printed captions")
+            << u"回风宽"_qs << u"labelledBy"_qs << u"图片框2"_qs;
+        QTest::newRow("box role") << u"编辑框1"_qs << u"role"_qs
+                                  << QString::number(QAccessible::EditableText);
+    }
+
+    void treeReadsAsTheWindowShows()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, reading);
+        QFETCH(QString, expected);
+
+        std::unique_ptr<MainWindow> window = testing::ShowProgramWindow();
+        QVERIFY(window);
+        QTest::mouseClick(window->control(u"铜管价格按钮"_qs), Qt::LeftButton);
+        QWidget *widget = control.isEmpty() ? window.get() : window->control(control);
+        QVERIFY(widget);
+        QAccessibleInterface *node = QAccessible::queryAccessibleInterface(widget);
+        const auto related = [node](QAccessible::Relation relation) {
+            const auto relations = node->relations(relation);
+            return relations.size() == 1 ? relations.first().first->object()->objectName() : QString();
+        };
+        QString actual;
+        if (reading == u"role")
+            actual = QString::number(node->role());
+        else if (reading == u"name")
+            actual = node->text(QAccessible::Name);
+        else if (reading == u"description")
+            actual = node->text(QAccessible::Description);
+        else if (reading == u"checked")
+            actual = node->state().checked && node->state().selected ? u"true"_qs : u"false"_qs;
+        else if (reading == u"size")
+            actual = u"%1x%2"_qs.arg(node->rect().width()).arg(node->rect().height());
+        else if (reading == u"bands")
+            actual = InOrder(node->text(QAccessible::Description)) ? u"in order"_qs : u"out of order"_qs;
+        else if (reading == u"labelFor")
+            actual = related(QAccessible::Labelled);
+        else if (reading == u"labelledBy")
+            actual = related(QAccessible::Label);
+        QCOMPARE(actual, expected);
+    }
+
     void controlsTellScreenReadersWhatTheyShow()
     {
         std::unique_ptr<MainWindow> window = CreateMainWindow().window;
@@ -411,8 +491,9 @@ private Q_SLOTS:
         QCOMPARE(AccessibleText(window->control(QStringLiteral("透明标签5")), QAccessible::Name),
             QStringLiteral("Kalmoro V1.0"));
         auto *total = window->control<TransparentLabel>(QStringLiteral("透明标签10"));
-        total->setText(QStringLiteral("1234.5"));
-        QCOMPARE(AccessibleText(total, QAccessible::Name), QStringLiteral("1234.5"));
+        // A result is read with its caption and unit, which the page prints beside it.
+        WriteNumber(*total, 1234.5);
+        QCOMPARE(AccessibleText(total, QAccessible::Name), QStringLiteral("铜管价格 1234.5 元"));
         auto *futures = window->control<EditBox>(QStringLiteral("编辑框0"));
         futures->setText(QStringLiteral("68000"));
         QCOMPARE(AccessibleText(futures, QAccessible::Value), QStringLiteral("68000"));

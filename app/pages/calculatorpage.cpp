@@ -1,10 +1,51 @@
 #include "calculatorpage.h"
 
 #include <QLineEdit>
+#include <QShortcut>
 
 #include "controlnumber.h"
+#include "widgets/editbox.h"
+#include "widgets/graphicbutton.h"
 
 namespace kalmoro {
+
+namespace {
+
+// Keys are named as on the keyboard; the keypad's Enter does what the main one does.
+QString keyName(const QKeySequence &key)
+{
+    return key.toString(QKeySequence::PortableText);
+}
+
+const QKeySequence kEnter {Qt::Key_Enter};
+const QKeySequence kCtrlEnter {Qt::CTRL | Qt::Key_Enter};
+
+} // namespace
+
+void FinishOnEnter(std::span<EditBox *const> boxes, GraphicButton &button, const QList<KeyNote> &pageKeys)
+{
+    QStringList notes {keyName(kEnter) + u'：' + button.accessibleName()};
+    for (const KeyNote &note : pageKeys)
+        notes << keyName(note.key) + u'：' + note.does;
+    const QString description = QStringLiteral("快捷键 ") + notes.join(u'；');
+    for (EditBox *box : boxes) {
+        QObject::connect(box, &QLineEdit::returnPressed, &button, &GraphicButton::click);
+        box->setAccessibleDescription(description);
+    }
+}
+
+void WireBringUpToDateKey(const CalculatorPage &page, QObject *context)
+{
+    // Held by a control of the page, so that the key works only while the page shows.
+    auto *shortcut = new QShortcut(page.anchor());
+    shortcut->setKeys({QKeySequence(Qt::CTRL | Qt::Key_Return), kCtrlEnter});
+    QObject::connect(shortcut, &QShortcut::activated, context, [&page] { page.bringUpToDate(); });
+}
+
+KeyNote BringUpToDateNote()
+{
+    return {kCtrlEnter, QStringLiteral("全部计算")};
+}
 
 void ChainTabOrder(const std::vector<QWidget *> &order)
 {

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <memory>
+#include <span>
 #include <vector>
 
 #include <QDate>
+#include <QKeySequence>
 
 #include "quotation.h"
 
@@ -14,6 +16,8 @@ class QWidget;
 namespace kalmoro {
 
 class ControlResolver;
+class EditBox;
+class GraphicButton;
 
 // A calculator page of the main tab, whole: its unit (pages/<page>.h) holds its layout rows, its
 // controls' names, its typed view and handlers, its Tab order, its screen-reader names and its
@@ -36,6 +40,21 @@ public:
     // page up to date first.
     virtual Quotation quotation(QDate date) const = 0;
 };
+
+// A key of a page that no picture shows, and what it does, as the boxes tell screen readers.
+struct KeyNote {
+    QKeySequence key;
+    QString does;
+};
+
+// Enter in any of boxes finishes their section: it clicks button, so that the same handlers run as
+// for a click. Each box tells screen readers its keys: Enter and the button's name, then pageKeys.
+void FinishOnEnter(std::span<EditBox *const> boxes, GraphicButton &button, const QList<KeyNote> &pageKeys);
+
+// Ctrl+Enter anywhere on the page, while it is shown, brings it up to date as a request for a
+// sheet does; the note names the key for the boxes.
+void WireBringUpToDateKey(const CalculatorPage &page, QObject *context);
+KeyNote BringUpToDateNote();
 
 // Links the Tab key through widgets in this order.
 void ChainTabOrder(const std::vector<QWidget *> &order);

@@ -1,5 +1,7 @@
 #include "copperpage.h"
 
+#include <QShortcut>
+
 #include "controlnumber.h"
 #include "controlresolver.h"
 #include "layoutnotes.h"
@@ -22,6 +24,7 @@ constexpr ParentRef kPage = MainPage(2);
 // The page's picture holds the hint and the frame that clips the futures quote.
 constexpr std::u16string_view kPicture = u"图片框5";
 constexpr std::u16string_view kQuoteFrame = u"分组框1";
+const QKeySequence kClearKey {Qt::CTRL | Qt::SHIFT | Qt::Key_Delete};
 
 constexpr LayoutRow kRows[] = {
     {kTotal, Kind::TransparentLabel, kPage, {83, 470, 91, 40}, true, u"铜管价格", {},
@@ -111,6 +114,18 @@ public:
             row.price->setAccessibleName(PipeName(*row.pipe) + QStringLiteral(" 市场价 元"));
         }
         page.futuresQuote->setAccessibleName(QStringLiteral("今日铜价"));
+        // Before any result the total shows its caption.
+        page.total->setReading(page.total->text(), QStringLiteral("元"));
+
+        // Enter in any box computes the total; clearing takes a chord that no stray key presses.
+        auto *clear = new QShortcut(kClearKey, page.clearMetres);
+        QObject::connect(clear, &QShortcut::activated, page.clearMetres, &GraphicButton::click);
+        std::vector<EditBox *> boxes {page.futuresPrice};
+        for (const CopperPage::Row &row : page.rows)
+            boxes.insert(boxes.end(), {row.metres, row.price});
+        FinishOnEnter(boxes, *page.computeTotal,
+            {BringUpToDateNote(), {kClearKey, page.clearMetres->accessibleName()}});
+        WireBringUpToDateKey(*this, context);
     }
 
     QWidget *anchor() const override { return m_page.total; }
@@ -170,7 +185,7 @@ void ComputeCopperTotal(const CopperPage &page)
 
 void ClearCopperMetres(const CopperPage &page)
 {
-    page.total->setText(QStringLiteral("0"));
+    WriteNumber(*page.total, 0);
     for (const CopperPage::Row &row : page.rows)
         row.metres->clear();
 }

@@ -1,10 +1,12 @@
 #include "refrigerantpage.h"
 
+#include "accessibility.h"
 #include "controlnumber.h"
 #include "controlresolver.h"
 #include "layoutnotes.h"
 #include "widgets/editbox.h"
 #include "widgets/graphicbutton.h"
+#include "widgets/picturebox.h"
 #include "widgets/radiobutton.h"
 #include "widgets/transparentlabel.h"
 
@@ -19,6 +21,9 @@ using namespace layoutnotes;
 using namespace palette;
 
 constexpr ParentRef kPage = MainPage(1);
+// How the total is read, on the sheet and by screen readers; the page prints it in a picture.
+const QString kTotalChargeCaption = QStringLiteral("所需加氟量");
+const QString kKilograms = QStringLiteral("KG");
 
 constexpr LayoutRow kRows[] = {
     {u"空调品牌图片", Kind::PictureBox, kPage, {40, 25, 122, 23}, true, u"", {Asset::img143}, kNone},
@@ -40,36 +45,36 @@ constexpr LayoutRow kRows[] = {
     {kComputeIndoor, Kind::GraphicButton, kPage, {540, 415, 179, 36}, true, u"",
         {Asset::img164, Asset::img165, Asset::img166}, kNone},
     {kIndoorCharge, Kind::EditBox, kPage, {258, 419, 160, 23}, true, u"", {}, kCentred},
-    {u"透明标签1", Kind::TransparentLabel, kPage, {141, 415, 160, 32}, true, u"室内机所需氟利昂：", {},
-        kBlackText},
+    {kIndoorChargeCaption, Kind::TransparentLabel, kPage, {141, 415, 160, 32}, true, u"室内机所需氟利昂：",
+        {}, kBlackText},
     {kPipeLengths[7], Kind::EditBox, kPage, {612, 365, 136, 23}, true, u"", {}, kCentred},
-    {u"透明标签18", Kind::TransparentLabel, kPage, {508, 365, 96, 26}, true, u"冷媒液管Φ28.58", {},
+    {kPipeCaptions[7], Kind::TransparentLabel, kPage, {508, 365, 96, 26}, true, u"冷媒液管Φ28.58", {},
         kBlackText},
-    {u"透明标签17", Kind::TransparentLabel, kPage, {508, 327, 96, 26}, true, u"冷媒液管Φ25.4", {},
+    {kPipeCaptions[6], Kind::TransparentLabel, kPage, {508, 327, 96, 26}, true, u"冷媒液管Φ25.4", {},
         kBlackText},
     {kPipeLengths[6], Kind::EditBox, kPage, {612, 327, 136, 23}, true, u"", {}, kCentred},
     {kPipeLengths[5], Kind::EditBox, kPage, {611, 289, 136, 23}, true, u"", {}, kCentred},
-    {u"透明标签16", Kind::TransparentLabel, kPage, {507, 289, 96, 26}, true, u"冷媒液管Φ22.23", {},
+    {kPipeCaptions[5], Kind::TransparentLabel, kPage, {507, 289, 96, 26}, true, u"冷媒液管Φ22.23", {},
         kBlackText},
-    {u"透明标签15", Kind::TransparentLabel, kPage, {508, 251, 96, 26}, true, u"冷媒液管Φ19.05", {},
+    {kPipeCaptions[4], Kind::TransparentLabel, kPage, {508, 251, 96, 26}, true, u"冷媒液管Φ19.05", {},
         kBlackText},
     {kPipeLengths[4], Kind::EditBox, kPage, {612, 251, 136, 23}, true, u"", {}, kCentred},
     {kPipeLengths[3], Kind::EditBox, kPage, {309, 365, 136, 23}, true, u"", {}, kCentred},
-    {u"透明标签14", Kind::TransparentLabel, kPage, {205, 365, 96, 26}, true, u"冷媒液管Φ15.88", {},
+    {kPipeCaptions[3], Kind::TransparentLabel, kPage, {205, 365, 96, 26}, true, u"冷媒液管Φ15.88", {},
         kBlackText},
     {kPipeLengths[2], Kind::EditBox, kPage, {309, 327, 136, 23}, true, u"", {}, kCentred},
-    {u"透明标签13", Kind::TransparentLabel, kPage, {205, 327, 96, 26}, true, u"冷媒液管Φ12.7", {},
+    {kPipeCaptions[2], Kind::TransparentLabel, kPage, {205, 327, 96, 26}, true, u"冷媒液管Φ12.7", {},
         kBlackText},
     {kPipeLengths[1], Kind::EditBox, kPage, {308, 289, 136, 23}, true, u"", {}, kCentred},
-    {u"透明标签12", Kind::TransparentLabel, kPage, {204, 289, 96, 26}, true, u"冷媒液管Φ9.52", {},
+    {kPipeCaptions[1], Kind::TransparentLabel, kPage, {204, 289, 96, 26}, true, u"冷媒液管Φ9.52", {},
         kBlackText},
-    {u"透明标签11", Kind::TransparentLabel, kPage, {205, 251, 96, 26}, true, u"冷媒液管Φ6.35", {},
+    {kPipeCaptions[0], Kind::TransparentLabel, kPage, {205, 251, 96, 26}, true, u"冷媒液管Φ6.35", {},
         kBlackText},
     {kPipeLengths[0], Kind::EditBox, kPage, {309, 251, 136, 23}, true, u"", {}, kCentred},
     {u"室内机系列", Kind::TransparentLabel, kPage, {44, 296, 142, 24}, true, u"提示:铜管长度为冷媒液", {},
         kHint},
-    {u"透明标签6", Kind::TransparentLabel, kPage, {140, 187, 160, 23}, true, u"室外机所需氟利昂：", {},
-        kBlackText},
+    {kOutdoorChargeCaption, Kind::TransparentLabel, kPage, {140, 187, 160, 23}, true, u"室外机所需氟利昂：",
+        {}, kBlackText},
     {kModels[9], Kind::RadioButton, kPage, {660, 95, 96, 24}, true, u"GMV-900W/A", {}, kNone},
     {kModels[8], Kind::RadioButton, kPage, {540, 95, 96, 24}, true, u"GMV-785W/A", {}, kNone},
     {kModels[7], Kind::RadioButton, kPage, {420, 95, 96, 24}, true, u"GMV-615W/A", {}, kNone},
@@ -78,18 +83,20 @@ constexpr LayoutRow kRows[] = {
     {kModels[4], Kind::RadioButton, kPage, {660, 65, 96, 24}, true, u"GMV-450W/A", {}, kNone},
     {kModels[3], Kind::RadioButton, kPage, {540, 65, 96, 24}, true, u"GMV-400W/A", {}, kNone},
     {kModels[2], Kind::RadioButton, kPage, {420, 65, 96, 24}, true, u"GMV-350W/A", {}, kNone},
-    {u"透明标签4", Kind::TransparentLabel, kPage, {568, 141, 48, 26}, true, u"配比率：", {}, kBlackText},
+    {kRatioCaption, Kind::TransparentLabel, kPage, {568, 141, 48, 26}, true, u"配比率：", {}, kBlackText},
     {kRatio, Kind::EditBox, kPage, {628, 141, 120, 23}, true, u"", {}, kCentred},
-    {u"透明标签3", Kind::TransparentLabel, kPage, {300, 139, 72, 26}, true, u"室内机总量：", {}, kBlackText},
+    {kIndoorCapacityCaption, Kind::TransparentLabel, kPage, {300, 139, 72, 26}, true, u"室内机总量：", {},
+        kBlackText},
     {kIndoorCapacity, Kind::EditBox, kPage, {381, 141, 120, 23}, true, u"", {}, kCentred},
     {kOutdoorCharge, Kind::EditBox, kPage, {257, 187, 160, 26}, true, u"", {}, kCentred},
     {kComputeOutdoor, Kind::GraphicButton, kPage, {540, 185, 179, 36}, true, u"",
         {Asset::img167, Asset::img168, Asset::img169}, kNone},
-    {u"透明标签2", Kind::TransparentLabel, kPage, {53, 141, 72, 26}, true, u"室内机台数：", {}, kBlackText},
+    {kIndoorUnitsCaption, Kind::TransparentLabel, kPage, {53, 141, 72, 26}, true, u"室内机台数：", {},
+        kBlackText},
     {kIndoorUnits, Kind::EditBox, kPage, {134, 141, 120, 23}, true, u"", {}, kCentred},
     {kModels[1], Kind::RadioButton, kPage, {300, 65, 96, 24}, true, u"GMV-300W/A", {}, kNone},
     {kModels[0], Kind::RadioButton, kPage, {180, 65, 96, 24}, true, u"GMV-250W/A", {}, kNone},
-    {u"图片框4", Kind::PictureBox, kPage, {137, 494, 220, 23}, true, u"", {Asset::img170}, kNone},
+    {kTotalCaption, Kind::PictureBox, kPage, {137, 494, 220, 23}, true, u"", {Asset::img170}, kNone},
 };
 
 void setOutdoorPart(const RefrigerantPage &page, bool on)
@@ -127,6 +134,16 @@ public:
         page.computeIndoor = controls.get<GraphicButton>(kComputeIndoor);
         page.totalCharge = controls.get<TransparentLabel>(kTotalCharge);
         page.computeTotal = controls.get<GraphicButton>(kComputeTotal);
+
+        const auto caption
+            = [&controls](std::u16string_view name) { return controls.get<TransparentLabel>(name); };
+        m_captions = {{page.indoorUnits, caption(kIndoorUnitsCaption)},
+            {page.indoorCapacity, caption(kIndoorCapacityCaption)}, {page.ratio, caption(kRatioCaption)},
+            {page.outdoorCharge, caption(kOutdoorChargeCaption)},
+            {page.indoorCharge, caption(kIndoorChargeCaption)},
+            {page.totalCharge, controls.get<PictureBox>(kTotalCaption)}};
+        for (std::size_t i = 0; i < kPipeCaptions.size(); ++i)
+            m_captions.push_back({page.pipeLengths[i], caption(kPipeCaptions[i])});
     }
 
     void wire(QObject *context) const override
@@ -157,6 +174,18 @@ public:
         for (std::size_t i = 0; i < page.pipeLengths.size(); ++i)
             page.pipeLengths[i]->setAccessibleName(LiquidPipes[i].name.toString());
         page.indoorCharge->setAccessibleName(QStringLiteral("室内机所需氟利昂 KG"));
+        page.totalCharge->setReading(kTotalChargeCaption, kKilograms);
+
+        // Enter finishes the section of the box it is pressed in.
+        const QList<KeyNote> pageKeys {BringUpToDateNote()};
+        FinishOnEnter(
+            std::array {page.indoorUnits, page.indoorCapacity, page.ratio}, *page.computeOutdoor, pageKeys);
+        FinishOnEnter(page.pipeLengths, *page.computeIndoor, pageKeys);
+        FinishOnEnter(std::array {page.outdoorCharge, page.indoorCharge}, *page.computeTotal, pageKeys);
+        WireBringUpToDateKey(*this, context);
+
+        for (const auto &[control, caption] : m_captions)
+            SetLabelledBy(*control, *caption);
     }
 
     QWidget *anchor() const override { return m_page.totalCharge; }
@@ -191,12 +220,13 @@ public:
                     {{}, page.pipeLengths[i]->text(), QStringLiteral("米")}});
         }
         AddFilled(lines, QStringLiteral("室内机所需氟利昂"), *page.indoorCharge, QStringLiteral("KG"));
-        quotation.total = {{QStringLiteral("所需加氟量"), page.totalCharge->text(), QStringLiteral("KG")}};
+        quotation.total = {{kTotalChargeCaption, page.totalCharge->text(), kKilograms}};
         return quotation;
     }
 
 private:
     RefrigerantPage m_page {};
+    std::vector<std::pair<QWidget *, QWidget *>> m_captions; // control, its caption
 };
 
 } // namespace

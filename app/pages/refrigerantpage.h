@@ -39,6 +39,16 @@ inline constexpr std::u16string_view kIndoorCharge = u"内机加氟";
 inline constexpr std::u16string_view kComputeIndoor = u"室外机加氟量";
 inline constexpr std::u16string_view kTotalCharge = u"一共加氟";
 inline constexpr std::u16string_view kComputeTotal = u"室外机加氟量1";
+// The labels that caption the boxes, and the picture that captions the total.
+inline constexpr std::u16string_view kIndoorUnitsCaption = u"透明标签2";
+inline constexpr std::u16string_view kIndoorCapacityCaption = u"透明标签3";
+inline constexpr std::u16string_view kRatioCaption = u"透明标签4";
+inline constexpr std::u16string_view kOutdoorChargeCaption = u"透明标签6";
+inline constexpr std::array<std::u16string_view, refrigerant::LiquidPipes.size()> kPipeCaptions
+    = {u"透明标签11", u"透明标签12", u"透明标签13", u"透明标签14", u"透明标签15", u"透明标签16",
+        u"透明标签17", u"透明标签18"};
+inline constexpr std::u16string_view kIndoorChargeCaption = u"透明标签1";
+inline constexpr std::u16string_view kTotalCaption = u"图片框4";
 } // namespace refrigerantnames
 
 struct RefrigerantPage {

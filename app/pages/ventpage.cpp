@@ -2,12 +2,14 @@
 
 #include <QLineEdit>
 
+#include "accessibility.h"
 #include "controlnumber.h"
 #include "controlresolver.h"
 #include "layoutnotes.h"
 #include "vent.h"
 #include "widgets/editbox.h"
 #include "widgets/graphicbutton.h"
+#include "widgets/picturebox.h"
 #include "widgets/transparentlabel.h"
 
 namespace kalmoro {
@@ -20,6 +22,8 @@ using namespace layoutnotes;
 using namespace palette;
 
 constexpr ParentRef kPage = MainPage(4);
+// The page's picture prints the captions of the sizes.
+constexpr std::u16string_view kPicture = u"图片框2";
 
 constexpr LayoutRow kRows[] = {
     {kComputeReturn, Kind::GraphicButton, kPage, {427, 472, 161, 37}, true, u"",
@@ -34,7 +38,7 @@ constexpr LayoutRow kRows[] = {
         {.fontPx = 20, .color = kOrange, .align = Align::Centre}},
     {kOutletLength, Kind::EditBox, kPage, {470, 64, 72, 25}, true, u"", {}, kCentred},
     {kOutletWidth, Kind::EditBox, kPage, {470, 129, 72, 25}, true, u"", {}, kCentred},
-    {u"图片框2", Kind::PictureBox, kPage, {116, 39, 560, 480}, true, u"", {Asset::img171}, kNone},
+    {kPicture, Kind::PictureBox, kPage, {116, 39, 560, 480}, true, u"", {Asset::img171}, kNone},
 };
 
 class VentUnit final : public CalculatorPage
@@ -52,6 +56,7 @@ public:
             .returnPrice = controls.get<TransparentLabel>(kReturnPrice),
             .computeReturn = controls.get<GraphicButton>(kComputeReturn),
         };
+        m_captions = controls.get<PictureBox>(kPicture);
     }
 
     void wire(QObject *context) const override
@@ -67,6 +72,16 @@ public:
         page.outletWidth->setAccessibleName(QStringLiteral("出风口尺寸 宽 米"));
         page.returnLength->setAccessibleName(QStringLiteral("回风口尺寸 长 米"));
         page.returnWidth->setAccessibleName(QStringLiteral("回风口尺寸 宽 米"));
+        // Before any result each price shows its caption.
+        page.outletPrice->setReading(page.outletPrice->text(), QStringLiteral("元"));
+        page.returnPrice->setReading(page.returnPrice->text(), QStringLiteral("元"));
+
+        const QList<KeyNote> pageKeys {BringUpToDateNote()};
+        FinishOnEnter(std::array {page.outletLength, page.outletWidth}, *page.computeOutlet, pageKeys);
+        FinishOnEnter(std::array {page.returnLength, page.returnWidth}, *page.computeReturn, pageKeys);
+        WireBringUpToDateKey(*this, context);
+        for (QWidget *box : {page.outletLength, page.outletWidth, page.returnLength, page.returnWidth})
+            SetLabelledBy(*box, *m_captions);
     }
 
     QWidget *anchor() const override { return m_page.outletPrice; }
@@ -95,6 +110,7 @@ public:
 
 private:
     VentPage m_page {};
+    PictureBox *m_captions = nullptr;
 };
 
 } // namespace

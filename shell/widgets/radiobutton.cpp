@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QProxyStyle>
@@ -79,6 +80,18 @@ void RadioButton::mousePressEvent(QMouseEvent *event)
     QRadioButton::mousePressEvent(event);
     // A press beside the mark and caption is still the radio's, never the window's.
     event->accept();
+}
+
+void RadioButton::keyPressEvent(QKeyEvent *event)
+{
+    // Enter on a focused radio does what Space and a click do; the keypad's Enter too.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        click();
+        event->accept();
+        return;
+    }
+    QRadioButton::keyPressEvent(event);
 }
 
 } // namespace kalmoro

@@ -1,8 +1,10 @@
 #include "widgets/transparentlabel.h"
 
+#include <QAccessible>
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStringList>
 
 namespace kalmoro {
 
@@ -17,7 +19,7 @@ void TransparentLabel::setText(const QString &text)
     m_fitNumber = false;
     m_fittedRatio = 0;
     m_text = text;
-    setAccessibleName(text);
+    updateAccessibleName();
     // The label has no background: the update repaints what lies beneath it first, so a shorter
     // caption leaves nothing of a longer one behind.
     update();
@@ -27,6 +29,27 @@ void TransparentLabel::setNumberText(const QString &text)
 {
     setText(text);
     m_fitNumber = true;
+    updateAccessibleName();
+}
+
+void TransparentLabel::setReading(const QString &caption, const QString &unit)
+{
+    m_caption = caption;
+    m_unit = unit;
+    updateAccessibleName();
+}
+
+void TransparentLabel::updateAccessibleName()
+{
+    QString name = m_text;
+    if (!m_caption.isEmpty())
+        name = m_fitNumber ? QStringList {m_caption, m_text, m_unit}.join(u' ').trimmed() : m_caption;
+    if (name == accessibleName())
+        return;
+    setAccessibleName(name);
+    // Screen readers hear of a new result; QWidget tells them nothing when its name changes.
+    QAccessibleEvent changed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void TransparentLabel::setTextColor(const QColor &color)

@@ -21,6 +21,10 @@ public:
     // Sets a computed number as the caption. A number cut off at the edge would read as another
     // number, so when it does not fit on one line it is drawn in a smaller size until it does.
     void setNumberText(const QString &text);
+    // Screen readers read a result label as a sighted user reads it with the caption and unit
+    // printed beside it: the caption alone until a number is shown, then caption, number and unit.
+    // Without a reading the label is named by its text.
+    void setReading(const QString &caption, const QString &unit);
 
     QColor textColor() const { return m_color; }
     void setTextColor(const QColor &color);
@@ -42,7 +46,11 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
+    void updateAccessibleName();
+
     QString m_text;
+    QString m_caption;
+    QString m_unit;
     QColor m_color = Qt::black;
     Qt::Alignment m_alignment = Qt::AlignLeft;
     bool m_fitNumber = false;

@@ -1,7 +1,7 @@
 """Drives the real program as a user would and judges it as a screen reader reads it.
 
 Usage: kalmoro_e2e.py SCENARIO PROGRAM SCREENSHOT_DIR
-SCENARIO: escape | navigation | pages | first_browser | accessibility | quotation | keyboard
+SCENARIO: escape | navigation | pages | first_browser | accessibility | quotation | keyboard | finish_by_keys
 
 Runs on the X display in DISPLAY, with an AT-SPI bus on the session bus (kalmoro_e2e.sh sets up
 both). Controls are found by accessible role and name and their places read from the accessibility
@@ -19,6 +19,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 PATIENCE = float(os.environ.get("KALMORO_E2E_WAIT", "60"))
 ORANGE_BAR = (255, 155, 0)
@@ -114,7 +115,7 @@ class Program:
         self.application = wait_for("the program on the accessibility bus", self._application)
         # Nothing here runs an event loop that would keep a cache up to date: every read asks.
         self.application.setCacheMask(pyatspi.cache.NONE)
-        self.window = wait_for("the main window", lambda: self.find(pyatspi.ROLE_FILLER, "Kalmoro", self.application))
+        self.window = wait_for("the main window", lambda: self.find(pyatspi.ROLE_FRAME, "Kalmoro", self.application))
         wait_for("the window at its size", lambda: extents(self.window)[2:] == (1080, 695))
         self.x, self.y = extents(self.window)[:2]
         wait_for("the first painted frame", self.painted)
@@ -531,6 +532,28 @@ def scenario_accessibility(program):
         pictures += role == pyatspi.ROLE_IMAGE
         if role in (pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY):
             edit_names.append(node.name)
+    for tab, name in ((program.main_tab, "主页面"), (program.brand_tab, "空调品牌")):
+        if tab.name != name:
+            faults.append(f"a page tab list named {tab.name!r}, expected {name!r}")
+    go_to(program, 2)
+    checked = [number for number, entry in enumerate(program.entries, 1)
+               if has(entry, pyatspi.STATE_CHECKED) and has(entry, pyatspi.STATE_SELECTED)]
+    if checked != [2]:
+        faults.append(f"entries {checked} are checked and selected, expected [2]")
+    quote = extents(program.get(pyatspi.ROLE_FILLER, "今日铜价"))
+    if quote[2:] != (240, 152):
+        faults.append(f"the quotation view reports {quote}, expected its visible 240 x 152")
+    drain = program.get(pyatspi.ROLE_IMAGE, "冷凝排水管选择")
+    if not re.fullmatch(r"(制冷量（kw） \S.*?：PVC管径 De \d+；){3}制冷量（kw） .*：PVC管径 De 50", drain.description):
+        faults.append(f"the drain pipe picture describes {drain.description!r}")
+    for role, name, caption in ((pyatspi.ROLE_TEXT, "室内机台数 台", "室内机台数："),
+                                (pyatspi.ROLE_TEXT, "回风口尺寸 宽 米", "出风口尺寸 回风口尺寸"),
+                                (pyatspi.ROLE_LABEL, "所需加氟量", "ALL 所需加氟量（kg）")):
+        labels = [relation.getTarget(index).name for relation in program.get(role, name).getRelationSet()
+                  if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY
+                  for index in range(relation.getNTargets())]
+        if labels != [caption]:
+            faults.append(f"{name!r} is labelled by {labels}, expected {caption!r}")
     titles = [name for name, _ in page_tabs]
     if "铜管计算" not in titles or "大金" not in titles:
         faults.append(f"the page tabs are not listed as page tabs: {titles}")
@@ -603,6 +626,113 @@ def scenario_keyboard(program):
     status = program.wait_for_exit()
     if status != 0:
         raise Failure(f"Esc after leaving the quotation view ended the program with exit code {status}")
+
+
+def focus_by_tab(program, page, name):
+    """Presses Tab until the box or radio NAME of PAGE has the focus."""
+    for _ in range(40):
+        focused = program.focused(page)
+        if focused is not None and focused.name == name:
+            return focused
+        xdo("key", "Tab")
+        time.sleep(0.1)
+    raise Failure(f"Tab never reached {name!r}")
+
+
+def type_here(program, page, name, text):
+    box = focus_by_tab(program, page, name)
+    xdo("type", "--delay", 50, text)
+    wait_for(f"{text!r} in {name}", lambda: text_of(box) == text)
+
+
+class NameChanges:
+    """The names announced by name-change events, as a screen reader hears them."""
+
+    def __init__(self):
+        self.names = []
+        pyatspi.Registry.registerEventListener(self._heard, "object:property-change:accessible-name")
+
+    def _heard(self, event):
+        self.names.append(event.source.name)
+
+    def heard(self, name):
+        # The events arrive through the main loop, which nothing else here runs.
+        while GLib.MainContext.default().iteration(False):
+            pass
+        return name in self.names
+
+
+def read_result(program, page, name, changes=None):
+    """Waits for a label of the page named NAME, as a screen reader reads the result, and for the
+    event that announced it."""
+    wait_for(f"a result read as {name!r}", lambda: program.find(pyatspi.ROLE_LABEL, name, page))
+    if changes is not None:
+        wait_for(f"the name change to {name!r}", lambda: changes.heard(name))
+    note(program, f"read {name!r}")
+
+
+def scenario_finish_by_keys(program):
+    """Finishes each calculator page with keys only, with a worked example, and reads the results as
+    a screen reader does; then walks the brands with 1 to 5 and Ctrl+PageDown."""
+    go_to(program, 1, by_key=True)
+    page = program.shown_page(program.main_tab)
+    wait_for("the focus on the first radio", lambda: program.focused(page))
+    xdo("key", "space")
+    xdo("key", "Down")
+    wait_for("GMV-250W/A checked by the arrow", lambda: has(program.get(
+        pyatspi.ROLE_RADIO_BUTTON, "GMV-250W/A", page), pyatspi.STATE_CHECKED))
+    type_here(program, page, "室内机台数 台", "3")
+    type_here(program, page, "室内机总量 KW", "26.25")
+    xdo("key", "Return")
+    wait_for("the outdoor charge", lambda: text_of(program.get(pyatspi.ROLE_TEXT, "室外机所需氟利昂 KG", page)) == "1")
+    read_result(program, page, "所需加氟量")
+    type_here(program, page, "冷媒液管Φ6.35", "10")
+    type_here(program, page, "冷媒液管Φ9.52", "10")
+    xdo("key", "ctrl+Return")
+    read_result(program, page, "所需加氟量 1.76 KG")
+
+    go_to(program, 2, by_key=True)
+    page = program.shown_page(program.main_tab)
+    type_here(program, page, "期货铜价 元", "60000")
+    type_here(program, page, "Φ6.35铜管 米", "10")
+    changes = NameChanges()
+    xdo("key", "Return")
+    read_result(program, page, "铜管价格 81.6 元", changes)
+    xdo("key", "ctrl+shift+Delete")
+    read_result(program, page, "铜管价格 0 元", changes)
+
+    go_to(program, 4, by_key=True)
+    page = program.shown_page(program.main_tab)
+    read_result(program, page, "出风口价格")
+    type_here(program, page, "出风口尺寸 长 米", "1")
+    type_here(program, page, "出风口尺寸 宽 米", "0.2")
+    xdo("key", "Return")
+    read_result(program, page, "出风口价格 47.52 元")
+    type_here(program, page, "回风口尺寸 长 米", "3")
+    type_here(program, page, "回风口尺寸 宽 米", "0.2")
+    xdo("key", "ctrl+Return")
+    read_result(program, page, "回风口价格 236.304 元")
+
+    engine = engine_present(sys.argv[2])
+    for number in range(1, 6):
+        go_to(program, 5, by_key=True)
+        xdo("key", str(number))
+        wait_for(f"brand page {number}", program.page_shows(program.brand_tab, number))
+        browser = program.get(pyatspi.ROLE_FILLER, f"{program.headers(program.brand_tab)[number].name} 产品资料")
+        if not engine:
+            continue
+        wait_for(f"the focus in brand {number}'s browser", lambda: any(
+            has(node, pyatspi.STATE_FOCUSED) for node in walk(browser, into_documents=True)))
+        bx, by, bw, bh = extents(browser)
+        tx, ty, tw, th = extents(program.brand_tab)
+        left, top = max(bx, tx), max(by, ty)
+        box = (left, top, min(bx + bw, tx + tw) - left, min(by + bh, ty + th) - top)
+        start_page = program.settled(box)
+        xdo("key", "ctrl+Next")
+        wait_for(f"brand {number}'s first product page", lambda: program.region(box) != start_page)
+        note(program, f"key {number} and Ctrl+PageDown showed a product page of {browser.name}")
+    if not engine:
+        note(program, "no browser plugin beside the program: the product pages are not checked")
 
 
 def main():

@@ -2,6 +2,7 @@
 
 #include "artwork.h"
 #include "colours.h"
+#include "drainpipetable.h"
 #include "draw.h"
 #include "fonts.h"
 
@@ -9,10 +10,15 @@ namespace kalmoro::assetgen {
 
 namespace {
 
-constexpr const char *kCells[2][5] = {
-    {"制冷量（kw）", "≤ 17.6", "17.7～100", "101～176", "177～598"},
-    {"PVC管径", "De 25", "De 32", "De 40", "De 50"},
-};
+// The table's cells, row by row: a heading, then one cell per band.
+QString cell(int row, int column)
+{
+    using namespace kalmoro::drainpipe;
+    const std::u16string_view text = column == 0
+        ? (row == 0 ? kCapacityHeading : kPipeHeading)
+        : (row == 0 ? Bands[std::size_t(column - 1)].capacity : Bands[std::size_t(column - 1)].pipe);
+    return QString::fromUtf16(text.data(), qsizetype(text.size()));
+}
 
 constexpr qreal kHeadingWidth = 140;
 constexpr qreal kColumnWidth = 115;
@@ -31,17 +37,17 @@ void PaintDrainPipePage(QPainter &p)
 void PaintDrainPipeTable(
     QPainter &p, const QPointF &origin, const QColor &lines, const QColor &text, const QColor &headingFill)
 {
-    const qreal width = kHeadingWidth + 4 * kColumnWidth;
+    const qreal width = kHeadingWidth + qreal(drainpipe::Bands.size()) * kColumnWidth;
     p.save();
     p.translate(origin);
     p.fillRect(QRectF(0, 0, kHeadingWidth, 2 * kRowHeight), headingFill);
     const QFont heading = Font(Face::Sans, 19, QFont::Bold);
     const QFont value = Font(Face::Sans, 20);
     for (int row = 0; row < 2; ++row) {
-        for (int column = 0; column < 5; ++column) {
+        for (int column = 0; column <= int(drainpipe::Bands.size()); ++column) {
             const qreal left = column == 0 ? 0 : kHeadingWidth + (column - 1) * kColumnWidth;
             const qreal cellWidth = column == 0 ? kHeadingWidth : kColumnWidth;
-            DrawTextLine(p, Utf8(kCells[row][column]), column == 0 ? heading : value, text,
+            DrawTextLine(p, cell(row, column), column == 0 ? heading : value, text,
                 QRectF(left, row * kRowHeight, cellWidth, kRowHeight));
         }
     }
@@ -49,7 +55,7 @@ void PaintDrainPipeTable(
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(0, 0, width, 2 * kRowHeight));
     p.drawLine(QPointF(0, kRowHeight), QPointF(width, kRowHeight));
-    for (int column = 0; column < 4; ++column) {
+    for (int column = 0; column < int(drainpipe::Bands.size()); ++column) {
         const qreal x = kHeadingWidth + column * kColumnWidth;
         p.drawLine(QPointF(x, 0), QPointF(x, 2 * kRowHeight));
     }

@@ -1,0 +1,155 @@
+#include <QAccessible>
+#include <QRadioButton>
+#include <QTest>
+
+#include "pagetesting.h"
+
+using namespace kalmoro;
+
+namespace {
+
+struct Page {
+    QString entry;
+    int index;
+};
+const Page Refrigerant {u"加氟计算按钮"_qs, 1};
+const Page Copper {u"铜管价格按钮"_qs, 2};
+const Page Vent {u"风口价格按钮"_qs, 4};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Page)
+
+// The keys that finish a page, pressed where a user presses them: in the box the mouse put the
+// focus in, or on the radio that the page and the arrows put it on.
+class PageKeysTest final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup() { m_page.close(); }
+
+    void finish_data()
+    {
+        QTest::addColumn<Page>("page");
+        QTest::addColumn<QStringList>("steps"); // as PageDriver::run takes them
+        QTest::addColumn<QString>("box"); // clicked into before the key
+        QTest::addColumn<QKeyCombination>("key");
+        QTest::addColumn<QStringList>("shown"); // control=text after the key
+        QTest::addColumn<QString>("resultName"); // the named result's accessible name after the key
+
+        const QStringList outdoor {u"格力加氟"_qs, u"二百五"_qs, u"室内机总量=26.25"_qs, u"室内机台数=3"_qs};
+        const QStringList pipes {u"六=10"_qs, u"十=10"_qs};
+        const QKeyCombination enter(Qt::Key_Return);
+        const QKeyCombination keypadEnter(Qt::KeypadModifier, Qt::Key_Enter);
+        const QKeyCombination upToDate(Qt::ControlModifier, Qt::Key_Return);
+
+        QTest::newRow("refrigerant: Enter in the outdoor part")
+            << Refrigerant << outdoor << u"配比率"_qs << enter
+            << QStringList {u"配比率=1.05"_qs, u"外机加氟=1"_qs, u"内机加氟="_qs} << u"所需加氟量"_qs;
+        QTest::newRow("refrigerant: Enter in a pipe length")
+            << Refrigerant << pipes << u"十"_qs << keypadEnter
+            << QStringList {u"内机加氟=0.76"_qs, u"外机加氟="_qs, u"一共加氟=0"_qs} << u"所需加氟量"_qs;
+        QTest::newRow("refrigerant: Enter in a charge gives the total")
+            << Refrigerant << QStringList {u"外机加氟=2.5"_qs, u"内机加氟=0.76"_qs} << u"外机加氟"_qs << enter
+            << QStringList {u"一共加氟=3.26"_qs} << u"所需加氟量 3.26 KG"_qs;
+        QTest::newRow("refrigerant: Ctrl+Enter brings all up to date")
+            << Refrigerant << outdoor + pipes << u"十"_qs << upToDate
+            << QStringList {u"配比率=1.05"_qs, u"外机加氟=1"_qs, u"内机加氟=0.76"_qs, u"一共加氟=1.76"_qs}
+            << u"所需加氟量 1.76 KG"_qs;
+        const QStringList copper {u"编辑框0=60000"_qs, u"编辑框1=10"_qs};
+        QTest::newRow("copper: Enter in a metres box")
+            << Copper << copper << u"编辑框1"_qs << enter << QStringList {u"透明标签10=81.6"_qs}
+            << u"铜管价格 81.6 元"_qs;
+        QTest::newRow("copper: Enter in a price box")
+            << Copper << copper << u"编辑框26"_qs << enter << QStringList {u"透明标签10=81.6"_qs}
+            << u"铜管价格 81.6 元"_qs;
+        QTest::newRow("copper: Ctrl+Enter computes and never clears")
+            << Copper << copper << u"编辑框0"_qs << upToDate
+            << QStringList {u"透明标签10=81.6"_qs, u"编辑框1=10"_qs} << u"铜管价格 81.6 元"_qs;
+        QTest::newRow("copper: Ctrl+Shift+Delete clears")
+            << Copper << copper + QStringList {u"超级按钮1"_qs} << u"编辑框1"_qs
+            << QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Delete)
+            << QStringList {u"透明标签10=0"_qs, u"编辑框1="_qs, u"编辑框0=60000"_qs} << u"铜管价格 0 元"_qs;
+        const QStringList vent {u"出风长=1"_qs, u"出风宽=0.2"_qs, u"回风长=3"_qs, u"回风宽=0.2"_qs};
+        QTest::newRow("vent: Enter in the outlet")
+            << Vent << vent << u"出风宽"_qs << enter
+            << QStringList {u"出风口价格=47.52"_qs, u"回风口价格=回风口价格"_qs} << u"出风口价格 47.52 元"_qs;
+        QTest::newRow("vent: Enter in the return vent")
+            << Vent << vent << u"回风长"_qs << enter
+            << QStringList {u"出风口价格=出风口价格"_qs, u"回风口价格=236.304"_qs} << u"出风口价格"_qs;
+        QTest::newRow("vent: Ctrl+Enter prices both")
+            << Vent << vent << u"出风长"_qs << upToDate
+            << QStringList {u"出风口价格=47.52"_qs, u"回风口价格=236.304"_qs} << u"出风口价格 47.52 元"_qs;
+    }
+
+    void finish()
+    {
+        QFETCH(Page, page);
+        QFETCH(QStringList, steps);
+        QFETCH(QString, box);
+        QFETCH(QKeyCombination, key);
+        QFETCH(QStringList, shown);
+        QFETCH(QString, resultName);
+
+        m_page.open(page.entry, page.index);
+        m_page.run(steps);
+        m_page.click(box);
+        QCOMPARE(QApplication::focusWidget(), m_page.find(box));
+        QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+
+        for (const QString &expected : shown) {
+            const QString name = expected.section(u'=', 0, 0);
+            QCOMPARE(name + u'=' + m_page.text(name), expected);
+        }
+        const QString result = page.index == 1 ? u"一共加氟"_qs
+            : page.index == 2                  ? u"透明标签10"_qs
+                                               : u"出风口价格"_qs;
+        QCOMPARE(
+            QAccessible::queryAccessibleInterface(m_page.find(result))->text(QAccessible::Name), resultName);
+        QCOMPARE(m_page.messages, QStringList());
+    }
+
+    // Showing the page puts the focus on the first radio, which nothing has checked yet. The arrows
+    // move among the radios as in any exclusive group: from a checked radio they check the one they
+    // reach, which runs its handler as a click does; from an unchecked one they only move the focus.
+    void radios_data()
+    {
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<QString>("checked"); // empty: none
+        QTest::addColumn<bool>("outdoorPart");
+
+        QTest::newRow("arrow from the unchecked first radio")
+            << QList<int> {Qt::Key_Right} << QString() << true;
+        QTest::newRow("Enter on the radio reached")
+            << QList<int> {Qt::Key_Right, Qt::Key_Return} << u"其他加氟"_qs << false;
+        QTest::newRow("Space on the radio reached")
+            << QList<int> {Qt::Key_Right, Qt::Key_Space} << u"其他加氟"_qs << false;
+        QTest::newRow("arrow from checked Gree onto other brands")
+            << QList<int> {Qt::Key_Space, Qt::Key_Right} << u"其他加氟"_qs << false;
+        QTest::newRow("arrow from other brands back onto Gree")
+            << QList<int> {Qt::Key_Right, Qt::Key_Return, Qt::Key_Left} << u"格力加氟"_qs << true;
+    }
+
+    void radios()
+    {
+        QFETCH(QList<int>, keys);
+        QFETCH(QString, checked);
+        QFETCH(bool, outdoorPart);
+
+        m_page.open(Refrigerant.entry, Refrigerant.index);
+        QCOMPARE(QApplication::focusWidget(), m_page.find(u"格力加氟"_qs));
+        for (const int key : keys)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        for (const QString &radio : {u"格力加氟"_qs, u"其他加氟"_qs})
+            QVERIFY2(m_page.find<QRadioButton>(radio)->isChecked() == (radio == checked), qPrintable(radio));
+        QCOMPARE(m_page.find(u"外机加氟"_qs)->isVisible(), outdoorPart);
+        QCOMPARE(m_page.find(u"二百五"_qs)->isEnabled(), outdoorPart);
+    }
+
+private:
+    testing::PageDriver m_page;
+};
+
+QTEST_MAIN(PageKeysTest)
+#include "test_pagekeys.moc"
