@@ -74,9 +74,13 @@ CommandLine ReadCommandLine(int argc, char *argv[])
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
         if (argument == "-h" || argument == "--help")
-            return {CommandLine::Request::Help, {}, {}};
+            return {CommandLine::Request::Help, {}, {}, {}};
         if (argument == "-v" || argument == "--version")
-            return {CommandLine::Request::Version, {}, {}};
+            return {CommandLine::Request::Version, {}, {}, {}};
+        if (!argument.empty() && argument[0] != '-' && line.jobFile.empty()) {
+            line.jobFile = argument;
+            continue;
+        }
         if (argument.size() < 2 || argument[0] != '-')
             return refuse("多余的参数 " + quoted(argument));
         // Qt takes its options with one dash or two.
@@ -105,9 +109,10 @@ int AnswerCommandLine(const CommandLine &line)
 {
     switch (line.request) {
     case CommandLine::Request::Help:
-        std::fputs("用法：kalmoro [Qt 选项]\n"
+        std::fputs("用法：kalmoro [Qt 选项] [报价单文件.kalmoro]\n"
                    "      kalmoro --help | --version\n"
                    "Kalmoro 中央空调工具箱：加氟量、铜管与风口价格计算，冷凝水管选择与空调选型。\n"
+                   "给出报价单文件时，启动后在报价单窗口中打开它。\n"
                    "\n"
                    "  -h, --help     显示本说明后退出\n"
                    "  -v, --version  显示版本后退出\n"

@@ -13,11 +13,14 @@ struct CommandLine {
     // For Run: the program's name and Qt's own options with their values, in their order,
     // followed by a null pointer, as the application object takes them.
     std::vector<char *> qtArguments;
+    // For Run: the job file to open, as given; empty for none.
+    std::string jobFile;
     // For Refuse: what was wrong, in one line.
     std::string refusal;
 };
 
-// Accepts --help, --version and the options every Qt program takes; refuses anything else.
+// Accepts --help, --version, the options every Qt program takes and one job file; refuses anything
+// else.
 // The first request other than Run decides.
 CommandLine ReadCommandLine(int argc, char *argv[]);
 

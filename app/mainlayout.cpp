@@ -22,8 +22,9 @@ using enum Kind;
 constexpr std::u16string_view kMainTitles[] = {
     u"启动页", u"加氟计算器", u"铜管计算", u"水管选择", u"风口价格", u"空调选型", u"关于软件", u"冷媒压力"};
 
-// The main tab is built on page 5; the window's created handler turns it to the start page.
-constexpr TabSetup kMainTabSetup {kMainTitles, 5, u"SimSun", 12, 20, TabColours::Orange};
+// The main tab is built on page 5; the window's created handler turns it to the start page, which
+// the first frame shows.
+constexpr TabSetup kMainTabSetup {kMainTitles, 5, u"SimSun", 12, 20, TabColours::Orange, 0};
 
 constexpr ParentRef kWindow {};
 constexpr ParentRef mainPage(int page)

@@ -11,6 +11,7 @@
 #include <QMimeData>
 
 #include "fonts.h"
+#include "jobwindow.h"
 #include "mainwindow.h"
 #include "pageviews.h"
 #include "quotation.h"
@@ -22,30 +23,6 @@
 namespace kalmoro {
 
 namespace {
-
-struct SaveKind {
-    QString title;
-    QString filter;
-    QString suffix;
-    QString (*save)(const Quotation &, const QString &);
-};
-
-void saveAs(const Quotation &quotation, QWidget *parent, const Services &services, const SaveKind &kind)
-{
-    const QString proposed
-        = QDir(PicturesDirectory()).filePath(QuotationFileName(quotation) + u'.' + kind.suffix);
-    const QString path = services.askSavePath(parent, {kind.title, proposed, kind.filter, kind.suffix});
-    if (path.isEmpty())
-        return;
-    if (const QString refusal = KeptFileRefusal(path); !refusal.isEmpty()) {
-        services.showMessage(refusal);
-        return;
-    }
-    const QString failure = kind.save(quotation, path);
-    if (!failure.isEmpty())
-        services.showMessage(
-            QStringLiteral("无法保存文件 %1：%2").arg(QDir::toNativeSeparators(path), failure));
-}
 
 QAction *addAction(QWidget &window, const QString &text, const QKeySequence &shortcut)
 {
@@ -59,7 +36,7 @@ QAction *addAction(QWidget &window, const QString &text, const QKeySequence &sho
 } // namespace
 
 void WireQuotationActions(
-    const PageViews &views, MainWindow &window, QObject *context, const Services &services)
+    const PageViews &views, MainWindow &window, JobWindow &job, QObject *context, const Services &services)
 {
     PageTab &tab = *views.windowControls.mainTab;
     // One set of actions for the window, acting on the calculator page shown.
@@ -69,7 +46,13 @@ void WireQuotationActions(
     QAction *exportPdf
         = addAction(window, QStringLiteral("导出 PDF…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     QAction *print = addAction(window, QStringLiteral("打印…"), QKeySequence(Qt::CTRL | Qt::Key_P));
-    const QList<QAction *> actions {copy, saveImage, exportPdf, print};
+    QAction *addToJob
+        = addAction(window, QStringLiteral("加入报价单"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
+    QAction *openJob
+        = addAction(window, QStringLiteral("打开报价单"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
+    const QList<QAction *> sheetActions {copy, saveImage, exportPdf, print};
+    const QList<QAction *> jobActions {addToJob, openJob};
+    const QList<QAction *> actions = sheetActions + jobActions;
 
     const auto shown = [&tab, &pages = views.calculators]() -> const CalculatorPage * {
         for (const std::unique_ptr<CalculatorPage> &page : pages) {
@@ -102,11 +85,22 @@ void WireQuotationActions(
         print, &QAction::triggered, context, act([parent, &services](const Quotation &quotation) {
             PrintQuotation(quotation, parent, services);
         }));
+    QObject::connect(addToJob, &QAction::triggered, context, [shown, &job] {
+        if (const CalculatorPage *page = shown()) {
+            page->bringUpToDate();
+            job.addPage(*page);
+            job.present();
+        }
+    });
+    QObject::connect(openJob, &QAction::triggered, context, [&job] { job.present(); });
 
-    // Other pages have nothing to quote: there the shortcuts are off.
-    const auto enable = [actions, shown] {
+    // Other pages have nothing to quote: there the shortcuts are off. A page that prices nothing
+    // has a sheet but no lines for a job.
+    const auto enable = [actions, addToJob, shown] {
+        const CalculatorPage *page = shown();
         for (QAction *action : actions)
-            action->setEnabled(shown() != nullptr);
+            action->setEnabled(page != nullptr);
+        addToJob->setEnabled(page != nullptr && page->jobSource() != JobSource::None);
     };
     enable();
     QObject::connect(&tab, &PageTab::currentPageChanged, context, enable);
@@ -116,11 +110,13 @@ void WireQuotationActions(
     for (const std::unique_ptr<CalculatorPage> &page : views.calculators) {
         QWidget *container = tab.page(tab.pageOf(page->anchor()));
         container->setContextMenuPolicy(Qt::CustomContextMenu);
-        QObject::connect(
-            container, &QWidget::customContextMenuRequested, context, [actions, container](QPoint position) {
+        QObject::connect(container, &QWidget::customContextMenuRequested, context,
+            [sheetActions, jobActions, container](QPoint position) {
                 auto *menu = new QMenu(container);
                 menu->setAttribute(Qt::WA_DeleteOnClose);
-                menu->addActions(actions);
+                menu->addActions(sheetActions);
+                menu->addSeparator();
+                menu->addActions(jobActions);
                 menu->popup(container->mapToGlobal(position));
             });
     }
@@ -136,35 +132,71 @@ void CopyQuotation(const Quotation &quotation)
 
 void SaveQuotationAsImage(const Quotation &quotation, QWidget *parent, const Services &services)
 {
-    saveAs(quotation, parent, services,
-        {QStringLiteral("保存为图片"), QStringLiteral("PNG 图片 (*.png)"), QStringLiteral("png"),
-            &SaveQuotationImage});
+    SaveThroughDialog(parent, services, ImageRequest(QuotationFileName(quotation)),
+        [&quotation](const QString &path) { return SaveQuotationImage(quotation, path); });
 }
 
 void ExportQuotationPdf(const Quotation &quotation, QWidget *parent, const Services &services)
 {
-    saveAs(quotation, parent, services,
-        {QStringLiteral("导出 PDF"), QStringLiteral("PDF 文件 (*.pdf)"), QStringLiteral("pdf"),
-            &SaveQuotationPdf});
+    SaveThroughDialog(parent, services, PdfRequest(QuotationFileName(quotation)),
+        [&quotation](const QString &path) { return SaveQuotationPdf(quotation, path); });
 }
 
 void PrintQuotation(const Quotation &quotation, QWidget *parent, const Services &services)
+{
+    PrintSheets(parent, services, QuotationFileName(quotation), 1,
+        [&quotation](QPainter &painter, const QRectF &page, int, const QStringList &families) {
+            PaintQuotationSheet(painter, quotation, page, families);
+        });
+}
+
+SaveRequest ImageRequest(const QString &name)
+{
+    return {QStringLiteral("保存为图片"), QDir(PicturesDirectory()).filePath(name + QStringLiteral(".png")),
+        QStringLiteral("PNG 图片 (*.png)"), QStringLiteral("png")};
+}
+
+SaveRequest PdfRequest(const QString &name)
+{
+    return {QStringLiteral("导出 PDF"), QDir(PicturesDirectory()).filePath(name + QStringLiteral(".pdf")),
+        QStringLiteral("PDF 文件 (*.pdf)"), QStringLiteral("pdf")};
+}
+
+void SaveThroughDialog(QWidget *parent, const Services &services, const SaveRequest &request,
+    const std::function<QString(const QString &)> &write)
+{
+    const QString path = services.askSavePath(parent, request);
+    if (path.isEmpty())
+        return;
+    if (const QString refusal = KeptFileRefusal(path); !refusal.isEmpty()) {
+        services.showMessage(refusal);
+        return;
+    }
+    const QString failure = write(path);
+    if (!failure.isEmpty())
+        services.showMessage(
+            QStringLiteral("无法保存文件 %1：%2").arg(QDir::toNativeSeparators(path), failure));
+}
+
+void PrintSheets(QWidget *parent, const Services &services, const QString &name, int pageCount,
+    const SheetPagePainter &paint)
 {
     PrintService *service = services.printService();
     if (!service) {
         services.showMessage(QStringLiteral("无法打印：找不到打印组件。"));
         return;
     }
-    const QString name = QuotationFileName(quotation);
     const ScratchDialogSettings settings;
     // Printing makes a PDF, for a printer or a file; its fonts stay until the job is done.
     std::optional<TextLayerFonts> fonts;
     const QString failure = service->print(parent,
         {name, QDir(PicturesDirectory()).filePath(name + QStringLiteral(".pdf")), &KeptFileRefusal,
-            [&quotation, &fonts](QPainter &painter, const QRectF &page) {
-                fonts.emplace(UiFont());
-                PaintQuotationSheet(painter, quotation, page, fonts->families());
-            }});
+            [&paint, &fonts](QPainter &painter, const QRectF &page, int index) {
+                if (!fonts)
+                    fonts.emplace(UiFont());
+                paint(painter, page, index, fonts->families());
+            },
+            pageCount});
     if (!failure.isEmpty())
         services.showMessage(QStringLiteral("无法打印：%1").arg(failure));
 }

@@ -33,15 +33,6 @@ QColor colour(std::uint32_t rgb)
     return QColor::fromRgb(rgb);
 }
 
-QFont sheetFont(const QStringList &families, int pixelSize, bool bold = false)
-{
-    QFont font = UiFont();
-    font.setFamilies(families);
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
-}
-
 // The rows of the table: the lines, then the total.
 QList<QuotationLine> tableRows(const Quotation &quotation)
 {
@@ -49,6 +40,18 @@ QList<QuotationLine> tableRows(const Quotation &quotation)
     if (!quotation.total.isEmpty())
         rows.append(quotation.total);
     return rows;
+}
+
+// The script of the character at index, and where the next one starts; marks join the letters
+// they follow.
+std::pair<QChar::Script, qsizetype> scriptAt(const QString &text, qsizetype index)
+{
+    char32_t character = text.at(index).unicode();
+    qsizetype next = index + 1;
+    if (QChar::isHighSurrogate(character) && next < text.size() && text.at(next).isLowSurrogate())
+        character = QChar::surrogateToUcs4(text.at(index), text.at(next++));
+    const QChar::Script script = QChar::script(character);
+    return {script == QChar::Script_Inherited ? QChar::Script_Common : script, next};
 }
 
 // Each column as wide as its widest entry. The last entry of a line shorter than the widest line
@@ -69,23 +72,68 @@ QList<qreal> columnWidths(const QList<QuotationLine> &rows, const QFontMetricsF 
     return widths;
 }
 
-// The script of the character at index, and where the next one starts; marks join the letters
-// they follow.
-std::pair<QChar::Script, qsizetype> scriptAt(const QString &text, qsizetype index)
+// Draws the sheet at its own size from the painter's origin, in the font families given.
+void paintSheet(QPainter &painter, const Quotation &quotation, const QStringList &families)
 {
-    char32_t character = text.at(index).unicode();
-    qsizetype next = index + 1;
-    if (QChar::isHighSurrogate(character) && next < text.size() && text.at(next).isLowSurrogate())
-        character = QChar::surrogateToUcs4(text.at(index), text.at(next++));
-    const QChar::Script script = QChar::script(character);
-    return {script == QChar::Script_Inherited ? QChar::Script_Common : script, next};
+    const QSizeF size = QuotationSheetSize(quotation);
+    painter.fillRect(QRectF(QPointF(0, 0), size), colour(palette::kWhite));
+
+    const QImage logo = assets::LoadImage(assets::Asset::img172);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRectF(kMargin, 32, kLogoSize, kLogoSize), logo);
+    painter.setPen(colour(palette::kOrange));
+    painter.setFont(SheetFont(families, 24, true));
+    DrawSheetText(painter, {kMargin + kLogoSize + 14, 32 + kLogoSize / 2 + 9}, QStringLiteral("Kalmoro"));
+
+    painter.setPen(colour(palette::kBlack));
+    painter.setFont(SheetFont(families, 22, true));
+    DrawSheetText(painter, {kMargin, kTitleTop + 22}, quotation.title);
+    painter.setPen(colour(palette::kDarkGrey));
+    painter.setFont(SheetFont(families, 15));
+    const QString date = quotation.date.toString(Qt::ISODate);
+    DrawSheetText(painter,
+        {size.width() - kMargin - QFontMetricsF(painter.font()).horizontalAdvance(date), kTitleTop + 22},
+        date);
+
+    const QList<QuotationLine> rows = tableRows(quotation);
+    const QFont entryFont = SheetFont(families, 15);
+    const QFontMetricsF metrics(entryFont);
+    const QList<qreal> widths = columnWidths(rows, QFontMetricsF(SheetFont(families, 15, true)));
+    const qreal textOffset = (kRowHeight + metrics.ascent() - metrics.descent()) / 2;
+    painter.setPen(colour(palette::kHeaderLine));
+    painter.drawLine(QPointF(kMargin, kTableTop), QPointF(size.width() - kMargin, kTableTop));
+    for (qsizetype index = 0; index < rows.size(); ++index) {
+        const bool total = !quotation.total.isEmpty() && index == rows.size() - 1;
+        const qreal top = kTableTop + index * kRowHeight;
+        painter.setPen(colour(palette::kBlack));
+        painter.setFont(total ? SheetFont(families, 15, true) : entryFont);
+        qreal x = kMargin;
+        for (qsizetype column = 0; column < rows[index].size(); ++column) {
+            DrawSheetText(painter, {x, top + textOffset}, EntryText(rows[index][column]));
+            x += widths[column] + kColumnGap;
+        }
+        painter.setPen(total ? colour(palette::kBlack) : colour(palette::kHeaderLine));
+        painter.drawLine(
+            QPointF(kMargin, top + kRowHeight), QPointF(size.width() - kMargin, top + kRowHeight));
+    }
+}
+
+} // namespace
+
+QFont SheetFont(const QStringList &families, int pixelSize, bool bold)
+{
+    QFont font = UiFont();
+    font.setFamilies(families);
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
 }
 
 // Draws text from the left end of its baseline. Qt's PDF writer finds a glyph's character through
 // the font's character map. Chinese faces shape digits in a run of Latin or Greek letters
 // ("GMV-250W/A", "Φ6.35") in local forms that the map does not reach, so that the PDF's text
 // would lose them: each run of one script is drawn on its own.
-void drawText(QPainter &painter, QPointF baseline, const QString &text)
+void DrawSheetText(QPainter &painter, QPointF baseline, const QString &text)
 {
     const QFontMetricsF metrics(painter.font());
     qsizetype start = 0;
@@ -100,54 +148,7 @@ void drawText(QPainter &painter, QPointF baseline, const QString &text)
     }
 }
 
-// Draws the sheet at its own size from the painter's origin, in the font families given.
-void paintSheet(QPainter &painter, const Quotation &quotation, const QStringList &families)
-{
-    const QSizeF size = QuotationSheetSize(quotation);
-    painter.fillRect(QRectF(QPointF(0, 0), size), colour(palette::kWhite));
-
-    const QImage logo = assets::LoadImage(assets::Asset::img172);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(QRectF(kMargin, 32, kLogoSize, kLogoSize), logo);
-    painter.setPen(colour(palette::kOrange));
-    painter.setFont(sheetFont(families, 24, true));
-    drawText(painter, {kMargin + kLogoSize + 14, 32 + kLogoSize / 2 + 9}, QStringLiteral("Kalmoro"));
-
-    painter.setPen(colour(palette::kBlack));
-    painter.setFont(sheetFont(families, 22, true));
-    drawText(painter, {kMargin, kTitleTop + 22}, quotation.title);
-    painter.setPen(colour(palette::kDarkGrey));
-    painter.setFont(sheetFont(families, 15));
-    const QString date = quotation.date.toString(Qt::ISODate);
-    drawText(painter,
-        {size.width() - kMargin - QFontMetricsF(painter.font()).horizontalAdvance(date), kTitleTop + 22},
-        date);
-
-    const QList<QuotationLine> rows = tableRows(quotation);
-    const QFont entryFont = sheetFont(families, 15);
-    const QFontMetricsF metrics(entryFont);
-    const QList<qreal> widths = columnWidths(rows, QFontMetricsF(sheetFont(families, 15, true)));
-    const qreal textOffset = (kRowHeight + metrics.ascent() - metrics.descent()) / 2;
-    painter.setPen(colour(palette::kHeaderLine));
-    painter.drawLine(QPointF(kMargin, kTableTop), QPointF(size.width() - kMargin, kTableTop));
-    for (qsizetype index = 0; index < rows.size(); ++index) {
-        const bool total = !quotation.total.isEmpty() && index == rows.size() - 1;
-        const qreal top = kTableTop + index * kRowHeight;
-        painter.setPen(colour(palette::kBlack));
-        painter.setFont(total ? sheetFont(families, 15, true) : entryFont);
-        qreal x = kMargin;
-        for (qsizetype column = 0; column < rows[index].size(); ++column) {
-            drawText(painter, {x, top + textOffset}, EntryText(rows[index][column]));
-            x += widths[column] + kColumnGap;
-        }
-        painter.setPen(total ? colour(palette::kBlack) : colour(palette::kHeaderLine));
-        painter.drawLine(
-            QPointF(kMargin, top + kRowHeight), QPointF(size.width() - kMargin, top + kRowHeight));
-    }
-}
-
-// Writes through a file that replaces path only once it is complete.
-template <typename Write> QString saveWhole(const QString &path, Write write)
+QString SaveWhole(const QString &path, const std::function<bool(QSaveFile &)> &write)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
@@ -162,14 +163,26 @@ template <typename Write> QString saveWhole(const QString &path, Write write)
     return {};
 }
 
-} // namespace
+void SetUpSheetPdf(QPdfWriter &writer, const QString &title)
+{
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    writer.setResolution(kPdfResolution);
+    writer.setTitle(title);
+    writer.setCreator(QStringLiteral("Kalmoro"));
+}
+
+QRectF SheetPdfPage(const QPdfWriter &writer)
+{
+    return QRectF(QPointF(0, 0), writer.pageLayout().paintRectPixels(kPdfResolution).size());
+}
 
 QSizeF QuotationSheetSize(const Quotation &quotation)
 {
     const qsizetype rows = quotation.lines.size() + (quotation.total.isEmpty() ? 0 : 1);
     // The table's columns can outgrow the usual width on a page with long entries.
     const QList<qreal> widths
-        = columnWidths(tableRows(quotation), QFontMetricsF(sheetFont(UiFont().families(), 15, true)));
+        = columnWidths(tableRows(quotation), QFontMetricsF(SheetFont(UiFont().families(), 15, true)));
     qreal table = 0;
     for (const qreal width : widths)
         table += width + kColumnGap;
@@ -202,25 +215,19 @@ QImage QuotationImage(const Quotation &quotation, qreal scale)
 QString SaveQuotationImage(const Quotation &quotation, const QString &path)
 {
     const QImage image = QuotationImage(quotation);
-    return saveWhole(path, [&image](QSaveFile &file) { return image.save(&file, "PNG"); });
+    return SaveWhole(path, [&image](QSaveFile &file) { return image.save(&file, "PNG"); });
 }
 
 QString SaveQuotationPdf(const Quotation &quotation, const QString &path)
 {
-    return saveWhole(path, [&quotation](QSaveFile &file) {
+    return SaveWhole(path, [&quotation](QSaveFile &file) {
         QPdfWriter writer(&file);
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-        writer.setResolution(kPdfResolution);
-        writer.setTitle(QuotationFileName(quotation));
-        writer.setCreator(QStringLiteral("Kalmoro"));
+        SetUpSheetPdf(writer, QuotationFileName(quotation));
         const TextLayerFonts fonts(UiFont());
         QPainter painter;
         if (!painter.begin(&writer))
             return false;
-        PaintQuotationSheet(painter, quotation,
-            QRectF(QPointF(0, 0), writer.pageLayout().paintRectPixels(kPdfResolution).size()),
-            fonts.families());
+        PaintQuotationSheet(painter, quotation, SheetPdfPage(writer), fonts.families());
         return painter.end();
     });
 }

@@ -1,11 +1,15 @@
 #pragma once
 
+#include <functional>
+
 #include <QImage>
 #include <QRectF>
 #include <QString>
 #include <QStringList>
 
 class QPainter;
+class QPdfWriter;
+class QSaveFile;
 
 namespace kalmoro {
 
@@ -30,5 +34,18 @@ QImage QuotationImage(const Quotation &quotation, qreal scale = 2);
 // empty on success.
 QString SaveQuotationImage(const Quotation &quotation, const QString &path);
 QString SaveQuotationPdf(const Quotation &quotation, const QString &path);
+
+// What the sheets of the program share: their face at a pixel size in the font families given, text
+// drawn from the left end of its baseline so that a PDF's text layer keeps every character, and
+// files replaced only once they are complete.
+QFont SheetFont(const QStringList &families, int pixelSize, bool bold = false);
+void DrawSheetText(QPainter &painter, QPointF baseline, const QString &text);
+// Writes through a file that replaces path only once write has succeeded; gives the reason of a
+// failure, empty on success.
+QString SaveWhole(const QString &path, const std::function<bool(QSaveFile &)> &write);
+// Sets up an A4 PDF named title on file, at the resolution the sheets are written in.
+void SetUpSheetPdf(QPdfWriter &writer, const QString &title);
+// The A4 page's printable area of such a writer, in its pixels.
+QRectF SheetPdfPage(const QPdfWriter &writer);
 
 } // namespace kalmoro

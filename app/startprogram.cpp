@@ -1,5 +1,7 @@
 #include "startprogram.h"
 
+#include <optional>
+
 #include <QApplication>
 #include <QDir>
 #include <QLocale>
@@ -8,20 +10,21 @@
 #include "commandline.h"
 #include "fonts.h"
 #include "images.h"
+#include "jobwindow.h"
+#include "jobwindowwiring.h"
 #include "pageviews.h"
 #include "platform.h"
 #include "programinfo.h"
 #include "qttranslation.h"
 #include "quotationactions.h"
 #include "widgets/browserhost.h"
-#include "windowbuilder.h"
 
 namespace kalmoro {
 
 namespace {
 
-// Owns the services and the page views for as long as the window lives, and is the context of
-// every handler's connection, so that no handler outlives what it works on.
+// Owns the services, the page views and the job window for as long as the main window lives, and
+// is the context of every handler's connection, so that no handler outlives what it works on.
 class WiredViews final : public QObject
 {
 public:
@@ -33,13 +36,16 @@ public:
     const Services &services() const { return m_services; }
     const PageViews &views() const { return *m_views; }
     void setViews(std::unique_ptr<PageViews> views) { m_views = std::move(views); }
+    JobWindow &jobWindow() const { return *m_jobWindow; }
 
 private:
     Services m_services;
     std::unique_ptr<PageViews> m_views;
+    std::unique_ptr<JobWindow> m_jobWindow = std::make_unique<JobWindow>(m_services);
 };
 
-void wire(MainWindow &window, const PageViews &views, QObject *context, const Services &services)
+void wire(
+    MainWindow &window, const PageViews &views, JobWindow &job, QObject *context, const Services &services)
 {
     WireWindowControls(views.windowControls, window, context);
     WireNavigation(views.navigation, views.brands, context);
@@ -48,7 +54,8 @@ void wire(MainWindow &window, const PageViews &views, QObject *context, const Se
     DescribeDrainPipeTable(views.drainPipe);
     for (const std::unique_ptr<CalculatorPage> &page : views.calculators)
         page->wire(context);
-    WireQuotationActions(views, window, context, services);
+    WireQuotationActions(views, window, job, context, services);
+    WireJobWindow(window, job, context);
 }
 
 // The program is Chinese whatever the desktop's language, and so are Qt's own texts: dialog buttons,
@@ -60,26 +67,77 @@ void speakChinese()
     InstallQtTranslation(QCoreApplication::instance(), QStringLiteral("qtbase"));
 }
 
+// The rest of a window whose first frame builder has built: the other controls, every page view
+// resolved and wired, and the window's created handler run. Why not, when it cannot be built; the
+// window is then gone.
+struct Completion {
+    JobWindow *jobWindow = nullptr; // goes with the window
+    QString failure;
+};
+
+Completion completeMainWindow(WindowBuilder &builder, Services services)
+{
+    if (!builder.buildRest())
+        return {nullptr, builder.failure()};
+    MainWindow &window = *builder.window();
+    auto *wired = new WiredViews(std::move(services), &window);
+    ResolvedViews resolved = ResolvePageViews(window, wired->services());
+    if (!resolved.views) {
+        builder.takeWindow().reset();
+        return {nullptr, resolved.failure};
+    }
+    wired->setViews(std::move(resolved.views));
+    for (BrowserHost *browser : window.findChildren<BrowserHost *>())
+        browser->setEngine(wired->services().browserEngine);
+    wire(window, wired->views(), wired->jobWindow(), wired, wired->services());
+    OnMainWindowCreated(wired->views().windowControls);
+    return {&wired->jobWindow(), {}};
+}
+
 } // namespace
 
 CreatedWindow CreateMainWindow(Services services, std::span<const LayoutRow> layout)
 {
-    platform::AwaitPreparation();
-    QString failure;
-    std::unique_ptr<MainWindow> window = BuildMainWindow(layout, &failure);
-    if (!window)
-        return {nullptr, failure};
-    auto *wired = new WiredViews(std::move(services), window.get());
-    ResolvedViews resolved = ResolvePageViews(*window, wired->services());
-    if (!resolved.views)
-        return {nullptr, resolved.failure};
-    wired->setViews(std::move(resolved.views));
-    for (BrowserHost *browser : window->findChildren<BrowserHost *>())
-        browser->setEngine(wired->services().browserEngine);
-    wire(*window, wired->views(), wired, wired->services());
-    OnMainWindowCreated(wired->views().windowControls);
-    DecodeShownPicturesAhead(*window, layout);
-    return {std::move(window), {}};
+    WindowBuilder builder(layout);
+    if (!builder.buildFirstFrame())
+        return {nullptr, nullptr, builder.failure()};
+    Completion completion = completeMainWindow(builder, std::move(services));
+    if (!completion.failure.isEmpty())
+        return {nullptr, nullptr, completion.failure};
+    return {builder.takeWindow(), completion.jobWindow, {}};
+}
+
+StartingWindow::StartingWindow(std::span<const LayoutRow> layout)
+    : m_builder(layout)
+{
+    MainWindow *window = m_builder.buildFirstFrame();
+    if (!window) {
+        m_failure = m_builder.failure();
+        return;
+    }
+    m_hold = std::make_unique<InputHold>(*window);
+    ShowMainWindow(*window);
+    // Posted before the event loop starts, the call is the first it makes: queued calls come before
+    // the window system's events, and the accessibility bus's requests are queued behind it.
+    QMetaObject::invokeMethod(this, &StartingWindow::buildRest, Qt::QueuedConnection);
+}
+
+StartingWindow::~StartingWindow() = default;
+
+MainWindow *StartingWindow::window() const
+{
+    return m_builder.window();
+}
+
+void StartingWindow::buildRest()
+{
+    Completion completion = completeMainWindow(m_builder, {});
+    m_failure = completion.failure;
+    m_jobWindow = completion.jobWindow;
+    if (m_failure.isEmpty())
+        m_hold->release();
+    m_hold.reset();
+    Q_EMIT finished();
 }
 
 int ReportStartupFailure()
@@ -103,6 +161,8 @@ void SetUpApplication()
 void ShowMainWindow(MainWindow &window)
 {
     window.show();
+    // Nothing has laid out text yet: the first frame's text is laid out when it is painted.
+    platform::AwaitPreparation();
     QApplication::setWindowIcon(assets::ProgramIcon());
 }
 
@@ -119,11 +179,21 @@ int StartProgram(int argc, char *argv[])
     platform::QuitOnTerminationSignals();
     SetUpApplication();
 
-    CreatedWindow created = CreateMainWindow();
-    if (!created.window)
+    StartingWindow starting;
+    if (!starting.window())
         return ReportStartupFailure();
-    ShowMainWindow(*created.window);
-    const int status = QApplication::exec();
+    std::optional<int> failed;
+    const QString jobFile = QString::fromLocal8Bit(line.jobFile);
+    QObject::connect(&starting, &StartingWindow::finished, [&starting, &failed, &jobFile] {
+        if (!starting.window()) {
+            failed = ReportStartupFailure();
+            QCoreApplication::exit(*failed);
+        } else if (!jobFile.isEmpty() && starting.jobWindow()->openFile(jobFile)) {
+            starting.jobWindow()->present();
+        }
+    });
+    const int ended = QApplication::exec();
+    const int status = failed.value_or(ended);
     // Closing the browser engine may wait for good on one of its threads.
     platform::EnsureProcessEnds(status);
     return status;

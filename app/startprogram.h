@@ -3,12 +3,15 @@
 #include <memory>
 #include <span>
 
+#include <QObject>
 #include <QString>
 
+#include "inputhold.h"
 #include "layout.h"
 #include "mainlayout.h"
 #include "mainwindow.h"
 #include "services.h"
+#include "windowbuilder.h"
 
 namespace kalmoro {
 
@@ -21,12 +24,16 @@ int StartProgram(int argc, char *argv[]);
 // own texts and the browser engine in Simplified Chinese.
 void SetUpApplication();
 
-// Shows the main window, then gives the program its icon: decoded before, the icon would hold
-// back the window's first frame.
+// Shows the main window, waits for the font configuration read in the background, which text is
+// laid out with, then gives the program its icon: decoded before, the icon would hold back the
+// window's first frame.
 void ShowMainWindow(MainWindow &window);
+
+class JobWindow;
 
 struct CreatedWindow {
     std::unique_ptr<MainWindow> window; // null when it cannot be built
+    JobWindow *jobWindow = nullptr; // the job window, which goes with window
     QString failure; // why not: the layout row or the control at fault
 };
 
@@ -34,6 +41,36 @@ struct CreatedWindow {
 // resolved and wired to the services, and the window's created handler run. Not yet shown. Tests
 // build the window through this too, with services of their own.
 CreatedWindow CreateMainWindow(Services services = {}, std::span<const LayoutRow> layout = MainLayout());
+
+// The main window as the program starts it, with the program's own services: what its first frame shows is
+// built and shown at once, the rest (as CreateMainWindow builds it) by the event loop's first turn, before it
+// handles any input. Input that reaches the window before then is held and delivered after.
+class StartingWindow final : public QObject
+{
+    Q_OBJECT
+public:
+    explicit StartingWindow(std::span<const LayoutRow> layout = MainLayout());
+    ~StartingWindow() override;
+
+    // Null when the window could not be built: then failure() says why.
+    MainWindow *window() const;
+    const QString &failure() const { return m_failure; }
+    // The job window that goes with the window, once start-up has finished.
+    JobWindow *jobWindow() const { return m_jobWindow; }
+
+Q_SIGNALS:
+    // The start-up is over: the window is whole and its created handler has run, or it could not
+    // be built and is gone.
+    void finished();
+
+private:
+    void buildRest();
+
+    WindowBuilder m_builder;
+    std::unique_ptr<InputHold> m_hold;
+    QString m_failure;
+    JobWindow *m_jobWindow = nullptr;
+};
 
 // The box that says the main window could not be built; returns the program's exit code.
 int ReportStartupFailure();

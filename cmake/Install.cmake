@@ -12,6 +12,9 @@ if(UNIX AND NOT APPLE)
     configure_file("${PROJECT_SOURCE_DIR}/assets/kalmoro.metainfo.xml.in"
         "${PROJECT_BINARY_DIR}/${KALMORO_APP_ID}.metainfo.xml" @ONLY)
     install(FILES "${PROJECT_BINARY_DIR}/${KALMORO_APP_ID}.metainfo.xml" DESTINATION share/metainfo)
+    # The job file's type, which the desktop entry names, so that a double click opens a job.
+    install(FILES "${PROJECT_SOURCE_DIR}/assets/kalmoro-job.xml" DESTINATION share/mime/packages
+        RENAME "${KALMORO_APP_ID}.xml")
     install(DIRECTORY "${PROJECT_SOURCE_DIR}/assets/icon/hicolor/" DESTINATION share/icons/hicolor
         FILES_MATCHING PATTERN "*.png")
 

@@ -28,8 +28,12 @@ QString PrintPlugin::print(QWidget *parent, const PrintJob &job)
     if (!painter.begin(&printer))
         return QStringLiteral("打印机 %1 不能开始打印。").arg(printer.printerName());
     // The painter's origin is the top-left corner of the printable area.
-    job.paint(
-        painter, QRectF(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size()));
+    const QRectF page(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
+    for (int index = 0; index < job.pageCount; ++index) {
+        if (index > 0 && !printer.newPage())
+            return QStringLiteral("打印机 %1 不能换页。").arg(printer.printerName());
+        job.paint(painter, page, index);
+    }
     if (!painter.end())
         return QStringLiteral("打印机 %1 没有完成打印。").arg(printer.printerName());
     return {};

@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include "catalogue.h"
+#include "platform.h"
 #include "pngdecoder.h"
 
 namespace kalmoro::assets {
@@ -99,6 +100,7 @@ void PictureStore::decodeAhead(std::span<const Asset> pictures, int scale)
     if (files.empty())
         return;
     m_decodingAhead.emplace_back([files = std::move(files)](std::stop_token stop) mutable {
+        platform::LowerThreadPriority();
         for (auto &[path, decoded] : files)
             decoded.set_value(stop.stop_requested() ? QImage() : decodeOverWhite(path));
     });

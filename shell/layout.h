@@ -45,6 +45,9 @@ struct TabSetup {
     int headerFontPx;
     int headerMinHeight;
     TabColours colours;
+    // The page the window's first frame shows, where the window's created handler turns the tab
+    // from its initial page before anything is drawn; -1: the initial page.
+    int firstFramePage = -1;
 };
 
 // Settings that differ from a kind's defaults.

@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -21,6 +22,11 @@ MainWindow::MainWindow()
 void MainWindow::requestClose()
 {
     QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+}
+
+void MainWindow::setCloseGuard(std::function<bool()> guard)
+{
+    m_closeGuard = std::move(guard);
 }
 
 void MainWindow::decodeAhead(std::vector<assets::Asset> pictures)
@@ -45,6 +51,15 @@ void MainWindow::keyPressEvent(QKeyEvent *event)
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_closeGuard && !m_closeGuard()) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 } // namespace kalmoro

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "images.h"
@@ -28,8 +29,10 @@ public:
 
     template <typename T = QWidget> T *control(const QString &name) const { return findChild<T *>(name); }
 
-    // Closes the window once the current handler has returned; nothing asks first.
+    // Closes the window once the current handler has returned; only the close guard asks first.
     void requestClose();
+    // Asked whenever the window is about to close, by any way; it stays open when this gives false.
+    void setCloseGuard(std::function<bool()> guard);
 
     // The pictures its controls paint with; they live as long as the window.
     assets::PictureStore &pictures() { return m_pictures; }
@@ -41,8 +44,10 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
+    std::function<bool()> m_closeGuard;
     static constexpr assets::Asset kSkin = assets::Asset::img012;
     assets::PictureStore m_pictures;
     assets::ScreenPixmap m_skin {m_pictures, kSkin};

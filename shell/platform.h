@@ -27,9 +27,15 @@ QString BrowserEngineRefusal();
 // elsewhere (tests of widgets) it would start with a sandbox that cannot run.
 bool IsProcessPrepared();
 
-// Waits for what PrepareProcess started in the background for the first frame. Called before the
-// first widget is made; does nothing where PrepareProcess did not run or started nothing.
+// Waits for what PrepareProcess started in the background for the first frame. Called once the
+// window is shown, before anything lays out text; does nothing where PrepareProcess did not run or
+// started nothing.
 void AwaitPreparation();
+
+// Lowers the calling thread's priority below the GUI thread's: for a helper thread whose work the
+// GUI thread may wait for, but which should not take a core from it while it can go on. Changes
+// nothing where threads have no priority of their own.
+void LowerThreadPriority();
 
 // The folder holding the program file, with symbolic links resolved and no trailing separator.
 QString ProgramDirectory();

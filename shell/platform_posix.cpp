@@ -10,6 +10,7 @@
 #include <QStandardPaths>
 #include <fontconfig/fontconfig.h>
 #include <pwd.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include "exitwatchdog.h"
@@ -22,6 +23,9 @@ namespace kalmoro::platform {
 
 namespace {
 bool processPrepared = false;
+// The nice value of a helper thread: well below the GUI thread (0), so that on a busy machine the
+// scheduler gives the GUI thread the core first.
+constexpr int kHelperNice = 10;
 // Reading the desktop's font configuration (dozens of XML files) is the largest single cost before
 // the first frame, and it needs nothing of Qt: it runs on another core while Qt connects to the
 // display. Qt's own call then finds it done.
@@ -42,7 +46,10 @@ void PrepareProcess()
     CatchTerminationSignals();
     OpenWebAddressesWith(user);
     // Last, as the configuration reads the environment set above.
-    fontConfiguration = std::jthread([] { FcInit(); });
+    fontConfiguration = std::jthread([] {
+        LowerThreadPriority();
+        FcInit();
+    });
 }
 
 void QuitOnTerminationSignals()
@@ -64,6 +71,12 @@ void EnsureProcessEnds(int status)
 QString BrowserEngineRefusal()
 {
     return PrivateFolderFailure();
+}
+
+// On Linux each thread has its own nice value, set through its thread id.
+void LowerThreadPriority()
+{
+    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), kHelperNice);
 }
 
 bool IsProcessPrepared()

@@ -49,6 +49,9 @@ bool IsProcessPrepared()
 
 void AwaitPreparation() { }
 
+// Threads keep the priority they start with here.
+void LowerThreadPriority() { }
+
 QString ProgramDirectory()
 {
     return QFileInfo(QCoreApplication::applicationFilePath()).canonicalPath();

@@ -37,25 +37,34 @@ public:
     }
 };
 
-QString runDialog(QWidget *parent, const SaveRequest &request)
+QString runDialog(QWidget *parent, const SaveRequest &request, QFileDialog::AcceptMode mode)
 {
     // A desktop's native dialog would add the file to the desktop's recent files.
     SaveDialog dialog(parent, request.title, request.proposedPath, request.filter);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
+    const bool save = mode == QFileDialog::AcceptSave;
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(request.suffix);
     // The dialog's settings may have moved it to the folder last visited.
     dialog.setDirectory(QFileInfo(request.proposedPath).absolutePath());
     dialog.selectFile(QFileInfo(request.proposedPath).fileName());
-    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("保存在："));
+    dialog.setLabelText(
+        QFileDialog::LookIn, save ? QStringLiteral("保存在：") : QStringLiteral("查找范围："));
     dialog.setLabelText(QFileDialog::FileName, QStringLiteral("文件名："));
-    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("保存类型："));
-    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("保存"));
+    dialog.setLabelText(
+        QFileDialog::FileType, save ? QStringLiteral("保存类型：") : QStringLiteral("文件类型："));
+    dialog.setLabelText(QFileDialog::Accept, save ? QStringLiteral("保存") : QStringLiteral("打开"));
     dialog.setLabelText(QFileDialog::Reject, QStringLiteral("取消"));
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.selectedFiles().value(0);
+}
+
+QString accountFolderOrHome(QStandardPaths::StandardLocation location)
+{
+    const QString folder = platform::AccountFolder(location);
+    return folder.isEmpty() ? platform::AccountHome() : folder;
 }
 
 } // namespace
@@ -63,13 +72,23 @@ QString runDialog(QWidget *parent, const SaveRequest &request)
 QString AskSavePath(QWidget *parent, const SaveRequest &request)
 {
     const ScratchDialogSettings settings;
-    return runDialog(parent, request);
+    return runDialog(parent, request, QFileDialog::AcceptSave);
+}
+
+QString AskOpenPath(QWidget *parent, const SaveRequest &request)
+{
+    const ScratchDialogSettings settings;
+    return runDialog(parent, request, QFileDialog::AcceptOpen);
 }
 
 QString PicturesDirectory()
 {
-    const QString pictures = platform::AccountFolder(QStandardPaths::PicturesLocation);
-    return pictures.isEmpty() ? platform::AccountHome() : pictures;
+    return accountFolderOrHome(QStandardPaths::PicturesLocation);
+}
+
+QString DocumentsDirectory()
+{
+    return accountFolderOrHome(QStandardPaths::DocumentsLocation);
 }
 
 QStringList AccountPlaces()

@@ -19,9 +19,13 @@ struct SaveRequest {
 // cancels. The dialog lists the account's places, reads "~" as the account's home and keeps
 // nothing of its own on disk: no history, no recent files.
 QString AskSavePath(QWidget *parent, const SaveRequest &request);
+// The same dialog choosing an existing file to open, with the request's folder shown first.
+QString AskOpenPath(QWidget *parent, const SaveRequest &request);
 
 // Where files the user keeps are offered first: the account's Pictures folder, else its home.
 QString PicturesDirectory();
+// Where documents are offered first: the account's Documents folder, else its home.
+QString DocumentsDirectory();
 
 // What a save dialog lists beside its folders: the account's home, then those of its Desktop,
 // Documents, Pictures and Downloads folders that exist.

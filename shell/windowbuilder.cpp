@@ -1,9 +1,11 @@
 #include "windowbuilder.h"
 
+#include <algorithm>
 #include <functional>
 
 #include <QHash>
 #include <QHeaderView>
+#include <QSet>
 #include <QTableWidget>
 
 #include "accessibility.h"
@@ -53,31 +55,49 @@ QString pictureName(std::optional<assets::Asset> asset)
     return QString::fromUtf8(words.data(), qsizetype(words.size()));
 }
 
-// The pictures of the controls shown: those shown by their rows, on the current page of their
-// page tabs as currentPage gives it (-1: none of the tab's pages). Buttons show their normal picture.
-std::vector<assets::Asset> shownPictures(
-    std::span<const LayoutRow> rows, const std::function<int(const LayoutRow &tab)> &currentPage)
+// Which rows the window shows: those shown by their rows, on the page of their page tabs that
+// pageOf gives.
+std::vector<bool> shownRows(
+    std::span<const LayoutRow> rows, const std::function<int(const TabSetup &)> &pageOf)
 {
     QHash<std::u16string_view, const LayoutRow *> shown;
-    std::vector<assets::Asset> pictures;
-    for (const LayoutRow &row : rows) {
+    std::vector<bool> result(rows.size(), false);
+    for (std::size_t index = 0; index < rows.size(); ++index) {
+        const LayoutRow &row = rows[index];
         if (!row.visible)
             continue;
         if (!row.parent.name.empty()) {
             const LayoutRow *parent = shown.value(row.parent.name);
-            if (!parent || (parent->notes.tab && currentPage(*parent) != row.parent.page))
+            if (!parent || (parent->notes.tab && pageOf(*parent->notes.tab) != row.parent.page))
                 continue;
         }
         shown.insert(row.name, &row);
+        result[index] = true;
+    }
+    return result;
+}
+
+// The pictures the given rows show; buttons show their normal picture.
+std::vector<assets::Asset> picturesOf(std::span<const LayoutRow> rows, const std::vector<bool> &which)
+{
+    std::vector<assets::Asset> pictures;
+    for (std::size_t index = 0; index < rows.size(); ++index) {
+        const LayoutRow &row = rows[index];
         const bool showsPicture
             = row.kind == Kind::GraphicButton || (row.kind == Kind::PictureBox && !row.notes.whiteStrip);
-        if (showsPicture && row.images[0])
+        if (which[index] && showsPicture && row.images[0])
             pictures.push_back(*row.images[0]);
     }
     return pictures;
 }
 
-QWidget *createControl(const LayoutRow &row, QWidget *parent, assets::PictureStore &pictures)
+int firstFramePage(const TabSetup &tab)
+{
+    return tab.firstFramePage >= 0 ? tab.firstFramePage : tab.initialPage;
+}
+
+QWidget *createControl(
+    const LayoutRow &row, QWidget *parent, assets::PictureStore &pictures, bool inFirstFrame)
 {
     const Notes &notes = row.notes;
     const QString text = toQString(row.text);
@@ -131,7 +151,7 @@ QWidget *createControl(const LayoutRow &row, QWidget *parent, assets::PictureSto
         const PageTab::HeaderStyle style {LayoutFont(notes.tab->headerFace, notes.tab->headerFontPx),
             notes.tab->headerMinHeight, notes.tab->colours};
         auto *tab = new PageTab(titles, style, parent);
-        tab->setCurrentPage(notes.tab->initialPage);
+        tab->setCurrentPage(inFirstFrame ? firstFramePage(*notes.tab) : notes.tab->initialPage);
         return tab;
     }
     case Kind::Browser: {
@@ -157,68 +177,115 @@ QWidget *createControl(const LayoutRow &row, QWidget *parent, assets::PictureSto
 
 } // namespace
 
-std::unique_ptr<MainWindow> BuildMainWindow(std::span<const LayoutRow> rows, QString *error)
+WindowBuilder::WindowBuilder(std::span<const LayoutRow> rows)
+    : m_rows(rows)
+    , m_firstFrame(shownRows(rows, firstFramePage))
+    , m_created(rows.size(), nullptr)
 {
-    auto fail = [error](const QString &why) {
-        if (error)
-            *error = why;
-        return nullptr;
-    };
-    InstallAccessibleInterfaces();
-    auto window = std::make_unique<MainWindow>();
-    // Which page of a page tab the first frame shows is known only once the window's created
-    // handler has run (DecodeShownPicturesAhead); the rest can start now.
-    window->decodeAhead(shownPictures(rows, [](const LayoutRow &) { return -1; }));
-    QHash<QString, QWidget *> controls;
-    std::vector<QWidget *> created;
-    created.reserve(rows.size());
-    for (const LayoutRow &row : rows) {
-        const QString name = toQString(row.name);
-        if (name.isEmpty())
-            return fail(QStringLiteral("a control without a name"));
-        if (controls.contains(name))
-            return fail(QStringLiteral("two controls named %1").arg(name));
-        if (row.kind == Kind::PageTab && !row.notes.tab)
-            return fail(QStringLiteral("page tab %1 has no pages").arg(name));
-
-        QWidget *parent = window.get();
-        if (!row.parent.name.empty()) {
-            const QString parentName = toQString(row.parent.name);
-            parent = controls.value(parentName);
-            if (!parent)
-                return fail(QStringLiteral("%1: unknown parent %2").arg(name, parentName));
-            auto *tab = qobject_cast<PageTab *>(parent);
-            if (tab) {
-                parent = tab->page(row.parent.page);
-                if (!parent)
-                    return fail(
-                        QStringLiteral("%1: %2 has no page %3").arg(name, parentName).arg(row.parent.page));
-            } else if (row.parent.page >= 0) {
-                return fail(QStringLiteral("%1: %2 is not a page tab").arg(name, parentName));
-            }
-        }
-
-        QWidget *control = createControl(row, parent, window->pictures());
-        control->setObjectName(name);
-        control->setGeometry(row.geometry.left, row.geometry.top, row.geometry.width, row.geometry.height);
-        if (row.notes.fontPx > 0 || row.notes.bold)
-            control->setFont(LayoutFont(u"", row.notes.fontPx > 0 ? row.notes.fontPx : 12, row.notes.bold));
-        control->setVisible(row.visible);
-        controls.insert(name, control);
-        created.push_back(control);
-    }
-    // Qt stacks later siblings in front; the layout lists the front-most first.
-    for (auto control = created.rbegin(); control != created.rend(); ++control)
-        (*control)->raise();
-    return window;
 }
 
-void DecodeShownPicturesAhead(MainWindow &window, std::span<const LayoutRow> rows)
+MainWindow *WindowBuilder::buildFirstFrame()
 {
-    window.decodeAhead(shownPictures(rows, [&window](const LayoutRow &tab) {
-        const PageTab *control = window.control<PageTab>(toQString(tab.name));
-        return control ? control->currentPage() : -1;
-    }));
+    InstallAccessibleInterfaces();
+    m_window = std::make_unique<MainWindow>();
+    m_window->decodeAhead(picturesOf(m_rows, m_firstFrame));
+    return build(m_firstFrame) ? m_window.get() : nullptr;
+}
+
+bool WindowBuilder::buildRest()
+{
+    std::vector<bool> rest(m_rows.size());
+    std::transform(m_created.begin(), m_created.end(), rest.begin(), std::logical_not());
+    if (!build(rest))
+        return false;
+    // The first frame showed each page tab on the page the window's created handler turns it to;
+    // until that handler runs, the tab is on its own initial page.
+    for (std::size_t index = 0; index < m_rows.size(); ++index) {
+        if (auto *tab = m_firstFrame[index] ? qobject_cast<PageTab *>(m_created[index]) : nullptr)
+            tab->setCurrentPage(m_rows[index].notes.tab->initialPage);
+    }
+    return true;
+}
+
+std::unique_ptr<MainWindow> WindowBuilder::takeWindow()
+{
+    return std::move(m_window);
+}
+
+bool WindowBuilder::build(const std::vector<bool> &which)
+{
+    QSet<QWidget *> parents;
+    for (std::size_t index = 0; index < m_rows.size(); ++index) {
+        if (!which[index])
+            continue;
+        QWidget *control = create(index);
+        if (!control) {
+            m_window.reset();
+            return false;
+        }
+        m_created[index] = control;
+        parents.insert(control->parentWidget());
+    }
+    // Qt stacks later siblings in front; the layout lists the front-most first. Siblings built
+    // before are stacked again with the new ones.
+    for (auto control = m_created.rbegin(); control != m_created.rend(); ++control) {
+        if (*control && parents.contains((*control)->parentWidget()))
+            (*control)->raise();
+    }
+    return true;
+}
+
+QWidget *WindowBuilder::create(std::size_t index)
+{
+    const LayoutRow &row = m_rows[index];
+    auto fail = [this](const QString &why) -> QWidget * {
+        m_failure = why;
+        return nullptr;
+    };
+    const QString name = toQString(row.name);
+    if (name.isEmpty())
+        return fail(QStringLiteral("a control without a name"));
+    if (m_names.contains(name))
+        return fail(QStringLiteral("two controls named %1").arg(name));
+    if (row.kind == Kind::PageTab && !row.notes.tab)
+        return fail(QStringLiteral("page tab %1 has no pages").arg(name));
+
+    QWidget *parent = m_window.get();
+    if (!row.parent.name.empty()) {
+        const QString parentName = toQString(row.parent.name);
+        // Built ahead of the first frame, a parent may exist before a child listed ahead of it.
+        const auto found = m_names.constFind(parentName);
+        if (found == m_names.cend() || *found > index)
+            return fail(QStringLiteral("%1: unknown parent %2").arg(name, parentName));
+        parent = m_created[*found];
+        auto *tab = qobject_cast<PageTab *>(parent);
+        if (tab) {
+            parent = tab->page(row.parent.page);
+            if (!parent)
+                return fail(
+                    QStringLiteral("%1: %2 has no page %3").arg(name, parentName).arg(row.parent.page));
+        } else if (row.parent.page >= 0) {
+            return fail(QStringLiteral("%1: %2 is not a page tab").arg(name, parentName));
+        }
+    }
+
+    QWidget *control = createControl(row, parent, m_window->pictures(), m_firstFrame[index]);
+    control->setObjectName(name);
+    control->setGeometry(row.geometry.left, row.geometry.top, row.geometry.width, row.geometry.height);
+    if (row.notes.fontPx > 0 || row.notes.bold)
+        control->setFont(LayoutFont(u"", row.notes.fontPx > 0 ? row.notes.fontPx : 12, row.notes.bold));
+    control->setVisible(row.visible);
+    m_names.insert(name, index);
+    return control;
+}
+
+std::unique_ptr<MainWindow> BuildMainWindow(std::span<const LayoutRow> rows, QString *error)
+{
+    WindowBuilder builder(rows);
+    const bool built = builder.buildFirstFrame() && builder.buildRest();
+    if (!built && error)
+        *error = builder.failure();
+    return builder.takeWindow();
 }
 
 } // namespace kalmoro

@@ -65,8 +65,10 @@ private slots:
                                                      << Request::Refuse << QByteArrayList {"-qmljsdebugger"};
         QTest::newRow("missing value")
             << QByteArrayList {"-reverse", "-platform"} << Request::Refuse << QByteArrayList {"-platform"};
-        QTest::newRow("a file") << QByteArrayList {"job.txt"} << Request::Refuse
-                                << QByteArrayList {"job.txt"};
+        QTest::newRow("a job file") << QByteArrayList {"工程.kalmoro", "-reverse"} << Request::Run
+                                    << QByteArrayList {"-reverse"};
+        QTest::newRow("a second file")
+            << QByteArrayList {"a.kalmoro", "b.kalmoro"} << Request::Refuse << QByteArrayList {"b.kalmoro"};
         QTest::newRow("a lone dash") << QByteArrayList {"-"} << Request::Refuse << QByteArrayList {"-"};
     }
 
@@ -85,6 +87,8 @@ private slots:
             for (std::size_t i = 0; i + 1 < line.qtArguments.size(); ++i)
                 forQt.append(line.qtArguments[i]);
             QCOMPARE(forQt, QByteArrayList {"kalmoro"} + expected);
+            const bool hasFile = arguments.value(0).endsWith(".kalmoro");
+            QCOMPARE(QByteArray::fromStdString(line.jobFile), hasFile ? arguments[0] : QByteArray());
         } else if (request == Request::Refuse) {
             QVERIFY2(
                 QByteArray::fromStdString(line.refusal).contains(expected.first()), line.refusal.c_str());

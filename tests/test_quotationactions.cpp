@@ -39,7 +39,7 @@ public:
         page = QImage(827, 1169, QImage::Format_RGB32);
         page.fill(Qt::gray);
         QPainter painter(&page);
-        job.paint(painter, QRectF(page.rect()));
+        job.paint(painter, QRectF(page.rect()), 0);
         return failure;
     }
 
@@ -125,7 +125,8 @@ private Q_SLOTS:
             entries << action->text() + u' ' + action->shortcut().toString();
         menu->close();
         const QStringList ours {u"复制结果 Ctrl+Shift+C"_qs, u"保存为图片… Ctrl+S"_qs,
-            u"导出 PDF… Ctrl+Shift+S"_qs, u"打印… Ctrl+P"_qs};
+            u"导出 PDF… Ctrl+Shift+S"_qs, u"打印… Ctrl+P"_qs, u" "_qs, u"加入报价单 Ctrl+Shift+A"_qs,
+            u"打开报价单 Ctrl+Shift+O"_qs};
         QCOMPARE(entries == ours, quotationMenu);
         QCOMPARE(m_page.text(u"透明标签10"_qs), u"81.6"_qs);
     }

@@ -5,9 +5,12 @@
 #include <QLoggingCategory>
 #include <QQuickWindow>
 #include <QWebEngineProfile>
-#include <QWebEngineView>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 
+#include "pagescheme.h"
 #include "qttranslation.h"
+#include "requestguard.h"
 #include "webpage.h"
 #include "webview.h"
 
@@ -16,6 +19,8 @@ namespace kalmoro {
 namespace {
 
 QLoggingCategory::CategoryFilter previousLoggingFilter = nullptr;
+
+const char *const WebRtcFlag = "--force-webrtc-ip-handling-policy=disable_non_proxied_udp";
 
 // Qt WebEngine 6.4.x describes its graphics contexts under this category, which is on by default,
 // and while doing so reads the application's shared OpenGL context; the program creates none, so
@@ -31,6 +36,21 @@ void silenceEngineContext(QLoggingCategory *category)
     }
 }
 
+// WebRTC's connections pass no request guard: its objects are gone before any page's script runs.
+QWebEngineScript WithoutWebRtc()
+{
+    QWebEngineScript script;
+    script.setName(QStringLiteral("without-webrtc"));
+    script.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    script.setWorldId(QWebEngineScript::MainWorld);
+    script.setRunsOnSubFrames(true);
+    script.setSourceCode(
+        QStringLiteral("for (const name of ['RTCPeerConnection', 'webkitRTCPeerConnection', 'RTCDataChannel',"
+                       " 'RTCSessionDescription', 'RTCIceCandidate', 'RTCRtpSender', 'RTCRtpReceiver'])"
+                       " delete window[name];"));
+    return script;
+}
+
 } // namespace
 
 WebEnginePlugin::WebEnginePlugin()
@@ -40,25 +60,30 @@ WebEnginePlugin::WebEnginePlugin()
     // the window keeps its native window when the first view appears, and the engine, finding no
     // shared context, composites in software.
     QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
-    // All local pages share one renderer process; a page from the network still gets its own.
+    // Each view keeps the engine's default of a renderer of its own, so that a page that hangs
+    // takes no other page with it. WebRTC sends nothing but through a proxy, which the program
+    // never sets, should a frame still reach it.
     QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
-    flags += flags.isEmpty() ? "--process-per-site" : " --process-per-site";
+    flags += (flags.isEmpty() ? QByteArray() : QByteArray(" ")) + WebRtcFlag;
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
+    RegisterPageScheme();
     // The engine's own texts (its page menu) in the program's language, loaded with the engine.
     InstallQtTranslation(this, QStringLiteral("qtwebengine"));
 }
 
 QWidget *WebEnginePlugin::createView(QWidget *host, const BrowserOptions &options)
 {
-    auto *page = new WebPage(acquireProfile(), options.silent, options.pageFolder, nullptr);
+    QWebEngineProfile *profile = acquireProfile();
+    auto *page = new WebPage(
+        profile, options.silent, options.pageFolder, m_pages->hostFor(options.pageFolder), nullptr);
     connect(page, &QObject::destroyed, this, &WebEnginePlugin::releaseProfile);
     return new WebView(page, host);
 }
 
 void WebEnginePlugin::load(QWidget *view, const QUrl &url)
 {
-    if (auto *webView = qobject_cast<QWebEngineView *>(view))
-        webView->load(url);
+    if (auto *webView = qobject_cast<WebView *>(view))
+        webView->open(url);
 }
 
 QWebEngineProfile *WebEnginePlugin::acquireProfile()
@@ -67,8 +92,12 @@ QWebEngineProfile *WebEnginePlugin::acquireProfile()
         m_profile = new QWebEngineProfile(this);
         // Pages are asked for the program's language and territory, as its own pages are shown in it.
         m_profile->setHttpAcceptLanguage(QLocale().name().replace(u'_', u'-'));
+        m_pages = new PageSchemeHandler(m_profile);
+        m_profile->installUrlSchemeHandler(PageScheme, m_pages);
+        m_profile->setUrlRequestInterceptor(new RequestGuard(m_profile));
+        m_profile->scripts()->insert(WithoutWebRtc());
     }
-    ++m_pages;
+    ++m_views;
     return m_profile;
 }
 
@@ -76,9 +105,10 @@ void WebEnginePlugin::releaseProfile()
 {
     // A profile must outlive its pages and go before the application object: the last page to
     // close is the one moment that satisfies both.
-    if (--m_pages == 0) {
+    if (--m_views == 0) {
         delete m_profile;
         m_profile = nullptr;
+        m_pages = nullptr;
     }
 }
 

@@ -8,6 +8,8 @@ class QWebEngineProfile;
 
 namespace kalmoro {
 
+class PageSchemeHandler;
+
 // Qt WebEngine behind the browser host. All views share one off-the-record profile, so the
 // program writes no cache, cookies or history to disk.
 class WebEnginePlugin final : public QObject, public BrowserEngine
@@ -27,7 +29,8 @@ private:
     void releaseProfile();
 
     QWebEngineProfile *m_profile = nullptr;
-    int m_pages = 0;
+    PageSchemeHandler *m_pages = nullptr; // owned by the profile
+    int m_views = 0;
 };
 
 } // namespace kalmoro

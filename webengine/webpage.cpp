@@ -1,34 +1,83 @@
 #include "webpage.h"
 
-#include <utility>
-
+#include <QAuthenticator>
+#include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QWebEngineCertificateError>
 #include <QWebEngineNewWindowRequest>
 #include <QWebEngineSettings>
-#include <QWebEngineUrlRequestInfo>
+
+#include "pagescheme.h"
 
 namespace kalmoro {
 
-WebPage::WebPage(QWebEngineProfile *profile, bool silent, const QString &pageFolder, QObject *parent)
+namespace {
+
+// How long after a click a page may still go where the click asked: a link's navigation
+// follows its click within milliseconds, a script's timer long after.
+constexpr qint64 ClickGraceMs = 1000;
+// A page gets at most this many dialogs within the window; more are refused at once, so a
+// page that loops over them does not trap the user.
+constexpr qsizetype DialogsPerWindow = 3;
+constexpr qint64 DialogWindowMs = 10000;
+
+bool IsWeb(const QUrl &url)
+{
+    return url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https");
+}
+
+// The engine asks before-unload questions through the confirm handler, with this text.
+QString UnloadQuestion()
+{
+    return QCoreApplication::translate("QWebEnginePage",
+        "Are you sure you want to leave this page? Changes that you made may not be saved.");
+}
+
+} // namespace
+
+WebPage::WebPage(QWebEngineProfile *profile, bool silent, const QString &pageFolder, const QString &pageHost,
+    QObject *parent)
     : QWebEnginePage(profile, parent)
     , m_silent(silent)
-    , m_pageFolder(QFileInfo(pageFolder).canonicalFilePath())
+    , m_pageFolder(QDir::cleanPath(QFileInfo(pageFolder).absoluteFilePath()))
+    , m_pageHost(pageHost)
 {
-    // Pages in the program's folder may be a dealer's own: no windows that the user did not ask
-    // for, and no file outside the folder. The engine's LocalContentCanAccessFileUrls would also
-    // keep a page from its own stylesheet and pictures, so the folder is guarded here instead.
+    // Pages in the program's folder may be a dealer's own: no windows that the user did not ask for.
     settings()->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
-    setUrlRequestInterceptor(&m_fileGuard);
+    // The program shows no page's icon, so none is fetched.
+    settings()->setAttribute(QWebEngineSettings::AutoLoadIconsForPage, false);
+    m_clock.start();
     if (m_silent) {
         // A certificate the engine does not trust is refused without asking anyone. New-window
         // requests get no handler at all, and the engine then drops them.
         connect(this, &QWebEnginePage::certificateError, this,
             [](QWebEngineCertificateError error) { error.rejectCertificate(); });
+        // No one to ask for a password: the server's answer is shown as it is. An authenticator
+        // left as it came, with the realm already set, would be sent again and again, empty.
+        connect(this, &QWebEnginePage::authenticationRequired, this,
+            [](const QUrl &, QAuthenticator *authenticator) { *authenticator = QAuthenticator(); });
     } else {
         connect(this, &QWebEnginePage::newWindowRequested, this, &WebPage::openNewWindow);
     }
+}
+
+void WebPage::open(const QUrl &url)
+{
+    const QString path = QDir::cleanPath(url.toLocalFile());
+    if (!url.isLocalFile() || !path.startsWith(m_pageFolder + QLatin1Char('/'))) {
+        load(url);
+        return;
+    }
+    QUrl address;
+    address.setScheme(QLatin1String(PageScheme));
+    address.setHost(m_pageHost);
+    address.setPath(path.sliced(m_pageFolder.size()));
+    address.setQuery(url.query());
+    address.setFragment(url.fragment());
+    load(address);
 }
 
 bool WebPage::acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame)
@@ -36,35 +85,57 @@ bool WebPage::acceptNavigationRequest(const QUrl &url, NavigationType type, bool
     // Addresses the program sends, and where their servers redirect, always load.
     if (type == NavigationTypeTyped) {
         m_host = url.host();
+        m_mayLeaveHost = true;
         return true;
     }
-    if (!isMainFrame || type == NavigationTypeRedirect || type == NavigationTypeReload)
+    if (!isMainFrame || type == NavigationTypeReload)
         return true;
-    const bool userInput = std::exchange(m_userInput, false);
-    if (url.isLocalFile())
-        return inPageFolder(url);
-    // The quotation view goes to another site only on the user's click, never by the page's script.
-    const bool web = url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https");
-    return !m_silent || !web || url.host() == m_host || userInput;
+    if (type == NavigationTypeRedirect)
+        return !m_silent || !IsWeb(url) || url.host() == m_host || m_mayLeaveHost;
+    const bool clicked = clickedJustNow();
+    if (m_silent) {
+        // The quotation view goes to another site only on the user's click, never by the page's
+        // script, and its keys alone never count: Tab through a form is no wish to leave.
+        m_mayLeaveHost = clicked;
+        return !IsWeb(url) || url.host() == m_host || clicked;
+    }
+    if (inPageFolder(url))
+        return true;
+    // A local page reaches the network only as a link the user clicks, in the desktop's browser.
+    if (IsWeb(url) && type == NavigationTypeLinkClicked && clicked)
+        QDesktopServices::openUrl(url);
+    return false;
 }
 
 void WebPage::javaScriptAlert(const QUrl &securityOrigin, const QString &message)
 {
-    if (!m_silent)
-        QWebEnginePage::javaScriptAlert(securityOrigin, message);
+    if (mayShowDialog())
+        whileShowingDialog([&] { QWebEnginePage::javaScriptAlert(securityOrigin, message); });
 }
 
 bool WebPage::javaScriptConfirm(const QUrl &securityOrigin, const QString &message)
 {
-    // The engine asks before-unload questions through here too; answering yes in silent mode
-    // means a page can never hold the browser back from the next address it is sent to.
-    return m_silent || QWebEnginePage::javaScriptConfirm(securityOrigin, message);
+    const auto ask = [&] {
+        bool yes = false;
+        whileShowingDialog([&] { yes = QWebEnginePage::javaScriptConfirm(securityOrigin, message); });
+        return yes;
+    };
+    // A page can never hold the browser back from the next address it is sent to: leaving is
+    // asked only while the page may still show dialogs.
+    if (message == UnloadQuestion())
+        return !mayShowDialog() || ask();
+    return mayShowDialog() && ask();
 }
 
 bool WebPage::javaScriptPrompt(
     const QUrl &securityOrigin, const QString &message, const QString &defaultValue, QString *result)
 {
-    return !m_silent && QWebEnginePage::javaScriptPrompt(securityOrigin, message, defaultValue, result);
+    bool given = false;
+    if (mayShowDialog()) {
+        whileShowingDialog(
+            [&] { given = QWebEnginePage::javaScriptPrompt(securityOrigin, message, defaultValue, result); });
+    }
+    return given;
 }
 
 QStringList WebPage::chooseFiles(
@@ -87,7 +158,7 @@ void WebPage::openNewWindow(QWebEngineNewWindowRequest &request)
     if (!request.isUserInitiated())
         return;
     const QUrl url = request.requestedUrl();
-    if (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https")) {
+    if (IsWeb(url)) {
         QDesktopServices::openUrl(url);
     } else if (inPageFolder(url)) {
         // The engine is still inside its new-window handling; navigate once it has returned.
@@ -96,24 +167,36 @@ void WebPage::openNewWindow(QWebEngineNewWindowRequest &request)
     }
 }
 
-void WebPage::FileGuard::interceptRequest(QWebEngineUrlRequestInfo &info)
-{
-    const QUrl url = info.requestUrl();
-    if (!url.isLocalFile())
-        return;
-    // Scripts read no file at all, not even one of the page folder; pages, frames, styles and
-    // pictures come from the page folder only.
-    const QWebEngineUrlRequestInfo::ResourceType type = info.resourceType();
-    if (type == QWebEngineUrlRequestInfo::ResourceTypeXhr
-        || (type != QWebEngineUrlRequestInfo::ResourceTypeMainFrame && !m_page.inPageFolder(url)))
-        info.block(true);
-}
-
 bool WebPage::inPageFolder(const QUrl &url) const
 {
-    // Resolved, so that neither ".." nor a symbolic link leads out of the folder.
-    const QString path = QFileInfo(url.toLocalFile()).canonicalFilePath();
-    return url.isLocalFile() && !m_pageFolder.isEmpty() && path.startsWith(m_pageFolder + QLatin1Char('/'));
+    // The page scheme itself keeps every address of the host inside the folder.
+    return url.scheme() == QLatin1String(PageScheme) && url.host() == m_pageHost;
+}
+
+bool WebPage::clickedJustNow()
+{
+    const bool clicked = m_click.isValid() && !m_click.hasExpired(ClickGraceMs);
+    m_click.invalidate();
+    return clicked;
+}
+
+void WebPage::whileShowingDialog(const std::function<void()> &show)
+{
+    ++m_dialogsOpen;
+    const auto closed = qScopeGuard([this] { --m_dialogsOpen; });
+    show();
+}
+
+bool WebPage::mayShowDialog()
+{
+    if (m_silent)
+        return false;
+    const qint64 now = m_clock.elapsed();
+    m_dialogTimes.removeIf([now](qint64 shown) { return now - shown >= DialogWindowMs; });
+    if (m_dialogTimes.size() >= DialogsPerWindow)
+        return false;
+    m_dialogTimes.append(now);
+    return true;
 }
 
 } // namespace kalmoro

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <functional>
+
+#include <QElapsedTimer>
 #include <QWebEnginePage>
-#include <QWebEngineUrlRequestInterceptor>
 
 class QWebEngineNewWindowRequest;
 
@@ -15,11 +17,17 @@ class WebPage final : public QWebEnginePage
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(WebPage)
 public:
-    WebPage(QWebEngineProfile *profile, bool silent, const QString &pageFolder, QObject *parent);
+    // pageHost is the host under which the page scheme serves pageFolder.
+    WebPage(QWebEngineProfile *profile, bool silent, const QString &pageFolder, const QString &pageHost,
+        QObject *parent);
 
     bool isSilent() const { return m_silent; }
-    // A click or a key in the view: it allows one navigation away from the page's host.
-    void noteUserInput() { m_userInput = true; }
+    // While a dialog of the page's is open, the page waits for the user and answers nothing.
+    bool isShowingDialog() const { return m_dialogsOpen > 0; }
+    // Loads url, a file of the page folder through the page scheme.
+    void open(const QUrl &url);
+    // A click in the view: it allows one navigation away from the page's host shortly after.
+    void noteClick() { m_click.start(); }
 
 protected:
     bool acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame) override;
@@ -33,28 +41,21 @@ protected:
         const QString &sourceId) override;
 
 private:
-    // Lets a page load only files from its folder, whatever the engine's rules for local files.
-    class FileGuard final : public QWebEngineUrlRequestInterceptor
-    {
-    public:
-        explicit FileGuard(const WebPage &page)
-            : m_page(page)
-        {
-        }
-        void interceptRequest(QWebEngineUrlRequestInfo &info) override;
-
-    private:
-        const WebPage &m_page;
-    };
-
     void openNewWindow(QWebEngineNewWindowRequest &request);
     bool inPageFolder(const QUrl &url) const;
+    bool clickedJustNow();
+    bool mayShowDialog();
+    void whileShowingDialog(const std::function<void()> &show);
 
     const bool m_silent;
     const QString m_pageFolder;
+    const QString m_pageHost;
     QString m_host;
-    bool m_userInput = false;
-    FileGuard m_fileGuard {*this};
+    bool m_mayLeaveHost = false;
+    QElapsedTimer m_click;
+    QElapsedTimer m_clock;
+    QList<qint64> m_dialogTimes;
+    int m_dialogsOpen = 0;
 };
 
 } // namespace kalmoro

@@ -4,33 +4,76 @@
 
 #include <QChildEvent>
 #include <QDialog>
-#include <QKeyEvent>
-#include <QLabel>
+#include <QPointer>
+#include <QWebEngineLoadingInfo>
+#include <QWebEngineScript>
 
+#include "endprocess.h"
+#include "pagenotice.h"
 #include "webpage.h"
 
 namespace kalmoro {
 
+namespace {
+
+// A page that answers no ping for this long is taken as hung; local pages answer in milliseconds.
+constexpr int PingIntervalMs = 1000;
+constexpr qint64 HangTimeoutMs = 5000;
+// The engine's code for a load given up for the next one, which is no failure to report.
+constexpr int LoadAbortedCode = -3;
+
+struct FailureReason {
+    QWebEngineLoadingInfo::ErrorDomain domain;
+    const char16_t *reason;
+};
+
+// A few words on why a silent page could not be shown; anything else is an unreachable site.
+constexpr FailureReason FailureReasons[] = {
+    {QWebEngineLoadingInfo::CertificateErrorDomain, u"网站证书不可信"},
+    {QWebEngineLoadingInfo::DnsErrorDomain, u"找不到网站"},
+};
+const char16_t *const UnreachableReason = u"网站无法访问";
+
+// The part of widget inside all its parents, in its own coordinates: a parent shows no more of a
+// child than its own area.
+QRect VisiblePart(const QWidget *widget)
+{
+    QRect part = widget->rect();
+    QPoint offset;
+    for (const QWidget *child = widget; !child->isWindow() && child->parentWidget();
+         child = child->parentWidget()) {
+        offset += child->pos();
+        part &= child->parentWidget()->rect().translated(-offset);
+    }
+    return part;
+}
+
+} // namespace
+
 WebView::WebView(WebPage *page, QWidget *parent)
     : QWebEngineView(parent)
     , m_page(page)
+    , m_notice(new PageNotice(this))
 {
     page->setParent(this);
     setPage(page);
+    connect(page, &QWebEnginePage::renderProcessTerminated, this, &WebView::rendererEnded);
+    connect(page, &QWebEnginePage::loadingChanged, this, &WebView::loadingChanged);
+    connect(m_notice, &PageNotice::reloadRequested, page,
+        [page] { page->triggerAction(QWebEnginePage::Reload); });
     if (page->isSilent()) {
         setContextMenuPolicy(Qt::NoContextMenu);
         return;
     }
-    m_notice = new QLabel(QStringLiteral("页面意外中止"), this);
-    m_notice->setAlignment(Qt::AlignCenter);
-    m_notice->setAutoFillBackground(true);
-    QPalette colours = m_notice->palette();
-    colours.setColor(QPalette::Window, Qt::white);
-    colours.setColor(QPalette::WindowText, Qt::black);
-    m_notice->setPalette(colours);
-    m_notice->hide();
-    connect(page, &QWebEnginePage::renderProcessTerminated, this, &WebView::rendererEnded);
-    connect(page, &QWebEnginePage::loadFinished, this, &WebView::loaded);
+    // Local pages are the dealer's own and may loop for good; one that does is ended.
+    connect(&m_pingTimer, &QTimer::timeout, this, &WebView::checkResponsive);
+    m_pingTimer.start(PingIntervalMs);
+}
+
+void WebView::open(const QUrl &url)
+{
+    m_reloaded = false;
+    m_page->open(url);
 }
 
 void WebView::childEvent(QChildEvent *event)
@@ -44,15 +87,9 @@ void WebView::childEvent(QChildEvent *event)
 
 bool WebView::eventFilter(QObject *watched, QEvent *event)
 {
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-        m_page->noteUserInput();
-        break;
-    case QEvent::KeyPress:
-        if (!static_cast<QKeyEvent *>(event)->isAutoRepeat())
-            m_page->noteUserInput();
-        break;
-    case QEvent::Show:
+    if (event->type() == QEvent::MouseButtonPress) {
+        m_page->noteClick();
+    } else if (event->type() == QEvent::Show) {
         if (auto *dialog = qobject_cast<QDialog *>(watched); dialog && m_page->isSilent()) {
             // Too late to stop the showing itself: keep it off the screen, blocking nothing, and
             // refuse it at once.
@@ -60,39 +97,59 @@ bool WebView::eventFilter(QObject *watched, QEvent *event)
             dialog->setAttribute(Qt::WA_DontShowOnScreen);
             QMetaObject::invokeMethod(dialog, &QDialog::reject, Qt::QueuedConnection);
         }
-        break;
-    default:
-        break;
     }
     return QWebEngineView::eventFilter(watched, event);
 }
 
-void WebView::resizeEvent(QResizeEvent *event)
-{
-    QWebEngineView::resizeEvent(event);
-    if (m_notice)
-        m_notice->setGeometry(rect());
-}
-
 void WebView::rendererEnded(QWebEnginePage::RenderProcessTerminationStatus status)
 {
+    m_pingSent.invalidate();
     if (status == QWebEnginePage::NormalTerminationStatus)
         return;
-    m_notice->setGeometry(rect());
-    m_notice->raise();
-    m_notice->show();
+    showNotice(std::exchange(m_hung, false) ? QStringLiteral("页面无响应") : QStringLiteral("页面意外中止"));
     // Once: a page that kills its renderer every time must not keep the engine busy for good.
     if (!std::exchange(m_reloaded, true))
         QMetaObject::invokeMethod(
             m_page, [this] { m_page->triggerAction(QWebEnginePage::Reload); }, Qt::QueuedConnection);
 }
 
-void WebView::loaded(bool ok)
+void WebView::loadingChanged(const QWebEngineLoadingInfo &info)
 {
-    if (!ok)
-        return;
-    m_notice->hide();
-    m_reloaded = false;
+    m_pingSent.invalidate();
+    if (info.status() == QWebEngineLoadingInfo::LoadSucceededStatus) {
+        m_notice->hide();
+    } else if (info.status() == QWebEngineLoadingInfo::LoadFailedStatus && m_page->isSilent()
+        && info.errorCode() != LoadAbortedCode) {
+        const auto *known = std::ranges::find(FailureReasons, info.errorDomain(), &FailureReason::domain);
+        showNotice(QString::fromUtf16(known == std::end(FailureReasons) ? UnreachableReason : known->reason));
+    }
+}
+
+void WebView::checkResponsive()
+{
+    if (m_page->isShowingDialog()) {
+        m_pingSent.invalidate();
+    } else if (!m_pingSent.isValid()) {
+        m_pingSent.start();
+        // The answer comes in the program's own script world, out of the page's reach.
+        m_page->runJavaScript(QStringLiteral("0"), QWebEngineScript::ApplicationWorld,
+            [view = QPointer(this)](const QVariant &) {
+                if (view)
+                    view->m_pingSent.invalidate();
+            });
+    } else if (m_pingSent.hasExpired(HangTimeoutMs) && !m_hung) {
+        m_hung = EndProcess(m_page->renderProcessPid());
+    }
+}
+
+void WebView::showNotice(const QString &reason)
+{
+    m_notice->setText(m_page->isSilent() ? QStringLiteral("无法连接报价网站\n") + reason : reason);
+    // Only part of a view may be on screen, as the quotation's is in its box.
+    const QRect seen = VisiblePart(this);
+    m_notice->setGeometry(seen.isEmpty() ? rect() : seen);
+    m_notice->raise();
+    m_notice->show();
 }
 
 } // namespace kalmoro

@@ -1,16 +1,21 @@
 #pragma once
 
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QWebEngineView>
 
-class QLabel;
+class QWebEngineLoadingInfo;
 
 namespace kalmoro {
 
+class PageNotice;
 class WebPage;
 
 // The view of one page. For a silent page no dialog of the engine's own (a colour picker, a
-// question) ever shows. For the others a renderer that dies leaves a notice in place of the
-// page, and the page is loaded once more; a page that loads again takes the notice away.
+// question) ever shows. A renderer that dies or stops answering leaves a notice in place of the
+// page, and the page is loaded once more for each address the program sends; a page that loads
+// again takes the notice away. A silent
+// page that cannot be reached says so in the part of the view the user sees.
 class WebView final : public QWebEngineView
 {
     Q_OBJECT
@@ -18,17 +23,25 @@ class WebView final : public QWebEngineView
 public:
     WebView(WebPage *page, QWidget *parent);
 
+    // Shows url, which the program asks for: the page may be reloaded once more if it fails.
+    void open(const QUrl &url);
+
 protected:
     void childEvent(QChildEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void rendererEnded(QWebEnginePage::RenderProcessTerminationStatus status);
-    void loaded(bool ok);
+    void loadingChanged(const QWebEngineLoadingInfo &info);
+    void checkResponsive();
+    void showNotice(const QString &reason);
 
     WebPage *m_page;
-    QLabel *m_notice = nullptr;
+    PageNotice *m_notice;
+    QTimer m_pingTimer;
+    // Runs while the page owes the answer to a ping.
+    QElapsedTimer m_pingSent;
+    bool m_hung = false;
     bool m_reloaded = false;
 };
 

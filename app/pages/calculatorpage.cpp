@@ -4,6 +4,7 @@
 #include <QShortcut>
 
 #include "controlnumber.h"
+#include "numbertext.h"
 #include "widgets/editbox.h"
 #include "widgets/graphicbutton.h"
 
@@ -62,6 +63,11 @@ void AddFilled(QList<QuotationLine> &lines, const QString &caption, const QLineE
 bool HasLength(const QLineEdit &metres)
 {
     return ReadNumber(metres) != 0;
+}
+
+qint64 ShownDecimal(const QString &shown, int decimals)
+{
+    return DecimalFromDouble(TextToNumber(shown), decimals).value_or(0);
 }
 
 } // namespace kalmoro

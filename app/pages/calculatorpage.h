@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QKeySequence>
 
+#include "job.h"
 #include "quotation.h"
 
 class QLineEdit;
@@ -39,6 +40,11 @@ public:
     // What the page shows, as a customer receives it: read from the controls only, so bring the
     // page up to date first.
     virtual Quotation quotation(QDate date) const = 0;
+    // Which of a job's lines the page gives, so that adding it again replaces them.
+    virtual JobSource jobSource() const = 0;
+    // The page's lines for the customer quotation of job, read from the controls as quotation()
+    // reads them; empty when the page quotes nothing.
+    virtual QList<JobLine> jobLines(const Job &job) const = 0;
 };
 
 // A key of a page that no picture shows, and what it does, as the boxes tell screen readers.
@@ -64,5 +70,7 @@ void AddFilled(
     QList<QuotationLine> &lines, const QString &caption, const QLineEdit &box, const QString &unit = {});
 // Whether a length other than 0 stands in the box: only such a pipe is quoted.
 bool HasLength(const QLineEdit &metres);
+// A number as a control shows it, as an exact decimal of the given decimals; 0 for no number.
+qint64 ShownDecimal(const QString &shown, int decimals);
 
 } // namespace kalmoro

@@ -147,6 +147,23 @@ public:
         return quotation;
     }
 
+    JobSource jobSource() const override { return JobSource::Copper; }
+
+    // A line a row with metres, priced per metre as the page's total counts it.
+    QList<JobLine> jobLines(const Job &) const override
+    {
+        QList<JobLine> lines;
+        for (const CopperPage::Row &row : m_page.rows) {
+            if (!HasLength(*row.metres))
+                continue;
+            lines.append({QStringLiteral("Φ%1 铜管").arg(row.pipe->diameter),
+                ShownDecimal(row.metres->text(), MilliDecimals), QStringLiteral("米"),
+                DecimalFromDouble(RowAmount(1, ReadNumber(*row.price)), MicroYuanDecimals).value_or(0),
+                JobSource::Copper});
+        }
+        return lines;
+    }
+
 private:
     CopperPage m_page {};
 };

@@ -288,6 +288,9 @@ public:
 
     void bringUpToDate() const override { UpdatePressureResults(m_page, m_state); }
 
+    // A commissioning record prices nothing: the page adds no line to a job.
+    JobSource jobSource() const override { return JobSource::None; }
+    QList<JobLine> jobLines(const Job &) const override { return {}; }
     Quotation quotation(QDate date) const override
     {
         const PressurePage &page = m_page;

@@ -224,6 +224,18 @@ public:
         return quotation;
     }
 
+    JobSource jobSource() const override { return JobSource::Refrigerant; }
+
+    // The total charge at the price per KG the job remembers.
+    QList<JobLine> jobLines(const Job &job) const override
+    {
+        const Milli charge = ShownDecimal(m_page.totalCharge->text(), MilliDecimals);
+        if (charge == 0)
+            return {};
+        return {{QStringLiteral("冷媒"), charge, QStringLiteral("KG"), job.refrigerantUnitPrice,
+            JobSource::Refrigerant}};
+    }
+
 private:
     RefrigerantPage m_page {};
     std::vector<std::pair<QWidget *, QWidget *>> m_captions; // control, its caption

@@ -24,6 +24,8 @@ using namespace palette;
 constexpr ParentRef kPage = MainPage(4);
 // The page's picture prints the captions of the sizes.
 constexpr std::u16string_view kPicture = u"图片框2";
+// A half of the page prices one vent: quantity 1, in thousandths.
+constexpr Milli kOneVent = 1'000;
 
 constexpr LayoutRow kRows[] = {
     {kComputeReturn, Kind::GraphicButton, kPage, {427, 472, 161, 37}, true, u"",
@@ -106,6 +108,27 @@ public:
         addVent(IsReturnFilled(page), QStringLiteral("回风口"), *page.returnLength, *page.returnWidth,
             *page.returnPrice);
         return quotation;
+    }
+
+    JobSource jobSource() const override { return JobSource::Vents; }
+
+    // One vent a half with a size entered, named with its size.
+    QList<JobLine> jobLines(const Job &) const override
+    {
+        QList<JobLine> lines;
+        const auto addVent = [&lines](bool filled, const QString &kind, const QLineEdit &length,
+                                 const QLineEdit &width, const TransparentLabel &price) {
+            if (filled) {
+                lines.append({QStringLiteral("%1 %2×%3 米").arg(kind, length.text(), width.text()), kOneVent,
+                    QStringLiteral("个"), ShownDecimal(price.text(), MicroYuanDecimals), JobSource::Vents});
+            }
+        };
+        const VentPage &page = m_page;
+        addVent(IsOutletFilled(page), QStringLiteral("出风口"), *page.outletLength, *page.outletWidth,
+            *page.outletPrice);
+        addVent(IsReturnFilled(page), QStringLiteral("回风口"), *page.returnLength, *page.returnWidth,
+            *page.returnPrice);
+        return lines;
     }
 
 private:

@@ -11,8 +11,8 @@ class QWidget;
 
 namespace kalmoro {
 
-// Paints one page; page is the printable area in the painter's coordinates.
-using PagePainter = std::function<void(QPainter &painter, const QRectF &page)>;
+// Paints the page of the given index, from 0; page is the printable area in the painter's coordinates.
+using PagePainter = std::function<void(QPainter &painter, const QRectF &page, int index)>;
 
 struct PrintJob {
     QString documentName;
@@ -20,6 +20,7 @@ struct PrintJob {
     // Why the file the user chose to print to must not be written, or empty when it may.
     std::function<QString(const QString &path)> refuseFile;
     PagePainter paint;
+    int pageCount = 1;
 };
 
 // Printing, provided by the optional print plugin so that the program does not load Qt's print
@@ -29,7 +30,7 @@ class PrintService
 public:
     virtual ~PrintService() = default;
     // Shows the system print dialog over parent's window and, when the user accepts it, prints the
-    // job's one page. Gives the reason when printing failed or was refused; empty when printed or
+    // job's pages. Gives the reason when printing failed or was refused; empty when printed or
     // cancelled.
     virtual QString print(QWidget *parent, const PrintJob &job) = 0;
 };
@@ -40,5 +41,5 @@ PrintService *LoadPrintService();
 
 } // namespace kalmoro
 
-#define KALMORO_PRINT_SERVICE_IID "org.kalmoro.PrintService/1.0"
+#define KALMORO_PRINT_SERVICE_IID "org.kalmoro.PrintService/2.0"
 Q_DECLARE_INTERFACE(kalmoro::PrintService, KALMORO_PRINT_SERVICE_IID)

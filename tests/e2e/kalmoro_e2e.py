@@ -104,11 +104,12 @@ def walk(node, into_documents=False):
 class Program:
     """The program on the display, its accessible tree and its window."""
 
-    def __init__(self, path, screenshots, scenario):
+    def __init__(self, path, screenshots, scenario, arguments=()):
         self.screenshots, self.scenario = screenshots, scenario
         self.log = open(os.path.join(os.environ.get("TMPDIR", "/tmp"), f"kalmoro-{os.getpid()}.log"), "w+")
         environment = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-        self.process = subprocess.Popen([path], stdout=self.log, stderr=subprocess.STDOUT, env=environment)
+        self.process = subprocess.Popen([path, *arguments], stdout=self.log, stderr=subprocess.STDOUT,
+                                        env=environment)
 
     def attach(self):
         """Waits for the window on the screen and on the accessibility bus."""
@@ -733,6 +734,85 @@ def scenario_finish_by_keys(program):
         note(program, f"key {number} and Ctrl+PageDown showed a product page of {browser.name}")
     if not engine:
         note(program, "no browser plugin beside the program: the product pages are not checked")
+
+
+def job_window(program):
+    """The job window, once it is on the accessibility bus; its name is its title."""
+    def find():
+        for index in range(program.application.childCount):
+            node = program.application.getChildAtIndex(index)
+            if node is not None and node.name.startswith("报价单 – "):
+                return node
+        return None
+    return wait_for("the job window", find)
+
+
+def activate(program, title):
+    xdo("search", "--sync", "--onlyvisible", "--pid", program.process.pid, "--name", title,
+        "windowactivate", "--sync")
+
+
+def save_through_dialog(program, keys, title, path):
+    xdo("key", keys)
+    dialog = wait_for(f"the dialog {title}", lambda: top_level(program, pyatspi.ROLE_DIALOG, title))
+    wait_for("the focus in the dialog", lambda: any(
+        has(node, pyatspi.STATE_FOCUSED) for node in walk(dialog) if node.getRole() == pyatspi.ROLE_TEXT))
+    xdo("key", "ctrl+a")
+    xdo("type", "--delay", 20, path)
+    xdo("key", "Return")
+    wait_for(f"the file {path}", lambda: os.path.exists(path) and os.path.getsize(path) > 0)
+
+
+def pdf_text(path):
+    return subprocess.run(["pdftotext", "-layout", path, "-"], capture_output=True, text=True, check=True,
+                          timeout=30).stdout
+
+
+def scenario_job(program):
+    """A job built from the three pages by keyboard, saved, and reopened from the command line, gives
+    the same PDF."""
+    steps = [(1, [("冷媒液管Φ6.35", "10")]),
+             (2, [("期货铜价 元", "60000"), ("Φ6.35铜管 米", "10")]),
+             (4, [("出风口尺寸 长 米", "1"), ("出风口尺寸 宽 米", "0.2")])]
+    for number, boxes in steps:
+        activate(program, "^Kalmoro$")
+        go_to(program, number, by_key=True)
+        for name, text in boxes:
+            program.type_into(program.get(pyatspi.ROLE_TEXT, name), text)
+        xdo("key", "ctrl+shift+a")
+        job = job_window(program)
+        note(program, f"page {number} added to {job.name!r}")
+    customer = program.get(pyatspi.ROLE_TEXT, "客户", under=job)
+    program.type_into(customer, "Wang")
+    work = os.environ.get("TMPDIR", "/tmp")
+    saved, first, second = (os.path.join(work, name) for name in ("job.kalmoro", "first.pdf", "second.pdf"))
+    save_through_dialog(program, "ctrl+s", "另存为", saved)
+    save_through_dialog(program, "ctrl+shift+e", "导出 PDF", first)
+    text = pdf_text(first)
+    for expected in ("客户：Wang", "冷媒", "Φ6.35 铜管", "出风口 1×0.2 米", "合计："):
+        if expected not in text:
+            raise Failure(f"the PDF's text lacks {expected!r}:\n{text}")
+    xdo("key", "Escape")
+    activate(program, "^Kalmoro$")
+    xdo("key", "Escape")
+    program.wait_for_exit()
+    note(program, f"saved {saved}, the PDF reads as the job")
+
+    again = Program(program.process.args[0], program.screenshots, program.scenario, [saved])
+    try:
+        again.attach()
+        job = job_window(again)
+        if job.name.replace("[*]", "") != "报价单 – Wang":
+            raise Failure(f"the reopened job window is named {job.name!r}")
+        activate(again, "报价单")
+        again.click(again.get(pyatspi.ROLE_TEXT, "客户", under=job))
+        save_through_dialog(again, "ctrl+shift+e", "导出 PDF", second)
+        if pdf_text(second) != text:
+            raise Failure("the reopened job's PDF reads otherwise than the saved job's")
+    finally:
+        # Both runs write the same log, which main removes.
+        again.stop()
+    note(program, "the job reopened from the command line gives the same PDF")
 
 
 def main():

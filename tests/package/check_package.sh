@@ -34,6 +34,20 @@ report=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate: 
 [[ -z $report ]] || fail "desktop-file-validate: $report"
 echo "$id.desktop is valid"
 
+echo "-- The job file's type"
+mime_package=$root/usr/share/mime/packages/$id.xml
+[[ -f $mime_package ]] || fail "no shared-mime-info package named by the id $id"
+grep -qx 'MimeType=application/x-kalmoro-job;' "$desktop" || fail "the desktop entry does not open job files"
+grep -q 'Exec=kalmoro %f' "$desktop" || fail "the desktop entry does not pass the file to the program"
+mime_database=$(mktemp -d)
+trap 'rm -rf "$mime_database"' EXIT
+mkdir "$mime_database/packages"
+cp "$mime_package" "$mime_database/packages/"
+update-mime-database "$mime_database" || fail "update-mime-database refused $mime_package"
+grep -q 'application/x-kalmoro-job:\*\.kalmoro' "$mime_database/globs2" || fail "no glob *.kalmoro"
+grep -q 'application/x-kalmoro-job' "$mime_database/magic" || fail "no magic for job files"
+echo "application/x-kalmoro-job: glob and magic"
+
 echo "-- Hardening of the program and its plugins"
 elf_files=("$root/usr/lib/kalmoro/kalmoro" "$root"/usr/lib/kalmoro/*.so)
 [[ ${#elf_files[@]} -eq 3 ]] || fail "expected the program and two plugins, found ${elf_files[*]}"

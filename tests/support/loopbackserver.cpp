@@ -53,9 +53,8 @@ void LoopbackServer::serve(QTcpSocket *socket)
             return;
         socket->readAll();
         ++m_requests;
-        socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html; charset=utf-8\r\nConnection: close\r\n"
-                      "Content-Length: "
-            + QByteArray::number(m_page.size()) + "\r\n\r\n" + m_page);
+        socket->write(m_head + "\r\nConnection: close\r\nContent-Length: " + QByteArray::number(m_page.size())
+            + "\r\n\r\n" + m_page);
         socket->disconnectFromHost();
     });
 }

@@ -18,6 +18,8 @@ public:
     explicit LoopbackServer(QByteArray page, QObject *parent = nullptr);
 
     void useTls(const QSslCertificate &certificate, const QSslKey &key);
+    // The status line and headers of every answer, without the length and the closing line.
+    void setHead(QByteArray head) { m_head = std::move(head); }
     bool start() { return listen(QHostAddress::LocalHost); }
     QUrl url(const QString &path) const;
 
@@ -31,6 +33,7 @@ private:
     void serve(QTcpSocket *socket);
 
     QByteArray m_page;
+    QByteArray m_head = "HTTP/1.1 200 OK\r\nContent-Type: text/html; charset=utf-8";
     QSslCertificate m_certificate;
     QSslKey m_key;
     int m_connections = 0;

@@ -13,9 +13,24 @@
 
 namespace kalmoro::testing {
 
+// Types text into widget as a user does. Characters a keyboard does not have (full-width forms,
+// Chinese) arrive as an input method commits them.
+inline void TypeCharacters(QWidget *widget, const QString &text)
+{
+    for (const QChar character : text) {
+        if (character.unicode() < 0x80) {
+            QTest::keyClick(widget, character.toLatin1());
+        } else {
+            QInputMethodEvent commit;
+            commit.setCommitString(character);
+            QApplication::sendEvent(widget, &commit);
+        }
+    }
+}
+
 // The real window turned to one calculator page and driven there with mouse clicks and keystrokes.
-// The messages the page would show are collected instead; the save dialog, the print service and
-// the date are stand-ins when set. QVERIFY and QCOMPARE inside these
+// The messages the page would show are collected instead; the save and open dialogs, the question
+// box, the print service and the date are stand-ins when set. QVERIFY and QCOMPARE inside these
 // functions return from the function only: the test goes on unless it checks
 // QTest::currentTestFailed().
 class PageDriver final
@@ -38,6 +53,12 @@ public:
         services.askSavePath = [this](QWidget *parent, const SaveRequest &request) {
             return savePath ? savePath(request) : AskSavePath(parent, request);
         };
+        services.askOpenPath = [this](QWidget *parent, const SaveRequest &request) {
+            return savePath ? savePath(request) : AskOpenPath(parent, request);
+        };
+        services.askChoice = [this](QWidget *parent, const QString &text, const QStringList &choices) {
+            return choose ? choose(text, choices) : AskChoice(parent, text, choices);
+        };
         services.printService = [this] { return printer ? printer : LoadPrintService(); };
         services.today = [this] { return today.isValid() ? today : QDate::currentDate(); };
         m_window = ShowProgramWindow(std::move(services));
@@ -51,6 +72,7 @@ public:
         m_window.reset();
         onMessage = {};
         savePath = {};
+        choose = {};
         printer = nullptr;
         today = {};
     }
@@ -98,15 +120,7 @@ public:
         click(box);
         QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(edit, Qt::Key_Backspace);
-        for (const QChar character : text) {
-            if (character.unicode() < 0x80) {
-                QTest::keyClick(edit, character.toLatin1());
-            } else {
-                QInputMethodEvent commit;
-                commit.setCommitString(character);
-                QApplication::sendEvent(edit, &commit);
-            }
-        }
+        TypeCharacters(edit, text);
         QCOMPARE(edit->text(), text);
     }
 
@@ -124,7 +138,10 @@ public:
 
     QStringList messages; // in the order the page showed them
     std::function<void(const QString &)> onMessage; // called after each message is collected
-    std::function<QString(const SaveRequest &)> savePath; // the save dialog's answer; none: the dialog
+    // The save and open dialogs' answer; none: the dialog.
+    std::function<QString(const SaveRequest &)> savePath;
+    // The question box's answer among the choices; none: the box.
+    std::function<QString(const QString &text, const QStringList &choices)> choose;
     PrintService *printer = nullptr; // none: the print plugin
     QDate today; // the date a quotation carries; invalid: the clock's
 

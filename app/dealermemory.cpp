@@ -1,0 +1,66 @@
+#include "dealermemory.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+
+#include "platform.h"
+
+namespace kalmoro {
+
+namespace {
+
+// The account's configuration folder, not the one the engine's files may have moved HOME to.
+QString dealerFile()
+{
+    QString config = platform::AccountFolder(QStandardPaths::GenericConfigLocation);
+    if (config.isEmpty())
+        config = QDir(platform::AccountHome()).filePath(QStringLiteral(".config"));
+    return QDir(config).filePath(QStringLiteral("kalmoro/dealer.json"));
+}
+
+} // namespace
+
+std::optional<Dealer> RememberedDealer()
+{
+    QFile file(dealerFile());
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QJsonDocument document = QJsonDocument::fromJson(file.read(MaxJobFileBytes));
+    if (!document.isObject())
+        return std::nullopt;
+    const QJsonObject object = document.object();
+    return Dealer {object.value(QStringLiteral("company")).toString(),
+        object.value(QStringLiteral("contact")).toString(), object.value(QStringLiteral("phone")).toString()};
+}
+
+QString RememberDealer(const Dealer &dealer)
+{
+    const QString path = dealerFile();
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return QStringLiteral("无法创建文件夹 %1")
+            .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
+    QSaveFile file(path);
+    const QByteArray data = QJsonDocument(
+        QJsonObject {{QStringLiteral("company"), dealer.company}, {QStringLiteral("contact"), dealer.contact},
+            {QStringLiteral("phone"),
+                dealer.phone}}).toJson();
+    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit())
+        return file.errorString();
+    return {};
+}
+
+QString ForgetDealer()
+{
+    const QString path = dealerFile();
+    QFile file(path);
+    if (file.exists() && !file.remove())
+        return file.errorString();
+    // The program's folder goes with it, unless something else was put there.
+    QDir().rmdir(QFileInfo(path).absolutePath());
+    return {};
+}
+
+} // namespace kalmoro

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <optional>
+
+#include <QString>
+
+#include "job.h"
+
+namespace kalmoro {
+
+// The dealer's header kept for new jobs, in the account's own configuration folder, for as long as
+// the user asks the program to remember it. Nothing else of a job is kept there.
+std::optional<Dealer> RememberedDealer();
+// Keeps dealer, replacing the one kept before; gives the reason of a failure, empty on success.
+QString RememberDealer(const Dealer &dealer);
+// Removes the kept dealer, if any; gives the reason of a failure, empty on success.
+QString ForgetDealer();
+
+} // namespace kalmoro

@@ -1,0 +1,600 @@
+#include "jobwindow.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDateEdit>
+#include <QDir>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "dealermemory.h"
+#include "fonts.h"
+#include "jobfiles.h"
+#include "jobquotation.h"
+#include "jobsheet.h"
+#include "pages/calculatorpage.h"
+#include "palette.h"
+#include "quotationactions.h"
+#include "savedialog.h"
+#include "services.h"
+
+namespace kalmoro {
+
+namespace {
+
+// A new job's quotation holds for a month, as dealers' quotations commonly do.
+constexpr int kNewValidityDays = 30;
+// A new line is one of something until the user says how many.
+constexpr Milli kNewLineQuantity = 1'000;
+constexpr QSize kInitialSize {760, 640};
+
+// A text field of the job: the group it is shown in, its caption, the name screen readers read and
+// where the job keeps it.
+struct TextField {
+    bool dealer; // part of the dealer's header, else of the customer block
+    std::u16string_view caption;
+    std::u16string_view accessibleName;
+    QString &(*member)(Job &);
+};
+
+constexpr TextField kTextFields[] = {
+    {false, u"客户：", u"客户", [](Job &job) -> QString & { return job.customer.name; }},
+    {false, u"电话：", u"客户电话", [](Job &job) -> QString & { return job.customer.phone; }},
+    {false, u"地址：", u"客户地址", [](Job &job) -> QString & { return job.customer.address; }},
+    {false, u"工地：", u"工地", [](Job &job) -> QString & { return job.site; }},
+    {true, u"公司：", u"公司名称", [](Job &job) -> QString & { return job.dealer.company; }},
+    {true, u"联系人：", u"公司联系人", [](Job &job) -> QString & { return job.dealer.contact; }},
+    {true, u"电话：", u"公司电话", [](Job &job) -> QString & { return job.dealer.phone; }},
+};
+
+// A number below the lines, taken off or added to the subtotal; 0 for none.
+struct JobNumber {
+    std::u16string_view caption;
+    std::u16string_view accessibleName;
+    qint64 Job::*member;
+    int decimals;
+    qint64 high;
+    QString (*format)(qint64);
+};
+
+constexpr JobNumber kNumbers[] = {
+    {u"优惠（元）：", u"优惠 元", &Job::discount, FenDecimals, MaxDiscount, &FormatYuan},
+    {u"税率（%）：", u"税率 百分比", &Job::taxRate, BasisPointDecimals, MaxTaxRate, &FormatTaxRate},
+};
+
+// The columns of the lines' table; the amount follows from the others.
+enum Column { Description, Quantity, Unit, UnitPrice, Amount };
+constexpr std::u16string_view kColumns[] = {u"项目", u"数量", u"单位", u"单价（元）", u"金额（元）"};
+
+const QString kSave = QStringLiteral("保存");
+const QString kDiscard = QStringLiteral("不保存");
+const QString kCancel = QStringLiteral("取消");
+
+QString text(std::u16string_view view)
+{
+    return QString::fromUtf16(view.data(), static_cast<qsizetype>(view.size()));
+}
+
+// A decimal typed by the user, within bounds; empty when it is no such number.
+std::optional<qint64> typedDecimal(const QString &typed, int decimals, qint64 low, qint64 high)
+{
+    const std::optional<qint64> value = ParseDecimal(typed, decimals);
+    if (!value || *value < low || *value > high)
+        return std::nullopt;
+    return value;
+}
+
+QString lineCell(const JobLine &line, int column)
+{
+    switch (column) {
+    case Description:
+        return line.description;
+    case Quantity:
+        return FormatQuantity(line.quantity);
+    case Unit:
+        return line.unit;
+    case UnitPrice:
+        return FormatUnitPrice(line.unitPrice);
+    default:
+        return FormatYuan(LineAmount(line));
+    }
+}
+
+QString shownNumber(const Job &job, const JobNumber &number)
+{
+    const qint64 value = job.*number.member;
+    return value == 0 ? QString() : number.format(value);
+}
+
+QString jobFileFilter()
+{
+    return QStringLiteral("报价单 (*.%1)").arg(JobFileSuffix);
+}
+
+} // namespace
+
+JobWindow::JobWindow(const Services &services)
+    : QWidget(nullptr, Qt::Window)
+    , m_services(services)
+{
+    // The program ends with its main window; this one goes with it.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setAcceptDrops(true);
+    setFont(UiFont());
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, QColor::fromRgb(palette::kWhite));
+    colours.setColor(QPalette::Highlight, QColor::fromRgb(palette::kOrange));
+    colours.setColor(QPalette::HighlightedText, QColor::fromRgb(palette::kWhite));
+    setPalette(colours);
+    setAutoFillBackground(true);
+    build();
+    addActions();
+    resize(kInitialSize);
+    replaceJob({}, {});
+}
+
+void JobWindow::build()
+{
+    auto *layout = new QVBoxLayout(this);
+    auto *customer = new QGroupBox(QStringLiteral("客户"), this);
+    auto *dealer = new QGroupBox(QStringLiteral("本公司"), this);
+    auto *customerForm = new QFormLayout(customer);
+    auto *dealerForm = new QFormLayout(dealer);
+    for (std::size_t i = 0; i < std::size(kTextFields); ++i) {
+        const TextField &field = kTextFields[i];
+        auto *box = new QLineEdit(this);
+        box->setAccessibleName(text(field.accessibleName));
+        (field.dealer ? dealerForm : customerForm)->addRow(text(field.caption), box);
+        m_fields[i] = box;
+        connect(box, &QLineEdit::textEdited, this, [this, &field](const QString &typed) {
+            field.member(m_job) = typed;
+            changed();
+            if (field.dealer)
+                keepDealer();
+        });
+    }
+    m_date = new QDateEdit(this);
+    m_date->setCalendarPopup(true);
+    m_date->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    m_date->setAccessibleName(QStringLiteral("日期"));
+    customerForm->addRow(QStringLiteral("日期："), m_date);
+    connect(m_date, &QDateEdit::dateChanged, this, [this](QDate date) {
+        m_job.date = date;
+        changed();
+    });
+    m_validity = new QSpinBox(this);
+    m_validity->setRange(0, MaxValidityDays);
+    m_validity->setSuffix(QStringLiteral(" 天"));
+    m_validity->setAccessibleName(QStringLiteral("有效期 天"));
+    customerForm->addRow(QStringLiteral("有效期："), m_validity);
+    connect(m_validity, &QSpinBox::valueChanged, this, [this](int days) {
+        m_job.validityDays = days;
+        changed();
+    });
+    m_rememberDealer = new QCheckBox(QStringLiteral("记住公司信息"), this);
+    m_rememberDealer->setChecked(RememberedDealer().has_value());
+    dealerForm->addRow(m_rememberDealer);
+    connect(m_rememberDealer, &QCheckBox::toggled, this, &JobWindow::keepDealer);
+    auto *heads = new QHBoxLayout;
+    heads->addWidget(customer);
+    heads->addWidget(dealer);
+    layout->addLayout(heads);
+
+    m_lines = new QTableWidget(0, static_cast<int>(std::size(kColumns)), this);
+    m_lines->setAccessibleName(QStringLiteral("报价明细"));
+    QStringList headers;
+    for (const std::u16string_view column : kColumns)
+        headers << text(column);
+    m_lines->setHorizontalHeaderLabels(headers);
+    m_lines->horizontalHeader()->setSectionResizeMode(Description, QHeaderView::Stretch);
+    m_lines->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_lines->setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(m_lines, &QTableWidget::itemChanged, this, &JobWindow::lineEdited);
+    layout->addWidget(m_lines, 1);
+
+    auto *below = new QHBoxLayout;
+    auto *lineButtons = new QHBoxLayout;
+    below->addLayout(lineButtons);
+    below->addStretch();
+    auto *money = new QFormLayout;
+    for (std::size_t i = 0; i < std::size(kNumbers); ++i) {
+        const JobNumber &number = kNumbers[i];
+        auto *box = new QLineEdit(this);
+        box->setAccessibleName(text(number.accessibleName));
+        money->addRow(text(number.caption), box);
+        m_numbers[i] = box;
+        // An empty box is none; each number typed that is taken counts at once.
+        connect(box, &QLineEdit::textEdited, this, [this, &number](const QString &typed) {
+            if (const auto value = typedDecimal(
+                    typed.isEmpty() ? QStringLiteral("0") : typed, number.decimals, 0, number.high)) {
+                m_job.*number.member = *value;
+                changed();
+            }
+        });
+        // A number that is not taken shows again what the job holds.
+        connect(box, &QLineEdit::editingFinished, this,
+            [this, box, &number] { box->setText(shownNumber(m_job, number)); });
+    }
+    below->addLayout(money);
+    layout->addLayout(below);
+
+    m_totals = new QLabel(this);
+    // Screen readers read the totals as the label shows them.
+    m_totals->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_totals->setFocusPolicy(Qt::TabFocus);
+    layout->addWidget(m_totals, 0, Qt::AlignRight);
+
+    m_notes = new QPlainTextEdit(this);
+    m_notes->setAccessibleName(QStringLiteral("备注"));
+    m_notes->setTabChangesFocus(true);
+    m_notes->setMaximumHeight(m_notes->fontMetrics().lineSpacing() * 4);
+    auto *notes = new QFormLayout;
+    notes->addRow(QStringLiteral("备注："), m_notes);
+    layout->addLayout(notes);
+    connect(m_notes, &QPlainTextEdit::textChanged, this, [this] {
+        if (m_showing)
+            return;
+        m_job.notes = m_notes->toPlainText();
+        changed();
+    });
+
+    // The lines' own commands, as buttons below the table and shortcuts of the window.
+    const auto lineAction = [this, lineButtons](const QString &caption, const QKeySequence &shortcut) {
+        auto *action = new QAction(caption, this);
+        action->setShortcut(shortcut);
+        QWidget::addAction(action);
+        auto *button = new QToolButton(this);
+        button->setDefaultAction(action);
+        lineButtons->addWidget(button);
+        return action;
+    };
+    connect(lineAction(QStringLiteral("添加行"), QKeySequence(Qt::CTRL | Qt::Key_Insert)),
+        &QAction::triggered, this, [this] {
+            m_job.lines.append({{}, kNewLineQuantity, {}, 0, JobSource::None});
+            showLines();
+            changed();
+            const int row = m_lines->rowCount() - 1;
+            m_lines->setCurrentCell(row, Description);
+            m_lines->setFocus();
+            m_lines->editItem(m_lines->item(row, Description));
+        });
+    connect(lineAction(QStringLiteral("删除行"), QKeySequence(Qt::CTRL | Qt::Key_Delete)),
+        &QAction::triggered, this, [this] {
+            const int row = m_lines->currentRow();
+            if (row < 0)
+                return;
+            m_job.lines.removeAt(row);
+            showLines();
+            changed();
+            m_lines->setCurrentCell(std::min(row, m_lines->rowCount() - 1), Description);
+        });
+    connect(lineAction(QStringLiteral("上移"), QKeySequence(Qt::ALT | Qt::Key_Up)), &QAction::triggered, this,
+        [this] { moveLine(-1); });
+    connect(lineAction(QStringLiteral("下移"), QKeySequence(Qt::ALT | Qt::Key_Down)), &QAction::triggered,
+        this, [this] { moveLine(1); });
+}
+
+void JobWindow::addActions()
+{
+    auto *bar = new QMenuBar(this);
+    layout()->setMenuBar(bar);
+    QMenu *file = bar->addMenu(QStringLiteral("文件(&F)"));
+    const auto add = [this](QMenu *menu, const QString &caption, const QKeySequence &shortcut) {
+        QAction *action = menu->addAction(caption);
+        action->setShortcut(shortcut);
+        // Also while the menu is closed, and in this window only.
+        QWidget::addAction(action);
+        return action;
+    };
+    connect(
+        add(file, QStringLiteral("新建"), QKeySequence::New), &QAction::triggered, this, &JobWindow::newJob);
+    connect(add(file, QStringLiteral("打开…"), QKeySequence::Open), &QAction::triggered, this,
+        &JobWindow::chooseAndOpen);
+    connect(add(file, QStringLiteral("保存"), QKeySequence(Qt::CTRL | Qt::Key_S)), &QAction::triggered, this,
+        &JobWindow::save);
+    connect(add(file, QStringLiteral("另存为…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
+        &QAction::triggered, this, &JobWindow::saveAs);
+
+    // The customer quotation, as the pages' sheets are given.
+    QMenu *output = bar->addMenu(QStringLiteral("输出(&O)"));
+    connect(add(output, QStringLiteral("复制报价单"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)),
+        &QAction::triggered, this, [this] {
+            auto *data = new QMimeData;
+            data->setText(JobQuotationText(m_job));
+            data->setHtml(JobQuotationHtml(m_job));
+            QGuiApplication::clipboard()->setMimeData(data);
+        });
+    connect(add(output, QStringLiteral("保存为图片…"), {}), &QAction::triggered, this, [this] {
+        SaveThroughDialog(this, m_services, ImageRequest(JobFileName(m_job)),
+            [this](const QString &path) { return SaveJobQuotationImage(m_job, path); });
+    });
+    connect(add(output, QStringLiteral("导出 PDF…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E)),
+        &QAction::triggered, this, [this] {
+            SaveThroughDialog(this, m_services, PdfRequest(JobFileName(m_job)),
+                [this](const QString &path) { return SaveJobQuotationPdf(m_job, path); });
+        });
+    connect(add(output, QStringLiteral("打印…"), QKeySequence(Qt::CTRL | Qt::Key_P)), &QAction::triggered,
+        this, [this] {
+            PrintSheets(this, m_services, JobFileName(m_job), JobQuotationPageCount(m_job),
+                [this](QPainter &painter, const QRectF &page, int index, const QStringList &families) {
+                    PaintJobQuotationPage(painter, m_job, page, index, families);
+                });
+        });
+}
+
+void JobWindow::present()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void JobWindow::addPage(const CalculatorPage &page)
+{
+    const JobSource source = page.jobSource();
+    if (HasSourceLines(m_job, source)
+        && m_services.askChoice(this,
+               QStringLiteral("报价单中已有这一页加入的行。用这一页现在的结果替换它们吗？"),
+               {QStringLiteral("替换"), kCancel})
+            == kCancel)
+        return;
+    ReplaceSourceLines(m_job, source, page.jobLines(m_job));
+    showLines();
+    changed();
+}
+
+bool JobWindow::openFile(const QString &path)
+{
+    const JobReadResult read = ReadJobFile(path);
+    if (!read.job) {
+        m_services.showMessage(
+            QStringLiteral("无法打开文件 %1：%2").arg(QDir::toNativeSeparators(path), read.error));
+        return false;
+    }
+    if (!settleChanges())
+        return false;
+    replaceJob(*read.job, path);
+    return true;
+}
+
+bool JobWindow::settleChanges()
+{
+    if (!isWindowModified())
+        return true;
+    const QString answer = m_services.askChoice(this,
+        QStringLiteral("报价单“%1”有未保存的修改。保存吗？").arg(windowTitle().remove(QStringLiteral("[*]"))),
+        {kSave, kDiscard, kCancel});
+    if (answer == kSave)
+        return save();
+    return answer == kDiscard;
+}
+
+void JobWindow::newJob()
+{
+    if (settleChanges())
+        replaceJob({}, {});
+}
+
+void JobWindow::chooseAndOpen()
+{
+    const QString folder = m_path.isEmpty() ? DocumentsDirectory() : QFileInfo(m_path).absolutePath();
+    const QString path
+        = m_services.askOpenPath(this, {QStringLiteral("打开报价单"), folder, jobFileFilter(), {}});
+    if (!path.isEmpty())
+        openFile(path);
+}
+
+bool JobWindow::save()
+{
+    return m_path.isEmpty() ? saveAs() : writeTo(m_path);
+}
+
+bool JobWindow::saveAs()
+{
+    const QString proposed = m_path.isEmpty()
+        ? QDir(DocumentsDirectory()).filePath(JobFileName(m_job) + u'.' + JobFileSuffix.toString())
+        : m_path;
+    const QString path = m_services.askSavePath(
+        this, {QStringLiteral("另存为"), proposed, jobFileFilter(), JobFileSuffix.toString()});
+    if (path.isEmpty())
+        return false;
+    if (const QString refusal = KeptFileRefusal(path); !refusal.isEmpty()) {
+        m_services.showMessage(refusal);
+        return false;
+    }
+    return writeTo(path);
+}
+
+bool JobWindow::writeTo(const QString &path)
+{
+    if (const QString failure = WriteJobFile(m_job, path); !failure.isEmpty()) {
+        m_services.showMessage(
+            QStringLiteral("无法保存文件 %1：%2").arg(QDir::toNativeSeparators(path), failure));
+        return false;
+    }
+    m_path = path;
+    m_saved = m_job;
+    setWindowModified(false);
+    return true;
+}
+
+void JobWindow::closeEvent(QCloseEvent *event)
+{
+    if (!settleChanges()) {
+        event->ignore();
+        return;
+    }
+    // Changes the user chose not to save are dropped; the window opens again on the saved job.
+    if (isWindowModified())
+        replaceJob(m_saved, m_path);
+    QWidget::closeEvent(event);
+}
+
+void JobWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void JobWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!DraggedJobFile(*event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void JobWindow::dropEvent(QDropEvent *event)
+{
+    const QString path = DraggedJobFile(*event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    if (openFile(path))
+        present();
+}
+
+void JobWindow::keepDealer()
+{
+    const QString failure = m_rememberDealer->isChecked() ? RememberDealer(m_job.dealer) : ForgetDealer();
+    if (!failure.isEmpty())
+        m_services.showMessage(QStringLiteral("无法记住公司信息：%1").arg(failure));
+}
+
+void JobWindow::replaceJob(const Job &job, const QString &path)
+{
+    m_job = job;
+    if (path.isEmpty()) {
+        m_job.date = m_services.today();
+        m_job.validityDays = kNewValidityDays;
+        if (m_rememberDealer->isChecked())
+            m_job.dealer = RememberedDealer().value_or(Dealer {});
+    }
+    m_saved = m_job;
+    m_path = path;
+    showJob();
+    setWindowModified(false);
+}
+
+void JobWindow::showJob()
+{
+    m_showing = true;
+    for (std::size_t i = 0; i < std::size(kTextFields); ++i)
+        m_fields[i]->setText(kTextFields[i].member(m_job));
+    m_date->setDate(m_job.date);
+    m_validity->setValue(m_job.validityDays);
+    m_notes->setPlainText(m_job.notes);
+    for (std::size_t i = 0; i < std::size(kNumbers); ++i)
+        m_numbers[i]->setText(shownNumber(m_job, kNumbers[i]));
+    m_showing = false;
+    showLines();
+    showTitle();
+}
+
+void JobWindow::showLines()
+{
+    m_showing = true;
+    m_lines->setRowCount(static_cast<int>(m_job.lines.size()));
+    for (int row = 0; row < m_lines->rowCount(); ++row) {
+        for (int column = 0; column < m_lines->columnCount(); ++column) {
+            auto *item = new QTableWidgetItem(lineCell(m_job.lines[row], column));
+            if (column == Amount)
+                item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+            if (column != Description && column != Unit)
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            m_lines->setItem(row, column, item);
+        }
+    }
+    m_showing = false;
+    showTotals();
+}
+
+void JobWindow::showTotals()
+{
+    QStringList parts;
+    for (const SheetField &field : SheetOf(m_job).totals)
+        parts << field.label + u'：' + field.value;
+    m_totals->setText(parts.join(QStringLiteral("　")));
+}
+
+void JobWindow::lineEdited(QTableWidgetItem *item)
+{
+    if (m_showing)
+        return;
+    JobLine &line = m_job.lines[item->row()];
+    const QString typed = item->text();
+    switch (item->column()) {
+    case Description:
+        line.description = typed;
+        break;
+    case Unit:
+        line.unit = typed;
+        break;
+    case Quantity:
+        if (const auto value = typedDecimal(typed, MilliDecimals, -MaxQuantity, MaxQuantity))
+            line.quantity = *value;
+        break;
+    case UnitPrice:
+        if (const auto value = typedDecimal(typed, MicroYuanDecimals, -MaxUnitPrice, MaxUnitPrice)) {
+            line.unitPrice = *value;
+            // The refrigerant's price is typed once a job and kept for the page's next lines.
+            if (line.source == JobSource::Refrigerant)
+                m_job.refrigerantUnitPrice = *value;
+        }
+        break;
+    default:
+        break;
+    }
+    // The cells show what the line now holds: a number that was not taken shows the one before.
+    m_showing = true;
+    item->setText(lineCell(line, item->column()));
+    m_lines->item(item->row(), Amount)->setText(lineCell(line, Amount));
+    m_showing = false;
+    showTotals();
+    changed();
+}
+
+void JobWindow::moveLine(int offset)
+{
+    const int row = m_lines->currentRow();
+    const int target = row + offset;
+    if (row < 0 || target < 0 || target >= m_lines->rowCount())
+        return;
+    m_job.lines.swapItemsAt(row, target);
+    const int column = m_lines->currentColumn();
+    showLines();
+    m_lines->setCurrentCell(target, column);
+    changed();
+}
+
+void JobWindow::changed()
+{
+    if (m_showing)
+        return;
+    setWindowModified(true);
+    showTotals();
+    showTitle();
+}
+
+void JobWindow::showTitle()
+{
+    const QString customer = m_job.customer.name.trimmed();
+    setWindowTitle(
+        QStringLiteral("报价单 – %1[*]").arg(customer.isEmpty() ? QStringLiteral("未命名") : customer));
+}
+
+} // namespace kalmoro

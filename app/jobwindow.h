@@ -1,0 +1,90 @@
+#pragma once
+
+#include <array>
+
+#include <QWidget>
+
+#include "job.h"
+
+class QAction;
+class QCheckBox;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QSpinBox;
+class QTableWidget;
+class QTableWidgetItem;
+
+namespace kalmoro {
+
+class CalculatorPage;
+struct Services;
+
+// The job window 报价单: one customer quotation, edited beside the main window, kept in a .kalmoro
+// file. Its shortcuts act only while it is the active window. It asks the user and reaches the
+// plugins and the clock through services, which must outlive it.
+class JobWindow final : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit JobWindow(const Services &services);
+
+    const Job &job() const { return m_job; }
+    QString filePath() const { return m_path; }
+
+    // Shows the window in front of the others.
+    void present();
+    // Adds the page's lines as the page reads now; lines it gave before are replaced, after asking.
+    void addPage(const CalculatorPage &page);
+    // Opens the job in the file at path in place of this one once unsaved changes are settled; a
+    // file that cannot be read is reported and changes nothing. Gives whether it was opened.
+    bool openFile(const QString &path);
+    // Settles unsaved changes before the job is put aside: while there are any, asks whether to save
+    // them. Gives whether the job may go.
+    bool settleChanges();
+
+    void newJob();
+    void chooseAndOpen();
+    bool save();
+    bool saveAs();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    void build();
+    void addActions();
+    void replaceJob(const Job &job, const QString &path);
+    void showJob();
+    void showLines();
+    void showTotals();
+    void lineEdited(QTableWidgetItem *item);
+    void moveLine(int offset);
+    void changed();
+    void showTitle();
+    // Keeps the dealer's header for new jobs while the box asks for it, else forgets it.
+    void keepDealer();
+    bool writeTo(const QString &path);
+
+    const Services &m_services;
+    Job m_job;
+    Job m_saved; // as last saved or opened
+    QString m_path; // empty until the job is saved or opened
+    // The boxes of the job's text fields, in the order of its table of fields.
+    std::array<QLineEdit *, 7> m_fields {};
+    QDateEdit *m_date = nullptr;
+    QSpinBox *m_validity = nullptr;
+    QPlainTextEdit *m_notes = nullptr;
+    QTableWidget *m_lines = nullptr;
+    // The boxes of the discount and the tax rate, in the order of the table of numbers.
+    std::array<QLineEdit *, 2> m_numbers {};
+    QLabel *m_totals = nullptr;
+    QCheckBox *m_rememberDealer = nullptr;
+    bool m_showing = false; // while the widgets are filled from the job, their edits change nothing
+};
+
+} // namespace kalmoro

@@ -1,0 +1,262 @@
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <utility>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+
+#include "job.h"
+
+namespace kalmoro {
+
+namespace {
+
+constexpr QStringView MarkerKey = u"kalmoro-job";
+
+// How each source is named in the file.
+constexpr std::array<std::pair<JobSource, QStringView>, 4> SourceNames = {{
+    {JobSource::None, u"typed"},
+    {JobSource::Refrigerant, u"refrigerant"},
+    {JobSource::Copper, u"copper"},
+    {JobSource::Vents, u"vents"},
+}};
+
+QString SourceName(JobSource source)
+{
+    const auto *entry = std::find_if(SourceNames.begin(), SourceNames.end(),
+        [source](const auto &candidate) { return candidate.first == source; });
+    return entry->second.toString();
+}
+
+QJsonObject LineObject(const JobLine &line)
+{
+    return {
+        {QStringLiteral("description"), line.description},
+        {QStringLiteral("quantity"), FormatQuantity(line.quantity)},
+        {QStringLiteral("unit"), line.unit},
+        {QStringLiteral("unitPrice"), FormatUnitPrice(line.unitPrice)},
+        {QStringLiteral("source"), SourceName(line.source)},
+    };
+}
+
+// Reads the members of the file one by one; the first that is wrong stops it and says why, naming
+// the member by its path ("lines[3].quantity").
+class JobReader final
+{
+public:
+    const QString &error() const { return m_error; }
+
+    std::optional<QJsonValue> member(
+        const QJsonObject &object, const QString &path, const QString &key, QJsonValue::Type type)
+    {
+        if (!m_error.isEmpty())
+            return std::nullopt;
+        m_name = path.isEmpty() ? key : path + u'.' + key;
+        const QJsonValue value = object.value(key);
+        if (value.isUndefined()) {
+            fail(QStringLiteral("文件缺少字段 %1。").arg(m_name));
+            return std::nullopt;
+        }
+        if (value.type() != type) {
+            fail(QStringLiteral("字段 %1 应为%2。").arg(m_name, TypeName(type)));
+            return std::nullopt;
+        }
+        return value;
+    }
+
+    QString text(const QJsonObject &object, const QString &path, const QString &key)
+    {
+        return member(object, path, key, QJsonValue::String).value_or(QJsonValue()).toString();
+    }
+
+    QJsonObject object(const QJsonObject &object, const QString &key)
+    {
+        return member(object, {}, key, QJsonValue::Object).value_or(QJsonValue()).toObject();
+    }
+
+    // A decimal written as text, of the given decimals, within [low, high].
+    qint64 decimal(const QJsonObject &object, const QString &path, const QString &key, int decimals,
+        qint64 low, qint64 high)
+    {
+        const QString written = text(object, path, key);
+        if (!m_error.isEmpty())
+            return 0;
+        const std::optional<qint64> value = ParseDecimal(written, decimals);
+        if (!value)
+            fail(QStringLiteral("字段 %1 的值“%2”不是数。").arg(m_name, written));
+        else if (*value < low || *value > high)
+            outOfRange(FormatDecimal(low, decimals, 0), FormatDecimal(high, decimals, 0));
+        return m_error.isEmpty() ? *value : 0;
+    }
+
+    int integer(const QJsonObject &object, const QString &key, int low, int high)
+    {
+        const double number = member(object, {}, key, QJsonValue::Double).value_or(QJsonValue(0)).toDouble();
+        if (number != std::floor(number))
+            fail(QStringLiteral("字段 %1 应为整数。").arg(m_name));
+        else if (number < low || number > high)
+            outOfRange(QString::number(low), QString::number(high));
+        return m_error.isEmpty() ? int(number) : 0;
+    }
+
+    QDate date(const QJsonObject &object, const QString &key)
+    {
+        const QString written = text(object, {}, key);
+        const QDate date = QDate::fromString(written, Qt::ISODate);
+        if (m_error.isEmpty() && !written.isEmpty() && !date.isValid())
+            fail(QStringLiteral("字段 %1 的值“%2”不是日期（应如 2026-12-07）。").arg(m_name, written));
+        return date;
+    }
+
+    JobSource source(const QJsonObject &object, const QString &path)
+    {
+        const QString written = text(object, path, QStringLiteral("source"));
+        const auto *entry = std::find_if(SourceNames.begin(), SourceNames.end(),
+            [&written](const auto &candidate) { return candidate.second == written; });
+        if (m_error.isEmpty() && entry == SourceNames.end())
+            fail(QStringLiteral("字段 %1 的值“%2”不是已知的来源。").arg(m_name, written));
+        return entry == SourceNames.end() ? JobSource::None : entry->first;
+    }
+
+    void fail(const QString &message)
+    {
+        if (m_error.isEmpty())
+            m_error = message;
+    }
+
+private:
+    static QString TypeName(QJsonValue::Type type)
+    {
+        switch (type) {
+        case QJsonValue::String:
+            return QStringLiteral("文本");
+        case QJsonValue::Double:
+            return QStringLiteral("数");
+        case QJsonValue::Object:
+            return QStringLiteral("对象");
+        default:
+            return QStringLiteral("数组");
+        }
+    }
+
+    void outOfRange(const QString &low, const QString &high)
+    {
+        fail(QStringLiteral("字段 %1 超出范围（%2 至 %3）。").arg(m_name, low, high));
+    }
+
+    QString m_error;
+    QString m_name; // of the member read last
+};
+
+JobLine ReadLine(JobReader &reader, const QJsonValue &value, qsizetype index)
+{
+    const QString path = QStringLiteral("lines[%1]").arg(index);
+    if (!value.isObject())
+        reader.fail(QStringLiteral("字段 %1 应为对象。").arg(path));
+    const QJsonObject object = value.toObject();
+    JobLine line;
+    line.description = reader.text(object, path, QStringLiteral("description"));
+    line.quantity
+        = reader.decimal(object, path, QStringLiteral("quantity"), MilliDecimals, -MaxQuantity, MaxQuantity);
+    line.unit = reader.text(object, path, QStringLiteral("unit"));
+    line.unitPrice = reader.decimal(
+        object, path, QStringLiteral("unitPrice"), MicroYuanDecimals, -MaxUnitPrice, MaxUnitPrice);
+    line.source = reader.source(object, path);
+    return line;
+}
+
+} // namespace
+
+QByteArray WriteJob(const Job &job)
+{
+    QJsonArray lines;
+    for (const JobLine &line : job.lines)
+        lines.append(LineObject(line));
+    const QJsonObject body {
+        {QStringLiteral("customer"),
+            QJsonObject {{QStringLiteral("name"), job.customer.name},
+                {QStringLiteral("phone"), job.customer.phone},
+                {QStringLiteral("address"), job.customer.address}}},
+        {QStringLiteral("site"), job.site},
+        {QStringLiteral("dealer"),
+            QJsonObject {{QStringLiteral("company"), job.dealer.company},
+                {QStringLiteral("contact"), job.dealer.contact},
+                {QStringLiteral("phone"), job.dealer.phone}}},
+        {QStringLiteral("date"), job.date.toString(Qt::ISODate)},
+        {QStringLiteral("validityDays"), job.validityDays},
+        {QStringLiteral("notes"), job.notes},
+        {QStringLiteral("lines"), lines},
+        {QStringLiteral("discount"), FormatYuan(job.discount)},
+        {QStringLiteral("taxRate"), FormatTaxRate(job.taxRate)},
+        {QStringLiteral("refrigerantUnitPrice"), FormatUnitPrice(job.refrigerantUnitPrice)},
+    };
+    // QJsonObject orders its members by name; the marker is put first by hand, so that the file
+    // manager's magic finds it at the start of the file.
+    QByteArray text = QJsonDocument(body).toJson(QJsonDocument::Indented);
+    const QByteArray marker
+        = "\n    \"" + MarkerKey.toUtf8() + "\": " + QByteArray::number(JobFormatVersion) + ',';
+    return text.insert(1, marker);
+}
+
+JobReadResult ReadJob(const QByteArray &data)
+{
+    if (data.size() > MaxJobFileBytes) {
+        return {std::nullopt,
+            QStringLiteral("文件有 %1 MB，超过 %2 MB 的上限。")
+                .arg(QString::number(double(data.size()) / (1024 * 1024), 'f', 1))
+                .arg(MaxJobFileBytes / (1024 * 1024))};
+    }
+    if (data.trimmed().isEmpty())
+        return {std::nullopt, QStringLiteral("文件是空的。")};
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(data, &parseError);
+    if (parseError.error != QJsonParseError::NoError)
+        return {std::nullopt,
+            QStringLiteral("文件不是 JSON 格式（第 %1 个字节附近有误）。").arg(parseError.offset)};
+    const QJsonObject root = document.object();
+    if (!root.contains(MarkerKey))
+        return {std::nullopt, QStringLiteral("文件不是报价单：缺少 %1 标记。").arg(MarkerKey)};
+
+    JobReader reader;
+    const double version = reader.member(root, {}, MarkerKey.toString(), QJsonValue::Double)
+                               .value_or(QJsonValue(0))
+                               .toDouble();
+    if (reader.error().isEmpty() && version != JobFormatVersion) {
+        reader.fail(QStringLiteral("报价单的格式版本为 %1，本程序只能打开版本 %2。")
+                        .arg(QString::number(version))
+                        .arg(JobFormatVersion));
+    }
+    Job job;
+    const QJsonObject customer = reader.object(root, QStringLiteral("customer"));
+    job.customer.name = reader.text(customer, QStringLiteral("customer"), QStringLiteral("name"));
+    job.customer.phone = reader.text(customer, QStringLiteral("customer"), QStringLiteral("phone"));
+    job.customer.address = reader.text(customer, QStringLiteral("customer"), QStringLiteral("address"));
+    job.site = reader.text(root, {}, QStringLiteral("site"));
+    const QJsonObject dealer = reader.object(root, QStringLiteral("dealer"));
+    job.dealer.company = reader.text(dealer, QStringLiteral("dealer"), QStringLiteral("company"));
+    job.dealer.contact = reader.text(dealer, QStringLiteral("dealer"), QStringLiteral("contact"));
+    job.dealer.phone = reader.text(dealer, QStringLiteral("dealer"), QStringLiteral("phone"));
+    job.date = reader.date(root, QStringLiteral("date"));
+    job.validityDays = reader.integer(root, QStringLiteral("validityDays"), 0, MaxValidityDays);
+    job.notes = reader.text(root, {}, QStringLiteral("notes"));
+    job.discount
+        = reader.decimal(root, {}, QStringLiteral("discount"), FenDecimals, -MaxDiscount, MaxDiscount);
+    job.taxRate = reader.decimal(root, {}, QStringLiteral("taxRate"), BasisPointDecimals, 0, MaxTaxRate);
+    job.refrigerantUnitPrice = reader.decimal(
+        root, {}, QStringLiteral("refrigerantUnitPrice"), MicroYuanDecimals, 0, MaxUnitPrice);
+    const QJsonArray lines = reader.member(root, {}, QStringLiteral("lines"), QJsonValue::Array)
+                                 .value_or(QJsonValue())
+                                 .toArray();
+    if (lines.size() > MaxJobLines)
+        reader.fail(QStringLiteral("报价单有 %1 行，超过 %2 行的上限。").arg(lines.size()).arg(MaxJobLines));
+    for (qsizetype i = 0; i < lines.size() && reader.error().isEmpty(); ++i)
+        job.lines.append(ReadLine(reader, lines.at(i), i));
+    if (!reader.error().isEmpty())
+        return {std::nullopt, reader.error()};
+    return {std::move(job), {}};
+}
+
+} // namespace kalmoro

@@ -1,0 +1,142 @@
+#include "jobquotation.h"
+
+namespace kalmoro {
+
+namespace {
+
+QString Yuan(Fen amount)
+{
+    return FormatYuan(amount) + QStringLiteral(" 元");
+}
+
+QStringList Filled(const QStringList &parts)
+{
+    QStringList filled;
+    for (const QString &part : parts) {
+        if (!part.isEmpty())
+            filled << part;
+    }
+    return filled;
+}
+
+QString FieldText(const SheetField &field)
+{
+    return field.label + u'：' + field.value;
+}
+
+QString HtmlParagraph(const QString &text)
+{
+    return QStringLiteral("<p>%1</p>").arg(text.toHtmlEscaped().replace(u'\n', QStringLiteral("<br>")));
+}
+
+QString HtmlRow(const QStringList &cells, QStringView cell)
+{
+    QString row = QStringLiteral("<tr>");
+    for (const QString &text : cells)
+        row += QStringLiteral("<%1>%2</%1>").arg(cell, text.toHtmlEscaped());
+    return row + QStringLiteral("</tr>");
+}
+
+} // namespace
+
+JobSheet SheetOf(const Job &job)
+{
+    JobSheet sheet;
+    sheet.title = QStringLiteral("报价单");
+    const QStringList contact
+        = Filled({job.dealer.contact.isEmpty() ? QString() : QStringLiteral("联系人：") + job.dealer.contact,
+            job.dealer.phone.isEmpty() ? QString() : QStringLiteral("电话：") + job.dealer.phone});
+    sheet.dealer = Filled({job.dealer.company, contact.join(QStringLiteral("　"))});
+
+    const QList<SheetField> customer {
+        {QStringLiteral("客户"), job.customer.name},
+        {QStringLiteral("电话"), job.customer.phone},
+        {QStringLiteral("地址"), job.customer.address},
+        {QStringLiteral("工地"), job.site},
+        {QStringLiteral("日期"), job.date.toString(Qt::ISODate)},
+    };
+    for (const SheetField &field : customer) {
+        if (!field.value.isEmpty())
+            sheet.customer << field;
+    }
+
+    sheet.columns = {QStringLiteral("序号"), QStringLiteral("项目"), QStringLiteral("数量"),
+        QStringLiteral("单位"), QStringLiteral("单价"), QStringLiteral("金额")};
+    for (qsizetype i = 0; i < job.lines.size(); ++i) {
+        const JobLine &line = job.lines[i];
+        sheet.rows << QStringList {QString::number(i + 1), line.description, FormatQuantity(line.quantity),
+            line.unit, FormatUnitPrice(line.unitPrice) + QStringLiteral(" 元"), Yuan(LineAmount(line))};
+    }
+
+    const JobTotals totals = Totals(job);
+    sheet.totals << SheetField {QStringLiteral("小计"), Yuan(totals.subtotal)};
+    if (totals.discount != 0)
+        sheet.totals << SheetField {QStringLiteral("优惠"), Yuan(-totals.discount)};
+    if (job.taxRate != 0)
+        sheet.totals << SheetField {
+            QStringLiteral("税额（%1%）").arg(FormatTaxRate(job.taxRate)), Yuan(totals.tax)};
+    sheet.totals << SheetField {QStringLiteral("合计"), Yuan(totals.total)};
+
+    if (job.validityDays > 0) {
+        QString validity = QStringLiteral("%1 天").arg(job.validityDays);
+        if (job.date.isValid())
+            validity
+                += QStringLiteral("（至 %1）").arg(job.date.addDays(job.validityDays).toString(Qt::ISODate));
+        sheet.footer << SheetField {QStringLiteral("有效期"), validity};
+    }
+    if (!job.notes.isEmpty())
+        sheet.footer << SheetField {QStringLiteral("备注"), job.notes};
+    return sheet;
+}
+
+QString JobQuotationText(const Job &job)
+{
+    const JobSheet sheet = SheetOf(job);
+    QStringList lines {sheet.title};
+    lines << sheet.dealer;
+    for (const SheetField &field : sheet.customer)
+        lines << FieldText(field);
+    lines << sheet.columns.join(u'\t');
+    for (const QStringList &row : sheet.rows)
+        lines << row.join(u'\t');
+    for (const QList<SheetField> &fields : {sheet.totals, sheet.footer}) {
+        for (const SheetField &field : fields)
+            lines << FieldText(field);
+    }
+    return lines.join(u'\n');
+}
+
+QString JobQuotationHtml(const Job &job)
+{
+    const JobSheet sheet = SheetOf(job);
+    // Spreadsheets take a fragment without a character set for Latin-1.
+    QString html = QStringLiteral("<html><head><meta charset=\"utf-8\"></head><body><h1>%1</h1>")
+                       .arg(sheet.title.toHtmlEscaped());
+    for (const QString &line : sheet.dealer)
+        html += HtmlParagraph(line);
+    for (const SheetField &field : sheet.customer)
+        html += HtmlParagraph(FieldText(field));
+    html += QStringLiteral("<table>") + HtmlRow(sheet.columns, u"th");
+    for (const QStringList &row : sheet.rows)
+        html += HtmlRow(row, u"td");
+    html += QStringLiteral("</table>");
+    for (const QList<SheetField> &fields : {sheet.totals, sheet.footer}) {
+        for (const SheetField &field : fields)
+            html += HtmlParagraph(FieldText(field));
+    }
+    return html + QStringLiteral("</body></html>");
+}
+
+QString JobFileName(const Job &job)
+{
+    // The name is typed by the user; characters that no file system takes in a name would make the
+    // proposal point elsewhere or fail.
+    QString customer = job.customer.name.trimmed();
+    for (QChar &c : customer) {
+        if (c.unicode() < 0x20 || QStringView(u"/\\:*?\"<>|").contains(c))
+            c = u'_';
+    }
+    return Filled({QStringLiteral("报价单"), customer, job.date.toString(Qt::ISODate)}).join(u'-');
+}
+
+} // namespace kalmoro

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include "job.h"
+
+namespace kalmoro {
+
+struct SheetField {
+    QString label; // "客户"
+    QString value; // may be empty
+    bool operator==(const SheetField &) const = default;
+};
+
+// The customer quotation of a job as it is printed, in reading order; text, HTML and the painted
+// pages are all drawn from it. Money reads "1234.50 元".
+struct JobSheet {
+    QString title; // "报价单"
+    QStringList dealer; // the company, then its contact and phone; only what was filled
+    QList<SheetField> customer; // customer, phone, address, site, date
+    QStringList columns; // of the lines' table
+    QList<QStringList> rows; // one a line, a cell a column
+    QList<SheetField> totals; // subtotal, discount and tax when set, total
+    QList<SheetField> footer; // validity, and notes when there are any
+    bool operator==(const JobSheet &) const = default;
+};
+
+JobSheet SheetOf(const Job &job);
+
+// One line a row, the fields "label：value", the cells of a row separated by tabs so that they paste
+// into a spreadsheet's cells.
+QString JobQuotationText(const Job &job);
+// The same as HTML, the lines in a table of their own.
+QString JobQuotationHtml(const Job &job);
+// A proposed file name without suffix: "报价单-<customer>-2026-12-07", the customer left out when unnamed.
+QString JobFileName(const Job &job);
+
+} // namespace kalmoro

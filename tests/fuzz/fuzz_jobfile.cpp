@@ -1,0 +1,35 @@
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+#include <QByteArray>
+
+#include "job.h"
+#include "jobquotation.h"
+
+namespace {
+
+void Check(bool holds)
+{
+    if (!holds)
+        std::abort();
+}
+
+} // namespace
+
+// Whatever the bytes, the reader either refuses them with a reason or gives a job that is written
+// and read back unchanged, and whose money and quotation are computed without overflow.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const kalmoro::JobReadResult read
+        = kalmoro::ReadJob(QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size)));
+    Check(read.job.has_value() == read.error.isEmpty());
+    if (!read.job)
+        return 0;
+    const kalmoro::JobReadResult again = kalmoro::ReadJob(kalmoro::WriteJob(*read.job));
+    Check(again.job == read.job);
+    const kalmoro::JobTotals totals = kalmoro::Totals(*read.job);
+    Check(totals.subtotal - totals.discount + totals.tax == totals.total);
+    Check(!kalmoro::JobQuotationText(*read.job).isEmpty());
+    return 0;
+}

@@ -1,0 +1,431 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+#include "jobfiles.h"
+#include "jobwindow.h"
+#include "pagetesting.h"
+#include "savedialog.h"
+
+using namespace kalmoro;
+
+namespace {
+
+JobWindow *openJobWindow()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *job = qobject_cast<JobWindow *>(widget))
+            return job;
+    }
+    return nullptr;
+}
+
+template <typename T> T *named(QWidget &window, const QString &accessibleName)
+{
+    for (T *widget : window.findChildren<T *>()) {
+        if (widget->accessibleName() == accessibleName)
+            return widget;
+    }
+    qFatal("no %s", qPrintable(accessibleName));
+}
+
+// The lines' table, a row a line, its cells joined by '|'.
+QStringList tableRows(JobWindow &job)
+{
+    auto *table = named<QTableWidget>(job, u"报价明细"_qs);
+    QStringList rows;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < table->columnCount(); ++column)
+            cells << table->item(row, column)->text();
+        rows << cells.join(u'|');
+    }
+    return rows;
+}
+
+// Types into the widget with the focus as a user does.
+void typeText(const QString &text)
+{
+    testing::TypeCharacters(QApplication::focusWidget(), text);
+}
+
+void activate(QWidget &window)
+{
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+}
+
+} // namespace
+
+// The job window reached from the real window's calculator pages, by keyboard.
+class JobWindowTest final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // The account's configuration folder, kept apart from the real one.
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)));
+    }
+
+    void init()
+    {
+        m_questions.clear();
+        m_answer.clear();
+        m_savePath = [](const SaveRequest &request) {
+            QTest::qFail(qPrintable(u"dialog asked for: "_qs + request.title), __FILE__, __LINE__);
+            return QString();
+        };
+    }
+
+    void cleanup() { m_page.close(); }
+
+    void addsPage_data()
+    {
+        QTest::addColumn<QString>("navButton");
+        QTest::addColumn<int>("pageIndex");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<int>("times");
+        QTest::addColumn<QStringList>("lines");
+
+        const QStringList copper {u"编辑框0=60000"_qs, u"编辑框1=10"_qs, u"编辑框3=2.5"_qs};
+        const QStringList copperLines {
+            u"Φ6.35 铜管|10|米|8.16|81.60"_qs, u"Φ9.53 铜管|2.5|米|11.04|27.60"_qs};
+        QTest::newRow("refrigerant") << u"加氟计算按钮"_qs << 1 << QStringList {u"六=10"_qs, u"十=10"_qs} << 1
+                                     << QStringList {u"冷媒|0.76|KG|0.00|0.00"_qs};
+        QTest::newRow("copper") << u"铜管价格按钮"_qs << 2 << copper << 1 << copperLines;
+        QTest::newRow("copper twice") << u"铜管价格按钮"_qs << 2 << copper << 2 << copperLines;
+        QTest::newRow("vents") << u"风口价格按钮"_qs << 4
+                               << QStringList {u"出风长=1"_qs, u"出风宽=0.2"_qs, u"回风宽=0.3"_qs} << 1
+                               << QStringList {u"出风口 1×0.2 米|1|个|47.52|47.52"_qs,
+                                      u"回风口 ×0.3 米|1|个|15.12|15.12"_qs};
+    }
+
+    void addsPage()
+    {
+        QFETCH(QString, navButton);
+        QFETCH(int, pageIndex);
+        QFETCH(QStringList, steps);
+        QFETCH(int, times);
+        QFETCH(QStringList, lines);
+
+        openPage(navButton, pageIndex);
+        m_page.run(steps);
+        for (int i = 0; i < times; ++i) {
+            activate(m_page.window());
+            QTest::keyClick(&m_page.window(), Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
+        }
+        JobWindow *job = openJobWindow();
+        QVERIFY(job && job->isVisible());
+        QCOMPARE(tableRows(*job), lines);
+        QCOMPARE(m_questions.size(), times - 1);
+        QVERIFY(job->isWindowModified());
+        QCOMPARE(job->windowTitle(), u"报价单 – 未命名[*]"_qs);
+    }
+
+    // The refrigerant's price typed once stays for the page's next lines.
+    void remembersRefrigerantPrice()
+    {
+        openPage(u"加氟计算按钮"_qs, 1);
+        m_page.run({u"六=10"_qs, u"十=10"_qs});
+        QTest::keyClick(&m_page.window(), Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
+        JobWindow &job = *openJobWindow();
+        activate(job);
+        auto *table = named<QTableWidget>(job, u"报价明细"_qs);
+        table->setFocus();
+        QTest::keyClick(table, Qt::Key_Home, Qt::ControlModifier);
+        for (int column = 0; column < 3; ++column)
+            QTest::keyClick(table, Qt::Key_Right);
+        QTest::keyClick(table, Qt::Key_F2);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        typeText(u"65"_qs);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        m_page.type(u"十"_qs, u"20"_qs);
+        activate(m_page.window());
+        QTest::keyClick(&m_page.window(), Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(tableRows(job), QStringList {u"冷媒|1.3|KG|65.00|84.50"_qs});
+    }
+
+    void editsLine_data()
+    {
+        QTest::addColumn<QStringList>("typed"); // the description, quantity, unit and unit price
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("total");
+
+        QTest::newRow("labour") << QStringList {u"人工"_qs, u"2"_qs, u"天"_qs, u"300.5"_qs}
+                                << u"人工|2|天|300.50|601.00"_qs << u"合计：601.00 元"_qs;
+        QTest::newRow("full-width digits") << QStringList {u"支架"_qs, u"３"_qs, u"个"_qs, u"０.３３５"_qs}
+                                           << u"支架|3|个|0.335|1.01"_qs << u"合计：1.01 元"_qs;
+        QTest::newRow("not a number keeps the cell") << QStringList {u"辅材"_qs, u"abc"_qs, u"批"_qs,
+            u"12"_qs} << u"辅材|1|批|12.00|12.00"_qs << u"合计：12.00 元"_qs;
+    }
+
+    void editsLine()
+    {
+        QFETCH(QStringList, typed);
+        QFETCH(QString, line);
+        QFETCH(QString, total);
+
+        openPage(u"铜管价格按钮"_qs, 2);
+        QTest::keyClick(&m_page.window(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+        JobWindow &job = *openJobWindow();
+        activate(job);
+        QTest::keyClick(&job, Qt::Key_Insert, Qt::ControlModifier);
+        for (const QString &cell : typed) {
+            typeText(cell);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(tableRows(job), QStringList {line});
+        QStringList labels;
+        for (const QLabel *label : job.findChildren<QLabel *>())
+            labels << label->text();
+        QVERIFY2(labels.filter(u"小计："_qs).value(0).endsWith(total), qPrintable(labels.join(u'\n')));
+        QVERIFY(job.isWindowModified());
+    }
+
+    // Unsaved changes are asked about on each way out, and only while there are any.
+    void asksBeforeUnsavedChangesGo_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<bool>("edited");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("goes");
+
+        const QStringList ways {u"job window closed"_qs, u"Esc in the job window"_qs,
+            u"another job opened"_qs, u"Esc in the main window"_qs, u"main window's close button"_qs};
+        for (const QString &way : ways) {
+            QTest::addRow("%s, unchanged", qPrintable(way)) << way << false << QString() << true;
+            QTest::addRow("%s, cancelled", qPrintable(way)) << way << true << u"取消"_qs << false;
+            QTest::addRow("%s, not saved", qPrintable(way)) << way << true << u"不保存"_qs << true;
+            QTest::addRow("%s, saved", qPrintable(way)) << way << true << u"保存"_qs << true;
+        }
+    }
+
+    void asksBeforeUnsavedChangesGo()
+    {
+        QFETCH(QString, way);
+        QFETCH(bool, edited);
+        QFETCH(QString, answer);
+        QFETCH(bool, goes);
+
+        const QTemporaryDir folder;
+        const QString saved = folder.filePath(u"王先生.kalmoro"_qs);
+        m_savePath = [&](const SaveRequest &) { return saved; };
+        const QString other = folder.filePath(u"其他.kalmoro"_qs);
+        Job otherJob;
+        otherJob.customer.name = u"李女士"_qs;
+        QCOMPARE(WriteJobFile(otherJob, other), QString());
+        m_answer = answer;
+
+        openPage(u"铜管价格按钮"_qs, 2);
+        QTest::keyClick(&m_page.window(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+        JobWindow &job = *openJobWindow();
+        activate(job);
+        if (edited) {
+            named<QLineEdit>(job, u"客户"_qs)->setFocus();
+            typeText(u"王先生"_qs);
+        }
+        QCOMPARE(job.windowTitle(), edited ? u"报价单 – 王先生[*]"_qs : u"报价单 – 未命名[*]"_qs);
+
+        QWidget *leaving = &job;
+        if (way == u"job window closed") {
+            job.close();
+        } else if (way == u"Esc in the job window") {
+            QTest::keyClick(&job, Qt::Key_Escape);
+        } else if (way == u"another job opened") {
+            job.openFile(other);
+            leaving = nullptr;
+        } else {
+            leaving = &m_page.window();
+            activate(m_page.window());
+            if (way == u"Esc in the main window")
+                QTest::keyClick(&m_page.window(), Qt::Key_Escape);
+            else
+                m_page.click(u"销毁按钮"_qs);
+        }
+        QTRY_COMPARE(m_questions.size(), edited ? 1 : 0);
+        if (leaving)
+            QTRY_COMPARE(leaving->isVisible(), !goes);
+        else
+            QCOMPARE(job.job().customer.name, goes ? u"李女士"_qs : u"王先生"_qs);
+        QCOMPARE(QFileInfo::exists(saved), answer == u"保存");
+        if (answer == u"保存")
+            QCOMPARE(ReadJobFile(saved).job->customer.name, u"王先生"_qs);
+    }
+
+    // A job file dropped on either window opens in the job window.
+    void opensDroppedFile_data()
+    {
+        QTest::addColumn<bool>("onMainWindow");
+        QTest::newRow("main window") << true;
+        QTest::newRow("job window") << false;
+    }
+
+    void opensDroppedFile()
+    {
+        QFETCH(bool, onMainWindow);
+
+        const QTemporaryDir folder;
+        Job written;
+        written.customer.name = u"李女士"_qs;
+        const QString path = folder.filePath(u"工程.kalmoro"_qs);
+        QCOMPARE(WriteJobFile(written, path), QString());
+        openPage(u"铜管价格按钮"_qs, 2);
+        JobWindow &job = *openJobWindow();
+        QWidget *target = onMainWindow ? static_cast<QWidget *>(&m_page.window()) : &job;
+
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        const QPoint point = target->rect().center();
+        QDragEnterEvent enter(point, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(point, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &drop);
+        QVERIFY(job.isVisible());
+        QCOMPARE(job.windowTitle(), u"报价单 – 李女士[*]"_qs);
+        QCOMPARE(job.filePath(), path);
+    }
+
+    // A file that is no job is refused with its reason, and the job open stays as it was.
+    void refusesUnreadableFile()
+    {
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(u"坏.kalmoro"_qs);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("{ not json");
+        file.close();
+        openPage(u"铜管价格按钮"_qs, 2);
+        QTest::keyClick(&m_page.window(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+        JobWindow &job = *openJobWindow();
+        activate(job);
+        named<QLineEdit>(job, u"客户"_qs)->setFocus();
+        typeText(u"王"_qs);
+        QVERIFY(!job.openFile(path));
+        QCOMPARE(m_page.messages.size(), 1);
+        QVERIFY(m_page.messages[0].startsWith(u"无法打开文件 "_qs + path + u"："_qs));
+        QCOMPARE(m_questions, QStringList());
+        QCOMPARE(job.job().customer.name, u"王"_qs);
+        QVERIFY(job.isWindowModified());
+    }
+
+    // The PDF's pages each repeat the header; its text gives every line and the totals once.
+    void exportsPdf_data()
+    {
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<QString>("total");
+
+        QTest::newRow("one page") << 3 << 1 << u"36.72"_qs;
+        QTest::newRow("lines beyond one page") << 40 << 2 << u"489.60"_qs;
+        QTest::newRow("many lines") << 100 << 4 << u"1224.00"_qs;
+    }
+
+    void exportsPdf()
+    {
+        QFETCH(int, lines);
+        QFETCH(int, pages);
+        QFETCH(QString, total);
+
+        const QTemporaryDir folder;
+        Job written;
+        written.customer.name = u"王先生"_qs;
+        written.dealer.company = u"恒温空调工程"_qs;
+        written.date = QDate(2026, 12, 7);
+        for (int i = 1; i <= lines; ++i)
+            written.lines.append({u"Φ6.35 铜管 %1"_qs.arg(i), 1'500, u"米"_qs, 8'160'000, JobSource::Copper});
+        const QString file = folder.filePath(u"工程.kalmoro"_qs);
+        QCOMPARE(WriteJobFile(written, file), QString());
+        const QString pdf = folder.filePath(u"报价单.pdf"_qs);
+        m_savePath = [&](const SaveRequest &) { return pdf; };
+
+        openPage(u"铜管价格按钮"_qs, 2);
+        QTest::keyClick(&m_page.window(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+        JobWindow &job = *openJobWindow();
+        QVERIFY(job.openFile(file));
+        activate(job);
+        QTest::keyClick(&job, Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(m_page.messages, QStringList());
+
+        QProcess process;
+        process.start(u"pdftotext"_qs, {u"-layout"_qs, pdf, u"-"_qs});
+        QVERIFY(process.waitForFinished());
+        const QString text = QString::fromUtf8(process.readAllStandardOutput());
+        QCOMPARE(text.count(u'\f'), pages);
+        QCOMPARE(text.count(u"恒温空调工程"_qs), pages);
+        QCOMPARE(text.count(u"金额"_qs), pages);
+        for (int i = 1; i <= lines; ++i)
+            QVERIFY2(text.contains(u"Φ6.35 铜管 %1 "_qs.arg(i)), qPrintable(QString::number(i)));
+        QCOMPARE(text.count(u"合计：%1 元"_qs.arg(total)), 1);
+    }
+
+    // The dealer is kept for the next start only while the box is ticked.
+    void remembersDealer_data()
+    {
+        QTest::addColumn<int>("clicks");
+        QTest::addColumn<QString>("company");
+
+        QTest::newRow("not ticked") << 0 << QString();
+        QTest::newRow("ticked") << 1 << u"恒温空调"_qs;
+        QTest::newRow("ticked, then unticked") << 2 << QString();
+    }
+
+    void remembersDealer()
+    {
+        QFETCH(int, clicks);
+        QFETCH(QString, company);
+
+        const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+        openPage(u"铜管价格按钮"_qs, 2);
+        QTest::keyClick(&m_page.window(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+        JobWindow *job = openJobWindow();
+        activate(*job);
+        named<QLineEdit>(*job, u"公司名称"_qs)->setFocus();
+        typeText(u"恒温空调"_qs);
+        auto *remember = job->findChild<QCheckBox *>();
+        for (int i = 0; i < clicks; ++i)
+            QTest::mouseClick(remember, Qt::LeftButton, Qt::NoModifier, QPoint(8, remember->height() / 2));
+        m_answer = u"不保存"_qs;
+        m_page.close();
+
+        openPage(u"铜管价格按钮"_qs, 2);
+        job = openJobWindow();
+        QCOMPARE(named<QLineEdit>(*job, u"公司名称"_qs)->text(), company);
+        QCOMPARE(job->findChild<QCheckBox *>()->isChecked(), !company.isEmpty());
+        QCOMPARE(
+            QDir(config).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty(), company.isEmpty());
+        QDir(config).removeRecursively();
+        QVERIFY(QDir().mkpath(config));
+    }
+
+private:
+    // The window on a page, its date fixed, its questions answered with m_answer and its dialogs
+    // with m_savePath.
+    void openPage(const QString &navButton, int pageIndex)
+    {
+        m_page.today = QDate(2026, 12, 7);
+        m_page.choose = [this](const QString &text, const QStringList &choices) {
+            m_questions << text;
+            return m_answer.isEmpty() ? choices.first() : m_answer;
+        };
+        m_page.savePath = m_savePath;
+        m_page.open(navButton, pageIndex);
+    }
+
+    testing::PageDriver m_page;
+    QStringList m_questions;
+    QString m_answer; // the choice made; the first when empty
+    std::function<QString(const SaveRequest &)> m_savePath;
+};
+
+QTEST_MAIN(JobWindowTest)
+#include "test_jobwindow.moc"

@@ -1,0 +1,99 @@
+#include "pagescheme.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMimeDatabase>
+#include <QWebEngineUrlRequestJob>
+#include <QWebEngineUrlScheme>
+
+namespace kalmoro {
+
+namespace {
+
+// Set before anything of the page can run: scripts and styles of the page's own folder only, no
+// fetch, socket or event source to anywhere, and no worker, whose requests would escape the page.
+const QByteArray PagePolicy
+    = R"(<meta http-equiv="Content-Security-Policy" content="default-src 'self' 'unsafe-inline'; connect-src 'none'; worker-src 'none'">)";
+
+QString MimeTypeOf(const QString &path)
+{
+    return QMimeDatabase().mimeTypeForFile(path, QMimeDatabase::MatchExtension).name();
+}
+
+// The policy goes right after a leading byte order mark and document type, which keeps the page
+// out of quirks mode; the parser then opens the head with it, before any of the page's own tags.
+QByteArray WithPolicy(QByteArray html)
+{
+    qsizetype at = html.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    while (at < html.size() && QChar::isSpace(uchar(html.at(at))))
+        ++at;
+    if (html.sliced(at).first(std::min<qsizetype>(9, html.size() - at)).toLower() == "<!doctype") {
+        const qsizetype end = html.indexOf('>', at);
+        at = end < 0 ? html.size() : end + 1;
+    }
+    return html.insert(at, PagePolicy);
+}
+
+} // namespace
+
+void RegisterPageScheme()
+{
+    QWebEngineUrlScheme scheme(PageScheme);
+    scheme.setSyntax(QWebEngineUrlScheme::Syntax::Host);
+    QWebEngineUrlScheme::registerScheme(scheme);
+}
+
+bool IsPageDocument(const QUrl &url)
+{
+    return MimeTypeOf(url.path()) == QLatin1String("text/html");
+}
+
+QString PageSchemeHandler::hostFor(const QString &folder)
+{
+    const QString resolved = QFileInfo(folder).canonicalFilePath();
+    for (auto it = m_folders.cbegin(); it != m_folders.cend(); ++it) {
+        if (it.value() == resolved)
+            return it.key();
+    }
+    const QString host = QStringLiteral("pages%1").arg(m_folders.size());
+    m_folders.insert(host, resolved);
+    return host;
+}
+
+void PageSchemeHandler::requestStarted(QWebEngineUrlRequestJob *job)
+{
+    const QUrl url = job->requestUrl();
+    const QString folder = m_folders.value(url.host());
+    if (job->requestMethod() != "GET" || folder.isEmpty()) {
+        job->fail(QWebEngineUrlRequestJob::RequestDenied);
+        return;
+    }
+    // Resolved, so that neither ".." nor a link leads out of the folder; and a file only, told
+    // from its status before it is opened, as opening a pipe or a device could block for good.
+    const QFileInfo file(
+        QFileInfo(folder + QLatin1Char('/') + url.path(QUrl::FullyDecoded)).canonicalFilePath());
+    if (!file.exists()) {
+        job->fail(QWebEngineUrlRequestJob::UrlNotFound);
+        return;
+    }
+    if (!file.filePath().startsWith(folder + QLatin1Char('/')) || !file.isFile()) {
+        job->fail(QWebEngineUrlRequestJob::RequestDenied);
+        return;
+    }
+    QFile source(file.filePath());
+    if (!source.open(QIODevice::ReadOnly)) {
+        job->fail(QWebEngineUrlRequestJob::RequestDenied);
+        return;
+    }
+    const QString mimeType = MimeTypeOf(file.filePath());
+    QByteArray content = source.readAll();
+    if (mimeType == QLatin1String("text/html"))
+        content = WithPolicy(std::move(content));
+    auto *body = new QBuffer(job);
+    body->setData(content);
+    job->reply(mimeType.toLatin1(), body);
+}
+
+} // namespace kalmoro
