@@ -25,13 +25,11 @@
 #include "jobfiles.h"
 #include "jobquotation.h"
 #include "jobsheet.h"
-#include "message.h"
 #include "pages/calculatorpage.h"
 #include "palette.h"
-#include "question.h"
 #include "quotationactions.h"
-#include "quotationdate.h"
 #include "savedialog.h"
+#include "services.h"
 
 namespace kalmoro {
 
@@ -128,8 +126,9 @@ QString jobFileFilter()
 
 } // namespace
 
-JobWindow::JobWindow()
+JobWindow::JobWindow(const Services &services)
     : QWidget(nullptr, Qt::Window)
+    , m_services(services)
 {
     // The program ends with its main window; this one goes with it.
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -319,17 +318,17 @@ void JobWindow::addActions()
             QGuiApplication::clipboard()->setMimeData(data);
         });
     connect(add(output, QStringLiteral("保存为图片…"), {}), &QAction::triggered, this, [this] {
-        SaveThroughDialog(this, ImageRequest(JobFileName(m_job)),
+        SaveThroughDialog(this, m_services, ImageRequest(JobFileName(m_job)),
             [this](const QString &path) { return SaveJobQuotationImage(m_job, path); });
     });
     connect(add(output, QStringLiteral("导出 PDF…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E)),
         &QAction::triggered, this, [this] {
-            SaveThroughDialog(this, PdfRequest(JobFileName(m_job)),
+            SaveThroughDialog(this, m_services, PdfRequest(JobFileName(m_job)),
                 [this](const QString &path) { return SaveJobQuotationPdf(m_job, path); });
         });
     connect(add(output, QStringLiteral("打印…"), QKeySequence(Qt::CTRL | Qt::Key_P)), &QAction::triggered,
         this, [this] {
-            PrintSheets(this, JobFileName(m_job), JobQuotationPageCount(m_job),
+            PrintSheets(this, m_services, JobFileName(m_job), JobQuotationPageCount(m_job),
                 [this](QPainter &painter, const QRectF &page, int index, const QStringList &families) {
                     PaintJobQuotationPage(painter, m_job, page, index, families);
                 });
@@ -347,7 +346,8 @@ void JobWindow::addPage(const CalculatorPage &page)
 {
     const JobSource source = page.jobSource();
     if (HasSourceLines(m_job, source)
-        && AskChoice(this, QStringLiteral("报价单中已有这一页加入的行。用这一页现在的结果替换它们吗？"),
+        && m_services.askChoice(this,
+               QStringLiteral("报价单中已有这一页加入的行。用这一页现在的结果替换它们吗？"),
                {QStringLiteral("替换"), kCancel})
             == kCancel)
         return;
@@ -360,7 +360,8 @@ bool JobWindow::openFile(const QString &path)
 {
     const JobReadResult read = ReadJobFile(path);
     if (!read.job) {
-        ShowMessage(QStringLiteral("无法打开文件 %1：%2").arg(QDir::toNativeSeparators(path), read.error));
+        m_services.showMessage(
+            QStringLiteral("无法打开文件 %1：%2").arg(QDir::toNativeSeparators(path), read.error));
         return false;
     }
     if (!settleChanges())
@@ -373,7 +374,7 @@ bool JobWindow::settleChanges()
 {
     if (!isWindowModified())
         return true;
-    const QString answer = AskChoice(this,
+    const QString answer = m_services.askChoice(this,
         QStringLiteral("报价单“%1”有未保存的修改。保存吗？").arg(windowTitle().remove(QStringLiteral("[*]"))),
         {kSave, kDiscard, kCancel});
     if (answer == kSave)
@@ -390,7 +391,8 @@ void JobWindow::newJob()
 void JobWindow::chooseAndOpen()
 {
     const QString folder = m_path.isEmpty() ? DocumentsDirectory() : QFileInfo(m_path).absolutePath();
-    const QString path = AskOpenPath(this, {QStringLiteral("打开报价单"), folder, jobFileFilter(), {}});
+    const QString path
+        = m_services.askOpenPath(this, {QStringLiteral("打开报价单"), folder, jobFileFilter(), {}});
     if (!path.isEmpty())
         openFile(path);
 }
@@ -405,12 +407,12 @@ bool JobWindow::saveAs()
     const QString proposed = m_path.isEmpty()
         ? QDir(DocumentsDirectory()).filePath(JobFileName(m_job) + u'.' + JobFileSuffix.toString())
         : m_path;
-    const QString path
-        = AskSavePath(this, {QStringLiteral("另存为"), proposed, jobFileFilter(), JobFileSuffix.toString()});
+    const QString path = m_services.askSavePath(
+        this, {QStringLiteral("另存为"), proposed, jobFileFilter(), JobFileSuffix.toString()});
     if (path.isEmpty())
         return false;
     if (const QString refusal = KeptFileRefusal(path); !refusal.isEmpty()) {
-        ShowMessage(refusal);
+        m_services.showMessage(refusal);
         return false;
     }
     return writeTo(path);
@@ -419,7 +421,8 @@ bool JobWindow::saveAs()
 bool JobWindow::writeTo(const QString &path)
 {
     if (const QString failure = WriteJobFile(m_job, path); !failure.isEmpty()) {
-        ShowMessage(QStringLiteral("无法保存文件 %1：%2").arg(QDir::toNativeSeparators(path), failure));
+        m_services.showMessage(
+            QStringLiteral("无法保存文件 %1：%2").arg(QDir::toNativeSeparators(path), failure));
         return false;
     }
     m_path = path;
@@ -469,14 +472,14 @@ void JobWindow::keepDealer()
 {
     const QString failure = m_rememberDealer->isChecked() ? RememberDealer(m_job.dealer) : ForgetDealer();
     if (!failure.isEmpty())
-        ShowMessage(QStringLiteral("无法记住公司信息：%1").arg(failure));
+        m_services.showMessage(QStringLiteral("无法记住公司信息：%1").arg(failure));
 }
 
 void JobWindow::replaceJob(const Job &job, const QString &path)
 {
     m_job = job;
     if (path.isEmpty()) {
-        m_job.date = QuotationDate();
+        m_job.date = m_services.today();
         m_job.validityDays = kNewValidityDays;
         if (m_rememberDealer->isChecked())
             m_job.dealer = RememberedDealer().value_or(Dealer {});

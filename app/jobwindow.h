@@ -19,14 +19,16 @@ class QTableWidgetItem;
 namespace kalmoro {
 
 class CalculatorPage;
+struct Services;
 
 // The job window 报价单: one customer quotation, edited beside the main window, kept in a .kalmoro
-// file. Its shortcuts act only while it is the active window.
+// file. Its shortcuts act only while it is the active window. It asks the user and reaches the
+// plugins and the clock through services, which must outlive it.
 class JobWindow final : public QWidget
 {
     Q_OBJECT
 public:
-    JobWindow();
+    explicit JobWindow(const Services &services);
 
     const Job &job() const { return m_job; }
     QString filePath() const { return m_path; }
@@ -68,6 +70,7 @@ private:
     void keepDealer();
     bool writeTo(const QString &path);
 
+    const Services &m_services;
     Job m_job;
     Job m_saved; // as last saved or opened
     QString m_path; // empty until the job is saved or opened

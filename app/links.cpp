@@ -4,7 +4,6 @@
 #include "controlresolver.h"
 #include "framenames.h"
 #include "platform.h"
-#include "widgets/browserhost.h"
 #include "widgets/graphicbutton.h"
 #include "widgets/transparentlabel.h"
 
@@ -22,11 +21,6 @@ void WireLinks(const Links &links, QObject *context)
 {
     QObject::connect(links.makerLogo, &GraphicButton::clicked, context, &OpenMakerPage);
     QObject::connect(links.version, &TransparentLabel::pressed, context, &OpenMakerPage);
-}
-
-void ShowFuturesQuote(BrowserHost &viewport)
-{
-    viewport.setAddress(QuotationAddress());
 }
 
 void OpenMakerPage()

@@ -4,7 +4,6 @@ class QObject;
 
 namespace kalmoro {
 
-class BrowserHost;
 class ControlResolver;
 class GraphicButton;
 class TransparentLabel;
@@ -19,9 +18,6 @@ struct Links {
 Links ResolveLinks(ControlResolver &controls);
 // Connects both to OpenMakerPage for as long as context lives.
 void WireLinks(const Links &links, QObject *context);
-
-// Sends the copper page's viewport to the day's futures quote, fresh on every call.
-void ShowFuturesQuote(BrowserHost &viewport);
 
 // Opens the maker's page in the desktop's default browser.
 void OpenMakerPage();

@@ -10,7 +10,6 @@
 #include "framenames.h"
 #include "layoutnotes.h"
 #include "links.h"
-#include "pages/copperpage.h"
 #include "widgets/browserhost.h"
 #include "widgets/graphicbutton.h"
 #include "widgets/pagetab.h"
@@ -20,6 +19,7 @@ namespace kalmoro {
 
 namespace {
 
+using assets::Asset;
 // What an entry's handler does besides showing its page and swapping the column's images.
 enum class Step {
     LoadFuturesQuote, // send the copper page's viewport to the day's futures quote
@@ -36,8 +36,8 @@ enum Entry : std::size_t { Refrigerant, Copper, DrainPipe, Vent, Selection, Abou
 
 struct NavigationEntry {
     std::u16string_view button;
-    std::u16string_view selected;
-    std::u16string_view unselected;
+    Asset selected;
+    Asset unselected;
     int page;
     std::span<const Step> steps;
     std::span<const Entry> others; // in the order SwapImages sets their images to unselected
@@ -66,13 +66,13 @@ using namespace framenames;
 
 constexpr std::array<NavigationEntry, EntryCount> kEntries = {{
     // ShowRefrigerantPage, ShowCopperPage, ShowDrainPipePage, ShowVentPage, ShowSelectionPage, ShowAboutPage
-    {kRefrigerantEntry, u"img008", u"img001", 1, kSwapShowFocus, kRefrigerantOthers},
-    {kCopperEntry, u"img000", u"img007", 2, kQuoteSwapShowFocus, kCopperOthers},
-    {kDrainPipeEntry, u"img009", u"img002", 3, kSwapThenShow, kDrainPipeOthers},
-    {kVentEntry, u"img010", u"img003", 4, kSwapShowFocus, kVentOthers},
-    {kSelectionEntry, u"img011", u"img004", 5, kSelectionSteps, kSelectionOthers},
-    {kAboutEntry, u"img006", u"img005", 6, kShowThenSwap, kAboutOthers},
-    {kPressureEntry, u"img173", u"img174", 7, kPressureSteps, kPressureOthers},
+    {kRefrigerantEntry, Asset::img008, Asset::img001, 1, kSwapShowFocus, kRefrigerantOthers},
+    {kCopperEntry, Asset::img000, Asset::img007, 2, kQuoteSwapShowFocus, kCopperOthers},
+    {kDrainPipeEntry, Asset::img009, Asset::img002, 3, kSwapThenShow, kDrainPipeOthers},
+    {kVentEntry, Asset::img010, Asset::img003, 4, kSwapShowFocus, kVentOthers},
+    {kSelectionEntry, Asset::img011, Asset::img004, 5, kSelectionSteps, kSelectionOthers},
+    {kAboutEntry, Asset::img006, Asset::img005, 6, kShowThenSwap, kAboutOthers},
+    {kPressureEntry, Asset::img173, Asset::img174, 7, kPressureSteps, kPressureOthers},
 }};
 
 // Each row unselects every other entry exactly once, and never itself.
@@ -106,11 +106,6 @@ constexpr std::array<BrandChoice, 5> kBrandChoices = {{
     {brandnames::kChigoChoice, 5},
 }};
 
-void setNormalImage(GraphicButton &button, std::u16string_view asset)
-{
-    button.setImage(GraphicButton::Normal, QString::fromUtf16(asset.data(), qsizetype(asset.size())));
-}
-
 // Alt+1 to Alt+7, in the order of the table.
 QKeySequence shortcutOf(std::size_t entry)
 {
@@ -129,7 +124,6 @@ Navigation ResolveNavigation(ControlResolver &controls)
     navigation.logo = controls.get<PictureBox>(framenames::kLogo);
     for (std::size_t i = 0; i < kBrandChoices.size(); ++i)
         navigation.brandChoices[i] = controls.get<GraphicButton>(kBrandChoices[i].button);
-    navigation.futuresQuote = controls.get<BrowserHost>(coppernames::kFuturesQuote);
     return navigation;
 }
 
@@ -169,13 +163,14 @@ void Navigate(const Navigation &navigation, const BrandPages &brands, std::size_
     for (const Step step : row.steps) {
         switch (step) {
         case Step::LoadFuturesQuote:
-            ShowFuturesQuote(*navigation.futuresQuote);
+            // Fresh on every visit: the quote changes through the day.
+            navigation.futuresQuote->setAddress(navigation.futuresQuoteAddress);
             break;
         case Step::SwapImages:
-            setNormalImage(*navigation.entries[entry], row.selected);
+            navigation.entries[entry]->setImage(GraphicButton::Normal, row.selected);
             navigation.entries[entry]->setChecked(true);
             for (const Entry other : row.others) {
-                setNormalImage(*navigation.entries[other], kEntries[other].unselected);
+                navigation.entries[other]->setImage(GraphicButton::Normal, kEntries[other].unselected);
                 navigation.entries[other]->setChecked(false);
             }
             break;
@@ -193,7 +188,7 @@ void Navigate(const Navigation &navigation, const BrandPages &brands, std::size_
             navigation.mainTab->focusFirstInput(row.page);
             break;
         case Step::UnselectPressure:
-            setNormalImage(*navigation.entries[Pressure], kEntries[Pressure].unselected);
+            navigation.entries[Pressure]->setImage(GraphicButton::Normal, kEntries[Pressure].unselected);
             break;
         }
     }

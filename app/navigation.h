@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include <QUrl>
+
 class QObject;
 
 namespace kalmoro {
@@ -22,7 +24,8 @@ struct Navigation {
         entries; // refrigerant, copper, drain pipe, vent, selection, about, pressure
     PictureBox *logo;
     std::array<GraphicButton *, 5> brandChoices; // Daikin, Gree, Midea, AUX, Chigo
-    BrowserHost *futuresQuote;
+    BrowserHost *futuresQuote; // the copper page's, as its unit resolved it
+    QUrl futuresQuoteAddress;
 };
 
 Navigation ResolveNavigation(ControlResolver &controls);

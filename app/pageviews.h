@@ -10,6 +10,7 @@
 #include "links.h"
 #include "navigation.h"
 #include "pages/calculatorpage.h"
+#include "services.h"
 #include "windowcontrols.h"
 
 namespace kalmoro {
@@ -31,6 +32,6 @@ struct ResolvedViews {
     QString failure; // which control, and why
 };
 
-ResolvedViews ResolvePageViews(const MainWindow &window);
+ResolvedViews ResolvePageViews(const MainWindow &window, const Services &services);
 
 } // namespace kalmoro

@@ -13,13 +13,10 @@
 #include "fonts.h"
 #include "jobwindow.h"
 #include "mainwindow.h"
-#include "message.h"
 #include "pageviews.h"
-#include "printservice.h"
 #include "quotation.h"
-#include "quotationdate.h"
 #include "quotationsheet.h"
-#include "savedialog.h"
+#include "services.h"
 #include "textlayerfonts.h"
 #include "widgets/pagetab.h"
 
@@ -38,7 +35,8 @@ QAction *addAction(QWidget &window, const QString &text, const QKeySequence &sho
 
 } // namespace
 
-void WireQuotationActions(const PageViews &views, MainWindow &window, JobWindow &job, QObject *context)
+void WireQuotationActions(
+    const PageViews &views, MainWindow &window, JobWindow &job, QObject *context, const Services &services)
 {
     PageTab &tab = *views.windowControls.mainTab;
     // One set of actions for the window, acting on the calculator page shown.
@@ -65,22 +63,28 @@ void WireQuotationActions(const PageViews &views, MainWindow &window, JobWindow 
     };
     // A sheet always agrees with itself and with the screen: asking for one first brings the page
     // up to date.
-    const auto act = [shown](const std::function<void(const Quotation &)> &handle) {
-        return [shown, handle] {
+    const auto act = [shown, &services](const std::function<void(const Quotation &)> &handle) {
+        return [shown, &services, handle] {
             if (const CalculatorPage *page = shown()) {
                 page->bringUpToDate();
-                handle(page->quotation(QuotationDate()));
+                handle(page->quotation(services.today()));
             }
         };
     };
     QWidget *parent = &window;
     QObject::connect(copy, &QAction::triggered, context, act(&CopyQuotation));
-    QObject::connect(saveImage, &QAction::triggered, context,
-        act([parent](const Quotation &quotation) { SaveQuotationAsImage(quotation, parent); }));
-    QObject::connect(exportPdf, &QAction::triggered, context,
-        act([parent](const Quotation &quotation) { ExportQuotationPdf(quotation, parent); }));
-    QObject::connect(print, &QAction::triggered, context,
-        act([parent](const Quotation &quotation) { PrintQuotation(quotation, parent); }));
+    QObject::connect(
+        saveImage, &QAction::triggered, context, act([parent, &services](const Quotation &quotation) {
+            SaveQuotationAsImage(quotation, parent, services);
+        }));
+    QObject::connect(
+        exportPdf, &QAction::triggered, context, act([parent, &services](const Quotation &quotation) {
+            ExportQuotationPdf(quotation, parent, services);
+        }));
+    QObject::connect(
+        print, &QAction::triggered, context, act([parent, &services](const Quotation &quotation) {
+            PrintQuotation(quotation, parent, services);
+        }));
     QObject::connect(addToJob, &QAction::triggered, context, [shown, &job] {
         if (const CalculatorPage *page = shown()) {
             page->bringUpToDate();
@@ -126,21 +130,21 @@ void CopyQuotation(const Quotation &quotation)
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
-void SaveQuotationAsImage(const Quotation &quotation, QWidget *parent)
+void SaveQuotationAsImage(const Quotation &quotation, QWidget *parent, const Services &services)
 {
-    SaveThroughDialog(parent, ImageRequest(QuotationFileName(quotation)),
+    SaveThroughDialog(parent, services, ImageRequest(QuotationFileName(quotation)),
         [&quotation](const QString &path) { return SaveQuotationImage(quotation, path); });
 }
 
-void ExportQuotationPdf(const Quotation &quotation, QWidget *parent)
+void ExportQuotationPdf(const Quotation &quotation, QWidget *parent, const Services &services)
 {
-    SaveThroughDialog(parent, PdfRequest(QuotationFileName(quotation)),
+    SaveThroughDialog(parent, services, PdfRequest(QuotationFileName(quotation)),
         [&quotation](const QString &path) { return SaveQuotationPdf(quotation, path); });
 }
 
-void PrintQuotation(const Quotation &quotation, QWidget *parent)
+void PrintQuotation(const Quotation &quotation, QWidget *parent, const Services &services)
 {
-    PrintSheets(parent, QuotationFileName(quotation), 1,
+    PrintSheets(parent, services, QuotationFileName(quotation), 1,
         [&quotation](QPainter &painter, const QRectF &page, int, const QStringList &families) {
             PaintQuotationSheet(painter, quotation, page, families);
         });
@@ -158,26 +162,28 @@ SaveRequest PdfRequest(const QString &name)
         QStringLiteral("PDF 文件 (*.pdf)"), QStringLiteral("pdf")};
 }
 
-void SaveThroughDialog(
-    QWidget *parent, const SaveRequest &request, const std::function<QString(const QString &)> &write)
+void SaveThroughDialog(QWidget *parent, const Services &services, const SaveRequest &request,
+    const std::function<QString(const QString &)> &write)
 {
-    const QString path = AskSavePath(parent, request);
+    const QString path = services.askSavePath(parent, request);
     if (path.isEmpty())
         return;
     if (const QString refusal = KeptFileRefusal(path); !refusal.isEmpty()) {
-        ShowMessage(refusal);
+        services.showMessage(refusal);
         return;
     }
     const QString failure = write(path);
     if (!failure.isEmpty())
-        ShowMessage(QStringLiteral("无法保存文件 %1：%2").arg(QDir::toNativeSeparators(path), failure));
+        services.showMessage(
+            QStringLiteral("无法保存文件 %1：%2").arg(QDir::toNativeSeparators(path), failure));
 }
 
-void PrintSheets(QWidget *parent, const QString &name, int pageCount, const SheetPagePainter &paint)
+void PrintSheets(QWidget *parent, const Services &services, const QString &name, int pageCount,
+    const SheetPagePainter &paint)
 {
-    PrintService *service = LoadPrintService();
+    PrintService *service = services.printService();
     if (!service) {
-        ShowMessage(QStringLiteral("无法打印：找不到打印组件。"));
+        services.showMessage(QStringLiteral("无法打印：找不到打印组件。"));
         return;
     }
     const ScratchDialogSettings settings;
@@ -192,7 +198,7 @@ void PrintSheets(QWidget *parent, const QString &name, int pageCount, const Shee
             },
             pageCount});
     if (!failure.isEmpty())
-        ShowMessage(QStringLiteral("无法打印：%1").arg(failure));
+        services.showMessage(QStringLiteral("无法打印：%1").arg(failure));
 }
 
 } // namespace kalmoro

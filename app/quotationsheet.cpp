@@ -78,7 +78,7 @@ void paintSheet(QPainter &painter, const Quotation &quotation, const QStringList
     const QSizeF size = QuotationSheetSize(quotation);
     painter.fillRect(QRectF(QPointF(0, 0), size), colour(palette::kWhite));
 
-    const QImage logo = assets::LoadImage("img172");
+    const QImage logo = assets::LoadImage(assets::Asset::img172);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(QRectF(kMargin, 32, kLogoSize, kLogoSize), logo);
     painter.setPen(colour(palette::kOrange));

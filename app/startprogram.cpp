@@ -17,30 +17,35 @@
 #include "programinfo.h"
 #include "qttranslation.h"
 #include "quotationactions.h"
+#include "widgets/browserhost.h"
 
 namespace kalmoro {
 
 namespace {
 
-// Owns the page views and the job window for as long as the main window lives, and is the context
-// of every handler's connection, so that no handler outlives the views it works on.
+// Owns the services, the page views and the job window for as long as the main window lives, and
+// is the context of every handler's connection, so that no handler outlives what it works on.
 class WiredViews final : public QObject
 {
 public:
-    WiredViews(std::unique_ptr<PageViews> views, QObject *window)
+    WiredViews(Services services, QObject *window)
         : QObject(window)
-        , m_views(std::move(views))
+        , m_services(std::move(services))
     {
     }
+    const Services &services() const { return m_services; }
     const PageViews &views() const { return *m_views; }
+    void setViews(std::unique_ptr<PageViews> views) { m_views = std::move(views); }
     JobWindow &jobWindow() const { return *m_jobWindow; }
 
 private:
+    Services m_services;
     std::unique_ptr<PageViews> m_views;
-    std::unique_ptr<JobWindow> m_jobWindow = std::make_unique<JobWindow>();
+    std::unique_ptr<JobWindow> m_jobWindow = std::make_unique<JobWindow>(m_services);
 };
 
-void wire(MainWindow &window, const PageViews &views, JobWindow &job, QObject *context)
+void wire(
+    MainWindow &window, const PageViews &views, JobWindow &job, QObject *context, const Services &services)
 {
     WireWindowControls(views.windowControls, window, context);
     WireNavigation(views.navigation, views.brands, context);
@@ -49,7 +54,7 @@ void wire(MainWindow &window, const PageViews &views, JobWindow &job, QObject *c
     DescribeDrainPipeTable(views.drainPipe);
     for (const std::unique_ptr<CalculatorPage> &page : views.calculators)
         page->wire(context);
-    WireQuotationActions(views, window, job, context);
+    WireQuotationActions(views, window, job, context, services);
     WireJobWindow(window, job, context);
 }
 
@@ -70,30 +75,33 @@ struct Completion {
     QString failure;
 };
 
-Completion completeMainWindow(WindowBuilder &builder)
+Completion completeMainWindow(WindowBuilder &builder, Services services)
 {
     if (!builder.buildRest())
         return {nullptr, builder.failure()};
     MainWindow &window = *builder.window();
-    ResolvedViews resolved = ResolvePageViews(window);
+    auto *wired = new WiredViews(std::move(services), &window);
+    ResolvedViews resolved = ResolvePageViews(window, wired->services());
     if (!resolved.views) {
         builder.takeWindow().reset();
         return {nullptr, resolved.failure};
     }
-    auto *wired = new WiredViews(std::move(resolved.views), &window);
-    wire(window, wired->views(), wired->jobWindow(), wired);
+    wired->setViews(std::move(resolved.views));
+    for (BrowserHost *browser : window.findChildren<BrowserHost *>())
+        browser->setEngine(wired->services().browserEngine);
+    wire(window, wired->views(), wired->jobWindow(), wired, wired->services());
     OnMainWindowCreated(wired->views().windowControls);
     return {&wired->jobWindow(), {}};
 }
 
 } // namespace
 
-CreatedWindow CreateMainWindow(std::span<const LayoutRow> layout)
+CreatedWindow CreateMainWindow(Services services, std::span<const LayoutRow> layout)
 {
     WindowBuilder builder(layout);
     if (!builder.buildFirstFrame())
         return {nullptr, nullptr, builder.failure()};
-    Completion completion = completeMainWindow(builder);
+    Completion completion = completeMainWindow(builder, std::move(services));
     if (!completion.failure.isEmpty())
         return {nullptr, nullptr, completion.failure};
     return {builder.takeWindow(), completion.jobWindow, {}};
@@ -123,7 +131,7 @@ MainWindow *StartingWindow::window() const
 
 void StartingWindow::buildRest()
 {
-    Completion completion = completeMainWindow(m_builder);
+    Completion completion = completeMainWindow(m_builder, {});
     m_failure = completion.failure;
     m_jobWindow = completion.jobWindow;
     if (m_failure.isEmpty())

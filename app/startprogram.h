@@ -10,6 +10,7 @@
 #include "layout.h"
 #include "mainlayout.h"
 #include "mainwindow.h"
+#include "services.h"
 #include "windowbuilder.h"
 
 namespace kalmoro {
@@ -37,13 +38,13 @@ struct CreatedWindow {
 };
 
 // The whole main window as the program builds it from layout: every control, every page view
-// resolved and wired, and the window's created handler run. Not yet shown. Tests build the window
-// through this too.
-CreatedWindow CreateMainWindow(std::span<const LayoutRow> layout = MainLayout());
+// resolved and wired to the services, and the window's created handler run. Not yet shown. Tests
+// build the window through this too, with services of their own.
+CreatedWindow CreateMainWindow(Services services = {}, std::span<const LayoutRow> layout = MainLayout());
 
-// The main window as the program starts it: what its first frame shows is built and shown at once,
-// the rest (as CreateMainWindow builds it) by the event loop's first turn, before it handles any
-// input. Input that reaches the window before then is held and delivered after.
+// The main window as the program starts it, with the program's own services: what its first frame shows is
+// built and shown at once, the rest (as CreateMainWindow builds it) by the event loop's first turn, before it
+// handles any input. Input that reaches the window before then is held and delivered after.
 class StartingWindow final : public QObject
 {
     Q_OBJECT

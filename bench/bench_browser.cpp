@@ -13,7 +13,6 @@
 #include <QProcess>
 #include <QTimer>
 
-#include "addresses.h"
 #include "brandpages.h"
 #include "loopbackserver.h"
 #include "platform.h"
@@ -71,7 +70,7 @@ double timeLoads(const std::vector<BrowserHost *> &hosts, const QList<QUrl> &url
 // Loads the quotation into a fresh browser each run, as large and clipped as in the window.
 std::vector<double> quotationLoads(test::LoopbackServer &server, int runs)
 {
-    SetQuotationAddressForTesting(server.url(QStringLiteral("/futures/quotes/CU0.shtml")));
+    const QUrl quote = server.url(QStringLiteral("/futures/quotes/CU0.shtml"));
     std::vector<double> times;
     for (int run = 0; run < runs; ++run) {
         QWidget box;
@@ -80,7 +79,7 @@ std::vector<double> quotationLoads(test::LoopbackServer &server, int runs)
         host->setGeometry(-205, -377, 488, 528);
         host->setSilent(true);
         box.show();
-        times.push_back(timeLoads({host}, {QuotationAddress()}));
+        times.push_back(timeLoads({host}, {quote}));
     }
     return times;
 }
@@ -123,7 +122,6 @@ std::vector<double> coldQuotationLoads()
 // the start pages on top of one another in the page area.
 void openEveryBrowser(test::LoopbackServer &server)
 {
-    SetQuotationAddressForTesting(server.url(QStringLiteral("/futures/quotes/CU0.shtml")));
     QWidget window;
     window.resize(1080, 695);
     QWidget box(&window);
@@ -132,7 +130,7 @@ void openEveryBrowser(test::LoopbackServer &server)
     quotation->setGeometry(-205, -377, 488, 528);
     quotation->setSilent(true);
     std::vector<BrowserHost *> hosts {quotation};
-    QList<QUrl> urls {QuotationAddress()};
+    QList<QUrl> urls {server.url(QStringLiteral("/futures/quotes/CU0.shtml"))};
     for (const BrandStartPage &page : BrandStartPages()) {
         hosts.push_back(new BrowserHost(&window));
         hosts.back()->setGeometry(240, 104, 816, 432);

@@ -1,9 +1,192 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <span>
 #include <string_view>
 
 namespace kalmoro::assets {
+
+// A picture of the program, by its catalogue name; the value is its row in the catalogue.
+enum class Asset : std::uint8_t {
+    img000,
+    img001,
+    img002,
+    img003,
+    img004,
+    img005,
+    img006,
+    img007,
+    img008,
+    img009,
+    img010,
+    img011,
+    img012,
+    img013,
+    img014,
+    img015,
+    img016,
+    img017,
+    img018,
+    img019,
+    img020,
+    img021,
+    img022,
+    img023,
+    img024,
+    img025,
+    img026,
+    img027,
+    img028,
+    img029,
+    img030,
+    img031,
+    img032,
+    img033,
+    img034,
+    img035,
+    img036,
+    img037,
+    img038,
+    img039,
+    img040,
+    img041,
+    img042,
+    img043,
+    img044,
+    img045,
+    img046,
+    img047,
+    img048,
+    img049,
+    img050,
+    img051,
+    img052,
+    img053,
+    img054,
+    img055,
+    img056,
+    img057,
+    img058,
+    img059,
+    img060,
+    img061,
+    img062,
+    img063,
+    img064,
+    img065,
+    img066,
+    img067,
+    img068,
+    img069,
+    img070,
+    img071,
+    img072,
+    img073,
+    img074,
+    img075,
+    img076,
+    img077,
+    img078,
+    img079,
+    img080,
+    img081,
+    img082,
+    img083,
+    img084,
+    img085,
+    img086,
+    img087,
+    img088,
+    img089,
+    img090,
+    img091,
+    img092,
+    img093,
+    img094,
+    img095,
+    img096,
+    img097,
+    img098,
+    img099,
+    img100,
+    img101,
+    img102,
+    img103,
+    img104,
+    img105,
+    img106,
+    img107,
+    img108,
+    img109,
+    img110,
+    img111,
+    img112,
+    img113,
+    img114,
+    img115,
+    img116,
+    img117,
+    img118,
+    img119,
+    img120,
+    img121,
+    img122,
+    img123,
+    img124,
+    img125,
+    img126,
+    img127,
+    img128,
+    img129,
+    img130,
+    img131,
+    img132,
+    img133,
+    img134,
+    img135,
+    img136,
+    img137,
+    img138,
+    img139,
+    img140,
+    img141,
+    img142,
+    img143,
+    img144,
+    img145,
+    img146,
+    img147,
+    img148,
+    img149,
+    img150,
+    img151,
+    img152,
+    img153,
+    img154,
+    img155,
+    img156,
+    img157,
+    img158,
+    img159,
+    img160,
+    img161,
+    img162,
+    img163,
+    img164,
+    img165,
+    img166,
+    img167,
+    img168,
+    img169,
+    img170,
+    img171,
+    img172,
+    img173,
+    img174,
+    img175,
+    img176,
+};
 
 enum class Opacity {
     Opaque, // every pixel fully opaque
@@ -12,21 +195,21 @@ enum class Opacity {
 };
 
 struct AssetInfo {
-    std::string_view name; // "img000" … "img176"
+    std::string_view name; // the stored file's name: "img000" … "img176"
     int width;
     int height;
     Opacity opacity;
     std::string_view words; // UTF-8: the words drawn in the image, or what it shows; its accessible name
-    std::string_view sameAs; // name of an asset with the very same picture, stored once; empty if none
+    std::optional<Asset> sameAs; // an asset with the very same picture, stored once; none if none
 };
 
 // All 177 assets, in name order.
 std::span<const AssetInfo> Catalogue();
 
-// The row of name, or nullptr.
-const AssetInfo *FindAsset(std::string_view name);
+// The asset's row.
+const AssetInfo &Info(Asset asset);
 
-// The asset whose PNG file holds name's picture (name itself unless it is the same as another).
-std::string_view StoredName(std::string_view name);
+// The asset whose PNG file holds asset's picture (asset itself unless it is the same as another).
+Asset Stored(Asset asset);
 
 } // namespace kalmoro::assets

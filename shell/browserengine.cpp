@@ -22,9 +22,4 @@ BrowserEngine *LoadBrowserEngine()
     return engineSlot().get(platform::IsProcessPrepared() && platform::BrowserEngineRefusal().isEmpty());
 }
 
-void SetBrowserEngineForTesting(BrowserEngine *engine)
-{
-    engineSlot().setTesting(engine);
-}
-
 } // namespace kalmoro

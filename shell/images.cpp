@@ -1,10 +1,6 @@
 #include "images.h"
 
-#include <array>
-#include <future>
-#include <optional>
 #include <utility>
-#include <vector>
 
 #include <QFile>
 #include <QPainter>
@@ -35,39 +31,19 @@ QImage decodeOverWhite(const QString &path)
     return composed;
 }
 
-QString resourcePath(std::string_view name, int scale)
+QString resourcePath(Asset asset, int scale)
 {
-    const QString stored = QString::fromLatin1(StoredName(name).data(), qsizetype(StoredName(name).size()));
+    const std::string_view file = Info(Stored(asset)).name;
+    const QString stored = QString::fromLatin1(file.data(), qsizetype(file.size()));
     return scale == 1 ? QStringLiteral(":/assets/png/%1.png").arg(stored)
                       : QStringLiteral(":/assets/png@2x/%1.png").arg(stored);
 }
 
-// What the program holds of one picture at one scale: the pixmap once loaded, or the picture
-// being decoded ahead. Only the GUI thread touches these; the decoding thread only fulfils its
-// promises.
-struct Loaded {
-    std::optional<QPixmap> pixmap;
-    std::future<QImage> ahead;
-};
-
-Loaded &loadedAt(const AssetInfo &asset, int scale)
-{
-    static std::vector<std::array<Loaded, 2>> loaded(Catalogue().size());
-    return loaded[std::size_t(&asset - Catalogue().data())][scale == 2 ? 1 : 0];
-}
-
-// The decoded picture when it was decoded ahead, waiting for it if need be; null otherwise, or
-// when that decoding stopped.
-QImage takeDecodedAhead(Loaded &loaded)
-{
-    return loaded.ahead.valid() ? loaded.ahead.get() : QImage();
-}
-
 } // namespace
 
-QImage LoadImage(std::string_view name)
+QImage LoadImage(Asset asset)
 {
-    return FindAsset(name) ? decodeOverWhite(resourcePath(name, 1)) : QImage();
+    return decodeOverWhite(resourcePath(asset, 1));
 }
 
 int ScaleFor(qreal devicePixelRatio)
@@ -75,65 +51,72 @@ int ScaleFor(qreal devicePixelRatio)
     return devicePixelRatio > 1.0 ? 2 : 1;
 }
 
-QPixmap LoadPixmap(const AssetInfo &asset, int scale)
+PictureStore::PictureStore()
+    : m_loaded(Catalogue().size())
+{
+}
+
+PictureStore::Loaded &PictureStore::loadedAt(Asset asset, int scale)
+{
+    return m_loaded[std::size_t(asset)][scale == 2 ? 1 : 0];
+}
+
+QPixmap PictureStore::pixmap(Asset asset, int scale)
 {
     // A picture that cannot be decoded is remembered as null.
     Loaded &loaded = loadedAt(asset, scale);
     std::optional<QPixmap> &cached = loaded.pixmap;
     if (cached)
         return *cached;
-    if (!asset.sameAs.empty()) {
-        const AssetInfo *stored = FindAsset(asset.sameAs);
-        cached = stored ? LoadPixmap(*stored, scale) : QPixmap();
+    if (const std::optional<Asset> stored = Info(asset).sameAs) {
+        cached = pixmap(*stored, scale);
         return *cached;
     }
-    QImage image = takeDecodedAhead(loaded);
+    // Decoded ahead: waits for it if need be.
+    QImage image = loaded.ahead.valid() ? loaded.ahead.get() : QImage();
     if (image.isNull())
-        image = decodeOverWhite(resourcePath(asset.name, scale));
-    QPixmap pixmap = QPixmap::fromImage(std::move(image));
+        image = decodeOverWhite(resourcePath(asset, scale));
+    QPixmap decoded = QPixmap::fromImage(std::move(image));
     if (scale == 2)
-        pixmap.setDevicePixelRatio(2.0);
-    if (pixmap.isNull() && scale == 2)
-        pixmap = QPixmap::fromImage(decodeOverWhite(resourcePath(asset.name, 1)));
-    cached = pixmap;
-    return pixmap;
+        decoded.setDevicePixelRatio(2.0);
+    if (decoded.isNull() && scale == 2)
+        decoded = QPixmap::fromImage(decodeOverWhite(resourcePath(asset, 1)));
+    cached = decoded;
+    return decoded;
 }
 
-std::jthread DecodeAhead(std::span<const std::string_view> names, int scale)
+void PictureStore::decodeAhead(std::span<const Asset> pictures, int scale)
 {
-    std::vector<std::pair<QString, std::promise<QImage>>> pictures;
-    for (std::string_view name : names) {
-        const AssetInfo *asset = FindAsset(name);
-        if (asset && !asset->sameAs.empty())
-            asset = FindAsset(asset->sameAs);
-        if (!asset)
-            continue;
-        Loaded &loaded = loadedAt(*asset, scale);
+    std::vector<std::pair<QString, std::promise<QImage>>> files;
+    for (const Asset picture : pictures) {
+        const Asset stored = Stored(picture);
+        Loaded &loaded = loadedAt(stored, scale);
         if (loaded.pixmap || loaded.ahead.valid())
             continue;
         std::promise<QImage> decoded;
         loaded.ahead = decoded.get_future();
-        pictures.emplace_back(resourcePath(asset->name, scale), std::move(decoded));
+        files.emplace_back(resourcePath(stored, scale), std::move(decoded));
     }
-    if (pictures.empty())
-        return {};
-    return std::jthread([pictures = std::move(pictures)](std::stop_token stop) mutable {
+    if (files.empty())
+        return;
+    m_decodingAhead.emplace_back([files = std::move(files)](std::stop_token stop) mutable {
         platform::LowerThreadPriority();
-        for (auto &[path, decoded] : pictures)
+        for (auto &[path, decoded] : files)
             decoded.set_value(stop.stop_requested() ? QImage() : decodeOverWhite(path));
     });
 }
 
-ScreenPixmap::ScreenPixmap(std::string_view name)
-    : m_asset(FindAsset(name))
+ScreenPixmap::ScreenPixmap(PictureStore &store, Asset asset)
+    : m_store(&store)
+    , m_asset(asset)
 {
 }
 
 const QPixmap &ScreenPixmap::at(qreal devicePixelRatio)
 {
     const int scale = ScaleFor(devicePixelRatio);
-    if (m_asset && scale != m_scale) {
-        m_pixmap = LoadPixmap(*m_asset, scale);
+    if (m_store && scale != m_scale) {
+        m_pixmap = m_store->pixmap(m_asset, scale);
         m_scale = scale;
     }
     return m_pixmap;
@@ -142,7 +125,7 @@ const QPixmap &ScreenPixmap::at(qreal devicePixelRatio)
 QIcon ProgramIcon()
 {
     QIcon icon;
-    const QImage image = decodeFile(resourcePath("img172", 1));
+    const QImage image = decodeFile(resourcePath(Asset::img172, 1));
     if (!image.isNull())
         icon.addPixmap(QPixmap::fromImage(image));
     return icon;

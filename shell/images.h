@@ -1,8 +1,11 @@
 #pragma once
 
+#include <array>
+#include <future>
+#include <optional>
 #include <span>
-#include <string_view>
 #include <thread>
+#include <vector>
 
 #include <QIcon>
 #include <QImage>
@@ -12,39 +15,62 @@
 
 namespace kalmoro::assets {
 
-// The asset decoded and composed over white, at its catalogue size; a null image when the name is
-// unknown or its file cannot be decoded.
-QImage LoadImage(std::string_view name);
+// The asset decoded and composed over white, at its catalogue size; a null image when its file
+// cannot be decoded.
+QImage LoadImage(Asset asset);
 
 // The picture set that suits a screen of the given device pixel ratio: 2 (the double-size
 // pictures) above 1, 1 otherwise.
 int ScaleFor(qreal devicePixelRatio);
 
-// The asset as LoadImage gives it, from the set of the given scale, as a pixmap whose device pixel
-// ratio is that scale. Each picture is decoded once per scale (copies of a picture share it) and
-// then served from a cache indexed by catalogue row.
-QPixmap LoadPixmap(const AssetInfo &asset, int scale);
+// The pictures the program has decoded: each picture once per scale (copies of a picture share
+// it), indexed by catalogue row. Pixmaps need the application, so the program owns its store and
+// no pixmap outlives it.
+class PictureStore final
+{
+public:
+    PictureStore();
+    PictureStore(const PictureStore &) = delete;
+    PictureStore &operator=(const PictureStore &) = delete;
 
-// Decodes the named pictures of the set of the given scale on another thread, in order, so that
-// LoadPixmap finds them decoded; LoadPixmap waits for one still being decoded. Unknown names and
-// pictures already loaded or on their way are passed over. Destroying the returned thread stops
-// the decoding after the current picture; those left are then decoded when first loaded.
-std::jthread DecodeAhead(std::span<const std::string_view> names, int scale);
+    // The asset as LoadImage gives it, from the set of the given scale, as a pixmap whose device
+    // pixel ratio is that scale.
+    QPixmap pixmap(Asset asset, int scale);
 
-// The pixmap a widget paints one asset with. The name is looked up once, when it is given;
-// painting takes the pixmap from the cache again only when the widget's device pixel ratio has
-// moved to the other picture set (the window went to another screen, or the screen's scale changed).
+    // Decodes the given pictures of the set of the given scale on another thread, in order, so that
+    // pixmap() finds them decoded, waiting for one still being decoded. Pictures already loaded or
+    // on their way are passed over. The store's end stops the decoding after the current picture.
+    void decodeAhead(std::span<const Asset> pictures, int scale);
+
+private:
+    // One picture at one scale: the pixmap once loaded, or the picture being decoded ahead. Only
+    // the GUI thread touches these; the decoding threads only fulfil their promises.
+    struct Loaded {
+        std::optional<QPixmap> pixmap;
+        std::future<QImage> ahead;
+    };
+    Loaded &loadedAt(Asset asset, int scale);
+
+    std::vector<std::array<Loaded, 2>> m_loaded;
+    // Last, so that the threads stop before the pictures they decode for go.
+    std::vector<std::jthread> m_decodingAhead;
+};
+
+// The pixmap a widget paints one asset with. Painting takes the pixmap from the store again only
+// when the widget's device pixel ratio has moved to the other picture set (the window went to
+// another screen, or the screen's scale changed).
 class ScreenPixmap final
 {
 public:
     ScreenPixmap() = default;
-    explicit ScreenPixmap(std::string_view name);
+    ScreenPixmap(PictureStore &store, Asset asset);
 
     // Null when there is no asset or it cannot be decoded.
     const QPixmap &at(qreal devicePixelRatio);
 
 private:
-    const AssetInfo *m_asset = nullptr;
+    PictureStore *m_store = nullptr;
+    Asset m_asset {};
     int m_scale = 0;
     QPixmap m_pixmap;
 };

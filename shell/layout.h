@@ -6,6 +6,8 @@
 #include <span>
 #include <string_view>
 
+#include "catalogue.h"
+
 namespace kalmoro {
 
 enum class Kind {
@@ -66,7 +68,7 @@ struct LayoutRow {
     Geometry geometry;
     bool visible;
     std::u16string_view text;
-    std::array<std::string_view, 4> images; // normal, hover, pressed, disabled; or a picture
+    std::array<std::optional<assets::Asset>, 4> images; // normal, hover, pressed, disabled; or a picture
     Notes notes;
 };
 

@@ -29,10 +29,10 @@ void MainWindow::setCloseGuard(std::function<bool()> guard)
     m_closeGuard = std::move(guard);
 }
 
-void MainWindow::decodeAhead(std::vector<std::string_view> pictures)
+void MainWindow::decodeAhead(std::vector<assets::Asset> pictures)
 {
     pictures.insert(pictures.begin(), kSkin);
-    m_decodingAhead.push_back(assets::DecodeAhead(pictures, assets::ScaleFor(devicePixelRatioF())));
+    m_pictures.decodeAhead(pictures, assets::ScaleFor(devicePixelRatioF()));
 }
 
 void MainWindow::paintEvent(QPaintEvent *)

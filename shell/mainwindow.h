@@ -1,8 +1,6 @@
 #pragma once
 
 #include <functional>
-#include <string_view>
-#include <thread>
 #include <vector>
 
 #include "images.h"
@@ -36,9 +34,12 @@ public:
     // Asked whenever the window is about to close, by any way; it stays open when this gives false.
     void setCloseGuard(std::function<bool()> guard);
 
-    // Starts decoding, on another thread, the skin and then the named pictures, which the first
+    // The pictures its controls paint with; they live as long as the window.
+    assets::PictureStore &pictures() { return m_pictures; }
+
+    // Starts decoding, on another thread, the skin and then the given pictures, which the first
     // frame will show, while the window is still being set up. Each call adds a thread.
-    void decodeAhead(std::vector<std::string_view> pictures);
+    void decodeAhead(std::vector<assets::Asset> pictures);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -47,9 +48,9 @@ protected:
 
 private:
     std::function<bool()> m_closeGuard;
-    static constexpr std::string_view kSkin = "img012";
-    assets::ScreenPixmap m_skin {kSkin};
-    std::vector<std::jthread> m_decodingAhead;
+    static constexpr assets::Asset kSkin = assets::Asset::img012;
+    assets::PictureStore m_pictures;
+    assets::ScreenPixmap m_skin {m_pictures, kSkin};
 };
 
 } // namespace kalmoro

@@ -19,9 +19,4 @@ PrintService *LoadPrintService()
     return printSlot().get();
 }
 
-void SetPrintServiceForTesting(PrintService *service)
-{
-    printSlot().setTesting(service);
-}
-
 } // namespace kalmoro

@@ -11,8 +11,8 @@ namespace kalmoro {
 // program's folder; nullptr when it is missing or cannot be loaded. Loading it logs nothing.
 QObject *LoadProgramPlugin(const QString &name);
 
-// What stands behind one plugin interface: a stand-in a test supplied, else the plugin, looked for
-// once. A missing plugin stays missing for the whole run: every click would otherwise search again.
+// What stands behind one plugin interface: the plugin, looked for once. A missing plugin stays missing for
+// the whole run: every click would otherwise search again.
 template <typename Interface> class PluginSlot final
 {
 public:
@@ -24,8 +24,6 @@ public:
     // mayLoad: whether the process can take the plugin at all; asked only on the first call.
     Interface *get(bool mayLoad = true)
     {
-        if (m_testing)
-            return m_testing;
         if (!m_tried) {
             m_tried = true;
             m_plugin = mayLoad ? qobject_cast<Interface *>(LoadProgramPlugin(m_name)) : nullptr;
@@ -33,11 +31,8 @@ public:
         return m_plugin;
     }
 
-    void setTesting(Interface *standIn) { m_testing = standIn; }
-
 private:
     QString m_name;
-    Interface *m_testing = nullptr;
     Interface *m_plugin = nullptr;
     bool m_tried = false;
 };

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <functional>
-
 #include <QString>
 #include <QStringList>
 
@@ -13,10 +11,5 @@ namespace kalmoro {
 // choice clicked. Esc and the box's close button give the last choice, which is to leave things as
 // they are.
 QString AskChoice(QWidget *parent, const QString &text, const QStringList &choices);
-
-// While a hook is set, AskChoice hands it the text and the choices and gives its answer instead of
-// showing the box. Gives the hook it replaces; an empty hook restores the box.
-using QuestionHook = std::function<QString(const QString &text, const QStringList &choices)>;
-QuestionHook SetQuestionHook(QuestionHook hook);
 
 } // namespace kalmoro

@@ -1,7 +1,5 @@
 #include "savedialog.h"
 
-#include <utility>
-
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -14,12 +12,6 @@
 namespace kalmoro {
 
 namespace {
-
-SaveDialogHook &currentHook()
-{
-    static SaveDialogHook hook;
-    return hook;
-}
 
 void placeUserSettings(const QString &folder)
 {
@@ -79,23 +71,14 @@ QString accountFolderOrHome(QStandardPaths::StandardLocation location)
 
 QString AskSavePath(QWidget *parent, const SaveRequest &request)
 {
-    if (const SaveDialogHook hook = currentHook())
-        return hook(request);
     const ScratchDialogSettings settings;
     return runDialog(parent, request, QFileDialog::AcceptSave);
 }
 
 QString AskOpenPath(QWidget *parent, const SaveRequest &request)
 {
-    if (const SaveDialogHook hook = currentHook())
-        return hook(request);
     const ScratchDialogSettings settings;
     return runDialog(parent, request, QFileDialog::AcceptOpen);
-}
-
-SaveDialogHook SetSaveDialogHook(SaveDialogHook hook)
-{
-    return std::exchange(currentHook(), std::move(hook));
 }
 
 QString PicturesDirectory()

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <functional>
-
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -23,11 +21,6 @@ struct SaveRequest {
 QString AskSavePath(QWidget *parent, const SaveRequest &request);
 // The same dialog choosing an existing file to open, with the request's folder shown first.
 QString AskOpenPath(QWidget *parent, const SaveRequest &request);
-
-// While a hook is set, AskSavePath and AskOpenPath hand it the request and returns its answer instead of
-// showing the dialog. Gives the hook it replaces; an empty hook restores the dialog.
-using SaveDialogHook = std::function<QString(const SaveRequest &)>;
-SaveDialogHook SetSaveDialogHook(SaveDialogHook hook);
 
 // Where files the user keeps are offered first: the account's Pictures folder, else its home.
 QString PicturesDirectory();

@@ -29,11 +29,6 @@ QString toQString(std::u16string_view text)
     return QString::fromUtf16(text.data(), qsizetype(text.size()));
 }
 
-QString toQString(std::string_view latin)
-{
-    return QString::fromLatin1(latin.data(), qsizetype(latin.size()));
-}
-
 Qt::Alignment toQt(Align align)
 {
     switch (align) {
@@ -52,10 +47,12 @@ Qt::Alignment toQt(Align align)
 constexpr int kTableRowHeight = 20;
 
 // What a screen reader says for a control that only shows pictures: the words in its picture.
-QString pictureName(std::string_view asset)
+QString pictureName(std::optional<assets::Asset> asset)
 {
-    const assets::AssetInfo *info = assets::FindAsset(asset);
-    return info ? QString::fromUtf8(info->words.data(), qsizetype(info->words.size())) : QString();
+    if (!asset)
+        return {};
+    const std::string_view words = assets::Info(*asset).words;
+    return QString::fromUtf8(words.data(), qsizetype(words.size()));
 }
 
 // Which rows the window shows: those shown by their rows, on the page of their page tabs that
@@ -81,15 +78,15 @@ std::vector<bool> shownRows(
 }
 
 // The pictures the given rows show; buttons show their normal picture.
-std::vector<std::string_view> picturesOf(std::span<const LayoutRow> rows, const std::vector<bool> &which)
+std::vector<assets::Asset> picturesOf(std::span<const LayoutRow> rows, const std::vector<bool> &which)
 {
-    std::vector<std::string_view> pictures;
+    std::vector<assets::Asset> pictures;
     for (std::size_t index = 0; index < rows.size(); ++index) {
         const LayoutRow &row = rows[index];
         const bool showsPicture
             = row.kind == Kind::GraphicButton || (row.kind == Kind::PictureBox && !row.notes.whiteStrip);
-        if (which[index] && showsPicture && !row.images[0].empty())
-            pictures.push_back(row.images[0]);
+        if (which[index] && showsPicture && row.images[0])
+            pictures.push_back(*row.images[0]);
     }
     return pictures;
 }
@@ -99,15 +96,16 @@ int firstFramePage(const TabSetup &tab)
     return tab.firstFramePage >= 0 ? tab.firstFramePage : tab.initialPage;
 }
 
-QWidget *createControl(const LayoutRow &row, QWidget *parent, bool inFirstFrame)
+QWidget *createControl(
+    const LayoutRow &row, QWidget *parent, assets::PictureStore &pictures, bool inFirstFrame)
 {
     const Notes &notes = row.notes;
     const QString text = toQString(row.text);
     switch (row.kind) {
     case Kind::GraphicButton: {
-        auto *button = new GraphicButton(parent);
+        auto *button = new GraphicButton(pictures, parent);
         for (int slot = 0; slot < 4; ++slot)
-            button->setImage(GraphicButton::Slot(slot), toQString(row.images[size_t(slot)]));
+            button->setImage(GraphicButton::Slot(slot), row.images[size_t(slot)]);
         button->setAccessibleName(pictureName(row.images[0]));
         return button;
     }
@@ -120,12 +118,12 @@ QWidget *createControl(const LayoutRow &row, QWidget *parent, bool inFirstFrame)
         return label;
     }
     case Kind::PictureBox: {
-        auto *picture = new PictureBox(parent);
+        auto *picture = new PictureBox(pictures, parent);
         if (notes.whiteStrip) {
             picture->setStripColor(Qt::white);
             picture->setAccessibleName(QStringLiteral("白色遮挡条"));
-        } else {
-            picture->setImage(toQString(row.images[0]));
+        } else if (row.images[0]) {
+            picture->setImage(*row.images[0]);
             picture->setAccessibleName(pictureName(row.images[0]));
         }
         return picture;
@@ -271,7 +269,7 @@ QWidget *WindowBuilder::create(std::size_t index)
         }
     }
 
-    QWidget *control = createControl(row, parent, m_firstFrame[index]);
+    QWidget *control = createControl(row, parent, m_window->pictures(), m_firstFrame[index]);
     control->setObjectName(name);
     control->setGeometry(row.geometry.left, row.geometry.top, row.geometry.width, row.geometry.height);
     if (row.notes.fontPx > 0 || row.notes.bold)

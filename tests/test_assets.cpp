@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <thread>
 #include <vector>
 
 #include <QCryptographicHash>
@@ -14,6 +13,7 @@
 #include "pngdecoder.h"
 
 using namespace kalmoro;
+using assets::Asset;
 using assets::AssetInfo;
 using assets::Opacity;
 
@@ -35,17 +35,22 @@ QByteArray ReadAll(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// The stored picture of name as the program decodes it, alpha kept.
-QImage Raw(std::string_view name, int scale)
+// The stored picture of asset as the program decodes it, alpha kept.
+QImage Raw(Asset asset, int scale)
 {
-    return assets::DecodePng(ReadAll(ResourcePath(assets::StoredName(name), scale)));
+    return assets::DecodePng(ReadAll(ResourcePath(assets::Info(assets::Stored(asset)).name, scale)));
+}
+
+Asset AssetOf(const AssetInfo &info)
+{
+    return Asset(&info - assets::Catalogue().data());
 }
 
 std::vector<const AssetInfo *> StoredAssets()
 {
     std::vector<const AssetInfo *> stored;
     for (const AssetInfo &info : assets::Catalogue())
-        if (info.sameAs.empty())
+        if (!info.sameAs)
             stored.push_back(&info);
     return stored;
 }
@@ -93,14 +98,13 @@ private Q_SLOTS:
         int checked = 0;
         for (const LayoutRow &row : MainLayout()) {
             const QString name = QString::fromStdU16String(std::u16string(row.name));
-            for (const std::string_view image : row.images) {
-                if (image.empty())
+            for (const std::optional<Asset> image : row.images) {
+                if (!image)
                     continue;
-                const AssetInfo *info = assets::FindAsset(image);
-                QVERIFY2(info, qPrintable(Name(image)));
-                QVERIFY2(QSize(info->width - narrower.value(name), info->height)
+                const AssetInfo &info = assets::Info(*image);
+                QVERIFY2(QSize(info.width - narrower.value(name), info.height)
                         == QSize(row.geometry.width, row.geometry.height),
-                    qPrintable(name + u' ' + Name(image)));
+                    qPrintable(name + u' ' + Name(info.name)));
                 ++checked;
             }
         }
@@ -110,38 +114,29 @@ private Q_SLOTS:
 
     void everyAssetLoads_data()
     {
-        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("row");
         for (const AssetInfo &info : assets::Catalogue())
-            QTest::newRow(info.name.data()) << Name(info.name);
+            QTest::newRow(info.name.data()) << int(AssetOf(info));
     }
 
     void everyAssetLoads()
     {
-        QFETCH(QString, name);
-        const std::string key = name.toStdString();
-        const AssetInfo *info = assets::FindAsset(key);
-        QVERIFY(info);
+        QFETCH(int, row);
+        const Asset asset = Asset(row);
+        const AssetInfo *info = &assets::Info(asset);
         QVERIFY(!info->words.empty());
         const QSize size(info->width, info->height);
 
-        const QImage loaded = assets::LoadImage(key);
+        const QImage loaded = assets::LoadImage(asset);
         QVERIFY(!loaded.isNull());
         QCOMPARE(loaded.size(), size);
         QVERIFY(!loaded.hasAlphaChannel());
 
-        QCOMPARE(Raw(key, 1).size(), size);
-        QCOMPARE(Raw(key, 2).size(), size * 2);
+        QCOMPARE(Raw(asset, 1).size(), size);
+        QCOMPARE(Raw(asset, 2).size(), size * 2);
         // A copy of another picture is not stored again.
         for (const int scale : {1, 2})
-            QCOMPARE(QFile::exists(ResourcePath(key, scale)), info->sameAs.empty());
-    }
-
-    void unknownNameLoadsNothing()
-    {
-        QVERIFY(!assets::FindAsset("img999"));
-        QCOMPARE(Name(assets::StoredName("img999")), QStringLiteral("img999"));
-        QVERIFY(assets::LoadImage("img999").isNull());
-        QVERIFY(assets::ScreenPixmap("img999").at(2.0).isNull());
+            QCOMPARE(QFile::exists(ResourcePath(info->name, scale)), !info->sameAs);
     }
 
     void pixmapsAreDecodedOncePerScale_data()
@@ -159,33 +154,34 @@ private Q_SLOTS:
         QFETCH(qreal, ratio);
         QFETCH(int, scale);
         const auto copy = std::find_if(assets::Catalogue().begin(), assets::Catalogue().end(),
-            [](const AssetInfo &info) { return !info.sameAs.empty(); });
+            [](const AssetInfo &info) { return info.sameAs.has_value(); });
         QVERIFY(copy != assets::Catalogue().end());
-        const QPixmap first = assets::ScreenPixmap(copy->sameAs).at(ratio);
+        assets::PictureStore pictures;
+        const QPixmap first = assets::ScreenPixmap(pictures, *copy->sameAs).at(ratio);
         QCOMPARE(first.size(), QSize(copy->width, copy->height) * scale);
         QCOMPARE(first.devicePixelRatio(), qreal(scale));
 
-        QCOMPARE(assets::ScreenPixmap(copy->sameAs).at(ratio).cacheKey(), first.cacheKey());
-        QCOMPARE(assets::ScreenPixmap(copy->name).at(ratio).cacheKey(), first.cacheKey());
-        QVERIFY(assets::ScreenPixmap(copy->name).at(3 - scale).cacheKey() != first.cacheKey());
+        QCOMPARE(assets::ScreenPixmap(pictures, *copy->sameAs).at(ratio).cacheKey(), first.cacheKey());
+        QCOMPARE(assets::ScreenPixmap(pictures, AssetOf(*copy)).at(ratio).cacheKey(), first.cacheKey());
+        QVERIFY(assets::ScreenPixmap(pictures, AssetOf(*copy)).at(3 - scale).cacheKey() != first.cacheKey());
     }
 
     void opacity_data()
     {
-        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("row");
         QTest::addColumn<int>("scale");
         for (const AssetInfo *info : StoredAssets()) {
             for (const int scale : {1, 2})
-                QTest::addRow("%s@%dx", info->name.data(), scale) << Name(info->name) << scale;
+                QTest::addRow("%s@%dx", info->name.data(), scale) << int(AssetOf(*info)) << scale;
         }
     }
 
     void opacity()
     {
-        QFETCH(QString, name);
+        QFETCH(int, row);
         QFETCH(int, scale);
-        const AssetInfo *info = assets::FindAsset(name.toStdString());
-        const QImage image = Raw(info->name, scale);
+        const AssetInfo *info = &assets::Info(Asset(row));
+        const QImage image = Raw(Asset(row), scale);
         QVERIFY(!image.isNull());
         // Qt's own reader is the reference for every colour type and depth the pictures use.
         QCOMPARE(image, QImage(ResourcePath(info->name, scale)).convertToFormat(image.format()));
@@ -225,7 +221,7 @@ private Q_SLOTS:
 
     void brokenPngDecodesToNothing_data()
     {
-        const QByteArray png = ReadAll(ResourcePath("img012", 1));
+        const QByteArray png = ReadAll(ResourcePath(assets::Info(Asset::img012).name, 1));
         const qsizetype pixels = png.indexOf("IDAT") + 4;
         QByteArray flipped = png;
         flipped[pixels + 20] = char(flipped[pixels + 20] ^ 0x5a);
@@ -248,32 +244,30 @@ private Q_SLOTS:
     void decodedAheadMatchesDecodedWhenLoaded_data()
     {
         QTest::addColumn<int>("scale");
-        QTest::addColumn<bool>("stopped");
+        QTest::addColumn<bool>("storeEndedAtOnce");
         QTest::newRow("1x") << 1 << false;
         QTest::newRow("2x") << 2 << false;
-        QTest::newRow("1x, stopped at once") << 1 << true;
+        QTest::newRow("1x, a store ended while decoding") << 1 << true;
     }
 
-    // Pictures decoded ahead are the pictures; when the decoding is stopped, those it left are
-    // decoded when loaded. A copy of a picture and a name given twice are decoded once.
+    // Pictures decoded ahead are the pictures; a store that ends while it decodes stops at once and
+    // leaves another store free to load them. A copy of a picture and a picture given twice are
+    // decoded once.
     void decodedAheadMatchesDecodedWhenLoaded()
     {
         QFETCH(int, scale);
-        QFETCH(bool, stopped);
-        const std::vector<std::string_view> names = stopped
-            ? std::vector<std::string_view> {"img133", "img142", "img171"}
-            : std::vector<std::string_view> {"img079", "img012", "img079", "img050", "img054", "img999"};
-        std::jthread decoding = assets::DecodeAhead(names, scale);
-        if (stopped)
-            decoding.request_stop();
-        decoding.join();
-        for (const std::string_view name : names) {
-            const AssetInfo *info = assets::FindAsset(name);
-            if (!info)
-                continue;
-            const QPixmap pixmap = assets::LoadPixmap(*info, scale);
+        QFETCH(bool, storeEndedAtOnce);
+        const std::vector<Asset> pictures = storeEndedAtOnce
+            ? std::vector<Asset> {Asset::img133, Asset::img142, Asset::img171}
+            : std::vector<Asset> {Asset::img079, Asset::img012, Asset::img079, Asset::img050, Asset::img054};
+        if (storeEndedAtOnce)
+            assets::PictureStore().decodeAhead(pictures, scale);
+        assets::PictureStore store;
+        store.decodeAhead(pictures, scale);
+        for (const Asset picture : pictures) {
+            const QPixmap pixmap = store.pixmap(picture, scale);
             QCOMPARE(pixmap.devicePixelRatio(), qreal(scale));
-            QImage stored = Raw(name, scale).convertToFormat(QImage::Format_RGB32);
+            QImage stored = Raw(picture, scale).convertToFormat(QImage::Format_RGB32);
             stored.setDevicePixelRatio(scale);
             QCOMPARE(pixmap.toImage().convertToFormat(QImage::Format_RGB32), stored);
         }
@@ -285,11 +279,11 @@ private Q_SLOTS:
     {
         QHash<QByteArray, QString> stored; // digest of the pixels: name
         for (const AssetInfo &info : assets::Catalogue()) {
-            if (!info.sameAs.empty()) {
-                QCOMPARE(Name(assets::FindAsset(info.sameAs)->words), Name(info.words));
+            if (info.sameAs) {
+                QCOMPARE(Name(assets::Info(*info.sameAs).words), Name(info.words));
                 continue;
             }
-            const QImage image = Raw(info.name, 1).convertToFormat(QImage::Format_ARGB32);
+            const QImage image = Raw(AssetOf(info), 1).convertToFormat(QImage::Format_ARGB32);
             QByteArray pixels(reinterpret_cast<const char *>(image.constBits()), image.sizeInBytes());
             pixels += QByteArray::number(image.width());
             const QByteArray digest = QCryptographicHash::hash(pixels, QCryptographicHash::Sha256);
@@ -337,7 +331,7 @@ private Q_SLOTS:
             QVERIFY(offset + length <= ico.size());
             const QByteArray body = ico.mid(offset, length);
             if (size == 256) {
-                QCOMPARE(assets::DecodePng(body), Raw("img172", 1));
+                QCOMPARE(assets::DecodePng(body), Raw(Asset::img172, 1));
                 continue;
             }
             // A bitmap twice as high as wide (colours, then the mask): header, palette, colour rows and

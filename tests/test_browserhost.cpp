@@ -11,10 +11,8 @@ class BrowserHostTest final : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { SetBrowserEngineForTesting(&m_engine); }
     void cleanup()
     {
-        SetBrowserEngineForTesting(nullptr);
         m_engine.created.clear();
         m_engine.loads.clear();
     }
@@ -30,6 +28,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, silent);
         BrowserHost host;
+        host.setEngine([this] { return &m_engine; });
         host.setObjectName(u"大金浏览器"_qs);
         QVERIFY(host.setProperty("silent", silent));
         QSignalSpy requested(&host, &BrowserHost::loadRequested);
@@ -55,7 +54,6 @@ private Q_SLOTS:
     void unpreparedProcessGetsNoEngine()
     {
         // This test's process was never prepared for the engine (platform::PrepareProcess).
-        SetBrowserEngineForTesting(nullptr);
         BrowserHost host;
         host.resize(120, 80);
         QSignalSpy requested(&host, &BrowserHost::loadRequested);
@@ -77,6 +75,7 @@ private Q_SLOTS:
         parent.setAutoFillBackground(true);
         parent.resize(400, 300);
         BrowserHost host(&parent);
+        host.setEngine([this] { return &m_engine; });
         host.setGeometry(-205, -377, 488, 528);
         parent.show();
         QVERIFY(QTest::qWaitForWindowExposed(&parent));

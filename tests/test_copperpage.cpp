@@ -207,10 +207,7 @@ private Q_SLOTS:
         m_page.type(Futures, u"9999"_qs);
         m_page.type(MetresBoxes().first(), u"10"_qs);
         QString totalWhileWarned;
-        SetMessageHook([&](const QString &message) {
-            m_page.messages << message;
-            totalWhileWarned = m_page.text(Total);
-        });
+        m_page.onMessage = [&](const QString &) { totalWhileWarned = m_page.text(Total); };
         m_page.click(u"超级按钮1"_qs);
         QCOMPARE(m_page.messages, QStringList {LowPrice});
         QCOMPARE(totalWhileWarned, u"铜管价格"_qs);

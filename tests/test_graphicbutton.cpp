@@ -6,6 +6,7 @@
 #include "widgets/graphicbutton.h"
 
 using namespace kalmoro;
+using kalmoro::assets::Asset;
 using kalmoro::testing::DifferentPixels;
 using kalmoro::testing::OnScreen;
 
@@ -14,9 +15,9 @@ namespace {
 // A blank place of the host, away from every child.
 constexpr QPoint kBlank {250, 130};
 
-QString shown(const GraphicButton &button)
+Asset shown(const GraphicButton &button)
 {
-    return button.property("shownImage").toString();
+    return button.shownImage().value();
 }
 
 } // namespace
@@ -26,6 +27,7 @@ class GraphicButtonTest final : public QObject
     Q_OBJECT
 
 private:
+    assets::PictureStore m_pictures;
     // A window with an edit box above and below a menu button (normal, hover and pressed image).
     QWidget *m_host = nullptr;
     EditBox *m_above = nullptr;
@@ -43,11 +45,11 @@ private Q_SLOTS:
         m_host->resize(300, 150);
         m_above = new EditBox(m_host);
         m_above->setGeometry(10, 10, 60, 22);
-        m_button = new GraphicButton(m_host);
+        m_button = new GraphicButton(m_pictures, m_host);
         m_button->setGeometry(100, 40, 26, 26);
-        m_button->setImage(GraphicButton::Normal, QStringLiteral("img144"));
-        m_button->setImage(GraphicButton::Hover, QStringLiteral("img145"));
-        m_button->setImage(GraphicButton::Pressed, QStringLiteral("img146"));
+        m_button->setImage(GraphicButton::Normal, Asset::img144);
+        m_button->setImage(GraphicButton::Hover, Asset::img145);
+        m_button->setImage(GraphicButton::Pressed, Asset::img146);
         m_below = new EditBox(m_host);
         m_below->setGeometry(10, 80, 60, 22);
         m_host->show();
@@ -65,26 +67,25 @@ private Q_SLOTS:
     void heldButtonFollowsThePointer_data()
     {
         QTest::addColumn<QList<QPoint>>("moves"); // while the button is held, in the host's coordinates
-        QTest::addColumn<QString>("beforeRelease");
+        QTest::addColumn<Asset>("beforeRelease");
         QTest::addColumn<int>("clicks");
-        QTest::newRow("released where pressed") << QList<QPoint> {} << QStringLiteral("img146") << 1;
-        QTest::newRow("moved off, released outside")
-            << QList<QPoint> {kBlank} << QStringLiteral("img144") << 0;
+        QTest::newRow("released where pressed") << QList<QPoint> {} << Asset::img146 << 1;
+        QTest::newRow("moved off, released outside") << QList<QPoint> {kBlank} << Asset::img144 << 0;
         QTest::newRow("moved off and back, released inside")
-            << QList<QPoint> {kBlank, {120, 60}} << QStringLiteral("img146") << 1;
+            << QList<QPoint> {kBlank, {120, 60}} << Asset::img146 << 1;
     }
 
     void heldButtonFollowsThePointer()
     {
         QFETCH(QList<QPoint>, moves);
-        QFETCH(QString, beforeRelease);
+        QFETCH(Asset, beforeRelease);
         QFETCH(int, clicks);
         QSignalSpy clicked(m_button, &GraphicButton::clicked);
-        QCOMPARE(shown(*m_button), QStringLiteral("img144"));
+        QCOMPARE(shown(*m_button), Asset::img144);
         QTest::mouseMove(m_button);
-        QCOMPARE(shown(*m_button), QStringLiteral("img145"));
+        QCOMPARE(shown(*m_button), Asset::img145);
         QTest::mousePress(m_button, Qt::LeftButton);
-        QCOMPARE(shown(*m_button), QStringLiteral("img146"));
+        QCOMPARE(shown(*m_button), Asset::img146);
         QPoint at = m_button->geometry().center();
         for (const QPoint move : moves)
             QTest::mouseMove(m_host, at = move);
@@ -95,21 +96,21 @@ private Q_SLOTS:
 
         QCOMPARE(clicked.size(), clicks);
         // After a click the normal image shows until the pointer moves.
-        QCOMPARE(shown(*m_button), QStringLiteral("img144"));
+        QCOMPARE(shown(*m_button), Asset::img144);
     }
 
     void disabledButton_data()
     {
-        QTest::addColumn<QString>("disabledImage");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("with a disabled image") << QStringLiteral("img064") << QStringLiteral("img064");
-        QTest::newRow("without a disabled image") << QString() << QStringLiteral("img144");
+        QTest::addColumn<std::optional<Asset>>("disabledImage");
+        QTest::addColumn<Asset>("expected");
+        QTest::newRow("with a disabled image") << std::optional(Asset::img064) << Asset::img064;
+        QTest::newRow("without a disabled image") << std::optional<Asset>() << Asset::img144;
     }
 
     void disabledButton()
     {
-        QFETCH(QString, disabledImage);
-        QFETCH(QString, expected);
+        QFETCH(std::optional<Asset>, disabledImage);
+        QFETCH(Asset, expected);
         m_button->setImage(GraphicButton::Disabled, disabledImage);
         m_button->setEnabled(false);
         QSignalSpy clicked(m_button, &GraphicButton::clicked);
@@ -121,31 +122,29 @@ private Q_SLOTS:
         QCOMPARE(shown(*m_button), expected);
         QTest::mouseRelease(m_button, Qt::LeftButton);
         QCOMPARE(clicked.size(), 0);
-        QTRY_COMPARE(
-            DifferentPixels(OnScreen(m_button), assets::LoadImage(expected.toStdString()).copy(0, 0, 26, 26)),
-            0);
+        QTRY_COMPARE(DifferentPixels(OnScreen(m_button), assets::LoadImage(expected).copy(0, 0, 26, 26)), 0);
     }
 
     void missingImagesFallBackToTheNormalImage_data()
     {
-        QTest::addColumn<QString>("hover");
-        QTest::addColumn<QString>("pressed");
-        QTest::newRow("normal image only") << QString() << QString();
-        QTest::newRow("no pressed image") << QStringLiteral("img145") << QString();
-        QTest::newRow("no hover image") << QString() << QStringLiteral("img146");
+        QTest::addColumn<std::optional<Asset>>("hover");
+        QTest::addColumn<std::optional<Asset>>("pressed");
+        QTest::newRow("normal image only") << std::optional<Asset>() << std::optional<Asset>();
+        QTest::newRow("no pressed image") << std::optional(Asset::img145) << std::optional<Asset>();
+        QTest::newRow("no hover image") << std::optional<Asset>() << std::optional(Asset::img146);
     }
 
     void missingImagesFallBackToTheNormalImage()
     {
-        QFETCH(QString, hover);
-        QFETCH(QString, pressed);
+        QFETCH(std::optional<Asset>, hover);
+        QFETCH(std::optional<Asset>, pressed);
         m_button->setImage(GraphicButton::Hover, hover);
         m_button->setImage(GraphicButton::Pressed, pressed);
 
         QTest::mouseMove(m_button);
-        QCOMPARE(shown(*m_button), hover.isEmpty() ? QStringLiteral("img144") : hover);
+        QCOMPARE(shown(*m_button), hover.value_or(Asset::img144));
         QTest::mousePress(m_button, Qt::LeftButton);
-        QCOMPARE(shown(*m_button), pressed.isEmpty() ? QStringLiteral("img144") : pressed);
+        QCOMPARE(shown(*m_button), pressed.value_or(Asset::img144));
         QTest::mouseRelease(m_button, Qt::LeftButton);
     }
 
@@ -155,26 +154,26 @@ private Q_SLOTS:
     void normalImageReplacedByTheClickHandlerShowsAtOnce()
     {
         connect(m_button, &GraphicButton::clicked, m_button,
-            [this] { m_button->setImage(GraphicButton::Normal, QStringLiteral("img147")); });
+            [this] { m_button->setImage(GraphicButton::Normal, Asset::img147); });
         QTest::mouseMove(m_button);
-        QTRY_COMPARE(DifferentPixels(OnScreen(m_button), assets::LoadImage("img145")), 0);
+        QTRY_COMPARE(DifferentPixels(OnScreen(m_button), assets::LoadImage(Asset::img145)), 0);
 
         QTest::mouseClick(m_button, Qt::LeftButton);
 
-        QCOMPARE(shown(*m_button), QStringLiteral("img147"));
-        QTRY_COMPARE(DifferentPixels(OnScreen(m_button), assets::LoadImage("img147")), 0);
+        QCOMPARE(shown(*m_button), Asset::img147);
+        QTRY_COMPARE(DifferentPixels(OnScreen(m_button), assets::LoadImage(Asset::img147)), 0);
         QTest::mouseMove(m_button, QPoint(3, 20));
-        QCOMPARE(shown(*m_button), QStringLiteral("img145"));
+        QCOMPARE(shown(*m_button), Asset::img145);
         pointerToBlank();
-        QCOMPARE(shown(*m_button), QStringLiteral("img147"));
+        QCOMPARE(shown(*m_button), Asset::img147);
     }
 
     void imageWiderThanTheButtonIsCutOffOnTheRight()
     {
-        GraphicButton button;
+        GraphicButton button(m_pictures);
         button.resize(210, 55);
-        button.setImage(GraphicButton::Normal, QStringLiteral("img157"));
-        const QImage image = assets::LoadImage("img157");
+        button.setImage(GraphicButton::Normal, Asset::img157);
+        const QImage image = assets::LoadImage(Asset::img157);
         QCOMPARE(image.size(), QSize(220, 55));
         QCOMPARE(DifferentPixels(button.grab().toImage(), image.copy(0, 0, 210, 55)), 0);
     }

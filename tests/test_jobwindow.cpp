@@ -11,8 +11,6 @@
 #include "jobfiles.h"
 #include "jobwindow.h"
 #include "pagetesting.h"
-#include "question.h"
-#include "quotationdate.h"
 #include "savedialog.h"
 
 using namespace kalmoro;
@@ -80,26 +78,15 @@ private Q_SLOTS:
 
     void init()
     {
-        SetQuotationDateForTesting(QDate(2026, 12, 7));
         m_questions.clear();
         m_answer.clear();
-        SetQuestionHook([this](const QString &text, const QStringList &choices) {
-            m_questions << text;
-            return m_answer.isEmpty() ? choices.first() : m_answer;
-        });
-        SetSaveDialogHook([](const SaveRequest &request) {
+        m_savePath = [](const SaveRequest &request) {
             QTest::qFail(qPrintable(u"dialog asked for: "_qs + request.title), __FILE__, __LINE__);
             return QString();
-        });
+        };
     }
 
-    void cleanup()
-    {
-        m_page.close();
-        SetQuestionHook({});
-        SetSaveDialogHook({});
-        SetQuotationDateForTesting({});
-    }
+    void cleanup() { m_page.close(); }
 
     void addsPage_data()
     {
@@ -130,7 +117,7 @@ private Q_SLOTS:
         QFETCH(int, times);
         QFETCH(QStringList, lines);
 
-        m_page.open(navButton, pageIndex);
+        openPage(navButton, pageIndex);
         m_page.run(steps);
         for (int i = 0; i < times; ++i) {
             activate(m_page.window());
@@ -147,7 +134,7 @@ private Q_SLOTS:
     // The refrigerant's price typed once stays for the page's next lines.
     void remembersRefrigerantPrice()
     {
-        m_page.open(u"加氟计算按钮"_qs, 1);
+        openPage(u"加氟计算按钮"_qs, 1);
         m_page.run({u"六=10"_qs, u"十=10"_qs});
         QTest::keyClick(&m_page.window(), Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
         JobWindow &job = *openJobWindow();
@@ -187,7 +174,7 @@ private Q_SLOTS:
         QFETCH(QString, line);
         QFETCH(QString, total);
 
-        m_page.open(u"铜管价格按钮"_qs, 2);
+        openPage(u"铜管价格按钮"_qs, 2);
         QTest::keyClick(&m_page.window(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
         JobWindow &job = *openJobWindow();
         activate(job);
@@ -231,14 +218,14 @@ private Q_SLOTS:
 
         const QTemporaryDir folder;
         const QString saved = folder.filePath(u"王先生.kalmoro"_qs);
-        SetSaveDialogHook([&](const SaveRequest &) { return saved; });
+        m_savePath = [&](const SaveRequest &) { return saved; };
         const QString other = folder.filePath(u"其他.kalmoro"_qs);
         Job otherJob;
         otherJob.customer.name = u"李女士"_qs;
         QCOMPARE(WriteJobFile(otherJob, other), QString());
         m_answer = answer;
 
-        m_page.open(u"铜管价格按钮"_qs, 2);
+        openPage(u"铜管价格按钮"_qs, 2);
         QTest::keyClick(&m_page.window(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
         JobWindow &job = *openJobWindow();
         activate(job);
@@ -291,7 +278,7 @@ private Q_SLOTS:
         written.customer.name = u"李女士"_qs;
         const QString path = folder.filePath(u"工程.kalmoro"_qs);
         QCOMPARE(WriteJobFile(written, path), QString());
-        m_page.open(u"铜管价格按钮"_qs, 2);
+        openPage(u"铜管价格按钮"_qs, 2);
         JobWindow &job = *openJobWindow();
         QWidget *target = onMainWindow ? static_cast<QWidget *>(&m_page.window()) : &job;
 
@@ -317,7 +304,7 @@ private Q_SLOTS:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("{ not json");
         file.close();
-        m_page.open(u"铜管价格按钮"_qs, 2);
+        openPage(u"铜管价格按钮"_qs, 2);
         QTest::keyClick(&m_page.window(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
         JobWindow &job = *openJobWindow();
         activate(job);
@@ -359,9 +346,9 @@ private Q_SLOTS:
         const QString file = folder.filePath(u"工程.kalmoro"_qs);
         QCOMPARE(WriteJobFile(written, file), QString());
         const QString pdf = folder.filePath(u"报价单.pdf"_qs);
-        SetSaveDialogHook([&](const SaveRequest &) { return pdf; });
+        m_savePath = [&](const SaveRequest &) { return pdf; };
 
-        m_page.open(u"铜管价格按钮"_qs, 2);
+        openPage(u"铜管价格按钮"_qs, 2);
         QTest::keyClick(&m_page.window(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
         JobWindow &job = *openJobWindow();
         QVERIFY(job.openFile(file));
@@ -398,7 +385,7 @@ private Q_SLOTS:
         QFETCH(QString, company);
 
         const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-        m_page.open(u"铜管价格按钮"_qs, 2);
+        openPage(u"铜管价格按钮"_qs, 2);
         QTest::keyClick(&m_page.window(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
         JobWindow *job = openJobWindow();
         activate(*job);
@@ -410,7 +397,7 @@ private Q_SLOTS:
         m_answer = u"不保存"_qs;
         m_page.close();
 
-        m_page.open(u"铜管价格按钮"_qs, 2);
+        openPage(u"铜管价格按钮"_qs, 2);
         job = openJobWindow();
         QCOMPARE(named<QLineEdit>(*job, u"公司名称"_qs)->text(), company);
         QCOMPARE(job->findChild<QCheckBox *>()->isChecked(), !company.isEmpty());
@@ -421,9 +408,23 @@ private Q_SLOTS:
     }
 
 private:
+    // The window on a page, its date fixed, its questions answered with m_answer and its dialogs
+    // with m_savePath.
+    void openPage(const QString &navButton, int pageIndex)
+    {
+        m_page.today = QDate(2026, 12, 7);
+        m_page.choose = [this](const QString &text, const QStringList &choices) {
+            m_questions << text;
+            return m_answer.isEmpty() ? choices.first() : m_answer;
+        };
+        m_page.savePath = m_savePath;
+        m_page.open(navButton, pageIndex);
+    }
+
     testing::PageDriver m_page;
     QStringList m_questions;
     QString m_answer; // the choice made; the first when empty
+    std::function<QString(const SaveRequest &)> m_savePath;
 };
 
 QTEST_MAIN(JobWindowTest)

@@ -6,7 +6,6 @@
 #include "pagetesting.h"
 #include "platform.h"
 #include "privatefolder.h"
-#include "quotationdate.h"
 
 using namespace kalmoro;
 
@@ -55,10 +54,7 @@ private Q_SLOTS:
         }
         dirs.close();
         QVERIFY(QFile::link(privateFolder(), m_places->filePath(u"link"_qs)));
-        SetQuotationDateForTesting(QDate(2026, 12, 7));
     }
-
-    void cleanupTestCase() { SetQuotationDateForTesting({}); }
 
     void cleanup()
     {
@@ -108,6 +104,7 @@ private Q_SLOTS:
             : folder.isEmpty()                        ? QString()
                                                       : QDir(m_places->path()).filePath(folder);
 
+        m_page.today = QDate(2026, 12, 7);
         m_page.open(u"铜管价格按钮"_qs, 2);
         m_page.type(u"编辑框0"_qs, u"60000"_qs);
         QStringList sidebar;

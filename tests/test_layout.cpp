@@ -41,12 +41,12 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase() { SetBrowserEngineForTesting(&m_engine); }
-    void cleanupTestCase() { SetBrowserEngineForTesting(nullptr); }
 
     void init()
     {
-        m_window = testing::ShowProgramWindow();
+        Services services;
+        services.browserEngine = [this] { return &m_engine; };
+        m_window = testing::ShowProgramWindow(std::move(services));
         QVERIFY(m_window);
     }
 

@@ -17,11 +17,11 @@ constexpr std::u16string_view kTwoTitles[] = {u"一", u"二"};
 constexpr TabSetup kTwoPages {kTwoTitles, 0, u"", 12, 20, TabColours::Plain};
 
 constexpr LayoutRow kDuplicateName[] = {
-    {u"标语", Kind::PictureBox, {}, {0, 0, 10, 10}, true, u"", {"img078"}, {}},
+    {u"标语", Kind::PictureBox, {}, {0, 0, 10, 10}, true, u"", {assets::Asset::img078}, {}},
     {u"标语", Kind::TransparentLabel, {}, {0, 20, 10, 10}, true, u"标语", {}, {}},
 };
 constexpr LayoutRow kUnknownParent[] = {
-    {u"tools", Kind::PictureBox, {}, {0, 0, 10, 10}, true, u"", {"img077"}, {}},
+    {u"tools", Kind::PictureBox, {}, {0, 0, 10, 10}, true, u"", {assets::Asset::img077}, {}},
     {u"透明标签1", Kind::TransparentLabel, {u"高级选择夹1", 1}, {0, 0, 10, 10}, true, u"", {}, {}},
 };
 constexpr LayoutRow kPageOutOfRange[] = {
@@ -29,7 +29,7 @@ constexpr LayoutRow kPageOutOfRange[] = {
     {u"透明标签1", Kind::TransparentLabel, {u"高级选择夹1", 2}, {0, 0, 10, 10}, true, u"", {}, {}},
 };
 constexpr LayoutRow kPageOfAPicture[] = {
-    {u"图片框5", Kind::PictureBox, {}, {0, 0, 100, 100}, true, u"", {"img133"}, {}},
+    {u"图片框5", Kind::PictureBox, {}, {0, 0, 100, 100}, true, u"", {assets::Asset::img133}, {}},
     {u"分组框1", Kind::GroupBox, {u"图片框5", 0}, {0, 0, 10, 10}, true, u"", {}, {}},
 };
 constexpr LayoutRow kParentListedLater[] = {
@@ -284,7 +284,7 @@ private Q_SLOTS:
         else
             rows.erase(row);
 
-        const CreatedWindow created = CreateMainWindow(rows);
+        const CreatedWindow created = CreateMainWindow({}, rows);
         QVERIFY(!created.window);
         QVERIFY2(created.failure.contains(name), qPrintable(created.failure));
         QVERIFY(CreateMainWindow().window);

@@ -32,11 +32,22 @@ QUrl ProgramPage(const QString &path)
     return PageLocation(platform::ProgramDirectory(), path);
 }
 
+using Faces = QList<std::optional<assets::Asset>>;
+
 // The words a picture shows, as the catalogue describes it.
-QString Words(const QString &image)
+QString Utf8(std::string_view text)
 {
-    const assets::AssetInfo *info = assets::FindAsset(image.toStdString());
-    return info ? QString::fromUtf8(info->words.data(), qsizetype(info->words.size())) : QString();
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+QString Words(std::optional<assets::Asset> image)
+{
+    return image ? Utf8(assets::Info(*image).words) : QString();
+}
+
+QString FileName(std::optional<assets::Asset> image)
+{
+    return image ? Utf8(assets::Info(*image).name) : QString();
 }
 
 // Where a page of the page folder lies and the title it gives itself; an empty title when the page is
@@ -78,27 +89,24 @@ private:
         QTest::mouseClick(pages, Qt::LeftButton, {}, pages->headerRect(page).center());
     }
 
-    QStringList images(GraphicButton::Slot slot) const
+    Faces images(GraphicButton::Slot slot) const
     {
-        QStringList images;
+        Faces images;
         for (const QString &entry : kEntries)
             images << button(entry)->image(slot);
         return images;
     }
 
-    QStringList navigationImages() const
-    {
-        return images(GraphicButton::Normal) + images(GraphicButton::Hover);
-    }
+    Faces navigationImages() const { return images(GraphicButton::Normal) + images(GraphicButton::Hover); }
 
 private Q_SLOTS:
-    void initTestCase() { SetBrowserEngineForTesting(&m_engine); }
-    void cleanupTestCase() { SetBrowserEngineForTesting(nullptr); }
 
     void init()
     {
         m_desktop = std::make_unique<testing::DesktopBrowser>();
-        m_window = testing::ShowProgramWindow();
+        Services services;
+        services.browserEngine = [this] { return &m_engine; };
+        m_window = testing::ShowProgramWindow(std::move(services));
         QVERIFY(m_window);
         QTest::mouseMove(m_window.get(), QPoint(600, 20));
     }
@@ -117,27 +125,27 @@ private Q_SLOTS:
     // Every picture of an entry, and the title of the page it turns to, carry the entry's words.
     void entryClickSelectsItAndUnselectsTheOthers()
     {
-        const QStringList start = images(GraphicButton::Normal);
-        const QStringList hover = images(GraphicButton::Hover);
-        QList<QStringList> after; // after[clicked][entry]
+        const Faces start = images(GraphicButton::Normal);
+        const Faces hover = images(GraphicButton::Hover);
+        QList<Faces> after; // after[clicked][entry]
         QList<int> pages;
         for (qsizetype entry = 0; entry < kEntries.size(); ++entry) {
             click(kEntries[entry]);
             after << images(GraphicButton::Normal);
             pages << tab(kMainTab)->currentPage();
             // Still under the pointer, the entry shows its new picture at once.
-            const QString shown = after[entry][entry];
-            QCOMPARE(button(kEntries[entry])->property("shownImage").toString(), shown);
+            const std::optional<assets::Asset> shown = after[entry][entry];
+            QVERIFY(shown && button(kEntries[entry])->shownImage() == shown);
             QTRY_COMPARE(DifferentPixels(OnScreen(button(kEntries[entry])),
-                             assets::LoadImage(shown.toStdString()).copy(0, 0, 210, 55)),
+                             assets::LoadImage(*shown).copy(0, 0, 210, 55)),
                 0);
         }
         QCOMPARE(images(GraphicButton::Hover), hover);
 
         for (qsizetype entry = 0; entry < kEntries.size(); ++entry) {
             const QString &name = kEntries[entry];
-            const QString selected = after[entry][entry];
-            const QString unselected = after[(entry + 1) % kEntries.size()][entry];
+            const std::optional<assets::Asset> selected = after[entry][entry];
+            const std::optional<assets::Asset> unselected = after[(entry + 1) % kEntries.size()][entry];
             QVERIFY2(selected != unselected && selected != start[entry], qPrintable(name));
             for (qsizetype clicked = 0; clicked < kEntries.size(); ++clicked) {
                 const bool asAnyOther = clicked == entry || after[clicked][entry] == unselected;
@@ -145,8 +153,8 @@ private Q_SLOTS:
             }
             const QString words = Words(start[entry]);
             QVERIFY2(!words.isEmpty(), qPrintable(name));
-            for (const QString &image : {selected, unselected, hover[entry]})
-                QVERIFY2(Words(image) == words, qPrintable(name + u' ' + image));
+            for (const std::optional<assets::Asset> image : {selected, unselected, hover[entry]})
+                QVERIFY2(Words(image) == words, qPrintable(name + u' ' + FileName(image)));
             QVERIFY2(pages[entry] > 0 && pages.count(pages[entry]) == 1, qPrintable(name));
             QVERIFY2(tab(kMainTab)->titles().value(pages[entry]).startsWith(words), qPrintable(name));
         }
@@ -175,7 +183,7 @@ private Q_SLOTS:
         QFETCH(int, entry);
         QFETCH(QStringList, steps);
         GraphicButton *clicked = button(kEntries[entry]);
-        const QString before = clicked->image(GraphicButton::Normal);
+        const std::optional<assets::Asset> before = clicked->image(GraphicButton::Normal);
         tab(kBrandTab)->setCurrentPage(2);
         QStringList seen;
         // Selected: the entry's own picture has been swapped.
@@ -248,7 +256,7 @@ private Q_SLOTS:
     void logoDoubleClickShowsTheStartPageAndKeepsTheImages()
     {
         click(QStringLiteral("风口价格按钮"));
-        const QStringList images = navigationImages();
+        const Faces images = navigationImages();
         const QPoint position = m_window->pos();
 
         QTest::mouseDClick(m_window->control(QStringLiteral("tools")), Qt::LeftButton);
@@ -321,7 +329,7 @@ private Q_SLOTS:
         QFETCH(QString, tabName);
         QFETCH(int, page);
         click(QStringLiteral("加氟计算按钮"));
-        const QStringList images = navigationImages();
+        const Faces images = navigationImages();
         if (tabName == kBrandTab)
             clickHeader(kMainTab, 5);
 
@@ -507,7 +515,7 @@ private Q_SLOTS:
         QTest::keyClick(m_window->focusWidget(), Qt::Key(Qt::Key_1 + entry), Qt::AltModifier);
 
         const int page = tab(kMainTab)->currentPage();
-        const QStringList images = navigationImages();
+        const Faces images = navigationImages();
         const auto loads = m_engine.loads;
         m_engine.loads.clear();
         click(kEntries[entry]);

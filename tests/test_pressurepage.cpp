@@ -4,7 +4,6 @@
 #include <QTest>
 
 #include "pagetesting.h"
-#include "quotationdate.h"
 
 using namespace kalmoro;
 
@@ -178,11 +177,10 @@ private Q_SLOTS:
 
     void sheetText()
     {
-        SetQuotationDateForTesting(QDate(2026, 12, 7));
+        m_page.today = QDate(2026, 12, 7);
         m_page.run({u"换算温度=0"_qs, u"低压压力=0.80"_qs, u"吸气管温度=10"_qs, u"高压压力=2.60"_qs,
             u"液管温度=38"_qs});
         QTest::keyClick(m_page.find(Liquid), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-        SetQuotationDateForTesting({});
         QCOMPARE(QGuiApplication::clipboard()->text(),
             u"调试记录  2026-12-07\n"
             "冷媒 R410A  压力单位 MPa\n"

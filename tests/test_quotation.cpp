@@ -2,7 +2,6 @@
 #include <QTest>
 
 #include "pagetesting.h"
-#include "quotationdate.h"
 
 using namespace kalmoro;
 
@@ -161,12 +160,11 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(QStringList, messages);
 
-        SetQuotationDateForTesting(Day);
+        m_page.today = Day;
         m_page.open(entry, pageIndex);
         m_page.run(steps);
         QWidget *focus = QApplication::focusWidget();
         QTest::keyClick(focus ? focus : &m_page.window(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-        SetQuotationDateForTesting({});
         QCOMPARE(QGuiApplication::clipboard()->text(), text);
         QCOMPARE(m_page.messages, messages);
     }

@@ -17,7 +17,6 @@
 #include "platform.h"
 #include "printservice.h"
 #include "quotation.h"
-#include "quotationdate.h"
 #include "quotationsheet.h"
 #include "savedialog.h"
 
@@ -92,20 +91,14 @@ class QuotationActionsTest final : public QObject
 private Q_SLOTS:
     void init()
     {
-        SetQuotationDateForTesting(QDate(2026, 12, 7));
+        m_page.today = QDate(2026, 12, 7);
         m_page.open(u"铜管价格按钮"_qs, 2);
         m_page.type(u"编辑框0"_qs, u"60000"_qs);
         m_page.type(u"编辑框1"_qs, u"10"_qs);
         m_page.click(u"超级按钮1"_qs);
     }
 
-    void cleanup()
-    {
-        m_page.close();
-        SetSaveDialogHook({});
-        SetPrintServiceForTesting(nullptr);
-        SetQuotationDateForTesting({});
-    }
+    void cleanup() { m_page.close(); }
 
     void rightClickOpensMenu_data()
     {
@@ -157,10 +150,10 @@ private Q_SLOTS:
     {
         m_page.click(u"水管选择按钮"_qs);
         QGuiApplication::clipboard()->setText(u"before"_qs);
-        SetSaveDialogHook([](const SaveRequest &) {
+        m_page.savePath = [](const SaveRequest &) {
             QTest::qFail("dialog asked for", __FILE__, __LINE__);
             return QString();
-        });
+        };
         QTest::keyClick(&m_page.window(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
         QTest::keyClick(&m_page.window(), Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), u"before"_qs);
@@ -182,10 +175,10 @@ private Q_SLOTS:
         const QTemporaryDir folder;
         const QString path = folder.filePath(u"报价."_qs + suffix);
         QList<SaveRequest> requests;
-        SetSaveDialogHook([&](const SaveRequest &request) {
+        m_page.savePath = [&](const SaveRequest &request) {
             requests << request;
             return path;
-        });
+        };
         QTest::keyClick(m_page.find(u"编辑框0"_qs), Qt::Key_S, modifiers);
 
         QCOMPARE(requests.size(), 1);
@@ -228,7 +221,7 @@ private Q_SLOTS:
         // Permissions do not stop root; the kernel's own folder refuses every new file.
         const QString folder = QFileInfo(temporary.path()).isWritable() ? u"/sys"_qs : temporary.path();
         const QString path = QDir(folder).filePath(file);
-        SetSaveDialogHook([&path](const SaveRequest &) { return path; });
+        m_page.savePath = [&path](const SaveRequest &) { return path; };
         QTest::keyClick(m_page.find(u"图片框5"_qs), Qt::Key_S, modifiers);
         QFile::setPermissions(temporary.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
@@ -347,7 +340,7 @@ private Q_SLOTS:
 
         RecordingPrinter printer;
         printer.failure = failure;
-        SetPrintServiceForTesting(&printer);
+        m_page.printer = &printer;
         QTest::keyClick(m_page.find(u"编辑框1"_qs), Qt::Key_P, Qt::ControlModifier);
 
         QCOMPARE(printer.documents, QStringList {u"铜管报价-2026-12-07"_qs});
@@ -401,7 +394,7 @@ private Q_SLOTS:
             });
             QTest::keyClick(box, Qt::Key_P, Qt::ControlModifier);
         } else {
-            SetSaveDialogHook([&path](const SaveRequest &) { return path; });
+            m_page.savePath = [&path](const SaveRequest &) { return path; };
             QTest::keyClick(box, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
         }
         QCOMPARE(m_page.messages, QStringList());
@@ -413,7 +406,7 @@ private Q_SLOTS:
 private:
     Quotation copperQuotation() const
     {
-        const ResolvedViews resolved = ResolvePageViews(m_page.window());
+        const ResolvedViews resolved = ResolvePageViews(m_page.window(), {});
         // The calculator pages in the order of the main tab: the copper page is the second.
         return resolved.views->calculators.at(1)->quotation(QDate(2026, 12, 7));
     }

@@ -55,19 +55,19 @@ private Q_SLOTS:
     void imagesFollowThePixelRatio_data()
     {
         QTest::addColumn<Control>("control");
-        QTest::addColumn<QString>("image");
-        QTest::newRow("graphic button") << Control::GraphicButton << QStringLiteral("img144");
-        QTest::newRow("picture box") << Control::PictureBox << QStringLiteral("img013");
-        QTest::newRow("window skin") << Control::WindowSkin << QStringLiteral("img012");
+        QTest::addColumn<assets::Asset>("image");
+        QTest::newRow("graphic button") << Control::GraphicButton << assets::Asset::img144;
+        QTest::newRow("picture box") << Control::PictureBox << assets::Asset::img013;
+        QTest::newRow("window skin") << Control::WindowSkin << assets::Asset::img012;
     }
 
     // Every paint at a new ratio shows the set of that ratio, also after going back and forth.
     void imagesFollowThePixelRatio()
     {
         QFETCH(Control, control);
-        QFETCH(QString, image);
-        const std::string name = image.toStdString();
-        const QSize size(assets::FindAsset(name)->width, assets::FindAsset(name)->height);
+        QFETCH(assets::Asset, image);
+        const QSize size(assets::Info(image).width, assets::Info(image).height);
+        assets::PictureStore pictures;
         std::unique_ptr<QWidget> window;
         QWidget *shown = nullptr;
         if (control == Control::WindowSkin) {
@@ -77,11 +77,11 @@ private Q_SLOTS:
             window = std::make_unique<QWidget>();
             window->resize(size + QSize(40, 40));
             if (control == Control::GraphicButton) {
-                auto *button = new GraphicButton(window.get());
+                auto *button = new GraphicButton(pictures, window.get());
                 button->setImage(GraphicButton::Normal, image);
                 shown = button;
             } else {
-                auto *picture = new PictureBox(window.get());
+                auto *picture = new PictureBox(pictures, window.get());
                 picture->setImage(image);
                 shown = picture;
             }
@@ -94,7 +94,7 @@ private Q_SLOTS:
         for (const char *screen : {"1x", "2x", "1x", "2x"}) {
             QVERIFY(moveToScreen(window.get(), QLatin1String(screen)));
             const int scale = screen[0] == '2' ? 2 : 1;
-            const QImage expected = committed(name.c_str(), scale);
+            const QImage expected = committed(assets::Info(image).name.data(), scale);
             QCOMPARE(expected.size(), size * scale);
             QTRY_COMPARE(shown->devicePixelRatioF(), qreal(scale));
             // grab() paints at the widget's ratio with the pixmaps the widget holds.

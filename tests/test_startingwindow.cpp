@@ -14,12 +14,12 @@ constexpr TabSetup kTwoPages {kTwoTitles, 1, u"", 12, 20, TabColours::Plain, 0};
 
 // The first frame builds; the rest, on the page the first frame does not show, does not.
 constexpr LayoutRow kRestUnknownParent[] = {
-    {u"标语", Kind::PictureBox, {}, {0, 0, 10, 10}, true, u"", {"img078"}, {}},
+    {u"标语", Kind::PictureBox, {}, {0, 0, 10, 10}, true, u"", {assets::Asset::img078}, {}},
     {u"高级选择夹1", Kind::PageTab, {}, {0, 20, 100, 100}, true, u"", {}, {.tab = &kTwoPages}},
     {u"透明标签1", Kind::TransparentLabel, {u"分组框1"}, {0, 0, 10, 10}, true, u"", {}, {}},
 };
 constexpr LayoutRow kRestDuplicateName[] = {
-    {u"标语", Kind::PictureBox, {}, {0, 0, 10, 10}, true, u"", {"img078"}, {}},
+    {u"标语", Kind::PictureBox, {}, {0, 0, 10, 10}, true, u"", {assets::Asset::img078}, {}},
     {u"高级选择夹1", Kind::PageTab, {}, {0, 20, 100, 100}, true, u"", {}, {.tab = &kTwoPages}},
     {u"标语", Kind::TransparentLabel, {u"高级选择夹1", 1}, {0, 0, 10, 10}, true, u"", {}, {}},
 };

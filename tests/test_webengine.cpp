@@ -8,7 +8,6 @@
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QSslCertificate>
 #include <QSslKey>
@@ -22,7 +21,6 @@
 #include <signal.h>
 #include <sys/stat.h>
 
-#include "addresses.h"
 #include "loopbackserver.h"
 #include "platform.h"
 #include "shelltesting.h"
@@ -196,9 +194,9 @@ private Q_SLOTS:
     {
         test::LoopbackServer server(QuotationPage);
         QVERIFY(server.start());
-        SetQuotationAddressForTesting(server.url(QStringLiteral("/futures/quotes/CU0.shtml")));
-        const auto restoreAddress = qScopeGuard([] { SetQuotationAddressForTesting({}); });
-        const std::unique_ptr<MainWindow> window = testing::ShowProgramWindow();
+        Services services;
+        services.futuresQuote = server.url(QStringLiteral("/futures/quotes/CU0.shtml"));
+        const std::unique_ptr<MainWindow> window = testing::ShowProgramWindow(std::move(services));
         QVERIFY(window);
 
         QTest::mouseClick(window->control(QStringLiteral("铜管价格按钮")), Qt::LeftButton);

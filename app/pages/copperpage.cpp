@@ -5,7 +5,6 @@
 #include "controlnumber.h"
 #include "controlresolver.h"
 #include "layoutnotes.h"
-#include "message.h"
 #include "widgets/browserhost.h"
 #include "widgets/editbox.h"
 #include "widgets/graphicbutton.h"
@@ -15,6 +14,7 @@ namespace kalmoro {
 
 namespace {
 
+using assets::Asset;
 using namespace copper;
 using namespace coppernames;
 using namespace layoutnotes;
@@ -29,10 +29,10 @@ const QKeySequence kClearKey {Qt::CTRL | Qt::SHIFT | Qt::Key_Delete};
 constexpr LayoutRow kRows[] = {
     {kTotal, Kind::TransparentLabel, kPage, {83, 470, 91, 40}, true, u"铜管价格", {},
         {.fontPx = 20, .color = kDarkGreen}},
-    {kClearMetres, Kind::GraphicButton, kPage, {345, 472, 119, 36}, true, u"", {"img127", "img128", "img129"},
-        kNone},
+    {kClearMetres, Kind::GraphicButton, kPage, {345, 472, 119, 36}, true, u"",
+        {Asset::img127, Asset::img128, Asset::img129}, kNone},
     {kComputeTotal, Kind::GraphicButton, kPage, {216, 472, 119, 36}, true, u"",
-        {"img130", "img131", "img132"}, kNone},
+        {Asset::img130, Asset::img131, Asset::img132}, kNone},
     {kRowBoxes[12].price, Kind::EditBox, kPage, {348, 420, 70, 20}, true, u"", {}, kNone},
     {kRowBoxes[12].metres, Kind::EditBox, kPage, {163, 420, 70, 20}, true, u"", {}, kCentred},
     {kRowBoxes[11].price, Kind::EditBox, kPage, {348, 393, 70, 20}, true, u"", {}, kNone},
@@ -61,7 +61,7 @@ constexpr LayoutRow kRows[] = {
     {kRowBoxes[0].price, Kind::EditBox, kPage, {348, 98, 70, 20}, true, u"", {}, kNone},
     {kRowBoxes[1].metres, Kind::EditBox, kPage, {163, 124, 70, 20}, true, u"", {}, kCentred},
     {kRowBoxes[0].metres, Kind::EditBox, kPage, {163, 98, 70, 20}, true, u"", {}, kCentred},
-    {kPicture, Kind::PictureBox, kPage, {15, 15, 775, 522}, true, u"", {"img133"}, kNone},
+    {kPicture, Kind::PictureBox, kPage, {15, 15, 775, 522}, true, u"", {Asset::img133}, kNone},
     {u"透明标签22", Kind::TransparentLabel, ParentRef {kPicture}, {528, 330, 224, 32}, true,
         u"把今日铜价里的数值填入期货铜价", {}, {.color = kDarkGreen}},
     {u"透明标签20", Kind::TransparentLabel, ParentRef {kPicture}, {504, 291, 100, 32}, true, u"温馨提示：",
@@ -71,9 +71,13 @@ constexpr LayoutRow kRows[] = {
         {.silent = true}},
 };
 
-class CopperUnit final : public CalculatorPage
+class CopperUnit final : public CopperCalculatorPage
 {
 public:
+    explicit CopperUnit(const Services &services) { m_page.showMessage = services.showMessage; }
+
+    const CopperPage &view() const override { return m_page; }
+
     void resolve(ControlResolver &controls) override
     {
         m_page.futuresPrice = controls.get<EditBox>(kFuturesPrice);
@@ -171,9 +175,9 @@ std::span<const LayoutRow> CopperRows()
     return kRows;
 }
 
-std::unique_ptr<CalculatorPage> MakeCopperPage()
+std::unique_ptr<CopperCalculatorPage> MakeCopperPage(const Services &services)
 {
-    return std::make_unique<CopperUnit>();
+    return std::make_unique<CopperUnit>(services);
 }
 
 void RefreshMarketPrices(const CopperPage &page)
@@ -186,7 +190,7 @@ void RefreshMarketPrices(const CopperPage &page)
 void ComputeCopperTotal(const CopperPage &page)
 {
     if (IsFuturesPriceTooLow(ReadNumber(*page.futuresPrice)))
-        ShowMessage(LowPriceMessage.toString());
+        page.showMessage(LowPriceMessage.toString());
     std::array<double, PipeRows.size()> metres {};
     std::array<double, PipeRows.size()> prices {};
     for (std::size_t row = 0; row < page.rows.size(); ++row) {

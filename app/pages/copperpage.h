@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string_view>
@@ -8,6 +9,7 @@
 #include "calculatorpage.h"
 #include "copper.h"
 #include "layout.h"
+#include "services.h"
 
 namespace kalmoro {
 
@@ -58,11 +60,19 @@ struct CopperPage {
     GraphicButton *computeTotal;
     GraphicButton *clearMetres;
     BrowserHost *futuresQuote;
+    std::function<void(const QString &text)> showMessage;
+};
+
+// The copper unit, whose view also gives the navigation the viewport that the copper entry loads.
+class CopperCalculatorPage : public CalculatorPage
+{
+public:
+    virtual const CopperPage &view() const = 0;
 };
 
 // The page's controls, for page 2 of the main tab.
 std::span<const LayoutRow> CopperRows();
-std::unique_ptr<CalculatorPage> MakeCopperPage();
+std::unique_ptr<CopperCalculatorPage> MakeCopperPage(const Services &services);
 
 void RefreshMarketPrices(const CopperPage &page);
 void ComputeCopperTotal(const CopperPage &page);

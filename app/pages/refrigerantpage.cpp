@@ -4,7 +4,6 @@
 #include "controlnumber.h"
 #include "controlresolver.h"
 #include "layoutnotes.h"
-#include "message.h"
 #include "widgets/editbox.h"
 #include "widgets/graphicbutton.h"
 #include "widgets/picturebox.h"
@@ -15,6 +14,7 @@ namespace kalmoro {
 
 namespace {
 
+using assets::Asset;
 using namespace refrigerant;
 using namespace refrigerantnames;
 using namespace layoutnotes;
@@ -26,24 +26,24 @@ const QString kTotalChargeCaption = QStringLiteral("所需加氟量");
 const QString kKilograms = QStringLiteral("KG");
 
 constexpr LayoutRow kRows[] = {
-    {u"空调品牌图片", Kind::PictureBox, kPage, {40, 25, 122, 23}, true, u"", {"img143"}, kNone},
+    {u"空调品牌图片", Kind::PictureBox, kPage, {40, 25, 122, 23}, true, u"", {Asset::img143}, kNone},
     {kOtherMode, Kind::RadioButton, kPage, {316, 27, 136, 16}, true, u"其他品牌加氟", {}, kOrangeText},
     {kGreeMode, Kind::RadioButton, kPage, {180, 27, 120, 16}, true, u"格力多联机加氟", {}, kOrangeText},
     {u"室内机系列2", Kind::TransparentLabel, kPage, {44, 354, 100, 24}, true, u"不能计算在内！", {}, kHint},
     {u"室内机系列1", Kind::TransparentLabel, kPage, {44, 325, 151, 24}, true, u"管的长度,冷媒气管长度", {},
         kHint},
-    {u"室内机加氟图片", Kind::PictureBox, kPage, {39, 255, 122, 23}, true, u"", {"img159"}, kNone},
-    {u"室外机加氟图片", Kind::PictureBox, kPage, {39, 80, 122, 23}, true, u"", {"img160"}, kNone},
+    {u"室内机加氟图片", Kind::PictureBox, kPage, {39, 255, 122, 23}, true, u"", {Asset::img159}, kNone},
+    {u"室外机加氟图片", Kind::PictureBox, kPage, {39, 80, 122, 23}, true, u"", {Asset::img160}, kNone},
     {kTotalCharge, Kind::TransparentLabel, kPage, {323, 494, 64, 22}, true, u"0", {},
         {.fontPx = 19, .bold = true, .color = kOrange, .align = Align::Centre}},
     {kComputeTotal, Kind::GraphicButton, kPage, {425, 487, 179, 36}, true, u"",
-        {"img161", "img162", "img163"}, kNone},
+        {Asset::img161, Asset::img162, Asset::img163}, kNone},
     {u"透明标签19", Kind::TransparentLabel, kPage, {427, 417, 32, 26}, true, u"KG", {}, kBlackText},
     {u"透明标签9", Kind::TransparentLabel, kPage, {431, 187, 32, 26}, true, u"KG", {}, kBlackText},
     {u"透明标签8", Kind::TransparentLabel, kPage, {264, 141, 32, 26}, true, u"台", {}, kBlackText},
     {u"透明标签7", Kind::TransparentLabel, kPage, {512, 141, 32, 26}, true, u"KW", {}, kBlackText},
     {kComputeIndoor, Kind::GraphicButton, kPage, {540, 415, 179, 36}, true, u"",
-        {"img164", "img165", "img166"}, kNone},
+        {Asset::img164, Asset::img165, Asset::img166}, kNone},
     {kIndoorCharge, Kind::EditBox, kPage, {258, 419, 160, 23}, true, u"", {}, kCentred},
     {kIndoorChargeCaption, Kind::TransparentLabel, kPage, {141, 415, 160, 32}, true, u"室内机所需氟利昂：",
         {}, kBlackText},
@@ -90,13 +90,13 @@ constexpr LayoutRow kRows[] = {
     {kIndoorCapacity, Kind::EditBox, kPage, {381, 141, 120, 23}, true, u"", {}, kCentred},
     {kOutdoorCharge, Kind::EditBox, kPage, {257, 187, 160, 26}, true, u"", {}, kCentred},
     {kComputeOutdoor, Kind::GraphicButton, kPage, {540, 185, 179, 36}, true, u"",
-        {"img167", "img168", "img169"}, kNone},
+        {Asset::img167, Asset::img168, Asset::img169}, kNone},
     {kIndoorUnitsCaption, Kind::TransparentLabel, kPage, {53, 141, 72, 26}, true, u"室内机台数：", {},
         kBlackText},
     {kIndoorUnits, Kind::EditBox, kPage, {134, 141, 120, 23}, true, u"", {}, kCentred},
     {kModels[1], Kind::RadioButton, kPage, {300, 65, 96, 24}, true, u"GMV-300W/A", {}, kNone},
     {kModels[0], Kind::RadioButton, kPage, {180, 65, 96, 24}, true, u"GMV-250W/A", {}, kNone},
-    {kTotalCaption, Kind::PictureBox, kPage, {137, 494, 220, 23}, true, u"", {"img170"}, kNone},
+    {kTotalCaption, Kind::PictureBox, kPage, {137, 494, 220, 23}, true, u"", {Asset::img170}, kNone},
 };
 
 void setOutdoorPart(const RefrigerantPage &page, bool on)
@@ -114,6 +114,8 @@ void setOutdoorPart(const RefrigerantPage &page, bool on)
 class RefrigerantUnit final : public CalculatorPage
 {
 public:
+    explicit RefrigerantUnit(const Services &services) { m_page.showMessage = services.showMessage; }
+
     void resolve(ControlResolver &controls) override
     {
         RefrigerantPage &page = m_page;
@@ -246,9 +248,9 @@ std::span<const LayoutRow> RefrigerantRows()
     return kRows;
 }
 
-std::unique_ptr<CalculatorPage> MakeRefrigerantPage()
+std::unique_ptr<CalculatorPage> MakeRefrigerantPage(const Services &services)
 {
-    return std::make_unique<RefrigerantUnit>();
+    return std::make_unique<RefrigerantUnit>(services);
 }
 
 bool IsOutdoorPartOn(const RefrigerantPage &page)
@@ -288,7 +290,7 @@ void ComputeOutdoorCharge(const RefrigerantPage &page)
     }
     const QStringView warning = RatioWarning(ratio);
     if (!warning.isEmpty())
-        ShowMessage(warning.toString());
+        page.showMessage(warning.toString());
 }
 
 void ComputeIndoorCharge(const RefrigerantPage &page)

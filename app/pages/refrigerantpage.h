@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string_view>
@@ -8,6 +9,7 @@
 #include "calculatorpage.h"
 #include "layout.h"
 #include "refrigerant.h"
+#include "services.h"
 
 namespace kalmoro {
 
@@ -63,11 +65,12 @@ struct RefrigerantPage {
     GraphicButton *computeIndoor;
     TransparentLabel *totalCharge;
     GraphicButton *computeTotal;
+    std::function<void(const QString &text)> showMessage;
 };
 
 // The page's controls, for page 1 of the main tab.
 std::span<const LayoutRow> RefrigerantRows();
-std::unique_ptr<CalculatorPage> MakeRefrigerantPage();
+std::unique_ptr<CalculatorPage> MakeRefrigerantPage(const Services &services);
 
 // Whether the outdoor-unit part is on: the mode the brand radios last set. Choosing a model clears
 // the brand radio's mark, so the mode shows only in whether the part's boxes are shown.

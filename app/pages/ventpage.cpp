@@ -16,6 +16,7 @@ namespace kalmoro {
 
 namespace {
 
+using assets::Asset;
 using namespace ventnames;
 using namespace layoutnotes;
 using namespace palette;
@@ -28,9 +29,9 @@ constexpr Milli kOneVent = 1'000;
 
 constexpr LayoutRow kRows[] = {
     {kComputeReturn, Kind::GraphicButton, kPage, {427, 472, 161, 37}, true, u"",
-        {"img134", "img135", "img136"}, kNone},
+        {Asset::img134, Asset::img135, Asset::img136}, kNone},
     {kComputeOutlet, Kind::GraphicButton, kPage, {427, 203, 161, 37}, true, u"",
-        {"img137", "img138", "img139"}, kNone},
+        {Asset::img137, Asset::img138, Asset::img139}, kNone},
     {kReturnLength, Kind::EditBox, kPage, {470, 333, 72, 25}, true, u"", {}, kCentred},
     {kReturnWidth, Kind::EditBox, kPage, {470, 400, 72, 25}, true, u"", {}, kCentred},
     {kReturnPrice, Kind::TransparentLabel, kPage, {200, 476, 120, 24}, true, u"回风口价格", {},
@@ -39,7 +40,7 @@ constexpr LayoutRow kRows[] = {
         {.fontPx = 20, .color = kOrange, .align = Align::Centre}},
     {kOutletLength, Kind::EditBox, kPage, {470, 64, 72, 25}, true, u"", {}, kCentred},
     {kOutletWidth, Kind::EditBox, kPage, {470, 129, 72, 25}, true, u"", {}, kCentred},
-    {kPicture, Kind::PictureBox, kPage, {116, 39, 560, 480}, true, u"", {"img171"}, kNone},
+    {kPicture, Kind::PictureBox, kPage, {116, 39, 560, 480}, true, u"", {Asset::img171}, kNone},
 };
 
 class VentUnit final : public CalculatorPage

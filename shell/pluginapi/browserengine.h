@@ -29,9 +29,6 @@ public:
 // plugin is missing or cannot be loaded.
 BrowserEngine *LoadBrowserEngine();
 
-// Lets tests supply an engine (or nullptr to restore the plugin lookup).
-void SetBrowserEngineForTesting(BrowserEngine *engine);
-
 } // namespace kalmoro
 
 #define KALMORO_BROWSER_ENGINE_IID "org.kalmoro.BrowserEngine/1.0"

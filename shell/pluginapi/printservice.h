@@ -39,9 +39,6 @@ public:
 // plugin is missing or cannot be loaded.
 PrintService *LoadPrintService();
 
-// Lets tests supply a service (or nullptr to restore the plugin lookup).
-void SetPrintServiceForTesting(PrintService *service);
-
 } // namespace kalmoro
 
 #define KALMORO_PRINT_SERVICE_IID "org.kalmoro.PrintService/2.0"

@@ -18,7 +18,7 @@ void BrowserHost::setAddress(const QUrl &url)
     m_address = url;
     Q_EMIT loadRequested(url);
 
-    BrowserEngine *engine = LoadBrowserEngine();
+    BrowserEngine *engine = m_engine ? m_engine() : LoadBrowserEngine();
     if (!engine) {
         // Said where the page would be, so that the empty page is not taken for the page itself.
         m_refusal = platform::IsProcessPrepared() ? platform::BrowserEngineRefusal() : QString();

@@ -1,9 +1,13 @@
 #pragma once
 
+#include <functional>
+
 #include <QUrl>
 #include <QWidget>
 
 namespace kalmoro {
+
+class BrowserEngine;
 
 // A rectangle that shows web pages. Until the first address is set it is an empty white page;
 // the engine behind it is loaded only then, so start-up never pays for it.
@@ -24,6 +28,8 @@ public:
     // The folder whose local pages a page may open: the web folder beside the program unless set.
     QString pageFolder() const;
     void setPageFolder(const QString &folder) { m_pageFolder = folder; }
+    // Where the engine comes from when the first address is set: the browser plugin unless set.
+    void setEngine(std::function<BrowserEngine *()> engine) { m_engine = std::move(engine); }
 
     // The engine's view once a page has been requested and the engine is available.
     QWidget *view() const { return m_view; }
@@ -39,6 +45,7 @@ private:
     QUrl m_address;
     bool m_silent = false;
     QString m_pageFolder;
+    std::function<BrowserEngine *()> m_engine;
     QWidget *m_view = nullptr;
     QString m_refusal; // why the engine may not show pages in this process
 };

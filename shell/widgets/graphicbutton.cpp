@@ -5,18 +5,19 @@
 
 namespace kalmoro {
 
-GraphicButton::GraphicButton(QWidget *parent)
+GraphicButton::GraphicButton(assets::PictureStore &pictures, QWidget *parent)
     : QAbstractButton(parent)
+    , m_pictures(pictures)
 {
     setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void GraphicButton::setImage(Slot slot, const QString &assetName)
+void GraphicButton::setImage(Slot slot, std::optional<assets::Asset> asset)
 {
-    m_images[slot] = assetName;
-    m_pixmaps[slot] = assets::ScreenPixmap(assetName.toStdString());
+    m_images[slot] = asset;
+    m_pixmaps[slot] = asset ? assets::ScreenPixmap(m_pictures, *asset) : assets::ScreenPixmap();
     if (shownSlot() == slot || m_drawnSlot == slot)
         update();
 }
@@ -29,11 +30,11 @@ QSize GraphicButton::sizeHint() const
 GraphicButton::Slot GraphicButton::shownSlot() const
 {
     if (!isEnabled())
-        return m_images[Disabled].isEmpty() ? Normal : Disabled;
+        return !m_images[Disabled] ? Normal : Disabled;
     if (isDown())
-        return m_images[Pressed].isEmpty() ? Normal : Pressed;
+        return !m_images[Pressed] ? Normal : Pressed;
     if (m_hover)
-        return m_images[Hover].isEmpty() ? Normal : Hover;
+        return !m_images[Hover] ? Normal : Hover;
     return Normal;
 }
 

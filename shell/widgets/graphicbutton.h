@@ -1,9 +1,9 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
 #include <QAbstractButton>
-#include <QStringList>
 
 #include "images.h"
 
@@ -15,20 +15,17 @@ namespace kalmoro {
 class GraphicButton final : public QAbstractButton
 {
     Q_OBJECT
-    Q_PROPERTY(QStringList images READ images)
-    Q_PROPERTY(QString shownImage READ shownImage)
 public:
     enum Slot { Normal = 0, Hover = 1, Pressed = 2, Disabled = 3 };
 
-    explicit GraphicButton(QWidget *parent = nullptr);
+    explicit GraphicButton(assets::PictureStore &pictures, QWidget *parent = nullptr);
 
-    // Sets the asset shown in slot; an empty name empties the slot.
-    void setImage(Slot slot, const QString &assetName);
-    QString image(Slot slot) const { return m_images[slot]; }
-    QStringList images() const { return {m_images.begin(), m_images.end()}; }
+    // Sets the asset shown in slot; none empties the slot.
+    void setImage(Slot slot, std::optional<assets::Asset> asset);
+    std::optional<assets::Asset> image(Slot slot) const { return m_images[slot]; }
 
     // The asset of the slot the button shows in its current state.
-    QString shownImage() const { return m_images[shownSlot()]; }
+    std::optional<assets::Asset> shownImage() const { return m_images[shownSlot()]; }
 
     QSize sizeHint() const override;
 
@@ -45,7 +42,8 @@ private:
     Slot shownSlot() const;
     void setHover(bool hover);
 
-    std::array<QString, 4> m_images;
+    assets::PictureStore &m_pictures;
+    std::array<std::optional<assets::Asset>, 4> m_images;
     std::array<assets::ScreenPixmap, 4> m_pixmaps;
     bool m_hover = false;
     Slot m_drawnSlot = Normal;

@@ -4,10 +4,16 @@
 
 namespace kalmoro {
 
-void PictureBox::setImage(const QString &assetName)
+PictureBox::PictureBox(assets::PictureStore &pictures, QWidget *parent)
+    : DragArea(parent)
+    , m_pictures(pictures)
 {
-    m_image = assetName;
-    m_pixmap = assets::ScreenPixmap(assetName.toStdString());
+}
+
+void PictureBox::setImage(assets::Asset asset)
+{
+    m_image = asset;
+    m_pixmap = assets::ScreenPixmap(m_pictures, asset);
     update();
 }
 

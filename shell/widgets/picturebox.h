@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include <QColor>
 
 #include "images.h"
@@ -11,19 +13,19 @@ namespace kalmoro {
 class PictureBox final : public DragArea
 {
     Q_OBJECT
-    Q_PROPERTY(QString image READ image)
 public:
-    using DragArea::DragArea;
+    explicit PictureBox(assets::PictureStore &pictures, QWidget *parent = nullptr);
 
-    QString image() const { return m_image; }
-    void setImage(const QString &assetName);
+    std::optional<assets::Asset> image() const { return m_image; }
+    void setImage(assets::Asset asset);
     void setStripColor(const QColor &color);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QString m_image;
+    assets::PictureStore &m_pictures;
+    std::optional<assets::Asset> m_image;
     assets::ScreenPixmap m_pixmap;
     QColor m_strip;
 };

@@ -7,7 +7,6 @@
 #include <QStringList>
 #include <QStyleOptionButton>
 
-#include "message.h"
 #include "shelltesting.h"
 #include "widgets/pagetab.h"
 #include "widgets/transparentlabel.h"
@@ -30,7 +29,8 @@ inline void TypeCharacters(QWidget *widget, const QString &text)
 }
 
 // The real window turned to one calculator page and driven there with mouse clicks and keystrokes.
-// The messages the page would show are collected instead. QVERIFY and QCOMPARE inside these
+// The messages the page would show are collected instead; the save and open dialogs, the question
+// box, the print service and the date are stand-ins when set. QVERIFY and QCOMPARE inside these
 // functions return from the function only: the test goes on unless it checks
 // QTest::currentTestFailed().
 class PageDriver final
@@ -44,8 +44,24 @@ public:
     void open(const QString &navButton, int pageIndex)
     {
         messages.clear();
-        SetMessageHook([this](const QString &message) { messages << message; });
-        m_window = ShowProgramWindow();
+        Services services;
+        services.showMessage = [this](const QString &message) {
+            messages << message;
+            if (onMessage)
+                onMessage(message);
+        };
+        services.askSavePath = [this](QWidget *parent, const SaveRequest &request) {
+            return savePath ? savePath(request) : AskSavePath(parent, request);
+        };
+        services.askOpenPath = [this](QWidget *parent, const SaveRequest &request) {
+            return savePath ? savePath(request) : AskOpenPath(parent, request);
+        };
+        services.askChoice = [this](QWidget *parent, const QString &text, const QStringList &choices) {
+            return choose ? choose(text, choices) : AskChoice(parent, text, choices);
+        };
+        services.printService = [this] { return printer ? printer : LoadPrintService(); };
+        services.today = [this] { return today.isValid() ? today : QDate::currentDate(); };
+        m_window = ShowProgramWindow(std::move(services));
         QVERIFY(m_window);
         click(navButton);
         QCOMPARE(find<PageTab>(u"高级选择夹1"_qs)->currentPage(), pageIndex);
@@ -54,7 +70,11 @@ public:
     void close()
     {
         m_window.reset();
-        SetMessageHook({});
+        onMessage = {};
+        savePath = {};
+        choose = {};
+        printer = nullptr;
+        today = {};
     }
 
     template <typename T = QWidget> T *find(const QString &name) const
@@ -117,6 +137,13 @@ public:
     }
 
     QStringList messages; // in the order the page showed them
+    std::function<void(const QString &)> onMessage; // called after each message is collected
+    // The save and open dialogs' answer; none: the dialog.
+    std::function<QString(const SaveRequest &)> savePath;
+    // The question box's answer among the choices; none: the box.
+    std::function<QString(const QString &text, const QStringList &choices)> choose;
+    PrintService *printer = nullptr; // none: the print plugin
+    QDate today; // the date a quotation carries; invalid: the clock's
 
 private:
     std::unique_ptr<MainWindow> m_window;

@@ -68,10 +68,10 @@ public Q_SLOTS:
 
 // The program's window as it starts (the user-interface font in place, every handler wired),
 // shown and active.
-inline std::unique_ptr<MainWindow> ShowProgramWindow()
+inline std::unique_ptr<MainWindow> ShowProgramWindow(Services services = {})
 {
     QApplication::setFont(UiFont());
-    std::unique_ptr<MainWindow> window = CreateMainWindow().window;
+    std::unique_ptr<MainWindow> window = CreateMainWindow(std::move(services)).window;
     if (!window)
         return nullptr;
     window->show();

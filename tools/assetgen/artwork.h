@@ -1,17 +1,20 @@
 #pragma once
 
 #include <functional>
-#include <string_view>
 #include <vector>
 
 #include <QPainter>
 
+#include "catalogue.h"
+
 namespace kalmoro::assetgen {
+
+using assets::Asset;
 
 // How to draw one stored picture. The painter works in the asset's own pixel units
 // whatever the output scale, on a white ground (transparent for the icon).
 struct Artwork {
-    std::string_view name;
+    Asset asset;
     std::function<void(QPainter &)> paint;
 };
 

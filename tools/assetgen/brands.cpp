@@ -140,33 +140,33 @@ void PaintBrand(QPainter &p, Brand brand, const QRectF &area, bool hover, bool t
 
 // The brand choice buttons; their pressed faces are the normal ones, stored once.
 struct BrandButton {
-    std::string_view normal;
-    std::string_view hover;
+    Asset normal;
+    Asset hover;
     Brand brand;
     QRectF area;
 };
 
 const BrandButton kButtons[] = {
-    {"img120", "img121", Brand::Daikin, QRectF(8, 8, 277, 44)},
-    {"img117", "img118", Brand::Gree, QRectF(10, 7, 280, 45)},
-    {"img114", "img115", Brand::Midea, QRectF(20, 8, 413, 59)},
-    {"img111", "img112", Brand::Aux, QRectF(6, 4, 152, 69)},
-    {"img108", "img109", Brand::Chigo, QRectF(6, 6, 214, 74)},
+    {Asset::img120, Asset::img121, Brand::Daikin, QRectF(8, 8, 277, 44)},
+    {Asset::img117, Asset::img118, Brand::Gree, QRectF(10, 7, 280, 45)},
+    {Asset::img114, Asset::img115, Brand::Midea, QRectF(20, 8, 413, 59)},
+    {Asset::img111, Asset::img112, Brand::Aux, QRectF(6, 4, 152, 69)},
+    {Asset::img108, Asset::img109, Brand::Chigo, QRectF(6, 6, 214, 74)},
 };
 
 struct BrandLogo {
-    std::string_view name;
+    Asset name;
     Brand brand;
     QRectF area;
     bool tagLine;
 };
 
 const BrandLogo kLogos[] = {
-    {"img105", Brand::Daikin, QRectF(6, 10, 199, 39), false},
-    {"img106", Brand::Gree, QRectF(6, 3, 173, 53), true},
-    {"img104", Brand::Midea, QRectF(6, 6, 248, 47), false},
-    {"img102", Brand::Aux, QRectF(8, 4, 171, 72), false},
-    {"img103", Brand::Chigo, QRectF(6, 8, 175, 64), false},
+    {Asset::img105, Brand::Daikin, QRectF(6, 10, 199, 39), false},
+    {Asset::img106, Brand::Gree, QRectF(6, 3, 173, 53), true},
+    {Asset::img104, Brand::Midea, QRectF(6, 6, 248, 47), false},
+    {Asset::img102, Brand::Aux, QRectF(8, 4, 171, 72), false},
+    {Asset::img103, Brand::Chigo, QRectF(6, 8, 175, 64), false},
 };
 
 } // namespace

@@ -120,7 +120,7 @@ void PaintCopperPage(QPainter &p)
 
 void AddCopperPage(Artworks &out)
 {
-    out.push_back({"img133", PaintCopperPage});
+    out.push_back({Asset::img133, PaintCopperPage});
 }
 
 } // namespace kalmoro::assetgen

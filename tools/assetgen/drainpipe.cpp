@@ -64,7 +64,7 @@ void PaintDrainPipeTable(
 
 void AddDrainPipeTable(Artworks &out)
 {
-    out.push_back({"img142", PaintDrainPipePage});
+    out.push_back({Asset::img142, PaintDrainPipePage});
 }
 
 } // namespace kalmoro::assetgen

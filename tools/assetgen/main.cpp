@@ -30,30 +30,33 @@ using namespace kalmoro;
 }
 
 // Every stored picture needs exactly one drawing, and nothing else may have one.
-std::map<std::string_view, const assetgen::Artwork *> MatchCatalogue(const assetgen::Artworks &artworks)
+std::map<assets::Asset, const assetgen::Artwork *> MatchCatalogue(const assetgen::Artworks &artworks)
 {
-    std::map<std::string_view, const assetgen::Artwork *> byName;
+    std::map<assets::Asset, const assetgen::Artwork *> byAsset;
     for (const assetgen::Artwork &art : artworks) {
-        const assets::AssetInfo *info = assets::FindAsset(art.name);
-        if (info == nullptr || !info->sameAs.empty())
-            Fail(QStringLiteral("%1 is not a stored asset").arg(assetgen::Utf8(art.name)));
-        if (!byName.emplace(art.name, &art).second)
-            Fail(QStringLiteral("%1 is drawn twice").arg(assetgen::Utf8(art.name)));
+        const assets::AssetInfo &info = assets::Info(art.asset);
+        if (info.sameAs)
+            Fail(QStringLiteral("%1 is not a stored asset").arg(assetgen::Utf8(info.name)));
+        if (!byAsset.emplace(art.asset, &art).second)
+            Fail(QStringLiteral("%1 is drawn twice").arg(assetgen::Utf8(info.name)));
     }
-    for (const assets::AssetInfo &info : assets::Catalogue())
-        if (info.sameAs.empty() && !byName.contains(info.name))
+    for (std::size_t row = 0; row < assets::Catalogue().size(); ++row) {
+        const assets::AssetInfo &info = assets::Catalogue()[row];
+        if (!info.sameAs && !byAsset.contains(assets::Asset(row)))
             Fail(QStringLiteral("%1 has no drawing").arg(assetgen::Utf8(info.name)));
-    return byName;
+    }
+    return byAsset;
 }
 
-void WriteAssets(const QDir &root, const std::map<std::string_view, const assetgen::Artwork *> &byName)
+void WriteAssets(const QDir &root, const std::map<assets::Asset, const assetgen::Artwork *> &byAsset)
 {
     for (const int scale : {1, 2}) {
         const QString folder = scale == 1 ? QStringLiteral("png") : QStringLiteral("png@2x");
         root.mkpath(folder);
-        for (const auto &[name, art] : byName) {
-            const QString path = root.filePath(folder + '/' + assetgen::Utf8(name) + ".png");
-            if (!assetgen::WritePng(assetgen::Render(*assets::FindAsset(name), *art, scale), path))
+        for (const auto &[asset, art] : byAsset) {
+            const assets::AssetInfo &info = assets::Info(asset);
+            const QString path = root.filePath(folder + '/' + assetgen::Utf8(info.name) + ".png");
+            if (!assetgen::WritePng(assetgen::Render(info, *art, scale), path))
                 Fail(QStringLiteral("cannot write %1").arg(path));
         }
     }

@@ -85,10 +85,10 @@ QImage RenderIcon(int size)
 
 void AddMakerArt(Artworks &out)
 {
-    out.push_back({"img172", [](QPainter &p) { PaintIcon(p, 15.0); }});
-    out.push_back({"img077", PaintLogo});
-    out.push_back({"img014", [](QPainter &p) { PaintMakerButton(p, colour::kDarkGrey); }});
-    out.push_back({"img015", [](QPainter &p) { PaintMakerButton(p, colour::kOrange); }});
+    out.push_back({Asset::img172, [](QPainter &p) { PaintIcon(p, 15.0); }});
+    out.push_back({Asset::img077, PaintLogo});
+    out.push_back({Asset::img014, [](QPainter &p) { PaintMakerButton(p, colour::kDarkGrey); }});
+    out.push_back({Asset::img015, [](QPainter &p) { PaintMakerButton(p, colour::kOrange); }});
 }
 
 } // namespace kalmoro::assetgen

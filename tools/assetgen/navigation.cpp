@@ -11,20 +11,20 @@ namespace {
 struct NavEntry {
     const char *label;
     Glyph glyph;
-    std::string_view selected;
-    std::string_view unselected;
-    std::string_view normal; // the button's own faces in the window layout
-    std::string_view hover;
+    Asset selected;
+    Asset unselected;
+    Asset normal; // the button's own faces in the window layout
+    Asset hover;
 };
 
 constexpr NavEntry kEntries[] = {
-    {"加氟计算", Glyph::Clipboard, "img008", "img001", "img157", "img158"},
-    {"铜管计算", Glyph::Vrv, "img000", "img007", "img155", "img156"},
-    {"水管选择", Glyph::PipeFitting, "img009", "img002", "img153", "img154"},
-    {"风口价格", Glyph::Grille, "img010", "img003", "img140", "img141"},
-    {"空调选型", Glyph::WallUnit, "img011", "img004", "img123", "img124"},
-    {"关于软件", Glyph::House, "img006", "img005", "img125", "img126"},
-    {"冷媒压力", Glyph::Gauge, "img173", "img174", "img175", "img176"},
+    {"加氟计算", Glyph::Clipboard, Asset::img008, Asset::img001, Asset::img157, Asset::img158},
+    {"铜管计算", Glyph::Vrv, Asset::img000, Asset::img007, Asset::img155, Asset::img156},
+    {"水管选择", Glyph::PipeFitting, Asset::img009, Asset::img002, Asset::img153, Asset::img154},
+    {"风口价格", Glyph::Grille, Asset::img010, Asset::img003, Asset::img140, Asset::img141},
+    {"空调选型", Glyph::WallUnit, Asset::img011, Asset::img004, Asset::img123, Asset::img124},
+    {"关于软件", Glyph::House, Asset::img006, Asset::img005, Asset::img125, Asset::img126},
+    {"冷媒压力", Glyph::Gauge, Asset::img173, Asset::img174, Asset::img175, Asset::img176},
 };
 
 // The button shows only the left 210 of the 220 px, so everything stays well inside that.

@@ -402,7 +402,7 @@ void PaintOffice(QPainter &p)
 
 void AddIllustration(Artworks &out)
 {
-    out.push_back({"img079", PaintOffice});
+    out.push_back({Asset::img079, PaintOffice});
 }
 
 } // namespace kalmoro::assetgen

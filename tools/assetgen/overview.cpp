@@ -63,7 +63,7 @@ void PaintOverview(QPainter &p)
 
 void AddOverview(Artworks &out)
 {
-    out.push_back({"img013", PaintOverview});
+    out.push_back({Asset::img013, PaintOverview});
 }
 
 } // namespace kalmoro::assetgen

@@ -15,34 +15,34 @@ const QColor kAuxBlue(0, 64, 152);
 const QColor kChigoGreen(0, 150, 80);
 
 struct ProductButton {
-    std::string_view faces[3];
+    Asset faces[3];
     Product product;
     const QColor &accent;
     const char *caption;
 };
 
 const ProductButton kButtons[] = {
-    {{"img074", "img075", "img076"}, Product::TwoModules, kDaikinBlue, "VRV X7"},
-    {{"img071", "img072", "img073"}, Product::TallUnit, kDaikinBlue, "家用P系列"},
-    {{"img068", "img069", "img070"}, Product::HomeUnit, kDaikinBlue, "家用S系列"},
-    {{"img065", "img066", "img067"}, Product::TwinFanUnit, kDaikinBlue, "Skyair"},
-    {{"img099", "img100", "img101"}, Product::Module, kGreeBlue, "GMV-ES系列"},
-    {{"img096", "img097", "img098"}, Product::WideModule, kGreeBlue, "GMV-5系列"},
-    {{"img093", "img094", "img095"}, Product::TwoModules, kGreeBlue, "GMV-5S系列"},
-    {{"img090", "img091", "img092"}, Product::TallUnit, kGreeBlue, "Star小多联"},
-    {{"img083", "img084", "img085"}, Product::Ducted, kGreeBlue, "D系列风管机"},
-    {{"img080", "img081", "img082"}, Product::FloorStanding, kGreeBlue, "其他空调"},
-    {{"img046", "img047", "img048"}, Product::WideModule, kMideaBlue, "Si整体式"},
-    {{"img043", "img044", "img045"}, Product::Module, kMideaBlue, "S模块组合"},
-    {{"img040", "img041", "img042"}, Product::TallUnit, kMideaBlue, "侧出风主机"},
-    {{"img025", "img026", "img027"}, Product::WideModule, kAuxBlue, "X7全直流"},
-    {{"img022", "img023", "img024"}, Product::TallUnit, kAuxBlue, "CE小多联"},
-    {{"img019", "img020", "img021"}, Product::TwinFanUnit, kAuxBlue, "轻型商用"},
-    {{"img016", "img017", "img018"}, Product::FloorAndWall, kAuxBlue, "其他"},
-    {{"img037", "img038", "img039"}, Product::WideModule, kChigoGreen, "CMV-X全直流"},
-    {{"img034", "img035", "img036"}, Product::Module, kChigoGreen, "CMV直流变频"},
-    {{"img031", "img032", "img033"}, Product::TwinFanUnit, kChigoGreen, "轻型商用"},
-    {{"img028", "img029", "img030"}, Product::TallUnit, kChigoGreen, "家用小多联"},
+    {{Asset::img074, Asset::img075, Asset::img076}, Product::TwoModules, kDaikinBlue, "VRV X7"},
+    {{Asset::img071, Asset::img072, Asset::img073}, Product::TallUnit, kDaikinBlue, "家用P系列"},
+    {{Asset::img068, Asset::img069, Asset::img070}, Product::HomeUnit, kDaikinBlue, "家用S系列"},
+    {{Asset::img065, Asset::img066, Asset::img067}, Product::TwinFanUnit, kDaikinBlue, "Skyair"},
+    {{Asset::img099, Asset::img100, Asset::img101}, Product::Module, kGreeBlue, "GMV-ES系列"},
+    {{Asset::img096, Asset::img097, Asset::img098}, Product::WideModule, kGreeBlue, "GMV-5系列"},
+    {{Asset::img093, Asset::img094, Asset::img095}, Product::TwoModules, kGreeBlue, "GMV-5S系列"},
+    {{Asset::img090, Asset::img091, Asset::img092}, Product::TallUnit, kGreeBlue, "Star小多联"},
+    {{Asset::img083, Asset::img084, Asset::img085}, Product::Ducted, kGreeBlue, "D系列风管机"},
+    {{Asset::img080, Asset::img081, Asset::img082}, Product::FloorStanding, kGreeBlue, "其他空调"},
+    {{Asset::img046, Asset::img047, Asset::img048}, Product::WideModule, kMideaBlue, "Si整体式"},
+    {{Asset::img043, Asset::img044, Asset::img045}, Product::Module, kMideaBlue, "S模块组合"},
+    {{Asset::img040, Asset::img041, Asset::img042}, Product::TallUnit, kMideaBlue, "侧出风主机"},
+    {{Asset::img025, Asset::img026, Asset::img027}, Product::WideModule, kAuxBlue, "X7全直流"},
+    {{Asset::img022, Asset::img023, Asset::img024}, Product::TallUnit, kAuxBlue, "CE小多联"},
+    {{Asset::img019, Asset::img020, Asset::img021}, Product::TwinFanUnit, kAuxBlue, "轻型商用"},
+    {{Asset::img016, Asset::img017, Asset::img018}, Product::FloorAndWall, kAuxBlue, "其他"},
+    {{Asset::img037, Asset::img038, Asset::img039}, Product::WideModule, kChigoGreen, "CMV-X全直流"},
+    {{Asset::img034, Asset::img035, Asset::img036}, Product::Module, kChigoGreen, "CMV直流变频"},
+    {{Asset::img031, Asset::img032, Asset::img033}, Product::TwinFanUnit, kChigoGreen, "轻型商用"},
+    {{Asset::img028, Asset::img029, Asset::img030}, Product::TallUnit, kChigoGreen, "家用小多联"},
 };
 
 const QColor kCaptionColours[3] = {colour::kOrange, colour::kGrey, colour::kGreen};

@@ -66,7 +66,7 @@ void PaintSkin(QPainter &p)
 
 void AddSkin(Artworks &out)
 {
-    out.push_back({"img012", PaintSkin});
+    out.push_back({Asset::img012, PaintSkin});
 }
 
 } // namespace kalmoro::assetgen

@@ -13,15 +13,15 @@ namespace {
 
 // The price buttons: a glossy yen sign; the faces differ only in its colour.
 struct PriceFace {
-    std::string_view name;
+    Asset name;
     QColor colour;
 };
 
 const PriceFace kPriceFaces[] = {
-    {"img049", QColor(226, 164, 18)},
-    {"img050", QColor(214, 38, 38)},
-    {"img051", QColor(128, 58, 168)},
-    {"img052", QColor(150, 150, 150)},
+    {Asset::img049, QColor(226, 164, 18)},
+    {Asset::img050, QColor(214, 38, 38)},
+    {Asset::img051, QColor(128, 58, 168)},
+    {Asset::img052, QColor(150, 150, 150)},
 };
 
 void PaintPriceFace(QPainter &p, const QColor &colour)
@@ -58,29 +58,29 @@ void PaintPriceFace(QPainter &p, const QColor &colour)
 
 // Title-bar buttons: normal grey, hover orange, pressed dark red.
 struct TitleButton {
-    std::string_view faces[3];
+    Asset faces[3];
     Glyph glyph;
 };
 
 constexpr TitleButton kTitleButtons[] = {
-    {{"img144", "img145", "img146"}, Glyph::Menu},
-    {{"img147", "img148", "img149"}, Glyph::Minimize},
-    {{"img150", "img151", "img152"}, Glyph::Close},
+    {{Asset::img144, Asset::img145, Asset::img146}, Glyph::Menu},
+    {{Asset::img147, Asset::img148, Asset::img149}, Glyph::Minimize},
+    {{Asset::img150, Asset::img151, Asset::img152}, Glyph::Close},
 };
 
 const QColor kTitleColours[3] = {colour::kGrey, colour::kOrange, colour::kDarkRed};
 
 // Headings of the refrigerant page: an icon and a word, both orange.
 struct Heading {
-    std::string_view name;
+    Asset name;
     Glyph glyph;
     const char *text;
 };
 
 constexpr Heading kHeadings[] = {
-    {"img143", Glyph::Registered, "空调品牌"},
-    {"img159", Glyph::CircleGrid, "室内机加氟"},
-    {"img160", Glyph::Cabinet, "室外机加氟"},
+    {Asset::img143, Glyph::Registered, "空调品牌"},
+    {Asset::img159, Glyph::CircleGrid, "室内机加氟"},
+    {Asset::img160, Glyph::Cabinet, "室外机加氟"},
 };
 
 void PaintHeading(QPainter &p, const Heading &heading)
@@ -138,9 +138,9 @@ void AddSmallFaces(Artworks &out)
                            }});
     for (const Heading &heading : kHeadings)
         out.push_back({heading.name, [&heading](QPainter &p) { PaintHeading(p, heading); }});
-    out.push_back({"img170", PaintTotalHeading});
-    out.push_back({"img107", PaintBrandQuestion});
-    out.push_back({"img078", PaintSlogan});
+    out.push_back({Asset::img170, PaintTotalHeading});
+    out.push_back({Asset::img107, PaintBrandQuestion});
+    out.push_back({Asset::img078, PaintSlogan});
 }
 
 } // namespace kalmoro::assetgen

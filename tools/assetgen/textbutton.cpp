@@ -35,7 +35,7 @@ QColor CaptionOf(FaceColour colour, int face)
 }
 
 struct TextButton {
-    std::string_view faces[3];
+    Asset faces[3];
     int width;
     int height;
     FaceColour colour;
@@ -44,13 +44,20 @@ struct TextButton {
 };
 
 constexpr TextButton kButtons[] = {
-    {{"img130", "img131", "img132"}, 119, 36, FaceColour::Orange, EndSquare::MoneyBag, "价格计算"},
-    {{"img127", "img128", "img129"}, 120, 36, FaceColour::Green, EndSquare::Smiley, "清空数据"},
-    {{"img137", "img138", "img139"}, 161, 37, FaceColour::Orange, EndSquare::Plain, "出风口计算"},
-    {{"img134", "img135", "img136"}, 161, 37, FaceColour::Green, EndSquare::Plain, "回风口计算"},
-    {{"img161", "img162", "img163"}, 179, 36, FaceColour::Orange, EndSquare::ThumbsUp, "合计加氟量计算"},
-    {{"img164", "img165", "img166"}, 179, 36, FaceColour::Orange, EndSquare::None, "室内机所需加氟量"},
-    {{"img167", "img168", "img169"}, 179, 36, FaceColour::Orange, EndSquare::None, "室外机所需加氟量"},
+    {{Asset::img130, Asset::img131, Asset::img132}, 119, 36, FaceColour::Orange, EndSquare::MoneyBag,
+        "价格计算"},
+    {{Asset::img127, Asset::img128, Asset::img129}, 120, 36, FaceColour::Green, EndSquare::Smiley,
+        "清空数据"},
+    {{Asset::img137, Asset::img138, Asset::img139}, 161, 37, FaceColour::Orange, EndSquare::Plain,
+        "出风口计算"},
+    {{Asset::img134, Asset::img135, Asset::img136}, 161, 37, FaceColour::Green, EndSquare::Plain,
+        "回风口计算"},
+    {{Asset::img161, Asset::img162, Asset::img163}, 179, 36, FaceColour::Orange, EndSquare::ThumbsUp,
+        "合计加氟量计算"},
+    {{Asset::img164, Asset::img165, Asset::img166}, 179, 36, FaceColour::Orange, EndSquare::None,
+        "室内机所需加氟量"},
+    {{Asset::img167, Asset::img168, Asset::img169}, 179, 36, FaceColour::Orange, EndSquare::None,
+        "室外机所需加氟量"},
 };
 
 } // namespace

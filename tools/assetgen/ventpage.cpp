@@ -139,7 +139,7 @@ void PaintVentPage(QPainter &p)
 
 void AddVentPage(Artworks &out)
 {
-    out.push_back({"img171", PaintVentPage});
+    out.push_back({Asset::img171, PaintVentPage});
 }
 
 } // namespace kalmoro::assetgen
