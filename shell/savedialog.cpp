@@ -19,29 +19,42 @@ void placeUserSettings(const QString &folder)
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
 }
 
-// Qt's dialog reads "~" as HOME, which the engine's files may have moved; a name typed with it
-// means the account's home.
+// Qt's own dialog, its name box without a completion list: Qt keeps what it told a screen reader
+// about that list's rows until the program ends, past the models they came from, and then
+// crashes freeing it. The dialog's file list offers the same names.
 class SaveDialog final : public QFileDialog
 {
+    Q_DISABLE_COPY_MOVE(SaveDialog)
 public:
-    using QFileDialog::QFileDialog;
+    SaveDialog(QWidget *parent, const SaveRequest &request)
+        : QFileDialog(parent, request.title, request.proposedPath, request.filter)
+    {
+        // A desktop's native dialog would add the file to the desktop's recent files.
+        setOption(QFileDialog::DontUseNativeDialog);
+        m_name = findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        if (m_name)
+            m_name->setCompleter(nullptr);
+    }
 
+    // Qt's dialog reads "~" as HOME, which the engine's files may have moved; a name typed with
+    // it means the account's home.
     void accept() override
     {
-        if (auto *name = findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))) {
-            const QString typed = name->text();
+        if (m_name) {
+            const QString typed = m_name->text();
             if (typed == u'~' || typed.startsWith(QStringLiteral("~/")))
-                name->setText(platform::AccountHome() + typed.mid(1));
+                m_name->setText(platform::AccountHome() + typed.mid(1));
         }
         QFileDialog::accept();
     }
+
+private:
+    QLineEdit *m_name = nullptr;
 };
 
 QString runDialog(QWidget *parent, const SaveRequest &request, QFileDialog::AcceptMode mode)
 {
-    // A desktop's native dialog would add the file to the desktop's recent files.
-    SaveDialog dialog(parent, request.title, request.proposedPath, request.filter);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    SaveDialog dialog(parent, request);
     const bool save = mode == QFileDialog::AcceptSave;
     dialog.setAcceptMode(mode);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

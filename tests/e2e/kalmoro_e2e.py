@@ -795,7 +795,9 @@ def scenario_job(program):
     xdo("key", "Escape")
     activate(program, "^Kalmoro$")
     xdo("key", "Escape")
-    program.wait_for_exit()
+    status = program.wait_for_exit()
+    if status != 0:
+        raise Failure(f"Esc after the save dialogs ended the program with exit code {status}, expected 0")
     note(program, f"saved {saved}, the PDF reads as the job")
 
     again = Program(program.process.args[0], program.screenshots, program.scenario, [saved])
