@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks the formatting, then builds and runs every test suite: once in a
-# normal build, once under AddressSanitizer and UndefinedBehaviorSanitizer, and a minute of fuzzing.
+# normal build, once under AddressSanitizer and UndefinedBehaviorSanitizer, and a minute of fuzzing
+# for each fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
@@ -48,7 +49,7 @@ echo "Left out of the sanitizer run: the suites labelled 'engine' (Chromium insi
 ctest --preset asan -j"$jobs" -LE engine
 unset ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS
 
-echo "== Fuzzing the number text conversion for a minute"
+echo "== Fuzzing the number text conversion and the job file reader, a minute each"
 cmake --preset fuzz
-cmake --build --preset fuzz -j"$jobs" --target fuzz_numbertext
+cmake --build --preset fuzz -j"$jobs" --target fuzz_numbertext fuzz_jobfile
 ctest --test-dir build/fuzz/tests/fuzz -L fuzz
