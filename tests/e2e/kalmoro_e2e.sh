@@ -76,6 +76,10 @@ mkdir -p "$screenshots"
 export XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache"
 export XDG_DATA_HOME="$work/data"
 mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+# The session bus started the shell with the caller's environment; the accessibility bus it starts
+# puts its socket in the runtime folder, else at one path in the user's cache that every session
+# beside this one would take over.
+[[ -z ${KALMORO_E2E_SESSION_BUS:-} ]] || dbus-update-activation-environment XDG_RUNTIME_DIR XDG_CACHE_HOME
 # The X11 platform, whatever the test runner set for other suites. Under AddressSanitizer:
 # libxkbcommon-x11 hands strndup counted names without a terminating zero.
 export QT_QPA_PLATFORM=xcb ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}strict_string_checks=0"
