@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
+
 #include <QHash>
 #include <QString>
 #include <QStringView>
@@ -22,6 +25,14 @@ public:
         if (!typed)
             fail(name, control, T::staticMetaObject.className());
         return typed;
+    }
+
+    // A row of controls of one kind, named in the same order.
+    template <typename T, typename Name, std::size_t N>
+    void getEach(const std::array<Name, N> &names, std::array<T *, N> &controls)
+    {
+        for (std::size_t i = 0; i < N; ++i)
+            controls[i] = get<T>(names[i]);
     }
 
     bool ok() const { return m_failure.isEmpty(); }

@@ -226,10 +226,8 @@ public:
     void resolve(ControlResolver &controls) override
     {
         PressurePage &page = m_page;
-        for (std::size_t i = 0; i < kFluids.size(); ++i)
-            page.fluids[i] = controls.get<RadioButton>(kFluids[i]);
-        for (std::size_t i = 0; i < kUnits.size(); ++i)
-            page.units[i] = controls.get<RadioButton>(kUnits[i]);
+        controls.getEach(kFluids, page.fluids);
+        controls.getEach(kUnits, page.units);
         page.converterPressure = controls.get<EditBox>(kConverterPressure);
         page.converterTemperature = controls.get<EditBox>(kConverterTemperature);
         page.glide = controls.get<TransparentLabel>(kGlide);
@@ -241,8 +239,7 @@ public:
         page.liquidTemperature = controls.get<EditBox>(kLiquidTemperature);
         page.condensing = controls.get<TransparentLabel>(kCondensing);
         page.subcooling = controls.get<TransparentLabel>(kSubcooling);
-        for (std::size_t i = 0; i < kPressureUnits.size(); ++i)
-            page.pressureUnits[i] = controls.get<TransparentLabel>(kPressureUnits[i]);
+        controls.getEach(kPressureUnits, page.pressureUnits);
         page.table = controls.get<QTableWidget>(kTable);
     }
 

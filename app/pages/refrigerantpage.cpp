@@ -121,15 +121,13 @@ public:
         RefrigerantPage &page = m_page;
         page.greeMode = controls.get<RadioButton>(kGreeMode);
         page.otherMode = controls.get<RadioButton>(kOtherMode);
-        for (std::size_t i = 0; i < kModels.size(); ++i)
-            page.models[i] = controls.get<RadioButton>(kModels[i]);
+        controls.getEach(kModels, page.models);
         page.indoorUnits = controls.get<EditBox>(kIndoorUnits);
         page.indoorCapacity = controls.get<EditBox>(kIndoorCapacity);
         page.ratio = controls.get<EditBox>(kRatio);
         page.outdoorCharge = controls.get<EditBox>(kOutdoorCharge);
         page.computeOutdoor = controls.get<GraphicButton>(kComputeOutdoor);
-        for (std::size_t i = 0; i < kPipeLengths.size(); ++i)
-            page.pipeLengths[i] = controls.get<EditBox>(kPipeLengths[i]);
+        controls.getEach(kPipeLengths, page.pipeLengths);
         page.indoorCharge = controls.get<EditBox>(kIndoorCharge);
         page.computeIndoor = controls.get<GraphicButton>(kComputeIndoor);
         page.totalCharge = controls.get<TransparentLabel>(kTotalCharge);
