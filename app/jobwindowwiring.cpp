@@ -8,6 +8,7 @@
 
 #include "jobfiles.h"
 #include "jobwindow.h"
+#include "jobwindowondemand.h"
 #include "mainwindow.h"
 
 namespace kalmoro {
@@ -18,7 +19,7 @@ namespace {
 class JobDropTarget final : public QObject
 {
 public:
-    JobDropTarget(JobWindow &job, QObject *parent)
+    JobDropTarget(JobWindowOnDemand &job, QObject *parent)
         : QObject(parent)
         , m_job(job)
     {
@@ -37,8 +38,9 @@ protected:
             auto *drop = static_cast<QDropEvent *>(event);
             if (const QString path = DraggedJobFile(*drop->mimeData()); !path.isEmpty()) {
                 drop->acceptProposedAction();
-                if (m_job.openFile(path))
-                    m_job.present();
+                JobWindow &job = m_job.window();
+                if (job.openFile(path))
+                    job.present();
                 return true;
             }
         }
@@ -46,25 +48,29 @@ protected:
     }
 
 private:
-    JobWindow &m_job;
+    JobWindowOnDemand &m_job;
 };
 
 } // namespace
 
-void WireJobWindow(MainWindow &window, JobWindow &job, QObject *context)
+void WireJobWindow(MainWindow &window, JobWindowOnDemand &job, QObject *context)
 {
     window.setAcceptDrops(true);
     window.installEventFilter(new JobDropTarget(job, context));
-    window.setCloseGuard([&job] { return job.settleChanges(); });
+    window.setCloseGuard([&job] {
+        JobWindow *built = job.built();
+        return !built || built->settleChanges();
+    });
     // The session ends without closing the windows: the job's changes are settled while the session
     // still lets the program ask, and cancelling keeps the session.
     QObject::connect(
         qGuiApp, &QGuiApplication::commitDataRequest, context,
         [&job](QSessionManager &manager) {
-            if (!job.isWindowModified())
+            JobWindow *built = job.built();
+            if (!built || !built->isWindowModified())
                 return;
             if (manager.allowsInteraction()) {
-                const bool settled = job.settleChanges();
+                const bool settled = built->settleChanges();
                 manager.release();
                 if (!settled)
                     manager.cancel();

@@ -12,6 +12,7 @@
 
 #include "fonts.h"
 #include "jobwindow.h"
+#include "jobwindowondemand.h"
 #include "mainwindow.h"
 #include "pageviews.h"
 #include "quotation.h"
@@ -35,8 +36,8 @@ QAction *addAction(QWidget &window, const QString &text, const QKeySequence &sho
 
 } // namespace
 
-void WireQuotationActions(
-    const PageViews &views, MainWindow &window, JobWindow &job, QObject *context, const Services &services)
+void WireQuotationActions(const PageViews &views, MainWindow &window, JobWindowOnDemand &job,
+    QObject *context, const Services &services)
 {
     PageTab &tab = *views.windowControls.mainTab;
     // One set of actions for the window, acting on the calculator page shown.
@@ -88,11 +89,12 @@ void WireQuotationActions(
     QObject::connect(addToJob, &QAction::triggered, context, [shown, &job] {
         if (const CalculatorPage *page = shown()) {
             page->bringUpToDate();
-            job.addPage(*page);
-            job.present();
+            JobWindow &window = job.window();
+            window.addPage(*page);
+            window.present();
         }
     });
-    QObject::connect(openJob, &QAction::triggered, context, [&job] { job.present(); });
+    QObject::connect(openJob, &QAction::triggered, context, [&job] { job.window().present(); });
 
     // Other pages have nothing to quote: there the shortcuts are off. A page that prices nothing
     // has a sheet but no lines for a job.

@@ -14,7 +14,7 @@ class QWidget;
 
 namespace kalmoro {
 
-class JobWindow;
+class JobWindowOnDemand;
 class MainWindow;
 struct PageViews;
 struct Quotation;
@@ -23,8 +23,8 @@ struct Services;
 // The quotation menu of the calculator pages: a right click anywhere on a calculator page but in an
 // edit box opens it; its shortcuts work while such a page is shown, also from its edit boxes. Beside
 // the page's own sheet it adds the page to the job and opens the job window.
-void WireQuotationActions(
-    const PageViews &views, MainWindow &window, JobWindow &job, QObject *context, const Services &services);
+void WireQuotationActions(const PageViews &views, MainWindow &window, JobWindowOnDemand &job,
+    QObject *context, const Services &services);
 
 // Puts the quotation on the clipboard as plain text and as an HTML table.
 void CopyQuotation(const Quotation &quotation);

@@ -11,6 +11,7 @@
 #include "fonts.h"
 #include "images.h"
 #include "jobwindow.h"
+#include "jobwindowondemand.h"
 #include "jobwindowwiring.h"
 #include "pageviews.h"
 #include "platform.h"
@@ -36,16 +37,16 @@ public:
     const Services &services() const { return m_services; }
     const PageViews &views() const { return *m_views; }
     void setViews(std::unique_ptr<PageViews> views) { m_views = std::move(views); }
-    JobWindow &jobWindow() const { return *m_jobWindow; }
+    JobWindowOnDemand &jobWindow() { return m_jobWindow; }
 
 private:
     Services m_services;
     std::unique_ptr<PageViews> m_views;
-    std::unique_ptr<JobWindow> m_jobWindow = std::make_unique<JobWindow>(m_services);
+    JobWindowOnDemand m_jobWindow {m_services};
 };
 
-void wire(
-    MainWindow &window, const PageViews &views, JobWindow &job, QObject *context, const Services &services)
+void wire(MainWindow &window, const PageViews &views, JobWindowOnDemand &job, QObject *context,
+    const Services &services)
 {
     WireWindowControls(views.windowControls, window, context);
     WireNavigation(views.navigation, views.brands, context);
@@ -71,7 +72,7 @@ void speakChinese()
 // resolved and wired, and the window's created handler run. Why not, when it cannot be built; the
 // window is then gone.
 struct Completion {
-    JobWindow *jobWindow = nullptr; // goes with the window
+    JobWindowOnDemand *jobWindow = nullptr; // goes with the window
     QString failure;
 };
 
@@ -188,8 +189,10 @@ int StartProgram(int argc, char *argv[])
         if (!starting.window()) {
             failed = ReportStartupFailure();
             QCoreApplication::exit(*failed);
-        } else if (!jobFile.isEmpty() && starting.jobWindow()->openFile(jobFile)) {
-            starting.jobWindow()->present();
+        } else if (!jobFile.isEmpty()) {
+            JobWindow &job = starting.jobWindow()->window();
+            if (job.openFile(jobFile))
+                job.present();
         }
     });
     const int ended = QApplication::exec();

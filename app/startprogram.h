@@ -29,11 +29,11 @@ void SetUpApplication();
 // window's first frame.
 void ShowMainWindow(MainWindow &window);
 
-class JobWindow;
+class JobWindowOnDemand;
 
 struct CreatedWindow {
     std::unique_ptr<MainWindow> window; // null when it cannot be built
-    JobWindow *jobWindow = nullptr; // the job window, which goes with window
+    JobWindowOnDemand *jobWindow = nullptr; // the job window, which goes with window
     QString failure; // why not: the layout row or the control at fault
 };
 
@@ -56,7 +56,7 @@ public:
     MainWindow *window() const;
     const QString &failure() const { return m_failure; }
     // The job window that goes with the window, once start-up has finished.
-    JobWindow *jobWindow() const { return m_jobWindow; }
+    JobWindowOnDemand *jobWindow() const { return m_jobWindow; }
 
 Q_SIGNALS:
     // The start-up is over: the window is whole and its created handler has run, or it could not
@@ -69,7 +69,7 @@ private:
     WindowBuilder m_builder;
     std::unique_ptr<InputHold> m_hold;
     QString m_failure;
-    JobWindow *m_jobWindow = nullptr;
+    JobWindowOnDemand *m_jobWindow = nullptr;
 };
 
 // The box that says the main window could not be built; returns the program's exit code.

@@ -1,0 +1,21 @@
+#include "jobwindowondemand.h"
+
+#include "jobwindow.h"
+
+namespace kalmoro {
+
+JobWindowOnDemand::JobWindowOnDemand(const Services &services)
+    : m_services(services)
+{
+}
+
+JobWindowOnDemand::~JobWindowOnDemand() = default;
+
+JobWindow &JobWindowOnDemand::window()
+{
+    if (!m_window)
+        m_window = std::make_unique<JobWindow>(m_services);
+    return *m_window;
+}
+
+} // namespace kalmoro

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <memory>
+
+namespace kalmoro {
+
+class JobWindow;
+struct Services;
+
+// The job window, built the first time something needs it rather than at start-up: until then there
+// is no job to settle, and its controls, and the bold face its table measures its header in, would
+// only take memory. Services must outlive it.
+class JobWindowOnDemand final
+{
+public:
+    explicit JobWindowOnDemand(const Services &services);
+    JobWindowOnDemand(const JobWindowOnDemand &) = delete;
+    JobWindowOnDemand &operator=(const JobWindowOnDemand &) = delete;
+    ~JobWindowOnDemand();
+
+    // The job window, built now if it was not yet.
+    JobWindow &window();
+    // The job window if it has been built, else null.
+    JobWindow *built() const { return m_window.get(); }
+
+private:
+    const Services &m_services;
+    std::unique_ptr<JobWindow> m_window;
+};
+
+} // namespace kalmoro
