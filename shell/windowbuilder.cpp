@@ -4,9 +4,7 @@
 #include <functional>
 
 #include <QHash>
-#include <QHeaderView>
 #include <QSet>
-#include <QTableWidget>
 
 #include "accessibility.h"
 #include "catalogue.h"
@@ -19,6 +17,7 @@
 #include "widgets/picturebox.h"
 #include "widgets/radiobutton.h"
 #include "widgets/transparentlabel.h"
+#include "widgets/valuetable.h"
 
 namespace kalmoro {
 
@@ -41,10 +40,6 @@ Qt::Alignment toQt(Align align)
     }
     return Qt::AlignLeft;
 }
-
-// A table row holds one line of the 12 px user-interface font with a little air, so that a chart
-// of a couple of dozen rows shows whole on a page.
-constexpr int kTableRowHeight = 20;
 
 // What a screen reader says for a control that only shows pictures: the words in its picture.
 QString pictureName(std::optional<assets::Asset> asset)
@@ -159,18 +154,8 @@ QWidget *createControl(
         browser->setSilent(notes.silent);
         return browser;
     }
-    case Kind::Table: {
-        // Values to read, not to change; the columns share the width. Tab leaves the table, as it
-        // leaves every other control, instead of walking its cells.
-        auto *table = new QTableWidget(parent);
-        table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        table->setTabKeyNavigation(false);
-        table->verticalHeader()->hide();
-        table->verticalHeader()->setMinimumSectionSize(kTableRowHeight);
-        table->verticalHeader()->setDefaultSectionSize(kTableRowHeight);
-        table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-        return table;
-    }
+    case Kind::Table:
+        return new ValueTable(parent);
     }
     return nullptr;
 }

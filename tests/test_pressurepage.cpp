@@ -1,5 +1,6 @@
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QTableWidget>
 #include <QTest>
 
@@ -173,6 +174,28 @@ private Q_SLOTS:
         m_page.click(u"冷媒R22"_qs);
         QCOMPARE(m_page.text(Temperature), u"19.7"_qs);
         QCOMPARE(tableRow(ZeroRow), (QStringList {"0", "0.397"}));
+    }
+
+    // The table lays out its header once its page is shown, not at start-up: measuring the header
+    // loads a bold face that nothing on the start page uses.
+    void tableLaidOutWhenShown_data()
+    {
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("page not shown yet") << false;
+        QTest::newRow("page shown") << true;
+    }
+
+    void tableLaidOutWhenShown()
+    {
+        QFETCH(bool, shown);
+
+        m_page.close();
+        m_page.open(u"加氟计算按钮"_qs, 1);
+        if (shown)
+            m_page.click(Entry);
+        const auto *table = m_page.find<QTableWidget>(Table);
+        const QHeaderView *header = table->horizontalHeader();
+        QCOMPARE(header->height() > 0 && header->geometry().bottom() + 1 == table->viewport()->y(), shown);
     }
 
     void sheetText()
