@@ -112,9 +112,12 @@ bool isStale(const QString &folder)
 void removeStaleFolders(const QString &place)
 {
     const QDir dir(place);
-    const QStringList names = dir.entryList({kFolderPrefix + u'*'}, QDir::Dirs | QDir::Hidden | QDir::System);
+    // Picked out by prefix here: Qt matches a name filter with its regular expression engine, which
+    // start-up would load and compile for this alone.
+    const QStringList names = dir.entryList(QDir::Dirs | QDir::Hidden | QDir::System);
     for (const QString &name : names) {
-        if (name.size() == kFolderTemplate.size() && isStale(dir.filePath(name)))
+        if (name.size() == kFolderTemplate.size() && name.startsWith(kFolderPrefix)
+            && isStale(dir.filePath(name)))
             QDir(dir.filePath(name)).removeRecursively();
     }
 }
