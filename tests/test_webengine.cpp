@@ -296,13 +296,31 @@ private Q_SLOTS:
             << "const s = new WebSocket('ws://127.0.0.1:PORT/'); s.onopen = () => document.title = 'open';"
                " s.onerror = () => document.title = 'refused';"
             << false << "refused";
-        QTest::newRow("WebRTC to listening servers")
-            << "try { const c = new RTCPeerConnection({iceServers: [{urls: 'stun:127.0.0.1:UDP'},"
-               " {urls: 'turn:127.0.0.1:PORT?transport=tcp', username: 'u', credential: 'c'}]});"
-               " c.onicegatheringstatechange = () => { if (c.iceGatheringState === 'complete')"
-               " document.title = 'gathered'; }; c.createDataChannel('d');"
-               " c.createOffer().then(o => c.setLocalDescription(o)); }"
-               " catch (e) { setTimeout(() => document.title = 'refused'); }"
+        // WebRTC of the page and of each window it can reach, before the engine has run anything
+        // in it, to STUN over UDP and TURN over TCP on the listening servers.
+        const QString webRtc = QStringLiteral(
+            "const rtc = w => { const c = new w.RTCPeerConnection({iceServers: [{urls: 'stun:127.0.0.1:UDP'},"
+            " {urls: 'turn:127.0.0.1:PORT?transport=tcp', username: 'u', credential: 'c'}]});"
+            " c.onicegatheringstatechange = () => { if (c.iceGatheringState === 'complete')"
+            " document.title = 'gathered'; }; c.createDataChannel('d');"
+            " c.createOffer().then(o => c.setLocalDescription(o)); };"
+            " const frame = () => { const f = document.createElement('iframe'); document.body.append(f); "
+            "return f; };"
+            " try { %1 } catch (e) { setTimeout(() => document.title = 'refused'); }");
+        QTest::newRow("WebRTC in the page") << webRtc.arg("rtc(window);") << false << "refused";
+        QTest::newRow("WebRTC in an empty frame made by script")
+            << webRtc.arg("rtc(frame().contentWindow);") << false << "refused";
+        QTest::newRow("WebRTC in an empty frame nested in another") << webRtc.arg(
+            "const d = frame().contentDocument; d.body.append(d.createElement('iframe'));"
+            " rtc(frames[frames.length - 1][0]);") << false << "refused";
+        QTest::newRow("WebRTC in a frame written into an empty frame")
+            << webRtc.arg("const f = frame(); f.contentDocument.write('<iframe></iframe>');"
+                          " f.contentDocument.close(); rtc(f.contentWindow[0]);")
+            << false << "refused";
+        QTest::newRow("WebRTC in an empty frame in a shadow root")
+            << webRtc.arg("const h = document.createElement('div'); document.body.append(h);"
+                          " const f = document.createElement('iframe'); f.name = 'shadowed';"
+                          " h.attachShadow({mode: 'closed'}).append(f); rtc(open('', 'shadowed'));")
             << false << "refused";
         QTest::newRow("a picture that is a pipe")
             << "const i = new Image(); i.onload = () => document.title = 'read';"

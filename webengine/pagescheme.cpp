@@ -2,20 +2,22 @@
 
 #include <QBuffer>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QMimeDatabase>
 #include <QWebEngineUrlRequestJob>
 #include <QWebEngineUrlScheme>
+
+#include "regularfile.h"
 
 namespace kalmoro {
 
 namespace {
 
 // Set before anything of the page can run: scripts and styles of the page's own folder only, no
-// fetch, socket or event source to anywhere, and no worker, whose requests would escape the page.
+// fetch, socket or event source to anywhere, no worker, whose requests would escape the page, and
+// no embedded object, whose frame the page could reach before the engine's scripts run in it.
 const QByteArray PagePolicy
-    = R"(<meta http-equiv="Content-Security-Policy" content="default-src 'self' 'unsafe-inline'; connect-src 'none'; worker-src 'none'">)";
+    = R"(<meta http-equiv="Content-Security-Policy" content="default-src 'self' 'unsafe-inline'; connect-src 'none'; worker-src 'none'; object-src 'none'">)";
 
 QString MimeTypeOf(const QString &path)
 {
@@ -70,25 +72,22 @@ void PageSchemeHandler::requestStarted(QWebEngineUrlRequestJob *job)
         job->fail(QWebEngineUrlRequestJob::RequestDenied);
         return;
     }
-    // Resolved, so that neither ".." nor a link leads out of the folder; and a file only, told
-    // from its status before it is opened, as opening a pipe or a device could block for good.
+    // Resolved, so that neither ".." nor a link leads out of the folder; and a regular file only.
     const QFileInfo file(
         QFileInfo(folder + QLatin1Char('/') + url.path(QUrl::FullyDecoded)).canonicalFilePath());
     if (!file.exists()) {
         job->fail(QWebEngineUrlRequestJob::UrlNotFound);
         return;
     }
-    if (!file.filePath().startsWith(folder + QLatin1Char('/')) || !file.isFile()) {
-        job->fail(QWebEngineUrlRequestJob::RequestDenied);
-        return;
-    }
-    QFile source(file.filePath());
-    if (!source.open(QIODevice::ReadOnly)) {
+    std::optional<QByteArray> read;
+    if (file.filePath().startsWith(folder + QLatin1Char('/')))
+        read = ReadRegularFile(file.filePath());
+    if (!read) {
         job->fail(QWebEngineUrlRequestJob::RequestDenied);
         return;
     }
     const QString mimeType = MimeTypeOf(file.filePath());
-    QByteArray content = source.readAll();
+    QByteArray content = std::move(*read);
     if (mimeType == QLatin1String("text/html"))
         content = WithPolicy(std::move(content));
     auto *body = new QBuffer(job);

@@ -1,6 +1,7 @@
 #include "webengineplugin.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QLocale>
 #include <QLoggingCategory>
 #include <QQuickWindow>
@@ -36,18 +37,18 @@ void silenceEngineContext(QLoggingCategory *category)
     }
 }
 
-// WebRTC's connections pass no request guard: its objects are gone before any page's script runs.
+// WebRTC's connections pass no request guard: its objects are gone before any page's script runs,
+// in every frame, also in those the page fills by script before the engine loads anything there.
 QWebEngineScript WithoutWebRtc()
 {
+    QFile source(QStringLiteral(":/webengine/withoutwebrtc.js"));
+    source.open(QIODevice::ReadOnly);
     QWebEngineScript script;
     script.setName(QStringLiteral("without-webrtc"));
     script.setInjectionPoint(QWebEngineScript::DocumentCreation);
     script.setWorldId(QWebEngineScript::MainWorld);
     script.setRunsOnSubFrames(true);
-    script.setSourceCode(
-        QStringLiteral("for (const name of ['RTCPeerConnection', 'webkitRTCPeerConnection', 'RTCDataChannel',"
-                       " 'RTCSessionDescription', 'RTCIceCandidate', 'RTCRtpSender', 'RTCRtpReceiver'])"
-                       " delete window[name];"));
+    script.setSourceCode(QString::fromUtf8(source.readAll()));
     return script;
 }
 

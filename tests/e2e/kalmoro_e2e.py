@@ -1,21 +1,25 @@
 """Drives the real program as a user would and judges it as a screen reader reads it.
 
 Usage: kalmoro_e2e.py SCENARIO PROGRAM SCREENSHOT_DIR
-SCENARIO: escape | navigation | pages | first_browser | accessibility | quotation | keyboard | finish_by_keys
+SCENARIO: position | drag | minimize | close | escape | navigation | pages | first_browser |
+accessibility | quotation | keyboard | finish_by_keys | job, or, as the added user, kept | leftovers
 
-Runs on the X display in DISPLAY, with an AT-SPI bus on the session bus (kalmoro_e2e.sh sets up
-both). Controls are found by accessible role and name and their places read from the accessibility
-tree; xdotool gives the real pointer and keys. Every wait polls a state, at most KALMORO_E2E_WAIT
-seconds (default 60). Pixels are read only where nothing else tells: the selected look of the
-navigation entries, the skin's frame, captions printed in the page pictures, painted text and the
-browsers' pages.
+Runs on the X display in DISPLAY under a window manager, with an AT-SPI bus on the session bus
+(kalmoro_e2e.sh sets up both, and the user). Controls are found by accessible role and name and
+their places read from the accessibility tree, the window's from the X server; xdotool gives the
+real pointer and keys. Every wait polls a state, at most KALMORO_E2E_WAIT seconds (default 60).
+Pixels are read only where nothing else tells: the selected look of the navigation entries, the
+skin's frame, captions printed in the page pictures, painted text and the browsers' pages.
 """
 import datetime
 import os
+import pwd
 import re
+import signal
 import struct
 import subprocess
 import sys
+import tempfile
 import time
 
 import pyatspi
@@ -104,11 +108,12 @@ def walk(node, into_documents=False):
 class Program:
     """The program on the display, its accessible tree and its window."""
 
-    def __init__(self, path, screenshots, scenario, arguments=()):
-        self.screenshots, self.scenario = screenshots, scenario
-        self.log = open(os.path.join(os.environ.get("TMPDIR", "/tmp"), f"kalmoro-{os.getpid()}.log"), "w+")
+    def __init__(self, path, screenshots, scenario, arguments=(), account=()):
+        """ACCOUNT, when given, is the command that runs the program as another user."""
+        self.path, self.screenshots, self.scenario = path, screenshots, scenario
+        self.log = tempfile.TemporaryFile("w+")
         environment = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-        self.process = subprocess.Popen([path, *arguments], stdout=self.log, stderr=subprocess.STDOUT,
+        self.process = subprocess.Popen([*account, path, *arguments], stdout=self.log, stderr=subprocess.STDOUT,
                                         env=environment)
 
     def attach(self):
@@ -262,13 +267,11 @@ class Program:
         wait_for("the region to settle", same)
         return last[0]
 
-    def wait_for_exit(self):
-        deadline = time.monotonic() + PATIENCE
-        while self.process.poll() is None:
-            if time.monotonic() > deadline:
-                raise Failure(f"the program still runs {PATIENCE:g}s after being told to close")
-            time.sleep(0.1)
-        return self.process.returncode
+    def ends_cleanly(self, after):
+        """Waits for the program's own end and checks that its exit code is 0."""
+        wait_for(f"the program to end after {after}", lambda: self.process.poll() is not None)
+        if self.process.returncode != 0:
+            raise Failure(f"after {after} the program ended with exit code {self.process.returncode}, expected 0")
 
     def stop(self):
         if self.process.poll() is None:
@@ -307,9 +310,7 @@ def scenario_escape(program):
     program.type_into(program.get(pyatspi.ROLE_TEXT, "室内机台数 台"), "12")
     program.keep_screenshot("typed")
     xdo("key", "Escape")
-    status = program.wait_for_exit()
-    if status != 0:
-        raise Failure(f"Esc ended the program with exit code {status}, expected 0")
+    program.ends_cleanly("Esc in an edit box")
     note(program, "Esc in an edit box ended the program with exit code 0")
 
 
@@ -624,9 +625,7 @@ def scenario_keyboard(program):
     quote = program.get(pyatspi.ROLE_FILLER, "今日铜价")
     leave_browser_by_key(program, quote, quote.parent)
     xdo("key", "Escape")
-    status = program.wait_for_exit()
-    if status != 0:
-        raise Failure(f"Esc after leaving the quotation view ended the program with exit code {status}")
+    program.ends_cleanly("Esc after leaving the quotation view")
 
 
 def focus_by_tab(program, page, name):
@@ -795,9 +794,7 @@ def scenario_job(program):
     xdo("key", "Escape")
     activate(program, "^Kalmoro$")
     xdo("key", "Escape")
-    status = program.wait_for_exit()
-    if status != 0:
-        raise Failure(f"Esc after the save dialogs ended the program with exit code {status}, expected 0")
+    program.ends_cleanly("Esc after the save dialogs")
     note(program, f"saved {saved}, the PDF reads as the job")
 
     again = Program(program.process.args[0], program.screenshots, program.scenario, [saved])
@@ -812,31 +809,319 @@ def scenario_job(program):
         if pdf_text(second) != text:
             raise Failure("the reopened job's PDF reads otherwise than the saved job's")
     finally:
-        # Both runs write the same log, which main removes.
         again.stop()
     note(program, "the job reopened from the command line gives the same PDF")
+
+
+# --- The window and its manager ------------------------------------------------------------------
+
+
+class XWindow:
+    """The program's main window as the X server and the window manager have it."""
+
+    def __init__(self, program):
+        self.id = wait_for("the main window on the display", lambda: program.alive() and self._find(program))
+
+    @staticmethod
+    def _find(program):
+        # The first visible window titled exactly "Kalmoro"; Qt also keeps an unmapped helper window.
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(program.process.pid), "--name",
+                                "^Kalmoro$"], capture_output=True, text=True, timeout=5).stdout.split()
+        return found[0] if found else None
+
+    def _read(self, tool, *args):
+        return subprocess.run([tool, "-id", self.id, *args], capture_output=True, text=True, check=True,
+                              timeout=5).stdout
+
+    def geometry(self):
+        """Place and size on the screen, and the map state."""
+        info = self._read("xwininfo")
+        field = lambda name: re.search(rf"^\s*{name}:\s*(\S+)", info, re.M).group(1)
+        numbers = ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height")
+        return tuple(int(field(name)) for name in numbers), field("Map State")
+
+    def place(self):
+        return self.geometry()[0][:2]
+
+    def frame(self):
+        return self._read("xprop", "_NET_FRAME_EXTENTS").strip()
+
+    def minimized(self):
+        state = self._read("xprop", "_NET_WM_STATE", "WM_STATE")
+        return "_NET_WM_STATE_HIDDEN" in state or "window state: Iconic" in state
+
+
+def middle(node):
+    x, y, w, h = extents(node)
+    return x + w // 2, y + h // 2
+
+
+def background(window):
+    """A point of the skin's empty background, on the screen."""
+    x, y = window.place()
+    return x + 600, y + 20
+
+
+def drag(program, start, offset):
+    """Presses at START, moves the pointer by OFFSET in ten steps, releases."""
+    program.pointer_to(*start)
+    xdo("mousedown", 1)
+    (dx, dy), done = offset, (0, 0)
+    for step in range(1, 11):
+        to = (dx * step // 10, dy * step // 10)
+        xdo("mousemove_relative", "--", to[0] - done[0], to[1] - done[1])
+        done = to
+        time.sleep(0.05)
+    xdo("mouseup", 1)
+
+
+def scenario_position(program):
+    window = XWindow(program)
+    (x, y, w, h), _ = window.geometry()
+    if (x, y) != (420, 192):
+        raise Failure(f"window at {x},{y}, expected 420,192 on a 1920x1080 screen")
+    if (w, h) != (1080, 695):
+        raise Failure(f"window is {w}x{h}, expected 1080x695")
+    if not window.frame().endswith("= 0, 0, 0, 0"):
+        raise Failure(f"the window manager drew a frame: {window.frame()}")
+    program.keep_screenshot("start")
+
+
+def scenario_drag(program):
+    """A drag that begins on a button leaves the window in place: the drag on the background that
+    follows it, processed after it, moves the window by its own offset only."""
+    window = XWindow(program)
+    drag(program, background(window), (120, 60))
+    wait_for("the window to follow a drag on the background to 540,252", lambda: window.place() == (540, 252))
+    drag(program, middle(program.get(pyatspi.ROLE_IMAGE, "暖通设计 更胜一筹")), (-200, -100))
+    wait_for("the window to follow a drag on the slogan to 340,152", lambda: window.place() == (340, 152))
+    start = (340, 152)
+    for name in ("菜单", "铜管计算"):
+        drag(program, middle(program.get(pyatspi.ROLE_PUSH_BUTTON, name)), (150, 80))
+        drag(program, background(window), (30, 30))
+        place = wait_for(f"a drag on the background after one on {name}",
+                         lambda: (now := window.place()) != start and now)
+        if place != (start[0] + 30, start[1] + 30):
+            raise Failure(f"a drag that began on the button {name} moved the window to {place}")
+        start = place
+
+
+def scenario_minimize(program):
+    window = XWindow(program)
+    drag(program, background(window), (-100, 50))
+    wait_for("the window to move to 320,242", lambda: window.place() == (320, 242))
+    program.click(program.get(pyatspi.ROLE_PUSH_BUTTON, "最小化"))
+    wait_for("the window to be minimized", window.minimized)
+    if window.geometry()[1] == "IsViewable":
+        raise Failure("the minimized window is still viewable")
+    xdo("windowactivate", window.id)
+    wait_for("the window to be restored", lambda: window.geometry()[1] == "IsViewable" and not window.minimized())
+    if window.place() != (320, 242):
+        raise Failure(f"restored at {window.place()}, expected its former place 320,242")
+    program.x, program.y = window.place()
+    wait_for("the restored window to be painted", program.painted)
+    program.keep_screenshot("restored")
+
+
+def scenario_close(program):
+    program.click(program.get(pyatspi.ROLE_PUSH_BUTTON, "关闭"))
+    program.ends_cleanly("the close button")
+
+
+# --- As another user -----------------------------------------------------------------------------
+# kalmoro_e2e.sh adds an unprivileged user whose home in the password file and HOME differ, both
+# empty. The program runs as that user out of reach of this session's accessibility bus, so these
+# scenarios find the window on the X server and click places in it.
+
+USER, USER_ROOT = os.environ.get("KALMORO_E2E_USER"), os.environ.get("KALMORO_E2E_USER_ROOT")
+BRAND_CHOICES = [(438, 261), (792, 263), (618, 390), (442, 536), (793, 536)]
+BRAND_CHOICE_HEADER, X7_BUTTON, FUTURES_BOX = (280, 116), (311, 176), (511, 163)
+CLOSE_BUTTON, REFRIGERANT_ENTRY, PAGE_AREA = (1022, 39), (105, 155), (225, 103, 808, 546)
+
+
+def as_user(*environment):
+    return ["setpriv", "--reuid", USER, "--regid", USER, "--init-groups", "--", "env", "-i", "PATH=/usr/bin:/bin",
+            f"HOME={USER_ROOT}/home", f"TMPDIR={USER_ROOT}/tmp", f"DISPLAY={os.environ['DISPLAY']}",
+            "LC_ALL=C.UTF-8", "QT_QPA_PLATFORM=xcb", *environment]
+
+
+def on_screen(program):
+    """Waits for the window's first painted frame; returns a click at a place in the window."""
+    window = XWindow(program)
+    program.x, program.y = window.place()
+    wait_for("the first painted frame", program.painted)
+
+    def click(x, y):
+        program.pointer_to(program.x + x, program.y + y)
+        xdo("click", 1)
+    return click
+
+
+def page_settles(program):
+    x, y, w, h = PAGE_AREA
+    program.settled((program.x + x, program.y + y, w, h))
+
+
+def window_titled(title):
+    return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"],
+                          capture_output=True, timeout=5).returncode == 0
+
+
+def written(path):
+    return os.path.exists(path) and os.path.getsize(path) > 0
+
+
+def scenario_kept(start):
+    """What the user saves and prints outlives the program: the save dialog's and the print
+    dialog's offers, taken with Return, are still in the account's home after Esc has closed it."""
+    program = start(account=as_user())
+    click = on_screen(program)
+    kept = os.path.join(USER_ROOT, "passwd-home", f"铜管报价-{datetime.date.today().isoformat()}")
+    xdo("key", "alt+2")
+    page_settles(program)
+    click(*FUTURES_BOX)
+    xdo("type", "--delay", 50, "60000")
+    for keys, title, suffix in (("ctrl+s", "保存为图片", ".png"), ("ctrl+p", "打印", ".pdf")):
+        xdo("key", keys)
+        wait_for(f"the dialog {title}", lambda: window_titled(title))
+        xdo("key", "Return")
+        wait_for(f"the sheet from {title}", lambda: written(kept + suffix))
+    wait_for("the print dialog to close", lambda: not window_titled("打印"))
+    xdo("key", "Escape")
+    program.ends_cleanly("Esc")
+    for suffix in (".png", ".pdf"):
+        if not written(kept + suffix):
+            raise Failure(f"the sheet {kept + suffix} is gone after the program ended")
+
+
+def with_children(pid):
+    children = subprocess.run(["pgrep", "-P", str(pid)], capture_output=True, text=True).stdout.split()
+    return {pid}.union(*(with_children(int(child)) for child in children))
+
+
+def program_processes(bus=None):
+    """The user's processes but its own bus and what that bus started."""
+    session = with_children(bus) if bus else set()
+    found = subprocess.run(["pgrep", "-u", USER], capture_output=True, text=True).stdout.split()
+    return [pid for pid in found if int(pid) not in session]
+
+
+def status(path):
+    try:
+        return os.lstat(path)
+    except FileNotFoundError:  # gone while the folder was read
+        return None
+
+
+def left_since(moment, program):
+    """What is new where the user may write (the homes, TMPDIR, the program's folder), a private
+    folder in TMPDIR whatever its age, and anything of the user's or Qt's runtime folder in /tmp."""
+    places = [os.path.join(USER_ROOT, name) for name in ("home", "passwd-home", "tmp")]
+    paths = [os.path.join(folder, name) for place in places + [os.path.dirname(program.path)]
+             for folder, names, files in os.walk(place) for name in names + files]
+    left = [path for path in paths if getattr(status(path), "st_mtime", 0) > moment]
+    left += [entry.path for entry in os.scandir(places[2]) if entry.name.startswith("kalmoro-")]
+    uid = pwd.getpwnam(USER).pw_uid
+    return left + [entry.path for entry in os.scandir("/tmp") if entry.name == f"runtime-{USER}"
+                   or getattr(status(entry.path), "st_uid", None) == uid]
+
+
+def scenario_leftovers(start):
+    """As the user, one way out per run: the first three after every main page, every brand's start
+    page and the X7 page; the rest in unusual sessions after the copper page's and a brand page's
+    browsers have started the engine. Nothing is left: no process, nothing written to the homes,
+    TMPDIR or the program's folder, no private folder anywhere. A program killed outright leaves its
+    private folder to the next start, which removes it."""
+    tmp, runtime = os.path.join(USER_ROOT, "tmp"), os.path.join(USER_ROOT, "runtime")
+    made = ((os.path.join(tmp, "read-only"), "555"), (f"{runtime}/open", "777"), (f"{runtime}/own", "700"))
+    for folder, mode in made:
+        subprocess.run(as_user("mkdir", "-p", "-m", mode, folder), check=True)
+        os.utime(folder, (time.time() - 60,) * 2)
+    runs = [("Esc", []), ("close", []), ("SIGTERM", []), ("TMPDIR missing", [f"TMPDIR={tmp}/missing"]),
+            ("TMPDIR read-only", [f"TMPDIR={tmp}/read-only"]),
+            ("a runtime folder open to all", [f"XDG_RUNTIME_DIR={runtime}/open"]),
+            ("the user's bus", [f"XDG_RUNTIME_DIR={runtime}/own", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1"]),
+            ("a killed run before", [])]
+    for run, environment in runs:
+        bus = None
+        if run == "the user's bus":
+            bus = int(subprocess.run(as_user("dbus-daemon", "--session", f"--address=unix:path={runtime}/own/bus",
+                                             "--fork", "--print-pid"), capture_output=True, text=True,
+                                     check=True).stdout)
+        try:
+            if run == "a killed run before":
+                killed = start(account=as_user())
+                on_screen(killed)
+                killed.process.kill()
+                killed.process.wait()
+                wait_for("every process of the killed program to end", lambda: not program_processes())
+                if not [name for name in os.listdir(tmp) if name.startswith("kalmoro-")]:
+                    raise Failure("the killed program left no private folder to remove")
+            # A second back: file times have a resolution of a second on some file systems.
+            moment = time.time() - 1
+            program = start(account=as_user(*environment))
+            click = on_screen(program)
+            if run in ("Esc", "close", "SIGTERM"):
+                xdo("key", *(f"alt+{entry}" for entry in (1, 2, 3, 4, 6, 7, 5)))
+                for brand in (0, 1, 2, 3, 4, 0):
+                    click(*BRAND_CHOICE_HEADER)
+                    click(*BRAND_CHOICES[brand])
+                    page_settles(program)
+                click(*X7_BUTTON)
+            else:
+                xdo("key", "alt+2", "alt+5")
+                click(*BRAND_CHOICES[0])
+            page_settles(program)
+            if run == "Esc":
+                # A click in the page gives it the focus; the page switch that hides it takes it away.
+                click(600, 450)
+                click(*REFRIGERANT_ENTRY)
+                xdo("key", "Escape")
+            elif run == "SIGTERM":
+                program.process.terminate()
+            else:
+                click(*CLOSE_BUTTON)
+            program.ends_cleanly(run)
+            wait_for(f"every process of the program to end after {run}", lambda: not program_processes(bus))
+            left = left_since(moment, program)
+            if left:
+                raise Failure(f"after {run} these were left:\n" + "\n".join(left))
+        finally:
+            if bus:
+                os.kill(bus, signal.SIGTERM)
+                wait_for("the user's bus and what it started to end", lambda: not program_processes())
+        note(program, f"{run}: nothing left")
+
+
+ACCOUNT_SCENARIOS = ("kept", "leftovers")
 
 
 def main():
     scenario, path, screenshots = sys.argv[1:4]
     os.makedirs(screenshots, exist_ok=True)
-    program = None
+    started = []
+
+    def start(arguments=(), account=()):
+        started.append(Program(path, screenshots, scenario, arguments, account))
+        return started[-1]
     try:
-        program = Program(path, screenshots, scenario)
-        program.attach()
-        note(program, f"window at {program.x},{program.y}")
-        globals()[f"scenario_{scenario}"](program)
+        if scenario in ACCOUNT_SCENARIOS:
+            globals()[f"scenario_{scenario}"](start)
+        else:
+            program = start()
+            program.attach()
+            note(program, f"window at {program.x},{program.y}")
+            globals()[f"scenario_{scenario}"](program)
     except Failure as failure:
         print(f"FAIL [{scenario}]: {failure}", file=sys.stderr)
-        if program is not None:
+        for program in started[-1:]:
             program.log.seek(0)
             print("--- program output", file=sys.stderr)
             sys.stderr.write(program.log.read())
         return 1
     finally:
-        if program is not None:
+        for program in started:
             program.stop()
-            os.remove(program.log.name)
     print(f"[{scenario}] passed")
     return 0
 
