@@ -11,14 +11,14 @@
 #include <QElapsedTimer>
 #include <QTest>
 
-#include "fonts.h"
 #include "framenames.h"
-#include "startprogram.h"
+#include "shelltesting.h"
 #include "statistics.h"
 
 using namespace kalmoro;
 using bench::Median;
 using bench::Percentile;
+using testing::ShowProgramWindow;
 
 namespace {
 
@@ -36,16 +36,9 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    QApplication::setFont(UiFont());
-
-    std::unique_ptr<MainWindow> window = CreateMainWindow().window;
+    const std::unique_ptr<MainWindow> window = ShowProgramWindow();
     if (!window) {
-        std::fprintf(stderr, "the main window could not be built\n");
-        return 1;
-    }
-    window->show();
-    if (!QTest::qWaitForWindowExposed(window.get())) {
-        std::fprintf(stderr, "the main window was not shown\n");
+        std::fprintf(stderr, "the main window could not be built or shown\n");
         return 1;
     }
     std::vector<QWidget *> entries;
