@@ -317,6 +317,17 @@ private Q_SLOTS:
             << webRtc.arg("const f = frame(); f.contentDocument.write('<iframe></iframe>');"
                           " f.contentDocument.close(); rtc(f.contentWindow[0]);")
             << false << "refused";
+        // Markup written into a document runs its scripts as it is written.
+        QTest::newRow("WebRTC in a frame written into a closed document")
+            << webRtc.arg("const d = frame().contentDocument; d.open(); d.close(); top.rtc = rtc;"
+                          " d.write('<iframe></iframe><script>top.rtc(frames[0]);</' + 'script>');")
+            << false << "refused";
+        const QString inserted = QStringLiteral(
+            "const s = document.createElement('script'); top.rtc = rtc; s.text = 'try { rtc(frames[0]); }"
+            " catch (e) { setTimeout(() => document.title = \"refused\"); }';"
+            " document.body.append(document.createElement('iframe'), s);");
+        QTest::newRow("WebRTC in an empty frame inserted with a script")
+            << webRtc.arg(inserted) << false << "refused";
         QTest::newRow("WebRTC in an empty frame in a shadow root")
             << webRtc.arg("const h = document.createElement('div'); document.body.append(h);"
                           " const f = document.createElement('iframe'); f.name = 'shadowed';"

@@ -48,7 +48,8 @@ QWebEngineScript WithoutWebRtc()
     script.setInjectionPoint(QWebEngineScript::DocumentCreation);
     script.setWorldId(QWebEngineScript::MainWorld);
     script.setRunsOnSubFrames(true);
-    script.setSourceCode(QString::fromUtf8(source.readAll()));
+    script.setSourceCode(QString::fromUtf8(source.readAll())
+                             .replace(QStringLiteral("PAGE_SCHEME"), QLatin1String(PageScheme)));
     return script;
 }
 

@@ -26,6 +26,17 @@
         ['Document', 'writeln', 'value'],
     ];
     const frames = 'iframe, frame, object, embed';
+    // [interface, member, first argument inserted, one past the last (all when undefined)]: the
+    // members that insert nodes a page made, which may hold scripts that run as they are inserted.
+    const insertions = [
+        ['Node', 'appendChild', 0, 1], ['Node', 'insertBefore', 0, 1], ['Node', 'replaceChild', 0, 1],
+        ['Element', 'insertAdjacentElement', 1, 2], ['Range', 'insertNode', 0, 1],
+        ['Range', 'surroundContents', 0, 1],
+        ...['Element', 'Document', 'DocumentFragment'].flatMap(
+            type => ['append', 'prepend', 'replaceChildren'].map(name => [type, name, 0])),
+        ...['Element', 'CharacterData', 'DocumentType'].flatMap(
+            type => ['before', 'after', 'replaceWith'].map(name => [type, name, 0])),
+    ];
     const ElementNode = 1;
     const DocumentNode = 9;
     const FragmentNode = 11;
@@ -40,6 +51,8 @@
     const selectAllInDocument = Document.prototype.querySelectorAll;
     const selectAllInFragment = DocumentFragment.prototype.querySelectorAll;
     const matches = Element.prototype.matches;
+    const selectOne = Element.prototype.querySelector;
+    const selectOneInFragment = DocumentFragment.prototype.querySelector;
     const nodeType = getter(Node.prototype, 'nodeType');
     const defaultView = getter(Document.prototype, 'defaultView');
     const listLength = getter(NodeList.prototype, 'length');
@@ -142,6 +155,10 @@
                 const type = handOuts[i][0];
                 const name = handOuts[i][1];
                 const before = name === 'write' || name === 'writeln' ? openAsWritingWould : nothing;
+                if (local && before !== nothing) {
+                    defineProperty(w.Document.prototype, name, {__proto__: null, value: refuseWriting});
+                    continue;
+                }
                 follow(type === 'Window' ? w : w[type].prototype, name, handOuts[i][2], before, (self, result) => {
                     const reached = windowOf(result);
                     if (reached !== null)
@@ -149,6 +166,10 @@
                     if (type === 'Document')
                         opened(self);
                 });
+            }
+            if (local) {
+                for (let i = 0; i < insertions.length; ++i)
+                    refuseTogether(w[insertions[i][0]].prototype, insertions[i][1], insertions[i][2], insertions[i][3]);
             }
         }
         listenTo(w);
@@ -183,6 +204,44 @@
         }
     };
     const nothing = () => {};
+
+    // Whether node, or a node in it, matches selector.
+    const holds = (node, selector) => {
+        const type = attempt(call, nodeType, node);
+        if (type === ElementNode)
+            return call(matches, node, selector) || call(selectOne, node, selector) !== null;
+        return type === FragmentNode && call(selectOneInFragment, node, selector) !== null;
+    };
+
+    // A script inserted together with a frame runs before anything here hears of the frame: a
+    // local page inserts them apart (none of the program's pages inserts either).
+    const refuseTogether = (holder, name, from, to) => {
+        const property = getOwnPropertyDescriptor(holder, name);
+        if (!property)
+            return;
+        const original = property.value;
+        property.value = {
+            [name](...args) {
+                let frame = false;
+                let script = false;
+                for (let i = from; i < (to === undefined ? args.length : to); ++i) {
+                    frame = frame || holds(args[i], frames);
+                    script = script || holds(args[i], 'script');
+                }
+                if (frame && script)
+                    throw new Refusal('Local pages insert frames and scripts apart.', 'NotSupportedError');
+                return apply(original, this, args);
+            },
+        }[name];
+        defineProperty(holder, name, {__proto__: null, ...property});
+    };
+    // Markup written into a document runs its scripts while it is written, before anything here
+    // hears of the frames it adds: a local page writes none (none of the program's pages does).
+    const local = location.protocol === 'PAGE_SCHEME:';
+    const Refusal = DOMException;
+    const refuseWriting = () => {
+        throw new Refusal('Local pages do not write markup into documents.', 'NotSupportedError');
+    };
 
     guard(window);
 })();
