@@ -3,8 +3,10 @@
 // frame's first document: an empty frame's window can be used the moment the frame is inserted.
 // So this also takes WebRTC away from each such window as it becomes reachable, and guards it
 // the same way: as a frame is inserted, once the parser has added frames, and wherever a window
-// or a document is handed out. It runs before any of the page's code and keeps the built-ins it
-// uses, so that nothing the page changes later can turn it off.
+// or a document is handed out. Scripts that run while they are inserted or written would reach a
+// frame before that: a local page writes no markup and inserts no frame together with a script.
+// It runs before any of the page's code and keeps the built-ins it uses, so that nothing the page
+// changes later can turn it off.
 (() => {
     const removed = ['RTCPeerConnection', 'webkitRTCPeerConnection', 'RTCDataChannel', 'RTCSessionDescription',
         'RTCIceCandidate', 'RTCRtpSender', 'RTCRtpReceiver'];
