@@ -4,14 +4,12 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QSaveFile>
 
 #include "fonts.h"
 #include "jobquotation.h"
 #include "palette.h"
 #include "quotationsheet.h"
-#include "textlayerfonts.h"
 
 namespace kalmoro {
 
@@ -204,21 +202,10 @@ QString SaveJobQuotationImage(const Job &job, const QString &path)
 
 QString SaveJobQuotationPdf(const Job &job, const QString &path)
 {
-    return SaveWhole(path, [&job](QSaveFile &file) {
-        QPdfWriter writer(&file);
-        SetUpSheetPdf(writer, JobFileName(job));
-        const TextLayerFonts fonts(UiFont());
-        QPainter painter;
-        if (!painter.begin(&writer))
-            return false;
-        const int pages = JobQuotationPageCount(job);
-        for (int index = 0; index < pages; ++index) {
-            if (index > 0 && !writer.newPage())
-                return false;
-            PaintJobQuotationPage(painter, job, SheetPdfPage(writer), index, fonts.families());
-        }
-        return painter.end();
-    });
+    return SaveSheetPdf(path, JobFileName(job), JobQuotationPageCount(job),
+        [&job](QPainter &painter, const QRectF &page, int index, const QStringList &families) {
+            PaintJobQuotationPage(painter, job, page, index, families);
+        });
 }
 
 } // namespace kalmoro

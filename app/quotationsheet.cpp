@@ -163,18 +163,27 @@ QString SaveWhole(const QString &path, const std::function<bool(QSaveFile &)> &w
     return {};
 }
 
-void SetUpSheetPdf(QPdfWriter &writer, const QString &title)
+QString SaveSheetPdf(const QString &path, const QString &title, int pages, const PaintSheetPage &paint)
 {
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    writer.setResolution(kPdfResolution);
-    writer.setTitle(title);
-    writer.setCreator(QStringLiteral("Kalmoro"));
-}
-
-QRectF SheetPdfPage(const QPdfWriter &writer)
-{
-    return QRectF(QPointF(0, 0), writer.pageLayout().paintRectPixels(kPdfResolution).size());
+    return SaveWhole(path, [&](QSaveFile &file) {
+        QPdfWriter writer(&file);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        writer.setResolution(kPdfResolution);
+        writer.setTitle(title);
+        writer.setCreator(QStringLiteral("Kalmoro"));
+        const QRectF page(QPointF(0, 0), writer.pageLayout().paintRectPixels(kPdfResolution).size());
+        const TextLayerFonts fonts(UiFont());
+        QPainter painter;
+        if (!painter.begin(&writer))
+            return false;
+        for (int index = 0; index < pages; ++index) {
+            if (index > 0 && !writer.newPage())
+                return false;
+            paint(painter, page, index, fonts.families());
+        }
+        return painter.end();
+    });
 }
 
 QSizeF QuotationSheetSize(const Quotation &quotation)
@@ -220,16 +229,10 @@ QString SaveQuotationImage(const Quotation &quotation, const QString &path)
 
 QString SaveQuotationPdf(const Quotation &quotation, const QString &path)
 {
-    return SaveWhole(path, [&quotation](QSaveFile &file) {
-        QPdfWriter writer(&file);
-        SetUpSheetPdf(writer, QuotationFileName(quotation));
-        const TextLayerFonts fonts(UiFont());
-        QPainter painter;
-        if (!painter.begin(&writer))
-            return false;
-        PaintQuotationSheet(painter, quotation, SheetPdfPage(writer), fonts.families());
-        return painter.end();
-    });
+    return SaveSheetPdf(path, QuotationFileName(quotation), 1,
+        [&quotation](QPainter &painter, const QRectF &page, int, const QStringList &families) {
+            PaintQuotationSheet(painter, quotation, page, families);
+        });
 }
 
 } // namespace kalmoro

@@ -8,7 +8,6 @@
 #include <QStringList>
 
 class QPainter;
-class QPdfWriter;
 class QSaveFile;
 
 namespace kalmoro {
@@ -43,9 +42,9 @@ void DrawSheetText(QPainter &painter, QPointF baseline, const QString &text);
 // Writes through a file that replaces path only once write has succeeded; gives the reason of a
 // failure, empty on success.
 QString SaveWhole(const QString &path, const std::function<bool(QSaveFile &)> &write);
-// Sets up an A4 PDF named title on file, at the resolution the sheets are written in.
-void SetUpSheetPdf(QPdfWriter &writer, const QString &title);
-// The A4 page's printable area of such a writer, in its pixels.
-QRectF SheetPdfPage(const QPdfWriter &writer);
+// Writes an A4 PDF named title of the given number of pages to path as SaveWhole does; paint draws
+// each page, by index, into the page's printable area with the font families given.
+using PaintSheetPage = std::function<void(QPainter &, const QRectF &, int page, const QStringList &families)>;
+QString SaveSheetPdf(const QString &path, const QString &title, int pages, const PaintSheetPage &paint);
 
 } // namespace kalmoro
