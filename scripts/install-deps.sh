@@ -16,7 +16,7 @@ test_packages=(
     clang libclang-rt-14-dev clang-format-14 libbenchmark-dev valgrind
     dbus at-spi2-core python3-pyatspi
     xvfb xauth openbox xdotool x11-utils xclip imagemagick poppler-utils openssl locales-all
-    weston file
+    weston file procps
     dpkg-dev lintian man-db appstream desktop-file-utils devscripts
 )
 
