@@ -4,9 +4,9 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 
 #include "platform.h"
+#include "wholefile.h"
 
 namespace kalmoro {
 
@@ -25,10 +25,10 @@ QString dealerFile()
 
 std::optional<Dealer> RememberedDealer()
 {
-    QFile file(dealerFile());
-    if (!file.open(QIODevice::ReadOnly))
+    const WholeRead read = ReadWhole(dealerFile(), MaxJobFileBytes);
+    if (!read.data)
         return std::nullopt;
-    const QJsonDocument document = QJsonDocument::fromJson(file.read(MaxJobFileBytes));
+    const QJsonDocument document = QJsonDocument::fromJson(*read.data);
     if (!document.isObject())
         return std::nullopt;
     const QJsonObject object = document.object();
@@ -42,14 +42,11 @@ QString RememberDealer(const Dealer &dealer)
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return QStringLiteral("无法创建文件夹 %1")
             .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
-    QSaveFile file(path);
-    const QByteArray data = QJsonDocument(
-        QJsonObject {{QStringLiteral("company"), dealer.company}, {QStringLiteral("contact"), dealer.contact},
-            {QStringLiteral("phone"),
-                dealer.phone}}).toJson();
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit())
-        return file.errorString();
-    return {};
+    return SaveWhole(path,
+        QJsonDocument(
+            QJsonObject {{QStringLiteral("company"), dealer.company},
+                {QStringLiteral("contact"), dealer.contact}, {QStringLiteral("phone"), dealer.phone}})
+            .toJson());
 }
 
 QString ForgetDealer()

@@ -1,31 +1,25 @@
 #include "jobfiles.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QMimeData>
-#include <QSaveFile>
 #include <QUrl>
 
-#include "quotationsheet.h"
+#include "wholefile.h"
 
 namespace kalmoro {
 
 JobReadResult ReadJobFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {std::nullopt, file.errorString()};
     // One byte more than a job may have is enough for the reader to refuse a file as too large.
-    const QByteArray data = file.read(MaxJobFileBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        return {std::nullopt, file.errorString()};
-    return ReadJob(data);
+    const WholeRead read = ReadWhole(path, MaxJobFileBytes);
+    if (!read.data)
+        return {std::nullopt, read.error};
+    return ReadJob(*read.data);
 }
 
 QString WriteJobFile(const Job &job, const QString &path)
 {
-    const QByteArray data = WriteJob(job);
-    return SaveWhole(path, [&data](QSaveFile &file) { return file.write(data) == data.size(); });
+    return SaveWhole(path, WriteJob(job));
 }
 
 QString DraggedJobFile(const QMimeData &data)

@@ -4,7 +4,6 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QSaveFile>
 
 #include "fonts.h"
 #include "jobquotation.h"
@@ -196,8 +195,7 @@ QImage JobQuotationImage(const Job &job, qreal scale)
 
 QString SaveJobQuotationImage(const Job &job, const QString &path)
 {
-    const QImage image = JobQuotationImage(job);
-    return SaveWhole(path, [&image](QSaveFile &file) { return image.save(&file, "PNG"); });
+    return SaveSheetImage(JobQuotationImage(job), path);
 }
 
 QString SaveJobQuotationPdf(const Job &job, const QString &path)

@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -40,6 +42,8 @@ constexpr int kNewValidityDays = 30;
 // A new line is one of something until the user says how many.
 constexpr Milli kNewLineQuantity = 1'000;
 constexpr QSize kInitialSize {760, 640};
+// How much of a refused text a notice repeats: enough to recognise it.
+constexpr qsizetype kShownTypedLength = 20;
 
 // A text field of the job: the group it is shown in, its caption, the name screen readers read and
 // where the job keeps it.
@@ -157,6 +161,7 @@ void JobWindow::build()
         const TextField &field = kTextFields[i];
         auto *box = new QLineEdit(this);
         box->setAccessibleName(text(field.accessibleName));
+        box->setMaxLength(static_cast<int>(MaxTextLength));
         (field.dealer ? dealerForm : customerForm)->addRow(text(field.caption), box);
         m_fields[i] = box;
         connect(box, &QLineEdit::textEdited, this, [this, &field](const QString &typed) {
@@ -204,6 +209,12 @@ void JobWindow::build()
     m_lines->setSelectionMode(QAbstractItemView::SingleSelection);
     connect(m_lines, &QTableWidget::itemChanged, this, &JobWindow::lineEdited);
     layout->addWidget(m_lines, 1);
+    m_notice = new QLabel(this);
+    m_notice->setAccessibleName(QStringLiteral("提示"));
+    QPalette noticeColours = m_notice->palette();
+    noticeColours.setColor(QPalette::WindowText, QColor::fromRgb(palette::kDarkRed));
+    m_notice->setPalette(noticeColours);
+    layout->addWidget(m_notice);
 
     auto *below = new QHBoxLayout;
     auto *lineButtons = new QHBoxLayout;
@@ -247,6 +258,15 @@ void JobWindow::build()
     connect(m_notes, &QPlainTextEdit::textChanged, this, [this] {
         if (m_showing)
             return;
+        // What goes past the bound is cut off at once; cutting it edits the box again.
+        if (QTextDocument *notes = m_notes->document(); notes->characterCount() - 1 > MaxNotesLength) {
+            QTextCursor excess(notes);
+            excess.setPosition(static_cast<int>(MaxNotesLength));
+            excess.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+            excess.removeSelectedText();
+            refuse(QStringLiteral("备注最多 %1 个字，多出的部分未保留。").arg(MaxNotesLength));
+            return;
+        }
         m_job.notes = m_notes->toPlainText();
         changed();
     });
@@ -263,6 +283,10 @@ void JobWindow::build()
     };
     connect(lineAction(QStringLiteral("添加行"), QKeySequence(Qt::CTRL | Qt::Key_Insert)),
         &QAction::triggered, this, [this] {
+            if (m_job.lines.size() >= MaxJobLines) {
+                refuse(QStringLiteral("报价单最多 %1 行。").arg(MaxJobLines));
+                return;
+            }
             m_job.lines.append({{}, kNewLineQuantity, {}, 0, JobSource::None});
             showLines();
             changed();
@@ -345,13 +369,18 @@ void JobWindow::present()
 void JobWindow::addPage(const CalculatorPage &page)
 {
     const JobSource source = page.jobSource();
+    const QList<JobLine> lines = page.jobLines(m_job);
+    if (const QString refusal = ReplaceRefusal(m_job, source, lines); !refusal.isEmpty()) {
+        m_services.showMessage(QStringLiteral("无法加入报价单：%1。").arg(refusal));
+        return;
+    }
     if (HasSourceLines(m_job, source)
         && m_services.askChoice(this,
                QStringLiteral("报价单中已有这一页加入的行。用这一页现在的结果替换它们吗？"),
                {QStringLiteral("替换"), kCancel})
             == kCancel)
         return;
-    ReplaceSourceLines(m_job, source, page.jobLines(m_job));
+    ReplaceSourceLines(m_job, source, lines);
     showLines();
     changed();
 }
@@ -471,8 +500,10 @@ void JobWindow::dropEvent(QDropEvent *event)
 void JobWindow::keepDealer()
 {
     const QString failure = m_rememberDealer->isChecked() ? RememberDealer(m_job.dealer) : ForgetDealer();
-    if (!failure.isEmpty())
+    // Kept at every key: a failure is said once, not again at each key that fails the same way.
+    if (!failure.isEmpty() && failure != m_dealerFailure)
         m_services.showMessage(QStringLiteral("无法记住公司信息：%1").arg(failure));
+    m_dealerFailure = failure;
 }
 
 void JobWindow::replaceJob(const Job &job, const QString &path)
@@ -536,36 +567,54 @@ void JobWindow::lineEdited(QTableWidgetItem *item)
     if (m_showing)
         return;
     JobLine &line = m_job.lines[item->row()];
+    JobLine edited = line;
     const QString typed = item->text();
+    QString refusal;
+    const auto number = [&typed, &refusal](qint64 &member, int decimals, const QString &caption) {
+        if (const std::optional<qint64> value = ParseDecimal(typed, decimals))
+            member = *value;
+        else
+            refusal = QStringLiteral("%1“%2”不是数。").arg(caption, typed.left(kShownTypedLength));
+    };
     switch (item->column()) {
     case Description:
-        line.description = typed;
+        edited.description = typed;
         break;
     case Unit:
-        line.unit = typed;
+        edited.unit = typed;
         break;
     case Quantity:
-        if (const auto value = typedDecimal(typed, MilliDecimals, -MaxQuantity, MaxQuantity))
-            line.quantity = *value;
+        number(edited.quantity, MilliDecimals, QStringLiteral("数量"));
         break;
     case UnitPrice:
-        if (const auto value = typedDecimal(typed, MicroYuanDecimals, -MaxUnitPrice, MaxUnitPrice)) {
-            line.unitPrice = *value;
-            // The refrigerant's price is typed once a job and kept for the page's next lines.
-            if (line.source == JobSource::Refrigerant)
-                m_job.refrigerantUnitPrice = *value;
-        }
+        number(edited.unitPrice, MicroYuanDecimals, QStringLiteral("单价"));
         break;
     default:
         break;
     }
-    // The cells show what the line now holds: a number that was not taken shows the one before.
+    if (refusal.isEmpty())
+        refusal = JobLineRefusal(edited);
+    refuse(refusal);
+    if (refusal.isEmpty()) {
+        line = edited;
+        // The refrigerant's price is typed once a job and kept for the page's next lines; a price
+        // below zero is a credit on this line alone, and one the job file would not take back.
+        if (item->column() == UnitPrice && line.source == JobSource::Refrigerant && line.unitPrice >= 0)
+            m_job.refrigerantUnitPrice = line.unitPrice;
+    }
+    // The cells show what the line now holds: a value that was not taken shows the one before.
     m_showing = true;
     item->setText(lineCell(line, item->column()));
     m_lines->item(item->row(), Amount)->setText(lineCell(line, Amount));
     m_showing = false;
     showTotals();
-    changed();
+    if (refusal.isEmpty())
+        changed();
+}
+
+void JobWindow::refuse(const QString &reason)
+{
+    m_notice->setText(reason);
 }
 
 void JobWindow::moveLine(int offset)

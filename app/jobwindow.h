@@ -66,6 +66,8 @@ private:
     void moveLine(int offset);
     void changed();
     void showTitle();
+    // Says beside the lines why what was typed or asked for was not taken; an empty reason clears it.
+    void refuse(const QString &reason);
     // Keeps the dealer's header for new jobs while the box asks for it, else forgets it.
     void keepDealer();
     bool writeTo(const QString &path);
@@ -83,7 +85,9 @@ private:
     // The boxes of the discount and the tax rate, in the order of the table of numbers.
     std::array<QLineEdit *, 2> m_numbers {};
     QLabel *m_totals = nullptr;
+    QLabel *m_notice = nullptr; // why the last edit was not taken
     QCheckBox *m_rememberDealer = nullptr;
+    QString m_dealerFailure; // why the dealer could not be kept at the last try; empty when it was
     bool m_showing = false; // while the widgets are filled from the job, their edits change nothing
 };
 

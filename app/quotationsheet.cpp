@@ -3,17 +3,18 @@
 #include <algorithm>
 #include <utility>
 
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include "fonts.h"
 #include "images.h"
 #include "palette.h"
 #include "quotation.h"
 #include "textlayerfonts.h"
+#include "wholefile.h"
 
 namespace kalmoro {
 
@@ -27,6 +28,7 @@ constexpr qreal kTableTop = 160;
 constexpr qreal kRowHeight = 34;
 constexpr qreal kColumnGap = 28;
 constexpr int kPdfResolution = 300;
+const QString kPdfFailure = QStringLiteral("无法生成 PDF");
 
 QColor colour(std::uint32_t rgb)
 {
@@ -148,25 +150,13 @@ void DrawSheetText(QPainter &painter, QPointF baseline, const QString &text)
     }
 }
 
-QString SaveWhole(const QString &path, const std::function<bool(QSaveFile &)> &write)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (!write(file)) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return {};
-}
-
 QString SaveSheetPdf(const QString &path, const QString &title, int pages, const PaintSheetPage &paint)
 {
-    return SaveWhole(path, [&](QSaveFile &file) {
-        QPdfWriter writer(&file);
+    // Made in memory and written whole, so that a file that cannot be finished never replaces one.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pdf);
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
         writer.setResolution(kPdfResolution);
@@ -176,14 +166,25 @@ QString SaveSheetPdf(const QString &path, const QString &title, int pages, const
         const TextLayerFonts fonts(UiFont());
         QPainter painter;
         if (!painter.begin(&writer))
-            return false;
+            return kPdfFailure;
         for (int index = 0; index < pages; ++index) {
             if (index > 0 && !writer.newPage())
-                return false;
+                return kPdfFailure;
             paint(painter, page, index, fonts.families());
         }
-        return painter.end();
-    });
+        if (!painter.end())
+            return kPdfFailure;
+    }
+    return SaveWhole(path, pdf.data());
+}
+
+QString SaveSheetImage(const QImage &image, const QString &path)
+{
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    if (!image.save(&png, "PNG"))
+        return QStringLiteral("无法生成图片");
+    return SaveWhole(path, png.data());
 }
 
 QSizeF QuotationSheetSize(const Quotation &quotation)
@@ -223,8 +224,7 @@ QImage QuotationImage(const Quotation &quotation, qreal scale)
 
 QString SaveQuotationImage(const Quotation &quotation, const QString &path)
 {
-    const QImage image = QuotationImage(quotation);
-    return SaveWhole(path, [&image](QSaveFile &file) { return image.save(&file, "PNG"); });
+    return SaveSheetImage(QuotationImage(quotation), path);
 }
 
 QString SaveQuotationPdf(const Quotation &quotation, const QString &path)

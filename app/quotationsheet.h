@@ -8,7 +8,6 @@
 #include <QStringList>
 
 class QPainter;
-class QSaveFile;
 
 namespace kalmoro {
 
@@ -39,12 +38,12 @@ QString SaveQuotationPdf(const Quotation &quotation, const QString &path);
 // files replaced only once they are complete.
 QFont SheetFont(const QStringList &families, int pixelSize, bool bold = false);
 void DrawSheetText(QPainter &painter, QPointF baseline, const QString &text);
-// Writes through a file that replaces path only once write has succeeded; gives the reason of a
-// failure, empty on success.
-QString SaveWhole(const QString &path, const std::function<bool(QSaveFile &)> &write);
-// Writes an A4 PDF named title of the given number of pages to path as SaveWhole does; paint draws
-// each page, by index, into the page's printable area with the font families given.
+// Writes an A4 PDF named title of the given number of pages to path, replacing a file there only once
+// the new one is complete; paint draws each page, by index, into the page's printable area with the
+// font families given. Gives the reason of a failure, empty on success.
 using PaintSheetPage = std::function<void(QPainter &, const QRectF &, int page, const QStringList &families)>;
 QString SaveSheetPdf(const QString &path, const QString &title, int pages, const PaintSheetPage &paint);
+// Writes image as a PNG file in the same way.
+QString SaveSheetImage(const QImage &image, const QString &path);
 
 } // namespace kalmoro

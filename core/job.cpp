@@ -162,6 +162,37 @@ std::optional<qint64> DecimalFromDouble(double value, int decimals)
     return ParseDecimal(QString::number(value, 'f', QLocale::FloatingPointShortest), decimals);
 }
 
+QString JobLineRefusal(const JobLine &line)
+{
+    const auto outside = [](qint64 value, qint64 high) { return value < -high || value > high; };
+    if (line.description.size() > MaxTextLength)
+        return QStringLiteral("项目名称超过 %1 个字").arg(MaxTextLength);
+    if (line.unit.size() > MaxTextLength)
+        return QStringLiteral("单位超过 %1 个字").arg(MaxTextLength);
+    if (outside(line.quantity, MaxQuantity)) {
+        return QStringLiteral("“%1”的数量 %2 超出范围（-%3 至 %3）")
+            .arg(line.description, FormatQuantity(line.quantity), FormatQuantity(MaxQuantity));
+    }
+    if (outside(line.unitPrice, MaxUnitPrice)) {
+        return QStringLiteral("“%1”的单价 %2 超出范围（-%3 至 %3）")
+            .arg(line.description, FormatUnitPrice(line.unitPrice), FormatUnitPrice(MaxUnitPrice));
+    }
+    return {};
+}
+
+QString ReplaceRefusal(const Job &job, JobSource source, const QList<JobLine> &lines)
+{
+    for (const JobLine &line : lines) {
+        if (QString refusal = JobLineRefusal(line); !refusal.isEmpty())
+            return refusal;
+    }
+    const qsizetype kept = std::count_if(job.lines.cbegin(), job.lines.cend(),
+        [source](const JobLine &line) { return line.source != source; });
+    if (kept + lines.size() > MaxJobLines)
+        return QStringLiteral("报价单最多 %1 行").arg(MaxJobLines);
+    return {};
+}
+
 bool HasSourceLines(const Job &job, JobSource source)
 {
     return std::any_of(job.lines.cbegin(), job.lines.cend(),

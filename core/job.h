@@ -31,6 +31,11 @@ inline constexpr MicroYuan MaxUnitPrice = 1'000'000'000'000; // one million 元
 inline constexpr Fen MaxDiscount = 100'000'000'000'000; // one trillion 元, the most lines' subtotal
 inline constexpr BasisPoints MaxTaxRate = 10'000; // 100 %
 inline constexpr int MaxValidityDays = 3'650;
+// Texts a line or a field of the job holds: the longest a serious use needs, and short enough that
+// a file of them lays out in the window at once (a box lays out one line of millions of characters
+// for minutes).
+inline constexpr qsizetype MaxTextLength = 500;
+inline constexpr qsizetype MaxNotesLength = 5'000;
 // Larger files are refused before they are parsed.
 inline constexpr qsizetype MaxJobFileBytes = 10 * 1024 * 1024;
 
@@ -106,6 +111,13 @@ std::optional<qint64> ParseDecimal(QStringView text, int decimals);
 // A value a page computed in floating point, as the shortest decimal that reads back as the same double,
 // rounded half away from zero to the decimals; empty when not finite or too large.
 std::optional<qint64> DecimalFromDouble(double value, int decimals);
+
+// Why line cannot be held by a job: a quantity, a unit price or a text beyond the bounds a job file is
+// read with, said in Chinese; empty when it can. What the program writes, it can read again.
+QString JobLineRefusal(const JobLine &line);
+// Why the lines from source cannot take the place of the job's earlier lines from source: one of them
+// is refused, or the job would hold more than MaxJobLines; empty when they can.
+QString ReplaceRefusal(const Job &job, JobSource source, const QList<JobLine> &lines);
 
 // Whether the job has lines from that page.
 bool HasSourceLines(const Job &job, JobSource source);

@@ -67,9 +67,13 @@ public:
         return value;
     }
 
-    QString text(const QJsonObject &object, const QString &path, const QString &key)
+    QString text(const QJsonObject &object, const QString &path, const QString &key,
+        qsizetype maxLength = MaxTextLength)
     {
-        return member(object, path, key, QJsonValue::String).value_or(QJsonValue()).toString();
+        QString text = member(object, path, key, QJsonValue::String).value_or(QJsonValue()).toString();
+        if (text.size() > maxLength)
+            fail(QStringLiteral("字段 %1 超过 %2 个字的上限。").arg(m_name).arg(maxLength));
+        return text;
     }
 
     QJsonObject object(const QJsonObject &object, const QString &key)
@@ -241,7 +245,7 @@ JobReadResult ReadJob(const QByteArray &data)
     job.dealer.phone = reader.text(dealer, QStringLiteral("dealer"), QStringLiteral("phone"));
     job.date = reader.date(root, QStringLiteral("date"));
     job.validityDays = reader.integer(root, QStringLiteral("validityDays"), 0, MaxValidityDays);
-    job.notes = reader.text(root, {}, QStringLiteral("notes"));
+    job.notes = reader.text(root, {}, QStringLiteral("notes"), MaxNotesLength);
     job.discount
         = reader.decimal(root, {}, QStringLiteral("discount"), FenDecimals, -MaxDiscount, MaxDiscount);
     job.taxRate = reader.decimal(root, {}, QStringLiteral("taxRate"), BasisPointDecimals, 0, MaxTaxRate);

@@ -11,8 +11,8 @@ namespace kalmoro::platform {
 // its sandbox cannot start for a process running as root.
 void PrepareProcess();
 
-// Lets the signals that ask the program to end (where there are such) quit the application as Esc
-// does, so that it ends its own way. Call once the application object exists.
+// Lets the signals that ask the program to end (where there are such) end the application's event
+// loop at once, without asking about unsaved changes. Call once the application object exists.
 void QuitOnTerminationSignals();
 
 // From now on the process ends within a few seconds, with status, even when a thread never

@@ -7,8 +7,9 @@ namespace kalmoro::platform {
 // get to it. Call before the application object exists.
 void CatchTerminationSignals();
 
-// Quits the application, as Esc does, on each caught signal, also on one caught before it existed:
-// the program then ends its own way and removes what it must. Call once the application exists.
+// Ends the application's event loop on each caught signal, also on one caught before it existed,
+// without asking anything: the program then ends its own way and removes what it must. Call once
+// the application exists.
 void QuitOnCaughtSignals();
 
 } // namespace kalmoro::platform

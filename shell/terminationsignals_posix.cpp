@@ -45,7 +45,9 @@ void QuitOnCaughtSignals()
     QObject::connect(notifier, &QSocketNotifier::activated, notifier, [] {
         char bytes[16];
         while (::read(pipeEnds[0], bytes, sizeof bytes) > 0) { }
-        QCoreApplication::quit();
+        // Leaves the event loop without closing the windows: quit() would close them, and a window
+        // with unsaved changes would ask, where a signal must end the program at once.
+        QCoreApplication::exit(0);
     });
 }
 

@@ -251,6 +251,11 @@ private Q_SLOTS:
             << Edited(u"validityDays"_qs, 1.5) << u"字段 validityDays 应为整数。"_qs;
         QTest::newRow("negative tax")
             << Edited(u"taxRate"_qs, u"-1"_qs) << u"字段 taxRate 超出范围（0 至 100）。"_qs;
+        // Held to what the window lays out at once, however the file's lines run.
+        QTest::newRow("notes of one line of 9 M characters")
+            << Edited(u"notes"_qs, QString(9'000'000, u'x')) << u"字段 notes 超过 5000 个字的上限。"_qs;
+        QTest::newRow("a description over the bound") << Edited(u"description"_qs, QString(501, u'管'),
+            true) << u"字段 lines[1].description 超过 500 个字的上限。"_qs;
         QJsonArray tooMany;
         for (qsizetype i = 0; i <= MaxJobLines; ++i)
             tooMany.append(QJsonObject {});

@@ -1,3 +1,5 @@
+#include <csignal>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -7,11 +9,14 @@
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 #include "jobfiles.h"
 #include "jobwindow.h"
 #include "pagetesting.h"
 #include "savedialog.h"
+#include "systemerror.h"
 
 using namespace kalmoro;
 
@@ -53,6 +58,41 @@ QStringList tableRows(JobWindow &job)
 void typeText(const QString &text)
 {
     testing::TypeCharacters(QApplication::focusWidget(), text);
+}
+
+// Until it goes, no file of this process may grow past limit bytes: a write beyond it fails, as on
+// a full disk, rather than ending the process.
+class FileSizeLimit final
+{
+public:
+    explicit FileSizeLimit(rlim_t limit)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        ::getrlimit(RLIMIT_FSIZE, &m_before);
+        const rlimit lowered {limit, m_before.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &lowered);
+    }
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+    ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &m_before); }
+
+private:
+    rlimit m_before {};
+};
+
+QByteArray contentOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QAction *action(QWidget &window, const QString &text)
+{
+    for (QAction *candidate : window.findChildren<QAction *>()) {
+        if (candidate->text() == text)
+            return candidate;
+    }
+    qFatal("no action %s", qPrintable(text));
 }
 
 void activate(QWidget &window)
@@ -191,6 +231,95 @@ private Q_SLOTS:
         QVERIFY(job.isWindowModified());
     }
 
+    // Each value typed into a line is taken up to the bound the job file is read with, and refused
+    // past it with the reason; what is saved opens again.
+    void keepsCellsWithinBounds_data()
+    {
+        QTest::addColumn<QStringList>("typed"); // the description, quantity, unit and unit price
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<bool>("refused");
+
+        const QString longest(MaxTextLength, u'管');
+        QTest::newRow("quantity at the bound") << QStringList {u"管"_qs, u"1000000"_qs, u"米"_qs, u"1"_qs}
+                                               << u"管|1000000|米|1.00|1000000.00"_qs << false;
+        QTest::newRow("quantity past it") << QStringList {u"管"_qs, u"1000000.001"_qs, u"米"_qs, u"1"_qs}
+                                          << u"管|1|米|1.00|1.00"_qs << true;
+        QTest::newRow("unit price at the bound") << QStringList {u"管"_qs, u"-1"_qs, u"米"_qs, u"1000000"_qs}
+                                                 << u"管|-1|米|1000000.00|-1000000.00"_qs << false;
+        QTest::newRow("unit price past it") << QStringList {u"管"_qs, u"1"_qs, u"米"_qs, u"-1000000.01"_qs}
+                                            << u"管|1|米|0.00|0.00"_qs << true;
+        QTest::newRow("description at the bound")
+            << QStringList {longest, u"1"_qs, u"米"_qs, u"1"_qs} << longest + u"|1|米|1.00|1.00"_qs << false;
+        QTest::newRow("description past it")
+            << QStringList {longest + u'管', u"1"_qs, u"米"_qs, u"1"_qs} << u"|1|米|1.00|1.00"_qs << true;
+    }
+
+    void keepsCellsWithinBounds()
+    {
+        QFETCH(QStringList, typed);
+        QFETCH(QString, line);
+        QFETCH(bool, refused);
+
+        JobWindow &job = openEmptyJob();
+        QTest::keyClick(&job, Qt::Key_Insert, Qt::ControlModifier);
+        QStringList notices;
+        for (const QString &cell : typed) {
+            typeText(cell);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            if (const QString notice = named<QLabel>(job, u"提示"_qs)->text(); !notice.isEmpty())
+                notices << notice;
+        }
+        QCOMPARE(tableRows(job), QStringList {line});
+        // A cell typed as it was changes nothing and leaves the notice as it stands.
+        notices.removeDuplicates();
+        QCOMPARE(notices.size(), refused ? 1 : 0);
+        expectSavedFileOpens(job);
+    }
+
+    // A page's lines past the bounds, or lines past the most a job holds, are refused with the
+    // reason; the job keeps what it had, and what is saved opens again.
+    void refusesLinesPastBounds_data()
+    {
+        QTest::addColumn<int>("linesBefore");
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<int>("linesAfter");
+
+        QTest::newRow("copper metres past the bound") << 0 << u"copper page"_qs << 0;
+        QTest::newRow("copper lines past the most lines")
+            << int(MaxJobLines) << u"copper page"_qs << int(MaxJobLines);
+        QTest::newRow("a line added up to the most")
+            << int(MaxJobLines) - 1 << u"添加行"_qs << int(MaxJobLines);
+        QTest::newRow("a line added past it") << int(MaxJobLines) << u"添加行"_qs << int(MaxJobLines);
+    }
+
+    void refusesLinesPastBounds()
+    {
+        QFETCH(int, linesBefore);
+        QFETCH(QString, way);
+        QFETCH(int, linesAfter);
+
+        const QTemporaryDir folder;
+        Job written;
+        written.lines.fill({u"人工"_qs, 1'000, u"天"_qs, 1'000'000, JobSource::None}, linesBefore);
+        const QString path = folder.filePath(u"工程.kalmoro"_qs);
+        QCOMPARE(WriteJobFile(written, path), QString());
+        JobWindow &job = openEmptyJob();
+        QVERIFY(job.openFile(path));
+        if (way == u"copper page") {
+            m_page.run({u"编辑框0=70000"_qs, u"编辑框1=%1"_qs.arg(linesBefore == 0 ? 99999999 : 10)});
+            activate(m_page.window());
+            QTest::keyClick(&m_page.window(), Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
+            QCOMPARE(m_page.messages.size(), 1);
+            QVERIFY2(m_page.messages[0].startsWith(u"无法加入报价单："_qs), qPrintable(m_page.messages[0]));
+        } else {
+            activate(job);
+            QTest::keyClick(&job, Qt::Key_Insert, Qt::ControlModifier);
+            QCOMPARE(named<QLabel>(job, u"提示"_qs)->text().isEmpty(), linesAfter > linesBefore);
+        }
+        QCOMPARE(job.job().lines.size(), linesAfter);
+        expectSavedFileOpens(job);
+    }
+
     // Unsaved changes are asked about on each way out, and only while there are any.
     void asksBeforeUnsavedChangesGo_data()
     {
@@ -299,15 +428,35 @@ private Q_SLOTS:
         QCOMPARE(job->filePath(), path);
     }
 
-    // A file that is no job is refused with its reason, and the job open stays as it was.
+    // A file that is no job, or a name that is no file, is refused with its reason at once, and the
+    // job open stays as it was: a pipe that nothing writes to does not hang the window.
+    void refusesUnreadableFile_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+
+        QTest::newRow("not JSON") << u"file"_qs << u"文件不是 JSON 格式（第 3 个字节附近有误）。"_qs;
+        QTest::newRow("a pipe") << u"pipe"_qs << SystemErrorReason(ENXIO);
+        QTest::newRow("a folder") << u"folder"_qs << SystemErrorReason(EISDIR);
+        QTest::newRow("missing") << u"missing"_qs << SystemErrorReason(ENOENT);
+    }
+
     void refusesUnreadableFile()
     {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+
         const QTemporaryDir folder;
         const QString path = folder.filePath(u"坏.kalmoro"_qs);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("{ not json");
-        file.close();
+        if (kind == u"file") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("{ not json");
+        } else if (kind == u"pipe") {
+            QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        } else if (kind == u"folder") {
+            QVERIFY(QDir().mkpath(path));
+        }
         openPage(u"铜管价格按钮"_qs, 2);
         QTest::keyClick(&m_page.window(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
         JobWindow &job = *openJobWindow();
@@ -315,8 +464,7 @@ private Q_SLOTS:
         named<QLineEdit>(job, u"客户"_qs)->setFocus();
         typeText(u"王"_qs);
         QVERIFY(!job.openFile(path));
-        QCOMPARE(m_page.messages.size(), 1);
-        QVERIFY(m_page.messages[0].startsWith(u"无法打开文件 "_qs + path + u"："_qs));
+        QCOMPARE(m_page.messages, QStringList {u"无法打开文件 "_qs + path + u"："_qs + reason});
         QCOMPARE(m_questions, QStringList());
         QCOMPARE(job.job().customer.name, u"王"_qs);
         QVERIFY(job.isWindowModified());
@@ -372,6 +520,90 @@ private Q_SLOTS:
         QCOMPARE(text.count(u"合计：%1 元"_qs.arg(total)), 1);
     }
 
+    // A save that cannot be finished leaves the file it would replace byte for byte, says why, and
+    // the job stays unsaved: small files, whose write fails only when the last of it goes to the
+    // disk, and large ones alike.
+    void keepsOldFileWhenWriteFails_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("lines"); // of the job saved before
+        QTest::addColumn<int>("limit"); // the bytes a file may have while saving again
+        QTest::addColumn<QString>("message");
+
+        const QString file = u"无法保存文件 %1："_qs;
+        QTest::newRow("small job") << u"job"_qs << 1 << 64 << file;
+        QTest::newRow("large job") << u"job"_qs << 2'000 << 200'000 << file;
+        QTest::newRow("dealer") << u"dealer"_qs << 1 << 16 << u"无法记住公司信息："_qs;
+        QTest::newRow("picture") << u"picture"_qs << 1 << 64 << file;
+        QTest::newRow("PDF") << u"pdf"_qs << 1 << 64 << file;
+    }
+
+    void keepsOldFileWhenWriteFails()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, lines);
+        QFETCH(int, limit);
+        QFETCH(QString, message);
+
+        const QTemporaryDir folder;
+        Job written;
+        written.customer.name = u"王先生"_qs;
+        for (int i = 0; i < lines; ++i)
+            written.lines.append({u"Φ6.35 铜管 %1"_qs.arg(i), 1'500, u"米"_qs, 8'160'000, JobSource::Copper});
+        const QString jobPath = folder.filePath(u"工程.kalmoro"_qs);
+        QCOMPARE(WriteJobFile(written, jobPath), QString());
+        const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+        const QString kept = kind == u"job" ? jobPath
+            : kind == u"dealer"             ? QDir(config).filePath(u"kalmoro/dealer.json"_qs)
+            : kind == u"picture"            ? folder.filePath(u"报价单.png"_qs)
+                                            : folder.filePath(u"报价单.pdf"_qs);
+        m_savePath = [&](const SaveRequest &) { return kept; };
+
+        openPage(u"铜管价格按钮"_qs, 2);
+        QTest::keyClick(&m_page.window(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+        JobWindow &job = *openJobWindow();
+        QVERIFY(job.openFile(jobPath));
+        activate(job);
+        auto *company = named<QLineEdit>(job, u"公司名称"_qs);
+        if (kind == u"dealer") {
+            company->setFocus();
+            typeText(u"恒温空调"_qs);
+            auto *remember = job.findChild<QCheckBox *>();
+            QTest::mouseClick(remember, Qt::LeftButton, Qt::NoModifier, QPoint(8, remember->height() / 2));
+        } else if (kind != u"job") {
+            QFile old(kept);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("the quotation given before");
+        }
+        const QByteArray before = contentOf(kept);
+        QVERIFY(!before.isEmpty());
+        {
+            const FileSizeLimit full(static_cast<rlim_t>(limit));
+            if (kind == u"job") {
+                named<QLineEdit>(job, u"客户"_qs)->setFocus();
+                typeText(u"!"_qs);
+                QTest::keyClick(&job, Qt::Key_S, Qt::ControlModifier);
+            } else if (kind == u"dealer") {
+                company->setFocus();
+                typeText(u"工程有限公司"_qs);
+            } else if (kind == u"picture") {
+                action(job, u"保存为图片…"_qs)->trigger();
+            } else {
+                QTest::keyClick(&job, Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
+            }
+        }
+        QCOMPARE(contentOf(kept), before);
+        const QString shown
+            = message.contains(u"%1"_qs) ? message.arg(QDir::toNativeSeparators(kept)) : message;
+        QCOMPARE(m_page.messages, QStringList {shown + SystemErrorReason(EFBIG)});
+        // Nothing is left beside the file: no part of the new one.
+        const bool beside = kind == u"picture" || kind == u"pdf";
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), beside ? 2 : 1);
+        QCOMPARE(job.isWindowModified(), !beside);
+        QDir(config).removeRecursively();
+        QVERIFY(QDir().mkpath(config));
+    }
+
     // The dealer is kept for the next start only while the box is ticked.
     void remembersDealer_data()
     {
@@ -413,6 +645,29 @@ private Q_SLOTS:
     }
 
 private:
+    JobWindow &openEmptyJob()
+    {
+        openPage(u"铜管价格按钮"_qs, 2);
+        QTest::keyClick(&m_page.window(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+        JobWindow &job = *openJobWindow();
+        activate(job);
+        return job;
+    }
+
+    // Saves the job as it stands into a new file, which must open again as the same job.
+    void expectSavedFileOpens(JobWindow &job)
+    {
+        const QTemporaryDir folder;
+        const QString saved = folder.filePath(u"另存.kalmoro"_qs);
+        m_savePath = [&](const SaveRequest &) { return saved; };
+        m_page.savePath = m_savePath;
+        activate(job);
+        QTest::keyClick(&job, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        const JobReadResult read = ReadJobFile(saved);
+        QVERIFY2(read.job, qPrintable(read.error));
+        QCOMPARE(*read.job, job.job());
+    }
+
     // The window on a page, its date fixed, its questions answered with m_answer and its dialogs
     // with m_savePath.
     void openPage(const QString &navButton, int pageIndex)

@@ -967,6 +967,13 @@ def window_titled(title):
                           capture_output=True, timeout=5).returncode == 0
 
 
+def questions_shown():
+    """Whether a question box is up: it takes the main window's title, Kalmoro."""
+    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Kalmoro$"],
+                           capture_output=True, text=True, timeout=5).stdout.split()
+    return len(found) > 1
+
+
 def written(path):
     return os.path.exists(path) and os.path.getsize(path) > 0
 
@@ -1037,7 +1044,8 @@ def scenario_leftovers(start):
     for folder, mode in made:
         subprocess.run(as_user("mkdir", "-p", "-m", mode, folder), check=True)
         os.utime(folder, (time.time() - 60,) * 2)
-    runs = [("Esc", []), ("close", []), ("SIGTERM", []), ("TMPDIR missing", [f"TMPDIR={tmp}/missing"]),
+    runs = [("Esc", []), ("close", []), ("SIGTERM", []), ("SIGTERM with a job unsaved", []),
+            ("TMPDIR missing", [f"TMPDIR={tmp}/missing"]),
             ("TMPDIR read-only", [f"TMPDIR={tmp}/read-only"]),
             ("a runtime folder open to all", [f"XDG_RUNTIME_DIR={runtime}/open"]),
             ("the user's bus", [f"XDG_RUNTIME_DIR={runtime}/own", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1"]),
@@ -1061,7 +1069,12 @@ def scenario_leftovers(start):
             moment = time.time() - 1
             program = start(account=as_user(*environment))
             click = on_screen(program)
-            if run in ("Esc", "close", "SIGTERM"):
+            if run == "SIGTERM with a job unsaved":
+                xdo("key", "alt+2", "ctrl+shift+o")
+                wait_for("the job window", lambda: window_titled("报价单 – 未命名"))
+                xdo("type", "--delay", 50, "wang")
+                wait_for("the job to be unsaved", lambda: window_titled("报价单 – wang\\*"))
+            elif run in ("Esc", "close", "SIGTERM"):
                 xdo("key", *(f"alt+{entry}" for entry in (1, 2, 3, 4, 6, 7, 5)))
                 for brand in (0, 1, 2, 3, 4, 0):
                     click(*BRAND_CHOICE_HEADER)
@@ -1077,8 +1090,13 @@ def scenario_leftovers(start):
                 click(600, 450)
                 click(*REFRIGERANT_ENTRY)
                 xdo("key", "Escape")
-            elif run == "SIGTERM":
+            elif run.startswith("SIGTERM"):
                 program.process.terminate()
+                # A signal never asks: no question box joins the main window before the end.
+                while program.process.poll() is None:
+                    if questions_shown() and program.process.poll() is None:
+                        raise Failure(f"after {run} the program asked a question")
+                    time.sleep(0.05)
             else:
                 click(*CLOSE_BUTTON)
             program.ends_cleanly(run)

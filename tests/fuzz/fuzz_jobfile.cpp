@@ -18,7 +18,8 @@ void Check(bool holds)
 } // namespace
 
 // Whatever the bytes, the reader either refuses them with a reason or gives a job that is written
-// and read back unchanged, and whose money and quotation are computed without overflow.
+// and read back unchanged, whose lines the job window would take as they are, and whose money and
+// quotation are computed without overflow.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const kalmoro::JobReadResult read
@@ -28,6 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return 0;
     const kalmoro::JobReadResult again = kalmoro::ReadJob(kalmoro::WriteJob(*read.job));
     Check(again.job == read.job);
+    for (const kalmoro::JobLine &line : read.job->lines)
+        Check(kalmoro::JobLineRefusal(line).isEmpty());
     const kalmoro::JobTotals totals = kalmoro::Totals(*read.job);
     Check(totals.subtotal - totals.discount + totals.tax == totals.total);
     Check(!kalmoro::JobQuotationText(*read.job).isEmpty());
