@@ -5,6 +5,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
+#include "fileoutput.h"
 #include "fonts.h"
 #include "jobquotation.h"
 #include "palette.h"

@@ -23,13 +23,13 @@
 #include <QVBoxLayout>
 
 #include "dealermemory.h"
+#include "fileoutput.h"
 #include "fonts.h"
 #include "jobfiles.h"
 #include "jobquotation.h"
 #include "jobsheet.h"
 #include "pages/calculatorpage.h"
 #include "palette.h"
-#include "quotationactions.h"
 #include "savedialog.h"
 #include "services.h"
 
@@ -153,6 +153,35 @@ JobWindow::JobWindow(const Services &services)
 void JobWindow::build()
 {
     auto *layout = new QVBoxLayout(this);
+    layout->addLayout(buildHeads());
+    buildLines();
+    layout->addWidget(m_lines, 1);
+    m_notice = new QLabel(this);
+    m_notice->setAccessibleName(QStringLiteral("提示"));
+    QPalette noticeColours = m_notice->palette();
+    noticeColours.setColor(QPalette::WindowText, QColor::fromRgb(palette::kDarkRed));
+    m_notice->setPalette(noticeColours);
+    layout->addWidget(m_notice);
+
+    auto *below = new QHBoxLayout;
+    auto *lineButtons = new QHBoxLayout;
+    below->addLayout(lineButtons);
+    below->addStretch();
+    below->addLayout(buildNumbers());
+    layout->addLayout(below);
+
+    m_totals = new QLabel(this);
+    // Screen readers read the totals as the label shows them.
+    m_totals->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_totals->setFocusPolicy(Qt::TabFocus);
+    layout->addWidget(m_totals, 0, Qt::AlignRight);
+    layout->addLayout(buildNotes());
+    // Made last, so that Tab reaches the line buttons after the notes.
+    buildLineActions(*lineButtons);
+}
+
+QLayout *JobWindow::buildHeads()
+{
     auto *customer = new QGroupBox(QStringLiteral("客户"), this);
     auto *dealer = new QGroupBox(QStringLiteral("本公司"), this);
     auto *customerForm = new QFormLayout(customer);
@@ -196,8 +225,11 @@ void JobWindow::build()
     auto *heads = new QHBoxLayout;
     heads->addWidget(customer);
     heads->addWidget(dealer);
-    layout->addLayout(heads);
+    return heads;
+}
 
+void JobWindow::buildLines()
+{
     m_lines = new QTableWidget(0, static_cast<int>(std::size(kColumns)), this);
     m_lines->setAccessibleName(QStringLiteral("报价明细"));
     QStringList headers;
@@ -208,18 +240,10 @@ void JobWindow::build()
     m_lines->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_lines->setSelectionMode(QAbstractItemView::SingleSelection);
     connect(m_lines, &QTableWidget::itemChanged, this, &JobWindow::lineEdited);
-    layout->addWidget(m_lines, 1);
-    m_notice = new QLabel(this);
-    m_notice->setAccessibleName(QStringLiteral("提示"));
-    QPalette noticeColours = m_notice->palette();
-    noticeColours.setColor(QPalette::WindowText, QColor::fromRgb(palette::kDarkRed));
-    m_notice->setPalette(noticeColours);
-    layout->addWidget(m_notice);
+}
 
-    auto *below = new QHBoxLayout;
-    auto *lineButtons = new QHBoxLayout;
-    below->addLayout(lineButtons);
-    below->addStretch();
+QLayout *JobWindow::buildNumbers()
+{
     auto *money = new QFormLayout;
     for (std::size_t i = 0; i < std::size(kNumbers); ++i) {
         const JobNumber &number = kNumbers[i];
@@ -239,22 +263,17 @@ void JobWindow::build()
         connect(box, &QLineEdit::editingFinished, this,
             [this, box, &number] { box->setText(shownNumber(m_job, number)); });
     }
-    below->addLayout(money);
-    layout->addLayout(below);
+    return money;
+}
 
-    m_totals = new QLabel(this);
-    // Screen readers read the totals as the label shows them.
-    m_totals->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    m_totals->setFocusPolicy(Qt::TabFocus);
-    layout->addWidget(m_totals, 0, Qt::AlignRight);
-
+QLayout *JobWindow::buildNotes()
+{
     m_notes = new QPlainTextEdit(this);
     m_notes->setAccessibleName(QStringLiteral("备注"));
     m_notes->setTabChangesFocus(true);
     m_notes->setMaximumHeight(m_notes->fontMetrics().lineSpacing() * 4);
     auto *notes = new QFormLayout;
     notes->addRow(QStringLiteral("备注："), m_notes);
-    layout->addLayout(notes);
     connect(m_notes, &QPlainTextEdit::textChanged, this, [this] {
         if (m_showing)
             return;
@@ -270,45 +289,55 @@ void JobWindow::build()
         m_job.notes = m_notes->toPlainText();
         changed();
     });
+    return notes;
+}
 
+void JobWindow::buildLineActions(QBoxLayout &buttons)
+{
     // The lines' own commands, as buttons below the table and shortcuts of the window.
-    const auto lineAction = [this, lineButtons](const QString &caption, const QKeySequence &shortcut) {
+    const auto lineAction = [this, &buttons](const QString &caption, const QKeySequence &shortcut) {
         auto *action = new QAction(caption, this);
         action->setShortcut(shortcut);
         QWidget::addAction(action);
         auto *button = new QToolButton(this);
         button->setDefaultAction(action);
-        lineButtons->addWidget(button);
+        buttons.addWidget(button);
         return action;
     };
     connect(lineAction(QStringLiteral("添加行"), QKeySequence(Qt::CTRL | Qt::Key_Insert)),
-        &QAction::triggered, this, [this] {
-            if (m_job.lines.size() >= MaxJobLines) {
-                refuse(QStringLiteral("报价单最多 %1 行。").arg(MaxJobLines));
-                return;
-            }
-            m_job.lines.append({{}, kNewLineQuantity, {}, 0, JobSource::None});
-            showLines();
-            changed();
-            const int row = m_lines->rowCount() - 1;
-            m_lines->setCurrentCell(row, Description);
-            m_lines->setFocus();
-            m_lines->editItem(m_lines->item(row, Description));
-        });
+        &QAction::triggered, this, &JobWindow::addLine);
     connect(lineAction(QStringLiteral("删除行"), QKeySequence(Qt::CTRL | Qt::Key_Delete)),
-        &QAction::triggered, this, [this] {
-            const int row = m_lines->currentRow();
-            if (row < 0)
-                return;
-            m_job.lines.removeAt(row);
-            showLines();
-            changed();
-            m_lines->setCurrentCell(std::min(row, m_lines->rowCount() - 1), Description);
-        });
+        &QAction::triggered, this, &JobWindow::deleteLine);
     connect(lineAction(QStringLiteral("上移"), QKeySequence(Qt::ALT | Qt::Key_Up)), &QAction::triggered, this,
         [this] { moveLine(-1); });
     connect(lineAction(QStringLiteral("下移"), QKeySequence(Qt::ALT | Qt::Key_Down)), &QAction::triggered,
         this, [this] { moveLine(1); });
+}
+
+void JobWindow::addLine()
+{
+    if (m_job.lines.size() >= MaxJobLines) {
+        refuse(QStringLiteral("报价单最多 %1 行。").arg(MaxJobLines));
+        return;
+    }
+    m_job.lines.append({{}, kNewLineQuantity, {}, 0, JobSource::Typed});
+    showLines();
+    changed();
+    const int row = m_lines->rowCount() - 1;
+    m_lines->setCurrentCell(row, Description);
+    m_lines->setFocus();
+    m_lines->editItem(m_lines->item(row, Description));
+}
+
+void JobWindow::deleteLine()
+{
+    const int row = m_lines->currentRow();
+    if (row < 0)
+        return;
+    m_job.lines.removeAt(row);
+    showLines();
+    changed();
+    m_lines->setCurrentCell(std::min(row, m_lines->rowCount() - 1), Description);
 }
 
 void JobWindow::addActions()
@@ -366,10 +395,10 @@ void JobWindow::present()
     activateWindow();
 }
 
-void JobWindow::addPage(const CalculatorPage &page)
+void JobWindow::addPage(const PageJobLines &page)
 {
-    const JobSource source = page.jobSource();
-    const QList<JobLine> lines = page.jobLines(m_job);
+    const JobSource source = page.source();
+    const QList<JobLine> lines = page.lines(m_job);
     if (const QString refusal = ReplaceRefusal(m_job, source, lines); !refusal.isEmpty()) {
         m_services.showMessage(QStringLiteral("无法加入报价单：%1。").arg(refusal));
         return;
@@ -408,7 +437,12 @@ bool JobWindow::settleChanges()
         {kSave, kDiscard, kCancel});
     if (answer == kSave)
         return save();
-    return answer == kDiscard;
+    if (answer != kDiscard)
+        return false;
+    // The changes the user chose not to save are dropped, so that nothing asks about them again:
+    // the window opens again on the saved job.
+    replaceJob(m_saved, m_path);
+    return true;
 }
 
 void JobWindow::newJob()
@@ -466,9 +500,6 @@ void JobWindow::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    // Changes the user chose not to save are dropped; the window opens again on the saved job.
-    if (isWindowModified())
-        replaceJob(m_saved, m_path);
     QWidget::closeEvent(event);
 }
 

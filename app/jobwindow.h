@@ -7,9 +7,11 @@
 #include "job.h"
 
 class QAction;
+class QBoxLayout;
 class QCheckBox;
 class QDateEdit;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPlainTextEdit;
 class QSpinBox;
@@ -18,7 +20,7 @@ class QTableWidgetItem;
 
 namespace kalmoro {
 
-class CalculatorPage;
+class PageJobLines;
 struct Services;
 
 // The job window 报价单: one customer quotation, edited beside the main window, kept in a .kalmoro
@@ -36,12 +38,13 @@ public:
     // Shows the window in front of the others.
     void present();
     // Adds the page's lines as the page reads now; lines it gave before are replaced, after asking.
-    void addPage(const CalculatorPage &page);
+    void addPage(const PageJobLines &page);
     // Opens the job in the file at path in place of this one once unsaved changes are settled; a
     // file that cannot be read is reported and changes nothing. Gives whether it was opened.
     bool openFile(const QString &path);
     // Settles unsaved changes before the job is put aside: while there are any, asks whether to save
-    // them. Gives whether the job may go.
+    // them; changes not saved are dropped, the window back on the saved job. Gives whether the job
+    // may go.
     bool settleChanges();
 
     void newJob();
@@ -57,7 +60,14 @@ protected:
 
 private:
     void build();
+    QLayout *buildHeads();
+    void buildLines();
+    QLayout *buildNumbers();
+    QLayout *buildNotes();
+    void buildLineActions(QBoxLayout &buttons);
     void addActions();
+    void addLine();
+    void deleteLine();
     void replaceJob(const Job &job, const QString &path);
     void showJob();
     void showLines();

@@ -1,15 +1,6 @@
 #pragma once
 
-#include <functional>
-
-#include <QString>
-#include <QStringList>
-
-#include "savedialog.h"
-
 class QObject;
-class QPainter;
-class QRectF;
 class QWidget;
 
 namespace kalmoro {
@@ -34,21 +25,5 @@ void SaveQuotationAsImage(const Quotation &quotation, QWidget *parent, const Ser
 void ExportQuotationPdf(const Quotation &quotation, QWidget *parent, const Services &services);
 // Prints the sheet through the print plugin, which shows the system print dialog over parent.
 void PrintQuotation(const Quotation &quotation, QWidget *parent, const Services &services);
-
-// What the sheets' save dialogs propose for a file named name (without suffix): a PNG picture or a
-// PDF in the account's Pictures folder.
-SaveRequest ImageRequest(const QString &name);
-SaveRequest PdfRequest(const QString &name);
-// Asks through services in a save dialog over parent where to write the file request proposes and writes it
-// there through write, which gives the reason of a failure; a refused or failed file is reported in a message
-// box naming it and the reason.
-void SaveThroughDialog(QWidget *parent, const Services &services, const SaveRequest &request,
-    const std::function<QString(const QString &)> &write);
-// Prints pageCount pages named name through the services' print plugin, over parent; paint draws the page of
-// an index in the font families given.
-using SheetPagePainter
-    = std::function<void(QPainter &painter, const QRectF &page, int index, const QStringList &families)>;
-void PrintSheets(QWidget *parent, const Services &services, const QString &name, int pageCount,
-    const SheetPagePainter &paint);
 
 } // namespace kalmoro

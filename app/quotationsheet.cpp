@@ -3,18 +3,14 @@
 #include <algorithm>
 #include <utility>
 
-#include <QBuffer>
 #include <QFontMetricsF>
-#include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
 
+#include "fileoutput.h"
 #include "fonts.h"
 #include "images.h"
 #include "palette.h"
 #include "quotation.h"
-#include "textlayerfonts.h"
-#include "wholefile.h"
 
 namespace kalmoro {
 
@@ -27,8 +23,6 @@ constexpr qreal kTitleTop = 112;
 constexpr qreal kTableTop = 160;
 constexpr qreal kRowHeight = 34;
 constexpr qreal kColumnGap = 28;
-constexpr int kPdfResolution = 300;
-const QString kPdfFailure = QStringLiteral("无法生成 PDF");
 
 QColor colour(std::uint32_t rgb)
 {
@@ -148,43 +142,6 @@ void DrawSheetText(QPainter &painter, QPointF baseline, const QString &text)
         baseline.rx() += metrics.horizontalAdvance(run);
         start = end;
     }
-}
-
-QString SaveSheetPdf(const QString &path, const QString &title, int pages, const PaintSheetPage &paint)
-{
-    // Made in memory and written whole, so that a file that cannot be finished never replaces one.
-    QBuffer pdf;
-    pdf.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&pdf);
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-        writer.setResolution(kPdfResolution);
-        writer.setTitle(title);
-        writer.setCreator(QStringLiteral("Kalmoro"));
-        const QRectF page(QPointF(0, 0), writer.pageLayout().paintRectPixels(kPdfResolution).size());
-        const TextLayerFonts fonts(UiFont());
-        QPainter painter;
-        if (!painter.begin(&writer))
-            return kPdfFailure;
-        for (int index = 0; index < pages; ++index) {
-            if (index > 0 && !writer.newPage())
-                return kPdfFailure;
-            paint(painter, page, index, fonts.families());
-        }
-        if (!painter.end())
-            return kPdfFailure;
-    }
-    return SaveWhole(path, pdf.data());
-}
-
-QString SaveSheetImage(const QImage &image, const QString &path)
-{
-    QBuffer png;
-    png.open(QIODevice::WriteOnly);
-    if (!image.save(&png, "PNG"))
-        return QStringLiteral("无法生成图片");
-    return SaveWhole(path, png.data());
 }
 
 QSizeF QuotationSheetSize(const Quotation &quotation)

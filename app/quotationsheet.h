@@ -1,7 +1,5 @@
 #pragma once
 
-#include <functional>
-
 #include <QImage>
 #include <QRectF>
 #include <QString>
@@ -33,17 +31,9 @@ QImage QuotationImage(const Quotation &quotation, qreal scale = 2);
 QString SaveQuotationImage(const Quotation &quotation, const QString &path);
 QString SaveQuotationPdf(const Quotation &quotation, const QString &path);
 
-// What the sheets of the program share: their face at a pixel size in the font families given, text
-// drawn from the left end of its baseline so that a PDF's text layer keeps every character, and
-// files replaced only once they are complete.
+// What the sheets of the program share: their face at a pixel size in the font families given, and
+// text drawn from the left end of its baseline so that a PDF's text layer keeps every character.
 QFont SheetFont(const QStringList &families, int pixelSize, bool bold = false);
 void DrawSheetText(QPainter &painter, QPointF baseline, const QString &text);
-// Writes an A4 PDF named title of the given number of pages to path, replacing a file there only once
-// the new one is complete; paint draws each page, by index, into the page's printable area with the
-// font families given. Gives the reason of a failure, empty on success.
-using PaintSheetPage = std::function<void(QPainter &, const QRectF &, int page, const QStringList &families)>;
-QString SaveSheetPdf(const QString &path, const QString &title, int pages, const PaintSheetPage &paint);
-// Writes image as a PNG file in the same way.
-QString SaveSheetImage(const QImage &image, const QString &path);
 
 } // namespace kalmoro

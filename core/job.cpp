@@ -182,6 +182,8 @@ QString JobLineRefusal(const JobLine &line)
 
 QString ReplaceRefusal(const Job &job, JobSource source, const QList<JobLine> &lines)
 {
+    if (source == JobSource::Typed)
+        return QStringLiteral("用户输入的行不能被替换");
     for (const JobLine &line : lines) {
         if (QString refusal = JobLineRefusal(line); !refusal.isEmpty())
             return refusal;
@@ -201,6 +203,8 @@ bool HasSourceLines(const Job &job, JobSource source)
 
 void ReplaceSourceLines(Job &job, JobSource source, const QList<JobLine> &lines)
 {
+    if (source == JobSource::Typed)
+        return;
     const auto fromSource = [source](const JobLine &line) { return line.source == source; };
     const auto first = std::find_if(job.lines.cbegin(), job.lines.cend(), fromSource);
     const qsizetype at = first - job.lines.cbegin();

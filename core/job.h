@@ -39,15 +39,17 @@ inline constexpr qsizetype MaxNotesLength = 5'000;
 // Larger files are refused before they are parsed.
 inline constexpr qsizetype MaxJobFileBytes = 10 * 1024 * 1024;
 
-// Where a line came from: typed in the job, or added from a calculator page.
-enum class JobSource { None, Refrigerant, Copper, Vents };
+// Where a line came from: typed in the job by the user, or added from a calculator page.
+enum class JobSource { Typed, Refrigerant, Copper, Vents };
+// The file's names of the sources are checked against it.
+inline constexpr JobSource LastJobSource = JobSource::Vents;
 
 struct JobLine {
     QString description;
     Milli quantity = 0;
     QString unit;
     MicroYuan unitPrice = 0;
-    JobSource source = JobSource::None;
+    JobSource source = JobSource::Typed;
     bool operator==(const JobLine &) const = default;
 };
 
@@ -121,8 +123,9 @@ QString ReplaceRefusal(const Job &job, JobSource source, const QList<JobLine> &l
 
 // Whether the job has lines from that page.
 bool HasSourceLines(const Job &job, JobSource source);
-// Puts lines in place of the job's earlier lines from source: where the first of them stood, or at the
-// end when there were none. Lines typed by the user and from other pages stay as they are.
+// Puts lines in place of the job's earlier lines from a page's source: where the first of them stood,
+// or at the end when there were none. Lines typed by the user and from other pages stay as they are;
+// the lines the user typed are never replaced, and with Typed nothing changes.
 void ReplaceSourceLines(Job &job, JobSource source, const QList<JobLine> &lines);
 
 // The job file: UTF-8 JSON whose first member, within the first 64 bytes, is the marker

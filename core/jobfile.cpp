@@ -1,6 +1,6 @@
 #include <algorithm>
-#include <array>
 #include <cmath>
+#include <iterator>
 #include <utility>
 
 #include <QJsonArray>
@@ -16,20 +16,27 @@ namespace {
 
 constexpr QStringView MarkerKey = u"kalmoro-job";
 
-// How each source is named in the file.
-constexpr std::array<std::pair<JobSource, QStringView>, 4> SourceNames = {{
-    {JobSource::None, u"typed"},
-    {JobSource::Refrigerant, u"refrigerant"},
-    {JobSource::Copper, u"copper"},
-    {JobSource::Vents, u"vents"},
-}};
-
-QString SourceName(JobSource source)
+// How each source is named in the file: a switch, so that the compiler finds a source left out.
+QStringView SourceName(JobSource source)
 {
-    const auto *entry = std::find_if(SourceNames.begin(), SourceNames.end(),
-        [source](const auto &candidate) { return candidate.first == source; });
-    return entry->second.toString();
+    switch (source) {
+    case JobSource::Typed:
+        return u"typed";
+    case JobSource::Refrigerant:
+        return u"refrigerant";
+    case JobSource::Copper:
+        return u"copper";
+    case JobSource::Vents:
+        return u"vents";
+    }
+    Q_UNREACHABLE();
 }
+
+// Every source, to read a name back.
+constexpr JobSource Sources[]
+    = {JobSource::Typed, JobSource::Refrigerant, JobSource::Copper, JobSource::Vents};
+static_assert(
+    std::size(Sources) == static_cast<std::size_t>(LastJobSource) + 1, "a source that cannot be read");
 
 QJsonObject LineObject(const JobLine &line)
 {
@@ -38,7 +45,7 @@ QJsonObject LineObject(const JobLine &line)
         {QStringLiteral("quantity"), FormatQuantity(line.quantity)},
         {QStringLiteral("unit"), line.unit},
         {QStringLiteral("unitPrice"), FormatUnitPrice(line.unitPrice)},
-        {QStringLiteral("source"), SourceName(line.source)},
+        {QStringLiteral("source"), SourceName(line.source).toString()},
     };
 }
 
@@ -118,11 +125,13 @@ public:
     JobSource source(const QJsonObject &object, const QString &path)
     {
         const QString written = text(object, path, QStringLiteral("source"));
-        const auto *entry = std::find_if(SourceNames.begin(), SourceNames.end(),
-            [&written](const auto &candidate) { return candidate.second == written; });
-        if (m_error.isEmpty() && entry == SourceNames.end())
+        const auto *known = std::find_if(std::begin(Sources), std::end(Sources),
+            [&written](JobSource candidate) { return SourceName(candidate) == written; });
+        if (known == std::end(Sources)) {
             fail(QStringLiteral("字段 %1 的值“%2”不是已知的来源。").arg(m_name, written));
-        return entry == SourceNames.end() ? JobSource::None : entry->first;
+            return JobSource::Typed;
+        }
+        return *known;
     }
 
     void fail(const QString &message)

@@ -14,7 +14,7 @@ JobLine TypedLine(const QString &written)
 {
     const QStringList parts = written.split(u'×');
     return {u"项目"_qs, ParseDecimal(parts[0], MilliDecimals).value(), u"个"_qs,
-        ParseDecimal(parts[1], MicroYuanDecimals).value(), JobSource::None};
+        ParseDecimal(parts[1], MicroYuanDecimals).value(), JobSource::Typed};
 }
 
 Job SampleJob()
@@ -29,7 +29,7 @@ Job SampleJob()
     job.lines = {{u"冷媒"_qs, 12'345, u"KG"_qs, 65'000'000, JobSource::Refrigerant},
         {u"Φ6.35铜管"_qs, 10'500, u"米"_qs, 81'576'000, JobSource::Copper},
         {u"出风口"_qs, 1'000, u"个"_qs, 120'500'000, JobSource::Vents},
-        {u"人工"_qs, -2'000, u"天"_qs, 300'000'001, JobSource::None}};
+        {u"人工"_qs, -2'000, u"天"_qs, 300'000'001, JobSource::Typed}};
     job.discount = 5'050;
     job.taxRate = 650;
     job.refrigerantUnitPrice = 65'000'000;
@@ -180,7 +180,7 @@ private Q_SLOTS:
         const auto source = [](QChar letter) {
             return letter == u'C' || letter == u'n'
                 ? JobSource::Copper
-                : (letter == u'R' ? JobSource::Refrigerant : JobSource::None);
+                : (letter == u'R' ? JobSource::Refrigerant : JobSource::Typed);
         };
         Job job;
         for (QChar letter : before)

@@ -26,7 +26,7 @@ private Q_SLOTS:
         full.validityDays = 30;
         full.notes = u"含安装\n不含拆旧"_qs;
         full.lines = {{u"Φ6.35铜管"_qs, 10'500, u"米"_qs, 97'919'999, JobSource::Copper},
-            {u"人工"_qs, 1'000, u"天"_qs, 300'000'000, JobSource::None}};
+            {u"人工"_qs, 1'000, u"天"_qs, 300'000'000, JobSource::Typed}};
         full.discount = 2'000;
         full.taxRate = 600;
         QTest::newRow("every part")

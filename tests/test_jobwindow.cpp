@@ -171,6 +171,49 @@ private Q_SLOTS:
         QCOMPARE(job->windowTitle(), u"报价单 – 未命名[*]"_qs);
     }
 
+    // The lines the user typed stay whatever page is added, and however often its lines are
+    // replaced; a page that prices nothing adds nothing and asks nothing.
+    void keepsTypedLines_data()
+    {
+        QTest::addColumn<QString>("navButton");
+        QTest::addColumn<int>("pageIndex");
+        QTest::addColumn<QStringList>("steps");
+
+        QTest::newRow("refrigerant") << u"加氟计算按钮"_qs << 1 << QStringList {u"六=10"_qs, u"十=10"_qs};
+        QTest::newRow("copper") << u"铜管价格按钮"_qs << 2
+                                << QStringList {u"编辑框0=60000"_qs, u"编辑框1=10"_qs};
+        QTest::newRow("vents") << u"风口价格按钮"_qs << 4 << QStringList {u"出风长=1"_qs, u"出风宽=0.2"_qs};
+        QTest::newRow("pressure") << u"冷媒压力按钮"_qs << 7 << QStringList {};
+    }
+
+    void keepsTypedLines()
+    {
+        QFETCH(QString, navButton);
+        QFETCH(int, pageIndex);
+        QFETCH(QStringList, steps);
+
+        const QTemporaryDir folder;
+        Job written;
+        written.lines = {{u"人工"_qs, 2'000, u"天"_qs, 300'000'000, JobSource::Typed}};
+        const QString path = folder.filePath(u"工程.kalmoro"_qs);
+        QCOMPARE(WriteJobFile(written, path), QString());
+        openPage(navButton, pageIndex);
+        m_page.run(steps);
+        QTest::keyClick(&m_page.window(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+        JobWindow &job = *openJobWindow();
+        QVERIFY(job.openFile(path));
+        m_answer = u"替换"_qs;
+        for (int i = 0; i < 2; ++i) {
+            activate(m_page.window());
+            QTest::keyClick(&m_page.window(), Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
+        }
+        const QList<JobLine> &lines = job.job().lines;
+        QCOMPARE(lines.first(), written.lines.first());
+        QCOMPARE(lines.size(), steps.isEmpty() ? 1 : 2);
+        QCOMPARE(m_questions.size(), steps.isEmpty() ? 0 : 1);
+        QCOMPARE(m_page.messages, QStringList());
+    }
+
     // The refrigerant's price typed once stays for the page's next lines.
     void remembersRefrigerantPrice()
     {
@@ -300,7 +343,7 @@ private Q_SLOTS:
 
         const QTemporaryDir folder;
         Job written;
-        written.lines.fill({u"人工"_qs, 1'000, u"天"_qs, 1'000'000, JobSource::None}, linesBefore);
+        written.lines.fill({u"人工"_qs, 1'000, u"天"_qs, 1'000'000, JobSource::Typed}, linesBefore);
         const QString path = folder.filePath(u"工程.kalmoro"_qs);
         QCOMPARE(WriteJobFile(written, path), QString());
         JobWindow &job = openEmptyJob();
@@ -385,6 +428,9 @@ private Q_SLOTS:
             QTRY_COMPARE(leaving->isVisible(), !goes);
         else
             QCOMPARE(job.job().customer.name, goes ? u"李女士"_qs : u"王先生"_qs);
+        // Changes not saved are gone: the job window opens again on the job as it was.
+        if (answer == u"不保存" && leaving == &job)
+            QCOMPARE(job.job().customer.name, QString());
         QCOMPARE(QFileInfo::exists(saved), answer == u"保存");
         if (answer == u"保存")
             QCOMPARE(ReadJobFile(saved).job->customer.name, u"王先生"_qs);

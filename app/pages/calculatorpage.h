@@ -20,6 +20,21 @@ class ControlResolver;
 class EditBox;
 class GraphicButton;
 
+// The lines a page that prices something gives a job's customer quotation. A page without lines
+// has none of these, so that nothing of it can reach the replacing of a job's lines.
+class PageJobLines
+{
+public:
+    virtual ~PageJobLines() = default;
+
+    // Which of a job's lines the page gives, so that adding it again replaces them: the page's own,
+    // never the lines the user typed.
+    virtual JobSource source() const = 0;
+    // The page's lines for the customer quotation of job, read from the controls as the page's
+    // quotation() reads them; empty when the page quotes nothing.
+    virtual QList<JobLine> lines(const Job &job) const = 0;
+};
+
 // A calculator page of the main tab, whole: its unit (pages/<page>.h) holds its layout rows, its
 // controls' names, its typed view and handlers, its Tab order, its screen-reader names and its
 // sheet. The window iterates the units; adding a box to a page is one edit in its unit.
@@ -40,11 +55,8 @@ public:
     // What the page shows, as a customer receives it: read from the controls only, so bring the
     // page up to date first.
     virtual Quotation quotation(QDate date) const = 0;
-    // Which of a job's lines the page gives, so that adding it again replaces them.
-    virtual JobSource jobSource() const = 0;
-    // The page's lines for the customer quotation of job, read from the controls as quotation()
-    // reads them; empty when the page quotes nothing.
-    virtual QList<JobLine> jobLines(const Job &job) const = 0;
+    // What the page gives a job, or null for a page that prices nothing.
+    virtual const PageJobLines *jobLines() const = 0;
 };
 
 // A key of a page that no picture shows, and what it does, as the boxes tell screen readers.

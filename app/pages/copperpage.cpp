@@ -71,7 +71,7 @@ constexpr LayoutRow kRows[] = {
         {.silent = true}},
 };
 
-class CopperUnit final : public CopperCalculatorPage
+class CopperUnit final : public CopperCalculatorPage, public PageJobLines
 {
 public:
     explicit CopperUnit(const Services &services) { m_page.showMessage = services.showMessage; }
@@ -147,10 +147,11 @@ public:
         return quotation;
     }
 
-    JobSource jobSource() const override { return JobSource::Copper; }
+    const PageJobLines *jobLines() const override { return this; }
+    JobSource source() const override { return JobSource::Copper; }
 
     // A line a row with metres, priced per metre as the page's total counts it.
-    QList<JobLine> jobLines(const Job &) const override
+    QList<JobLine> lines(const Job &) const override
     {
         QList<JobLine> lines;
         for (const CopperPage::Row &row : m_page.rows) {

@@ -286,8 +286,7 @@ public:
     void bringUpToDate() const override { UpdatePressureResults(m_page, m_state); }
 
     // A commissioning record prices nothing: the page adds no line to a job.
-    JobSource jobSource() const override { return JobSource::None; }
-    QList<JobLine> jobLines(const Job &) const override { return {}; }
+    const PageJobLines *jobLines() const override { return nullptr; }
     Quotation quotation(QDate date) const override
     {
         const PressurePage &page = m_page;

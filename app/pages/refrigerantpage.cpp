@@ -111,7 +111,7 @@ void setOutdoorPart(const RefrigerantPage &page, bool on)
     page.computeOutdoor->setVisible(on);
 }
 
-class RefrigerantUnit final : public CalculatorPage
+class RefrigerantUnit final : public CalculatorPage, public PageJobLines
 {
 public:
     explicit RefrigerantUnit(const Services &services) { m_page.showMessage = services.showMessage; }
@@ -222,10 +222,11 @@ public:
         return quotation;
     }
 
-    JobSource jobSource() const override { return JobSource::Refrigerant; }
+    const PageJobLines *jobLines() const override { return this; }
+    JobSource source() const override { return JobSource::Refrigerant; }
 
     // The total charge at the price per KG the job remembers.
-    QList<JobLine> jobLines(const Job &job) const override
+    QList<JobLine> lines(const Job &job) const override
     {
         const Milli charge = ShownDecimal(m_page.totalCharge->text(), MilliDecimals);
         if (charge == 0)

@@ -43,7 +43,7 @@ constexpr LayoutRow kRows[] = {
     {kPicture, Kind::PictureBox, kPage, {116, 39, 560, 480}, true, u"", {Asset::img171}, kNone},
 };
 
-class VentUnit final : public CalculatorPage
+class VentUnit final : public CalculatorPage, public PageJobLines
 {
 public:
     void resolve(ControlResolver &controls) override
@@ -110,10 +110,11 @@ public:
         return quotation;
     }
 
-    JobSource jobSource() const override { return JobSource::Vents; }
+    const PageJobLines *jobLines() const override { return this; }
+    JobSource source() const override { return JobSource::Vents; }
 
     // One vent a half with a size entered, named with its size.
-    QList<JobLine> jobLines(const Job &) const override
+    QList<JobLine> lines(const Job &) const override
     {
         QList<JobLine> lines;
         const auto addVent = [&lines](bool filled, const QString &kind, const QLineEdit &length,
