@@ -130,9 +130,10 @@ QString jobFileFilter()
 
 } // namespace
 
-JobWindow::JobWindow(const Services &services)
+JobWindow::JobWindow(const Services &services, std::vector<const PageJobLines *> pages)
     : QWidget(nullptr, Qt::Window)
     , m_services(services)
+    , m_pages(std::move(pages))
 {
     // The program ends with its main window; this one goes with it.
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -628,10 +629,12 @@ void JobWindow::lineEdited(QTableWidgetItem *item)
     refuse(refusal);
     if (refusal.isEmpty()) {
         line = edited;
-        // The refrigerant's price is typed once a job and kept for the page's next lines; a price
-        // below zero is a credit on this line alone, and one the job file would not take back.
-        if (item->column() == UnitPrice && line.source == JobSource::Refrigerant && line.unitPrice >= 0)
-            m_job.refrigerantUnitPrice = line.unitPrice;
+        if (item->column() == UnitPrice) {
+            for (const PageJobLines *page : m_pages) {
+                if (page->source() == line.source)
+                    page->keepTypedPrice(m_job, line.unitPrice);
+            }
+        }
     }
     // The cells show what the line now holds: a value that was not taken shows the one before.
     m_showing = true;

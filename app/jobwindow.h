@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 #include <QWidget>
 
@@ -30,7 +31,8 @@ class JobWindow final : public QWidget
 {
     Q_OBJECT
 public:
-    explicit JobWindow(const Services &services);
+    // The pages are those that give a job lines, which outlive the window.
+    JobWindow(const Services &services, std::vector<const PageJobLines *> pages);
 
     const Job &job() const { return m_job; }
     QString filePath() const { return m_path; }
@@ -83,6 +85,7 @@ private:
     bool writeTo(const QString &path);
 
     const Services &m_services;
+    const std::vector<const PageJobLines *> m_pages;
     Job m_job;
     Job m_saved; // as last saved or opened
     QString m_path; // empty until the job is saved or opened

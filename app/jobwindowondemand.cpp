@@ -14,7 +14,7 @@ JobWindowOnDemand::~JobWindowOnDemand() = default;
 JobWindow &JobWindowOnDemand::window()
 {
     if (!m_window)
-        m_window = std::make_unique<JobWindow>(m_services);
+        m_window = std::make_unique<JobWindow>(m_services, m_pages);
     return *m_window;
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 namespace kalmoro {
 
 class JobWindow;
+class PageJobLines;
 struct Services;
 
 // The job window, built the first time something needs it rather than at start-up: until then there
@@ -18,6 +20,8 @@ public:
     JobWindowOnDemand &operator=(const JobWindowOnDemand &) = delete;
     ~JobWindowOnDemand();
 
+    // The pages that give a job lines, for the window when it is built; they must outlive it.
+    void setPages(std::vector<const PageJobLines *> pages) { m_pages = std::move(pages); }
     // The job window, built now if it was not yet.
     JobWindow &window();
     // The job window if it has been built, else null.
@@ -25,6 +29,7 @@ public:
 
 private:
     const Services &m_services;
+    std::vector<const PageJobLines *> m_pages;
     std::unique_ptr<JobWindow> m_window;
 };
 

@@ -55,6 +55,12 @@ void wire(MainWindow &window, const PageViews &views, JobWindowOnDemand &job, QO
     DescribeDrainPipeTable(views.drainPipe);
     for (const std::unique_ptr<CalculatorPage> &page : views.calculators)
         page->wire(context);
+    std::vector<const PageJobLines *> linePages;
+    for (const std::unique_ptr<CalculatorPage> &page : views.calculators) {
+        if (const PageJobLines *lines = page->jobLines())
+            linePages.push_back(lines);
+    }
+    job.setPages(std::move(linePages));
     WireQuotationActions(views, window, job, context, services);
     WireJobWindow(window, job, context);
 }

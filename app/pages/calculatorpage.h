@@ -33,6 +33,9 @@ public:
     // The page's lines for the customer quotation of job, read from the controls as the page's
     // quotation() reads them; empty when the page quotes nothing.
     virtual QList<JobLine> lines(const Job &job) const = 0;
+    // Takes note in job of a unit price the user typed on one of the page's lines, for a page that
+    // keeps it for its next lines; a page that prices its lines itself keeps nothing.
+    virtual void keepTypedPrice(Job &, MicroYuan) const { }
 };
 
 // A calculator page of the main tab, whole: its unit (pages/<page>.h) holds its layout rows, its

@@ -235,6 +235,14 @@ public:
             JobSource::Refrigerant}};
     }
 
+    // The price per KG is typed once a job and kept for the page's next lines; a price below zero
+    // is a credit on that line alone, and one the job file would not take back.
+    void keepTypedPrice(Job &job, MicroYuan price) const override
+    {
+        if (price >= 0)
+            job.refrigerantUnitPrice = price;
+    }
+
 private:
     RefrigerantPage m_page {};
     std::vector<std::pair<QWidget *, QWidget *>> m_captions; // control, its caption
