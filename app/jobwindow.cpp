@@ -92,15 +92,6 @@ QString text(std::u16string_view view)
     return QString::fromUtf16(view.data(), static_cast<qsizetype>(view.size()));
 }
 
-// A decimal typed by the user, within bounds; empty when it is no such number.
-std::optional<qint64> typedDecimal(const QString &typed, int decimals, qint64 low, qint64 high)
-{
-    const std::optional<qint64> value = ParseDecimal(typed, decimals);
-    if (!value || *value < low || *value > high)
-        return std::nullopt;
-    return value;
-}
-
 QString lineCell(const JobLine &line, int column)
 {
     switch (column) {
@@ -121,6 +112,34 @@ QString shownNumber(const Job &job, const JobNumber &number)
 {
     const qint64 value = job.*number.member;
     return value == 0 ? QString() : number.format(value);
+}
+
+// Takes the number typed into a number's box into job, whose lines add up to subtotal; gives why
+// it was refused, empty when it was taken. A value that would bring the total below zero, or
+// further below, is refused.
+QString takeNumber(Job &job, Fen subtotal, const JobNumber &number, const QString &typed)
+{
+    const QString caption = text(number.accessibleName).section(u' ', 0, 0);
+    const QString trimmed = typed.trimmed();
+    // Said at the sign, before the digits that would follow it.
+    if (trimmed.startsWith(u'-') || trimmed.startsWith(u'－'))
+        return QStringLiteral("%1不能为负。").arg(caption);
+    const std::optional<qint64> value
+        = ParseDecimal(trimmed.isEmpty() ? QStringLiteral("0") : trimmed, number.decimals);
+    if (!value)
+        return QStringLiteral("%1“%2”不是数。").arg(caption, typed.left(kShownTypedLength));
+    if (*value > number.high) {
+        return QStringLiteral("%1超出范围（0 至 %2）。")
+            .arg(caption, FormatDecimal(number.high, number.decimals, 0));
+    }
+    Job changed = job;
+    changed.*number.member = *value;
+    const JobTotals totals = TotalsOf(changed, subtotal);
+    if (totals.total < 0 && totals.total < TotalsOf(job, subtotal).total) {
+        return QStringLiteral("%1会使合计低于零（小计 %2 元）。").arg(caption, FormatYuan(totals.subtotal));
+    }
+    job.*number.member = *value;
+    return {};
 }
 
 QString jobFileFilter()
@@ -252,17 +271,16 @@ QLayout *JobWindow::buildNumbers()
         box->setAccessibleName(text(number.accessibleName));
         money->addRow(text(number.caption), box);
         m_numbers[i] = box;
-        // An empty box is none; each number typed that is taken counts at once.
-        connect(box, &QLineEdit::textEdited, this, [this, &number](const QString &typed) {
-            if (const auto value = typedDecimal(
-                    typed.isEmpty() ? QStringLiteral("0") : typed, number.decimals, 0, number.high)) {
-                m_job.*number.member = *value;
+        // An empty box is none; each number typed counts at once, and one that is refused is put
+        // back at once, the reason beside the lines.
+        connect(box, &QLineEdit::textEdited, this, [this, box, &number](const QString &typed) {
+            const QString refusal = takeNumber(m_job, m_subtotal, number, typed);
+            refuse(refusal);
+            if (refusal.isEmpty())
                 changed();
-            }
+            else
+                box->setText(shownNumber(m_job, number));
         });
-        // A number that is not taken shows again what the job holds.
-        connect(box, &QLineEdit::editingFinished, this,
-            [this, box, &number] { box->setText(shownNumber(m_job, number)); });
     }
     return money;
 }
@@ -434,8 +452,7 @@ bool JobWindow::settleChanges()
     if (!isWindowModified())
         return true;
     const QString answer = m_services.askChoice(this,
-        QStringLiteral("报价单“%1”有未保存的修改。保存吗？").arg(windowTitle().remove(QStringLiteral("[*]"))),
-        {kSave, kDiscard, kCancel});
+        QStringLiteral("报价单“%1”有未保存的修改。保存吗？").arg(jobName()), {kSave, kDiscard, kCancel});
     if (answer == kSave)
         return save();
     if (answer != kDiscard)
@@ -570,6 +587,7 @@ void JobWindow::showJob()
 
 void JobWindow::showLines()
 {
+    m_subtotal = Subtotal(m_job);
     m_showing = true;
     m_lines->setRowCount(static_cast<int>(m_job.lines.size()));
     for (int row = 0; row < m_lines->rowCount(); ++row) {
@@ -589,7 +607,7 @@ void JobWindow::showLines()
 void JobWindow::showTotals()
 {
     QStringList parts;
-    for (const SheetField &field : SheetOf(m_job).totals)
+    for (const SheetField &field : TotalsFields(m_job, TotalsOf(m_job, m_subtotal)))
         parts << field.label + u'：' + field.value;
     m_totals->setText(parts.join(QStringLiteral("　")));
 }
@@ -628,6 +646,7 @@ void JobWindow::lineEdited(QTableWidgetItem *item)
         refusal = JobLineRefusal(edited);
     refuse(refusal);
     if (refusal.isEmpty()) {
+        m_subtotal += LineAmount(edited) - LineAmount(line);
         line = edited;
         if (item->column() == UnitPrice) {
             for (const PageJobLines *page : m_pages) {
@@ -673,11 +692,15 @@ void JobWindow::changed()
     showTitle();
 }
 
-void JobWindow::showTitle()
+QString JobWindow::jobName() const
 {
     const QString customer = m_job.customer.name.trimmed();
-    setWindowTitle(
-        QStringLiteral("报价单 – %1[*]").arg(customer.isEmpty() ? QStringLiteral("未命名") : customer));
+    return customer.isEmpty() ? QStringLiteral("未命名") : customer;
+}
+
+void JobWindow::showTitle()
+{
+    setWindowTitle(QStringLiteral("报价单 – %1[*]").arg(jobName()));
 }
 
 } // namespace kalmoro

@@ -78,6 +78,8 @@ private:
     void moveLine(int offset);
     void changed();
     void showTitle();
+    // The job's name as its title and questions give it: the customer, else 未命名.
+    QString jobName() const;
     // Says beside the lines why what was typed or asked for was not taken; an empty reason clears it.
     void refuse(const QString &reason);
     // Keeps the dealer's header for new jobs while the box asks for it, else forgets it.
@@ -99,6 +101,7 @@ private:
     std::array<QLineEdit *, 2> m_numbers {};
     QLabel *m_totals = nullptr;
     QLabel *m_notice = nullptr; // why the last edit was not taken
+    Fen m_subtotal = 0; // of m_job's lines, kept up to date line by line
     QCheckBox *m_rememberDealer = nullptr;
     QString m_dealerFailure; // why the dealer could not be kept at the last try; empty when it was
     bool m_showing = false; // while the widgets are filled from the job, their edits change nothing

@@ -71,11 +71,23 @@ Fen LineAmount(const JobLine &line)
     return MulDivRounded(price, quantity, divisor);
 }
 
+Fen Subtotal(const Job &job)
+{
+    Fen subtotal = 0;
+    for (const JobLine &line : job.lines)
+        subtotal = SaturatingAdd(subtotal, LineAmount(line));
+    return subtotal;
+}
+
 JobTotals Totals(const Job &job)
 {
+    return TotalsOf(job, Subtotal(job));
+}
+
+JobTotals TotalsOf(const Job &job, Fen subtotal)
+{
     JobTotals totals;
-    for (const JobLine &line : job.lines)
-        totals.subtotal = SaturatingAdd(totals.subtotal, LineAmount(line));
+    totals.subtotal = subtotal;
     totals.discount = std::clamp(job.discount, -MaxDiscount, MaxDiscount);
     const Fen base = SaturatingAdd(totals.subtotal, -totals.discount);
     const BasisPoints rate = std::clamp(job.taxRate, BasisPoints(0), MaxTaxRate);

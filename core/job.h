@@ -94,6 +94,10 @@ struct JobTotals {
 // quantity × unit price, rounded half away from zero to the fen. Exact within the bounds above.
 Fen LineAmount(const JobLine &line);
 JobTotals Totals(const Job &job);
+// The sum of the lines' rounded amounts, and the totals of job at a subtotal known already, for a
+// window that keeps its subtotal up to date line by line.
+Fen Subtotal(const Job &job);
+JobTotals TotalsOf(const Job &job, Fen subtotal);
 
 // The decimal text of value held with the given decimals, at least minDecimals of them shown
 // ("12.50" for 1250 with 2); trailing zeros beyond minDecimals are dropped.

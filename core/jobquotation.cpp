@@ -68,14 +68,7 @@ JobSheet SheetOf(const Job &job)
             line.unit, FormatUnitPrice(line.unitPrice) + QStringLiteral(" 元"), Yuan(LineAmount(line))};
     }
 
-    const JobTotals totals = Totals(job);
-    sheet.totals << SheetField {QStringLiteral("小计"), Yuan(totals.subtotal)};
-    if (totals.discount != 0)
-        sheet.totals << SheetField {QStringLiteral("优惠"), Yuan(-totals.discount)};
-    if (job.taxRate != 0)
-        sheet.totals << SheetField {
-            QStringLiteral("税额（%1%）").arg(FormatTaxRate(job.taxRate)), Yuan(totals.tax)};
-    sheet.totals << SheetField {QStringLiteral("合计"), Yuan(totals.total)};
+    sheet.totals = TotalsFields(job, Totals(job));
 
     if (job.validityDays > 0) {
         QString validity = QStringLiteral("%1 天").arg(job.validityDays);
@@ -87,6 +80,24 @@ JobSheet SheetOf(const Job &job)
     if (!job.notes.isEmpty())
         sheet.footer << SheetField {QStringLiteral("备注"), job.notes};
     return sheet;
+}
+
+QList<SheetField> TotalsFields(const Job &job, const JobTotals &totals)
+{
+    QList<SheetField> fields {{QStringLiteral("小计"), Yuan(totals.subtotal)}};
+    if (totals.discount != 0)
+        fields << SheetField {QStringLiteral("优惠"), Yuan(-totals.discount)};
+    if (job.taxRate != 0)
+        fields << SheetField {
+            QStringLiteral("税额（%1%）").arg(FormatTaxRate(job.taxRate)), Yuan(totals.tax)};
+    // A quotation never asks for less than nothing: what went wrong is said instead.
+    if (totals.total >= 0)
+        fields << SheetField {QStringLiteral("合计"), Yuan(totals.total)};
+    else if (totals.discount > totals.subtotal)
+        fields << SheetField {QStringLiteral("合计"), QStringLiteral("无（优惠大于小计，请修改优惠或明细）")};
+    else
+        fields << SheetField {QStringLiteral("合计"), QStringLiteral("无（明细之和低于零，请检查明细）")};
+    return fields;
 }
 
 QString JobQuotationText(const Job &job)

@@ -28,6 +28,9 @@ struct JobSheet {
 };
 
 JobSheet SheetOf(const Job &job);
+// The totals of job as its sheet gives them: subtotal, discount and tax when set, and the total, or
+// in its place why there is none (a total below zero).
+QList<SheetField> TotalsFields(const Job &job, const JobTotals &totals);
 
 // One line a row, the fields "label：value", the cells of a row separated by tabs so that they paste
 // into a spreadsheet's cells.
