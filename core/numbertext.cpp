@@ -253,6 +253,51 @@ double TextToNumber(QStringView text)
     return negative ? -value : value;
 }
 
+WholeNumber ReadWholeNumber(QStringView text)
+{
+    const MappedText mapped(text);
+    qsizetype index = 0;
+    const auto skipSpaces = [&] {
+        while (isSpace(mapped[index]))
+            ++index;
+    };
+    const auto skipDigits = [&] {
+        const qsizetype first = index;
+        while (isDigit(mapped[index]))
+            ++index;
+        return index > first;
+    };
+    skipSpaces();
+    if (index == text.size())
+        return {0, NumberFault::Empty};
+    if (mapped[index] == u'-' || mapped[index] == u'+')
+        ++index;
+    bool digits = skipDigits();
+    if (mapped[index] == u'.') {
+        ++index;
+        digits = skipDigits() || digits;
+    }
+    bool whole = digits;
+    if (whole && QStringView(u"eEdD").contains(QChar(mapped[index]))) {
+        ++index;
+        if (mapped[index] == u'-' || mapped[index] == u'+')
+            ++index;
+        whole = skipDigits();
+    }
+    skipSpaces();
+    if (!whole || index != text.size()) {
+        for (qsizetype at = 0; at < text.size(); ++at) {
+            if (mapped[at] == u',')
+                return {0, NumberFault::DecimalComma};
+        }
+        return {0, NumberFault::NotANumber};
+    }
+    const double value = TextToNumber(text);
+    if (!std::isfinite(value))
+        return {0, NumberFault::TooLarge};
+    return {value, NumberFault::None};
+}
+
 QString NumberToText(double value)
 {
     constexpr std::uint64_t kExponentMask = 0x7FF0'0000'0000'0000;

@@ -6,16 +6,30 @@ namespace kalmoro::saturation {
 
 namespace {
 
-Range temperatureRange(const Fluid &fluid, double kelvin)
+// A fit that rises above the critical pressure does so within this much of the critical temperature
+// (R407C's bubble curve, the most, from 0.1 K below it).
+constexpr double kTopBandKelvin = 1;
+// The highest point is found to far below the solver's tolerance.
+constexpr double kTopToleranceKelvin = 1e-9;
+
+Range temperatureRange(const Fluid &fluid, Side side, double kelvin)
 {
     if (kelvin < fluid.lowestKelvin)
         return Range::BelowCurve;
-    if (kelvin > fluid.criticalKelvin)
+    if (kelvin > fluid.criticalKelvin - kTopBandKelvin && kelvin > HighestKelvin(fluid, side))
         return Range::AboveCritical;
     return Range::Within;
 }
 
 } // namespace
+
+bool IsBlend(const Fluid &fluid)
+{
+    const QStringView name = fluid.name;
+    const auto digit = [&name](qsizetype at) { return name[at] >= u'0' && name[at] <= u'9'; };
+    return name.size() >= 4 && name[0] == u'R' && (name[1] == u'4' || name[1] == u'5') && digit(2)
+        && digit(3);
+}
 
 const UnitInfo &InfoOf(Unit unit)
 {
@@ -32,15 +46,32 @@ double CurvePressure(const Fluid &fluid, Side side, double kelvin)
     const Curve &curve = CurveOf(fluid, side);
     const double theta = 1 - kelvin / fluid.criticalKelvin;
     double sum = 0;
-    for (std::size_t i = 0; i < curve.n.size(); ++i)
+    for (std::size_t i = 0; i < curve.terms; ++i)
         sum += curve.n[i] * std::pow(theta, curve.t[i]);
     return fluid.criticalPascal * std::exp(fluid.criticalKelvin / kelvin * sum);
+}
+
+double HighestKelvin(const Fluid &fluid, Side side)
+{
+    const double critical = fluid.criticalKelvin;
+    double low = critical - kTopBandKelvin;
+    double high = critical;
+    // Within the band the curve rises to one highest point, so each step keeps it inside the bracket.
+    while (high - low > kTopToleranceKelvin) {
+        const double third = (high - low) / 3;
+        if (CurvePressure(fluid, side, low + third) < CurvePressure(fluid, side, high - third))
+            low += third;
+        else
+            high -= third;
+    }
+    const double top = (low + high) / 2;
+    return CurvePressure(fluid, side, critical) >= CurvePressure(fluid, side, top) ? critical : top;
 }
 
 Value GaugePressure(const Fluid &fluid, Side side, double celsius)
 {
     const double kelvin = celsius + ZeroCelsiusKelvin;
-    if (const Range range = temperatureRange(fluid, kelvin); range != Range::Within)
+    if (const Range range = temperatureRange(fluid, side, kelvin); range != Range::Within)
         return {0, range};
     return {CurvePressure(fluid, side, kelvin) - StandardAtmospherePascal, Range::Within};
 }
@@ -50,12 +81,12 @@ Value SaturationTemperature(const Fluid &fluid, Side side, double gaugePascal)
     if (gaugePascal <= -StandardAtmospherePascal)
         return {0, Range::NoAbsolutePressure};
     double low = fluid.lowestKelvin;
-    double high = fluid.criticalKelvin;
+    double high = HighestKelvin(fluid, side);
     // The ends are compared as gauge pressures, as GaugePressure gives them, so that each end's own
     // pressure reads back as within range.
     if (gaugePascal < CurvePressure(fluid, side, low) - StandardAtmospherePascal)
         return {0, Range::BelowCurve};
-    if (gaugePascal > fluid.criticalPascal - StandardAtmospherePascal)
+    if (gaugePascal > CurvePressure(fluid, side, high) - StandardAtmospherePascal)
         return {0, Range::AboveCritical};
     const double absolute = gaugePascal + StandardAtmospherePascal;
     // The pressure rises with the temperature all along the curve, so halving the bracket keeps the

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -20,12 +21,13 @@ class TransparentLabel;
 // The refrigerant pressure page, for commissioning with a gauge manifold: gauge pressure and
 // saturation temperature converted both ways, superheat on the low side, subcooling on the high
 // side and a pressure-temperature table, for the chosen refrigerant and pressure unit. Every
-// result follows every keystroke.
+// result follows every keystroke; a box that holds no number gives no result and says why beside it.
 namespace pressurenames {
-// In the order of saturation::Fluids.
-inline constexpr std::array<std::u16string_view, saturation::Fluids.size()> kFluids
-    = {u"冷媒R410A", u"冷媒R32", u"冷媒R22"};
+// In the order of saturation::Fluids: "冷媒" and the refrigerant's name, its radio's caption.
+inline constexpr std::array<std::u16string_view, saturation::Fluids.size()> kFluids = {u"冷媒R410A",
+    u"冷媒R32", u"冷媒R22", u"冷媒R290", u"冷媒R134a", u"冷媒R407C", u"冷媒R404A", u"冷媒R507A"};
 inline constexpr std::u16string_view kFluidGroup = u"冷媒选择";
+inline constexpr std::u16string_view kFluidNote = u"冷媒说明";
 // In the order of saturation::Units.
 inline constexpr std::array<std::u16string_view, saturation::Units.size()> kUnits
     = {u"单位MPa", u"单位bar", u"单位kgf", u"单位psi"};
@@ -45,10 +47,23 @@ inline constexpr std::u16string_view kSubcooling = u"过冷度";
 inline constexpr std::array<std::u16string_view, 3> kPressureUnits
     = {u"换算压力单位", u"低压压力单位", u"高压压力单位"};
 inline constexpr std::u16string_view kTable = u"压力温度表";
+// The notices beside the boxes a user types in, in the order of PressureBox.
+inline constexpr std::array<std::u16string_view, 6> kNotices = {
+    u"换算压力提示", u"换算温度提示", u"低压压力提示", u"吸气管温度提示", u"高压压力提示", u"液管温度提示"};
+// Which curve the superheat and the subcooling are read from, shown for a blend.
+inline constexpr std::u16string_view kSuperheatCurve = u"过热度曲线";
+inline constexpr std::u16string_view kSubcoolingCurve = u"过冷度曲线";
+// What a negative superheat or subcooling may mean.
+inline constexpr std::u16string_view kSuperheatHint = u"过热度提示";
+inline constexpr std::u16string_view kSubcoolingHint = u"过冷度提示";
 } // namespace pressurenames
+
+// The boxes a user types in.
+enum class PressureBox { ConverterPressure, ConverterTemperature, Low, Suction, High, Liquid };
 
 struct PressurePage {
     std::array<RadioButton *, saturation::Fluids.size()> fluids; // in the order of Fluids
+    TransparentLabel *fluidNote; // GWP, safety class and what the user must know of the refrigerant
     std::array<RadioButton *, saturation::Units.size()> units; // in the order of Units
     EditBox *converterPressure;
     EditBox *converterTemperature;
@@ -63,13 +78,25 @@ struct PressurePage {
     TransparentLabel *subcooling;
     std::array<TransparentLabel *, 3> pressureUnits;
     QTableWidget *table;
+    std::array<TransparentLabel *, pressurenames::kNotices.size()> notices; // in the order of PressureBox
+    TransparentLabel *superheatCurve;
+    TransparentLabel *subcoolingCurve;
+    TransparentLabel *superheatHint;
+    TransparentLabel *subcoolingHint;
+
+    TransparentLabel *notice(PressureBox which) const { return notices[std::size_t(which)]; }
 };
 
 // What the controls do not hold: the unit the pressure boxes are written in (the radios already
-// show the next one when they tell of a change), and which converter box the user typed last.
+// show the next one when they tell of a change), which converter box the user typed last, and each
+// pressure typed, in pascal as typed, once the program has rewritten it in another unit: computing
+// from the rounded text shown would drift with every change of unit.
 struct PressureState {
     saturation::Unit unit = saturation::Unit::MPa;
     bool fromTemperature = false;
+    std::optional<double> converterPascal;
+    std::optional<double> lowPascal;
+    std::optional<double> highPascal;
 };
 
 // The page's controls, for page 7 of the main tab.
