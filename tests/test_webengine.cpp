@@ -417,7 +417,7 @@ private Q_SLOTS:
         QFile secret(m_pages.filePath(QStringLiteral("secret.txt")));
         QVERIFY(secret.open(QIODevice::WriteOnly) && secret.write("secret") > 0);
         secret.close();
-        // Only the folder of the row holds the page; the other two folders are looked in all the same.
+        // Only the row's folder holds the page, asked for in the program's folder as a brand button asks.
         QFile::remove(pageFolder(folder == u"user" ? u"program"_qs : u"user"_qs) + u"/hostile.html"_qs);
         writePage("target.html", "<title>target</title>", folder);
         const QString link = pageFolder(folder) + u"/link.js"_qs;
