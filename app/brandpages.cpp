@@ -1,5 +1,6 @@
 #include "brandpages.h"
 
+#include <QDir>
 #include <QShortcut>
 
 #include "controlresolver.h"
@@ -80,6 +81,7 @@ constexpr Notes kWhite {.whiteStrip = true};
 const QKeySequence kNextProduct {Qt::CTRL | Qt::Key_PageDown};
 const QKeySequence kPreviousProduct {Qt::CTRL | Qt::Key_PageUp};
 const QKeySequence kStartPage {Qt::ALT | Qt::Key_Home};
+const QKeySequence kPageFolder {Qt::CTRL | Qt::SHIFT | Qt::Key_W};
 
 // Clicks the product button step places after the one whose page the browser shows, among the
 // brand's shown buttons; from the start page the first step forward is the first product.
@@ -251,7 +253,7 @@ void WireBrandPages(const BrandPages &pages, QObject *context)
 }
 
 void WireBrandKeys(const PageTab &brandTab, std::span<GraphicButton *const> choices, const BrandPages &pages,
-    QObject *context)
+    const std::function<void(const QString &)> &showMessage, QObject *context)
 {
     // Each key is held by a control of its page, so that it works only while that page shows.
     for (std::size_t i = 0; i < choices.size(); ++i) {
@@ -266,10 +268,12 @@ void WireBrandKeys(const PageTab &brandTab, std::span<GraphicButton *const> choi
                 browser->setFocus(Qt::ShortcutFocusReason);
         });
     }
-    const QString browserKeys = QStringLiteral("快捷键 %1：下一个产品；%2：上一个产品；%3：品牌首页")
-                                    .arg(kNextProduct.toString(QKeySequence::PortableText),
-                                        kPreviousProduct.toString(QKeySequence::PortableText),
-                                        kStartPage.toString(QKeySequence::PortableText));
+    const QString browserKeys
+        = QStringLiteral("快捷键 %1：下一个产品；%2：上一个产品；%3：品牌首页；%4：打开页面文件夹")
+              .arg(kNextProduct.toString(QKeySequence::PortableText),
+                  kPreviousProduct.toString(QKeySequence::PortableText),
+                  kStartPage.toString(QKeySequence::PortableText),
+                  kPageFolder.toString(QKeySequence::PortableText));
     for (const BrandPages::Start &start : pages.starts) {
         BrowserHost *browser = start.browser;
         browser->setAccessibleDescription(browserKeys);
@@ -280,7 +284,19 @@ void WireBrandKeys(const PageTab &brandTab, std::span<GraphicButton *const> choi
         QObject::connect(new QShortcut(kPreviousProduct, browser), &QShortcut::activated, context, step(-1));
         QObject::connect(new QShortcut(kStartPage, browser), &QShortcut::activated, context,
             [&start] { LoadPage(*start.browser, platform::ProgramDirectory(), start.path); });
+        QObject::connect(new QShortcut(kPageFolder, browser), &QShortcut::activated, context,
+            [browser, showMessage] { ShowUserPageFolder(*browser, showMessage); });
     }
+}
+
+void ShowUserPageFolder(const BrowserHost &browser, const std::function<void(const QString &)> &showMessage)
+{
+    const QString folder = platform::PageFolders(browser.pageFolder()).constFirst();
+    if (!QDir().mkpath(folder)) {
+        showMessage(QStringLiteral("无法创建页面文件夹：\n%1").arg(QDir::toNativeSeparators(folder)));
+        return;
+    }
+    platform::ShowFolder(folder);
 }
 
 BrowserHost *ShownBrandBrowser(const PageTab &brandTab, const BrandPages &pages)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -78,9 +79,14 @@ void WireBrandPages(const BrandPages &pages, QObject *context);
 // The brand tab's keys, which act through the buttons a click would press: on the brand choice, 1
 // to 5 click the choices in their order and put the focus into the chosen brand's browser; on a
 // brand page, Ctrl+PageDown and Ctrl+PageUp click the next and previous shown product button of
-// the brand in the table's order, round and round, and Alt+Home loads its start page again.
+// the brand in the table's order, round and round, Alt+Home loads its start page again and
+// Ctrl+Shift+W shows the user's page folder (ShowUserPageFolder).
 void WireBrandKeys(const PageTab &brandTab, std::span<GraphicButton *const> choices, const BrandPages &pages,
-    QObject *context);
+    const std::function<void(const QString &)> &showMessage, QObject *context);
+// Shows the folder where the user's own pages for browser go, the first it looks pages up in, in the
+// file manager; makes it first, so that there is a place to put them. When it cannot be made,
+// showMessage names it.
+void ShowUserPageFolder(const BrowserHost &browser, const std::function<void(const QString &)> &showMessage);
 // The browser on the brand tab's page shown, or nullptr on the brand choice.
 BrowserHost *ShownBrandBrowser(const PageTab &brandTab, const BrandPages &pages);
 

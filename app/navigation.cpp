@@ -127,7 +127,8 @@ Navigation ResolveNavigation(ControlResolver &controls)
     return navigation;
 }
 
-void WireNavigation(const Navigation &navigation, const BrandPages &brands, QObject *context)
+void WireNavigation(const Navigation &navigation, const BrandPages &brands,
+    const std::function<void(const QString &)> &showMessage, QObject *context)
 {
     for (std::size_t entry = 0; entry < navigation.entries.size(); ++entry) {
         GraphicButton *button = navigation.entries[entry];
@@ -146,7 +147,7 @@ void WireNavigation(const Navigation &navigation, const BrandPages &brands, QObj
         QObject::connect(navigation.brandChoices[i], &GraphicButton::clicked, context,
             [&navigation, page = kBrandChoices[i].page] { ShowBrandPage(navigation, page); });
     }
-    WireBrandKeys(*navigation.brandTab, navigation.brandChoices, brands, context);
+    WireBrandKeys(*navigation.brandTab, navigation.brandChoices, brands, showMessage, context);
     navigation.mainTab->setAccessibleName(QStringLiteral("主页面"));
     navigation.brandTab->setAccessibleName(QStringLiteral("空调品牌"));
     // Each brand browser shows the products of the brand whose header is above it.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 
 #include <QUrl>
 
@@ -31,8 +32,10 @@ struct Navigation {
 Navigation ResolveNavigation(ControlResolver &controls);
 // Connects the entries, their shortcuts Alt+1 to Alt+7 on the entries' window, the logo and the brand
 // choices for as long as context lives; the selection entry loads the start pages of brands. Names
-// each brand's browser for screen readers by its brand.
-void WireNavigation(const Navigation &navigation, const BrandPages &brands, QObject *context);
+// each brand's browser for screen readers by its brand. The brand pages' keys tell the user through
+// showMessage what they cannot do.
+void WireNavigation(const Navigation &navigation, const BrandPages &brands,
+    const std::function<void(const QString &)> &showMessage, QObject *context);
 
 // The handler of the entry at index of the navigation table, step by step in the table's order.
 void Navigate(const Navigation &navigation, const BrandPages &brands, std::size_t entry);

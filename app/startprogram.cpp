@@ -49,7 +49,7 @@ void wire(MainWindow &window, const PageViews &views, JobWindowOnDemand &job, QO
     const Services &services)
 {
     WireWindowControls(views.windowControls, window, context);
-    WireNavigation(views.navigation, views.brands, context);
+    WireNavigation(views.navigation, views.brands, services.showMessage, context);
     WireBrandPages(views.brands, context);
     WireLinks(views.links, context);
     DescribeDrainPipeTable(views.drainPipe);

@@ -2,6 +2,7 @@
 
 #include <QStandardPaths>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 // Everything that differs between the desktops Kalmoro runs on lives behind these functions.
@@ -40,12 +41,22 @@ void LowerThreadPriority();
 // The folder holding the program file, with symbolic links resolved and no trailing separator.
 QString ProgramDirectory();
 
+// The folders the brand browsers look their pages up in, first to last: the user's own (always
+// there, if not yet made), those the desktop shares among its accounts, then programFolder, the
+// program's own. The first that holds a file serves it, file by file, so that a dealer's pages need
+// no write access to the program's folder and outlive its upgrades. Found from the user's
+// environment as the program started, before it moved HOME.
+QStringList PageFolders(const QString &programFolder);
+
 // Whether the program may place its own top-level window. Where it may not (Wayland), a drag
 // must hand the move to the window system.
 bool CanPlaceOwnWindow();
 
 // Hands url to the desktop's default web browser; whether that worked is not reported.
 void OpenInDefaultBrowser(const QUrl &url);
+
+// Shows folder in the desktop's file manager; whether that worked is not reported.
+void ShowFolder(const QString &folder);
 
 // A folder the desktop names for the account (Pictures, Documents, ...), found from the account's
 // own home: the engine's files may move HOME elsewhere, the user's own files stay at home. Empty

@@ -30,6 +30,29 @@ constexpr int kHelperNice = 10;
 // the first frame, and it needs nothing of Qt: it runs on another core while Qt connects to the
 // display. Qt's own call then finds it done.
 std::jthread fontConfiguration;
+// The user's and the shared page folders, as the user's environment named them at the start.
+QStringList startPageFolders;
+
+// The kalmoro/web folders of the data folders the XDG base directories name in env: XDG_DATA_HOME
+// (else ~/.local/share), then each of XDG_DATA_DIRS (else /usr/local/share and /usr/share). Relative
+// paths are ignored, as the specification asks.
+QStringList DataPageFolders(const QProcessEnvironment &env)
+{
+    QString own = env.value(QStringLiteral("XDG_DATA_HOME"));
+    if (QDir::isRelativePath(own)) {
+        const QString home = env.value(QStringLiteral("HOME"));
+        own = (QDir::isAbsolutePath(home) ? home : AccountHome()) + QStringLiteral("/.local/share");
+    }
+    QStringList shared = env.value(QStringLiteral("XDG_DATA_DIRS")).split(u':');
+    shared.removeIf([](const QString &folder) { return QDir::isRelativePath(folder); });
+    if (shared.isEmpty())
+        shared = {QStringLiteral("/usr/local/share"), QStringLiteral("/usr/share")};
+    QStringList folders;
+    for (const QString &data : QStringList {own} + shared)
+        folders << QDir::cleanPath(data + QStringLiteral("/kalmoro/web"));
+    folders.removeDuplicates();
+    return folders;
+}
 } // namespace
 
 void PrepareProcess()
@@ -40,6 +63,8 @@ void PrepareProcess()
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     const QProcessEnvironment user = QProcessEnvironment::systemEnvironment();
+    // Before the private folder moves HOME and pins XDG_DATA_HOME.
+    startPageFolders = DataPageFolders(user);
     UsePrivateFolder();
     StartExitWatchdog();
     // The private folder goes when the program ends, also when a signal ends it.
@@ -89,6 +114,15 @@ QString ProgramDirectory()
     return QFileInfo(QCoreApplication::applicationFilePath()).canonicalPath();
 }
 
+QStringList PageFolders(const QString &programFolder)
+{
+    QStringList folders
+        = processPrepared ? startPageFolders : DataPageFolders(QProcessEnvironment::systemEnvironment());
+    folders << QDir::cleanPath(programFolder);
+    folders.removeDuplicates();
+    return folders;
+}
+
 bool CanPlaceOwnWindow()
 {
     return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
@@ -97,6 +131,11 @@ bool CanPlaceOwnWindow()
 void OpenInDefaultBrowser(const QUrl &url)
 {
     QDesktopServices::openUrl(url);
+}
+
+void ShowFolder(const QString &folder)
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
 }
 
 QString AccountHome()

@@ -57,6 +57,15 @@ QString ProgramDirectory()
     return QFileInfo(QCoreApplication::applicationFilePath()).canonicalPath();
 }
 
+// A dealer's pages go in the user's application-data folder, which no installer touches.
+QStringList PageFolders(const QString &programFolder)
+{
+    QString appData = QDir::fromNativeSeparators(qEnvironmentVariable("APPDATA"));
+    if (QDir::isRelativePath(appData))
+        appData = QDir::homePath() + QStringLiteral("/AppData/Roaming");
+    return {QDir::cleanPath(appData + QStringLiteral("/kalmoro/web")), QDir::cleanPath(programFolder)};
+}
+
 bool CanPlaceOwnWindow()
 {
     return true;
@@ -65,6 +74,11 @@ bool CanPlaceOwnWindow()
 void OpenInDefaultBrowser(const QUrl &url)
 {
     QDesktopServices::openUrl(url);
+}
+
+void ShowFolder(const QString &folder)
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
 }
 
 QString AccountHome()

@@ -41,6 +41,7 @@ void OpenWebAddressesWith(const QProcessEnvironment &user)
     static UserBrowser browser(user);
     QDesktopServices::setUrlHandler(QStringLiteral("http"), &browser, "open");
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "open");
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &browser, "open");
 }
 
 } // namespace kalmoro::platform

@@ -1,6 +1,8 @@
 #include <QFile>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 
 #include "brandpages.h"
 #include "catalogue.h"
@@ -72,6 +74,7 @@ private:
     std::unique_ptr<MainWindow> m_window;
     std::unique_ptr<testing::DesktopBrowser> m_desktop;
     testing::RecordingEngine m_engine;
+    QStringList m_messages;
 
     PageTab *tab(const QString &name) const { return m_window->control<PageTab>(name); }
     GraphicButton *button(const QString &name) const { return m_window->control<GraphicButton>(name); }
@@ -106,6 +109,7 @@ private Q_SLOTS:
         m_desktop = std::make_unique<testing::DesktopBrowser>();
         Services services;
         services.browserEngine = [this] { return &m_engine; };
+        services.showMessage = [this](const QString &text) { m_messages << text; };
         m_window = testing::ShowProgramWindow(std::move(services));
         QVERIFY(m_window);
         QTest::mouseMove(m_window.get(), QPoint(600, 20));
@@ -116,6 +120,7 @@ private Q_SLOTS:
         m_window.reset();
         m_desktop.reset();
         m_engine.loads.clear();
+        m_messages.clear();
     }
 
     // The navigation column.
@@ -251,6 +256,37 @@ private Q_SLOTS:
         auto *host = m_window->control<BrowserHost>(browser);
         QVERIFY(host->isAncestorOf(QApplication::focusWidget()));
         QCOMPARE(m_engine.loads.last().second.fileName(), loaded + u".html"_qs);
+    }
+
+    // Ctrl+Shift+W on a brand page shows the user's page folder, made first; one that cannot be made
+    // is named in a message.
+    void pageFolderKey_data()
+    {
+        QTest::addColumn<QString>("dataHome"); // under the temporary folder, where "file" is a file
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("made and shown") << "data" << true;
+        QTest::newRow("cannot be made under a file") << "file/data" << false;
+    }
+
+    void pageFolderKey()
+    {
+        QFETCH(QString, dataHome);
+        QFETCH(bool, shown);
+        QTemporaryDir temporary;
+        QFile file(temporary.filePath(u"file"_qs));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        const QByteArray oldDataHome = qgetenv("XDG_DATA_HOME");
+        const auto restored = qScopeGuard([&oldDataHome] { qputenv("XDG_DATA_HOME", oldDataHome); });
+        qputenv("XDG_DATA_HOME", QFile::encodeName(temporary.filePath(dataHome)));
+        const QString folder = temporary.filePath(dataHome + u"/kalmoro/web"_qs);
+
+        click(kEntries[4]);
+        QTest::keyClick(m_window.get(), Qt::Key_1);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::ControlModifier | Qt::ShiftModifier);
+
+        QCOMPARE(QFileInfo(folder).isDir(), shown);
+        QCOMPARE(m_desktop->opened, shown ? QList<QUrl> {QUrl::fromLocalFile(folder)} : QList<QUrl>());
+        QCOMPARE(m_messages, shown ? QStringList() : QStringList {u"无法创建页面文件夹：\n"_qs + folder});
     }
 
     void logoDoubleClickShowsTheStartPageAndKeepsTheImages()

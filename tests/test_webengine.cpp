@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QSslCertificate>
 #include <QSslKey>
@@ -107,6 +108,13 @@ public:
     enum class Outcome { Loaded, Failed, Unfinished };
     Q_ENUM(Outcome)
 
+    // dataFolder holds the user's data folder ("user") and the two shared ones ("local", "shared")
+    // the environment names.
+    explicit WebEngineTest(const QString &dataFolder)
+        : m_dataFolder(dataFolder)
+    {
+    }
+
 private Q_SLOTS:
     void initTestCase()
     {
@@ -152,6 +160,52 @@ private Q_SLOTS:
         const QUrl url = QUrl::fromLocalFile(platform::ProgramDirectory() + QStringLiteral("/web/") + page);
         QCOMPARE(load(host, url), Outcome::Loaded);
         QCOMPARE(host.view()->property("title").toString(), title);
+    }
+
+    // Each file of a page, the page itself and the script it links to, comes from the first folder
+    // that holds it: the user's, the first shared one, the second, then the program's.
+    void pagesAreLookedUpFileByFile_data()
+    {
+        QTest::addColumn<QStringList>("pageIn");
+        QTest::addColumn<QStringList>("scriptIn");
+        QTest::addColumn<QString>("shown"); // the folders the page and its script came from
+        const QStringList all {u"user"_qs, u"local"_qs, u"shared"_qs, u"program"_qs};
+        QTest::newRow("the user's page and script before all others") << all << all << "user user";
+        QTest::newRow("the first shared folder before the second")
+            << all.sliced(1) << all.sliced(2) << "local shared";
+        QTest::newRow("the user's page with the program's script")
+            << QStringList {u"user"_qs} << QStringList {u"program"_qs} << "user program";
+        QTest::newRow("the program's page with a shared script")
+            << QStringList {u"program"_qs} << all.sliced(1) << "program local";
+    }
+
+    void pagesAreLookedUpFileByFile()
+    {
+        QFETCH(QStringList, pageIn);
+        QFETCH(QStringList, scriptIn);
+        QFETCH(QString, shown);
+        QUrl page;
+        for (const QString &folder : pageIn) {
+            page = writePage("lookup.html",
+                "<script src='lookup.js'></script><script>document.title = '" + folder.toUtf8()
+                    + " ' + (window.from || 'none');</script>",
+                folder);
+        }
+        for (const QString &folder : scriptIn)
+            writeFile("lookup.js", "var from = '" + folder.toUtf8() + "';", folder);
+        const auto removed = qScopeGuard([this] {
+            for (const QString &folder : {u"user"_qs, u"local"_qs, u"shared"_qs, u"program"_qs}) {
+                QFile::remove(pageFolder(folder) + u"/lookup.html"_qs);
+                QFile::remove(pageFolder(folder) + u"/lookup.js"_qs);
+            }
+        });
+        BrowserHost host;
+        host.setPageFolder(pageFolder(u"program"_qs));
+        host.resize(400, 300);
+        host.show();
+
+        QCOMPARE(load(host, page), Outcome::Loaded);
+        QTRY_COMPARE_WITH_TIMEOUT(host.view()->property("title").toString(), shown, LoadTimeoutMs);
     }
 
     void scriptDialogsShowOnlyOutsideSilentMode_data()
@@ -257,109 +311,130 @@ private Q_SLOTS:
     // no file by script, open nothing without the user's click and at most one thing per click.
     void hostileLocalPages_data()
     {
+        QTest::addColumn<QString>("folder"); // the page folder that holds the page and its files
         QTest::addColumn<QString>("script");
         QTest::addColumn<bool>("click");
         QTest::addColumn<QString>("expected"); // "stays", "desktop once", or the title loaded
 
-        const QString open = QStringLiteral("window.open('%1');");
-        QTest::newRow("reading a file outside by script")
-            << "const r = new XMLHttpRequest(); r.onload = () => document.title = r.responseText || "
-               "'refused';"
-               " r.onerror = () => document.title = 'refused'; r.open('GET', 'SECRET'); r.send();"
-            << false << "refused";
-        QTest::newRow("reading a page of its own folder by script")
-            << "fetch('TARGET').then(r => r.text()).then(t => document.title = t ? 'read' : 'refused',"
-               " () => document.title = 'refused');"
-            << false << "refused";
-        QTest::newRow("reading a file outside in a frame")
-            << "const f = document.createElement('iframe'); f.src = 'SECRET'; f.onload = () => {"
-               " try { document.title = f.contentDocument.body.innerText || 'refused'; }"
-               " catch (e) { document.title = 'refused'; } }; document.body.append(f);"
-               // A frame the engine refuses outright stays empty and reports nothing.
-               " setTimeout(() => { if (document.title === 'tried') document.title = 'refused'; }, 2000);"
-            << false << "refused";
-        QTest::newRow("opening a local page without a click") << open.arg("TARGET") << false << "stays";
-        QTest::newRow("opening a web page without a click")
-            << open.arg("http://127.0.0.1:9/a") << false << "stays";
-        QTest::newRow("opening a local page on a click") << open.arg("TARGET") << true << "target";
-        QTest::newRow("opening a file outside on a click") << open.arg("SECRET") << true << "stays";
-        QTest::newRow("twenty web pages on one click")
-            << "for (let i = 0; i < 20; ++i) window.open('http://127.0.0.1:9/' + i);" << true
-            << "desktop once";
-        QTest::newRow("going to a local page by script") << "location.href = 'TARGET';" << false << "target";
-        QTest::newRow("reading a file outside in a shared worker")
-            << "try { const w = new SharedWorker('worker.js'); w.onerror = () => document.title = 'refused';"
-               " w.port.onmessage = e => document.title = e.data; }"
-               " catch (e) { setTimeout(() => document.title = 'refused'); }"
-            << false << "refused";
-        QTest::newRow("a web socket to a listening server")
-            << "const s = new WebSocket('ws://127.0.0.1:PORT/'); s.onopen = () => document.title = 'open';"
-               " s.onerror = () => document.title = 'refused';"
-            << false << "refused";
-        // WebRTC of the page and of each window it can reach, before the engine has run anything
-        // in it, to STUN over UDP and TURN over TCP on the listening servers.
-        const QString webRtc = QStringLiteral(
-            "const rtc = w => { const c = new w.RTCPeerConnection({iceServers: [{urls: 'stun:127.0.0.1:UDP'},"
-            " {urls: 'turn:127.0.0.1:PORT?transport=tcp', username: 'u', credential: 'c'}]});"
-            " c.onicegatheringstatechange = () => { if (c.iceGatheringState === 'complete')"
-            " document.title = 'gathered'; }; c.createDataChannel('d');"
-            " c.createOffer().then(o => c.setLocalDescription(o)); };"
-            " const frame = () => { const f = document.createElement('iframe'); document.body.append(f); "
-            "return f; };"
-            " try { %1 } catch (e) { setTimeout(() => document.title = 'refused'); }");
-        QTest::newRow("WebRTC in the page") << webRtc.arg("rtc(window);") << false << "refused";
-        QTest::newRow("WebRTC in an empty frame made by script")
-            << webRtc.arg("rtc(frame().contentWindow);") << false << "refused";
-        QTest::newRow("WebRTC in an empty frame nested in another") << webRtc.arg(
-            "const d = frame().contentDocument; d.body.append(d.createElement('iframe'));"
-            " rtc(frames[frames.length - 1][0]);") << false << "refused";
-        QTest::newRow("WebRTC in a frame written into an empty frame")
-            << webRtc.arg("const f = frame(); f.contentDocument.write('<iframe></iframe>');"
-                          " f.contentDocument.close(); rtc(f.contentWindow[0]);")
-            << false << "refused";
-        // Markup written into a document runs its scripts as it is written.
-        QTest::newRow("WebRTC in a frame written into a closed document")
-            << webRtc.arg("const d = frame().contentDocument; d.open(); d.close(); top.rtc = rtc;"
-                          " d.write('<iframe></iframe><script>top.rtc(frames[0]);</' + 'script>');")
-            << false << "refused";
-        const QString inserted = QStringLiteral(
-            "const s = document.createElement('script'); top.rtc = rtc; s.text = 'try { rtc(frames[0]); }"
-            " catch (e) { setTimeout(() => document.title = \"refused\"); }';"
-            " document.body.append(document.createElement('iframe'), s);");
-        QTest::newRow("WebRTC in an empty frame inserted with a script")
-            << webRtc.arg(inserted) << false << "refused";
-        QTest::newRow("WebRTC in an empty frame in a shadow root")
-            << webRtc.arg("const h = document.createElement('div'); document.body.append(h);"
-                          " const f = document.createElement('iframe'); f.name = 'shadowed';"
-                          " h.attachShadow({mode: 'closed'}).append(f); rtc(open('', 'shadowed'));")
-            << false << "refused";
-        QTest::newRow("a picture that is a pipe")
-            << "const i = new Image(); i.onload = () => document.title = 'read';"
-               " i.onerror = () => document.title = 'refused'; i.src = 'pipe.png';"
-            << false << "refused";
+        // Once from the program's folder and once from the user's, which is looked in first.
+        for (const QString &folder : {u"program"_qs, u"user"_qs}) {
+            const auto newRow = [&folder](const char *name) -> QTestData & {
+                return QTest::addRow("%s, from the %s folder", name, qPrintable(folder)) << folder;
+            };
+            const QString open = QStringLiteral("window.open('%1');");
+            newRow("reading a file outside by script")
+                << "const r = new XMLHttpRequest(); r.onload = () => document.title = r.responseText || "
+                   "'refused';"
+                   " r.onerror = () => document.title = 'refused'; r.open('GET', 'SECRET'); r.send();"
+                << false << "refused";
+            newRow("reading a page of its own folder by script")
+                << "fetch('TARGET').then(r => r.text()).then(t => document.title = t ? 'read' : 'refused',"
+                   " () => document.title = 'refused');"
+                << false << "refused";
+            newRow("reading a file outside in a frame")
+                << "const f = document.createElement('iframe'); f.src = 'SECRET'; f.onload = () => {"
+                   " try { document.title = f.contentDocument.body.innerText || 'refused'; }"
+                   " catch (e) { document.title = 'refused'; } }; document.body.append(f);"
+                   // A frame the engine refuses outright stays empty and reports nothing.
+                   " setTimeout(() => { if (document.title === 'tried') document.title = 'refused'; }, 2000);"
+                << false << "refused";
+            newRow("opening a local page without a click") << open.arg("TARGET") << false << "stays";
+            newRow("opening a web page without a click")
+                << open.arg("http://127.0.0.1:9/a") << false << "stays";
+            newRow("opening a local page on a click") << open.arg("TARGET") << true << "target";
+            newRow("opening a file outside on a click") << open.arg("SECRET") << true << "stays";
+            newRow("twenty web pages on one click")
+                << "for (let i = 0; i < 20; ++i) window.open('http://127.0.0.1:9/' + i);" << true
+                << "desktop once";
+            newRow("going to a local page by script") << "location.href = 'TARGET';" << false << "target";
+            newRow("reading a file outside in a shared worker")
+                << "try { const w = new SharedWorker('worker.js'); w.onerror = () => document.title = "
+                   "'refused';"
+                   " w.port.onmessage = e => document.title = e.data; }"
+                   " catch (e) { setTimeout(() => document.title = 'refused'); }"
+                << false << "refused";
+            newRow("a web socket to a listening server")
+                << "const s = new WebSocket('ws://127.0.0.1:PORT/'); s.onopen = () => document.title = "
+                   "'open';"
+                   " s.onerror = () => document.title = 'refused';"
+                << false << "refused";
+            // WebRTC of the page and of each window it can reach, before the engine has run anything
+            // in it, to STUN over UDP and TURN over TCP on the listening servers.
+            const QString webRtc = QStringLiteral(
+                "const rtc = w => { const c = new w.RTCPeerConnection({iceServers: [{urls: "
+                "'stun:127.0.0.1:UDP'},"
+                " {urls: 'turn:127.0.0.1:PORT?transport=tcp', username: 'u', credential: 'c'}]});"
+                " c.onicegatheringstatechange = () => { if (c.iceGatheringState === 'complete')"
+                " document.title = 'gathered'; }; c.createDataChannel('d');"
+                " c.createOffer().then(o => c.setLocalDescription(o)); };"
+                " const frame = () => { const f = document.createElement('iframe'); document.body.append(f); "
+                "return f; };"
+                " try { %1 } catch (e) { setTimeout(() => document.title = 'refused'); }");
+            newRow("WebRTC in the page") << webRtc.arg("rtc(window);") << false << "refused";
+            newRow("WebRTC in an empty frame made by script")
+                << webRtc.arg("rtc(frame().contentWindow);") << false << "refused";
+            newRow("WebRTC in an empty frame nested in another") << webRtc.arg(
+                "const d = frame().contentDocument; d.body.append(d.createElement('iframe'));"
+                " rtc(frames[frames.length - 1][0]);") << false << "refused";
+            newRow("WebRTC in a frame written into an empty frame")
+                << webRtc.arg("const f = frame(); f.contentDocument.write('<iframe></iframe>');"
+                              " f.contentDocument.close(); rtc(f.contentWindow[0]);")
+                << false << "refused";
+            // Markup written into a document runs its scripts as it is written.
+            newRow("WebRTC in a frame written into a closed document")
+                << webRtc.arg("const d = frame().contentDocument; d.open(); d.close(); top.rtc = rtc;"
+                              " d.write('<iframe></iframe><script>top.rtc(frames[0]);</' + 'script>');")
+                << false << "refused";
+            const QString inserted = QStringLiteral(
+                "const s = document.createElement('script'); top.rtc = rtc; s.text = 'try { rtc(frames[0]); }"
+                " catch (e) { setTimeout(() => document.title = \"refused\"); }';"
+                " document.body.append(document.createElement('iframe'), s);");
+            newRow("WebRTC in an empty frame inserted with a script")
+                << webRtc.arg(inserted) << false << "refused";
+            newRow("WebRTC in an empty frame in a shadow root")
+                << webRtc.arg("const h = document.createElement('div'); document.body.append(h);"
+                              " const f = document.createElement('iframe'); f.name = 'shadowed';"
+                              " h.attachShadow({mode: 'closed'}).append(f); rtc(open('', 'shadowed'));")
+                << false << "refused";
+            newRow("a picture that is a pipe")
+                << "const i = new Image(); i.onload = () => document.title = 'read';"
+                   " i.onerror = () => document.title = 'refused'; i.src = 'pipe.png';"
+                << false << "refused";
+            newRow("a script that is a link out of its folder")
+                << "const s = document.createElement('script'); s.onload = () => document.title = 'read';"
+                   " s.onerror = () => document.title = 'refused'; s.src = 'link.js'; "
+                   "document.body.append(s);"
+                << false << "refused";
+        }
     }
 
     void hostileLocalPages()
     {
+        QFETCH(QString, folder);
         QFETCH(QString, script);
         QFETCH(bool, click);
         QFETCH(QString, expected);
         QFile secret(m_pages.filePath(QStringLiteral("secret.txt")));
         QVERIFY(secret.open(QIODevice::WriteOnly) && secret.write("secret") > 0);
         secret.close();
-        writePage("target.html", "<title>target</title>");
+        // Only the row's folder holds the page, asked for in the program's folder as a brand button asks.
+        QFile::remove(pageFolder(folder == u"user" ? u"program"_qs : u"user"_qs) + u"/hostile.html"_qs);
+        writePage("target.html", "<title>target</title>", folder);
+        const QString link = pageFolder(folder) + u"/link.js"_qs;
+        QVERIFY(QFileInfo(link).isSymLink() || QFile::link(secret.fileName(), link));
         // Nothing may reach these, whatever the page tries.
         test::LoopbackServer listener("");
         QVERIFY(listener.start());
         QUdpSocket udp;
         QVERIFY(udp.bind(QHostAddress::LocalHost));
         const QString secretUrl = QUrl::fromLocalFile(secret.fileName()).toString();
-        const QString fifo = m_pages.filePath(QStringLiteral("web/pipe.png"));
+        const QString fifo = pageFolder(folder) + u"/pipe.png"_qs;
         QVERIFY(QFileInfo::exists(fifo) || ::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
         writeFile("worker.js",
             "onconnect = e => { const port = e.ports[0]; fetch('" + secretUrl.toUtf8()
                 + "').then(r => r.text()).then(t => port.postMessage(t ? 'read' : 'refused'),"
-                  " () => port.postMessage('refused')); };");
+                  " () => port.postMessage('refused')); };",
+            folder);
         script.replace(QLatin1String("SECRET"), secretUrl)
             .replace(QLatin1String("TARGET"), QLatin1String("target.html"))
             .replace(QLatin1String("PORT"), QString::number(listener.serverPort()))
@@ -372,7 +447,8 @@ private Q_SLOTS:
         const QUrl page = writePage("hostile.html",
             "<title>hostile</title><body style='margin:0;height:100vh;"
             "background:#ccc'><script>"
-                + run + "</script></body>");
+                + run + "</script></body>",
+            folder);
         testing::DesktopBrowser desktop;
         BrowserHost host;
         host.setPageFolder(m_pages.filePath(QStringLiteral("web")));
@@ -743,21 +819,31 @@ private:
         return true;
     }
 
-    // Pages are written to the page folder, "web" in the temporary folder.
-    QUrl writePage(const QString &name, const QByteArray &html)
+    // The program's page folder is "web" in the temporary folder; the others are those of the
+    // data folders: "user", "local" or "shared".
+    QString pageFolder(const QString &folder) const
     {
-        return writeFile(name, "<!DOCTYPE html><meta charset=\"utf-8\">" + html);
+        return folder == u"program" ? m_pages.filePath(QStringLiteral("web"))
+                                    : m_dataFolder + u'/' + folder + QStringLiteral("/kalmoro/web");
     }
 
-    QUrl writeFile(const QString &name, const QByteArray &content)
+    // Pages are written to a page folder, the program's unless named. The address returned is the
+    // one the program sends for the file, in its own page folder, whichever folder holds it.
+    QUrl writePage(const QString &name, const QByteArray &html, const QString &folder = u"program"_qs)
     {
-        QDir(m_pages.path()).mkpath(QStringLiteral("web"));
-        QFile file(m_pages.filePath(QStringLiteral("web/") + name));
+        return writeFile(name, "<!DOCTYPE html><meta charset=\"utf-8\">" + html, folder);
+    }
+
+    QUrl writeFile(const QString &name, const QByteArray &content, const QString &folder = u"program"_qs)
+    {
+        QDir().mkpath(pageFolder(folder));
+        QFile file(pageFolder(folder) + u'/' + name);
         if (!file.open(QIODevice::WriteOnly) || file.write(content) < 0)
             qFatal("cannot write the test file %s", qPrintable(file.fileName()));
-        return QUrl::fromLocalFile(file.fileName());
+        return QUrl::fromLocalFile(pageFolder(u"program"_qs) + u'/' + name);
     }
 
+    const QString m_dataFolder;
     QTemporaryDir m_pages;
 };
 
@@ -765,9 +851,19 @@ private:
 
 int main(int argc, char *argv[])
 {
+    // The user's own and two shared data folders, as the environment names them when the program
+    // starts: the browsers look pages up in these before the program's own folder. The system's
+    // stay behind them, as the file types of the pages are found there.
+    const QTemporaryDir data;
+    const QByteArray systemData = qgetenv("XDG_DATA_DIRS");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(data.filePath(QStringLiteral("user"))));
+    qputenv("XDG_DATA_DIRS",
+        QFile::encodeName(
+            data.filePath(QStringLiteral("local")) + u':' + data.filePath(QStringLiteral("shared")))
+            + ':' + (systemData.isEmpty() ? QByteArray("/usr/local/share:/usr/share") : systemData));
     kalmoro::platform::PrepareProcess();
     QApplication app(argc, argv);
-    kalmoro::WebEngineTest test;
+    kalmoro::WebEngineTest test(data.path());
     return QTest::qExec(&test, argc, argv);
 }
 

@@ -70,6 +70,9 @@ private Q_SLOTS:
         QVERIFY2(found.value(u"title"_qs).startsWith(brand), qPrintable(found.value(u"title"_qs)));
         QVERIFY(found.value(u"body"_qs).contains(brand));
         QVERIFY(found.value(u"body"_qs).contains(u"价格表"_qs));
+        // Where a dealer's own page of the same name goes, in a folder no upgrade touches.
+        QVERIFY(
+            found.value(u"body"_qs).contains(u"~/.local/share/kalmoro/web/"_qs + QFileInfo(path).fileName()));
     }
 };
 

@@ -52,29 +52,40 @@ bool IsPageDocument(const QUrl &url)
     return MimeTypeOf(url.path()) == QLatin1String("text/html");
 }
 
-QString PageSchemeHandler::hostFor(const QString &folder)
+QString PageSchemeHandler::hostFor(const QStringList &folders)
 {
-    const QString resolved = QFileInfo(folder).canonicalFilePath();
-    for (auto it = m_folders.cbegin(); it != m_folders.cend(); ++it) {
-        if (it.value() == resolved)
-            return it.key();
+    QStringList cleaned;
+    for (const QString &folder : folders)
+        cleaned << QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    QString host = m_folders.key(cleaned);
+    if (host.isEmpty()) {
+        host = QStringLiteral("pages%1").arg(m_folders.size());
+        m_folders.insert(host, cleaned);
     }
-    const QString host = QStringLiteral("pages%1").arg(m_folders.size());
-    m_folders.insert(host, resolved);
     return host;
 }
 
 void PageSchemeHandler::requestStarted(QWebEngineUrlRequestJob *job)
 {
     const QUrl url = job->requestUrl();
-    const QString folder = m_folders.value(url.host());
-    if (job->requestMethod() != "GET" || folder.isEmpty()) {
+    const QStringList folders = m_folders.value(url.host());
+    if (job->requestMethod() != "GET" || folders.isEmpty()) {
         job->fail(QWebEngineUrlRequestJob::RequestDenied);
         return;
     }
     // Resolved, so that neither ".." nor a link leads out of the folder; and a regular file only.
-    const QFileInfo file(
-        QFileInfo(folder + QLatin1Char('/') + url.path(QUrl::FullyDecoded)).canonicalFilePath());
+    // The first folder that holds the file answers for it, also when it refuses it.
+    QString folder;
+    QFileInfo file;
+    for (const QString &candidate : folders) {
+        folder = QFileInfo(candidate).canonicalFilePath();
+        if (folder.isEmpty())
+            continue;
+        file = QFileInfo(
+            QFileInfo(folder + QLatin1Char('/') + url.path(QUrl::FullyDecoded)).canonicalFilePath());
+        if (file.exists())
+            break;
+    }
     if (!file.exists()) {
         job->fail(QWebEngineUrlRequestJob::UrlNotFound);
         return;

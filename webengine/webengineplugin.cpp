@@ -77,7 +77,7 @@ QWidget *WebEnginePlugin::createView(QWidget *host, const BrowserOptions &option
 {
     QWebEngineProfile *profile = acquireProfile();
     auto *page = new WebPage(
-        profile, options.silent, options.pageFolder, m_pages->hostFor(options.pageFolder), nullptr);
+        profile, options.silent, options.pageFolders, m_pages->hostFor(options.pageFolders), nullptr);
     connect(page, &QObject::destroyed, this, &WebEnginePlugin::releaseProfile);
     return new WebView(page, host);
 }

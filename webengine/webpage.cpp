@@ -1,5 +1,7 @@
 #include "webpage.h"
 
+#include <algorithm>
+
 #include <QAuthenticator>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -38,14 +40,15 @@ QString UnloadQuestion()
 
 } // namespace
 
-WebPage::WebPage(QWebEngineProfile *profile, bool silent, const QString &pageFolder, const QString &pageHost,
-    QObject *parent)
+WebPage::WebPage(QWebEngineProfile *profile, bool silent, const QStringList &pageFolders,
+    const QString &pageHost, QObject *parent)
     : QWebEnginePage(profile, parent)
     , m_silent(silent)
-    , m_pageFolder(QDir::cleanPath(QFileInfo(pageFolder).absoluteFilePath()))
     , m_pageHost(pageHost)
 {
-    // Pages in the program's folder may be a dealer's own: no windows that the user did not ask for.
+    for (const QString &folder : pageFolders)
+        m_pageFolders << QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    // Local pages may be a dealer's own: no windows that the user did not ask for.
     settings()->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
     // The program shows no page's icon, so none is fetched.
     settings()->setAttribute(QWebEngineSettings::AutoLoadIconsForPage, false);
@@ -67,14 +70,16 @@ WebPage::WebPage(QWebEngineProfile *profile, bool silent, const QString &pageFol
 void WebPage::open(const QUrl &url)
 {
     const QString path = QDir::cleanPath(url.toLocalFile());
-    if (!url.isLocalFile() || !path.startsWith(m_pageFolder + QLatin1Char('/'))) {
+    const auto folder = std::ranges::find_if(
+        m_pageFolders, [&path](const QString &folder) { return path.startsWith(folder + QLatin1Char('/')); });
+    if (!url.isLocalFile() || folder == m_pageFolders.cend()) {
         load(url);
         return;
     }
     QUrl address;
     address.setScheme(QLatin1String(PageScheme));
     address.setHost(m_pageHost);
-    address.setPath(path.sliced(m_pageFolder.size()));
+    address.setPath(path.sliced(folder->size()));
     address.setQuery(url.query());
     address.setFragment(url.fragment());
     load(address);

@@ -17,14 +17,15 @@ class WebPage final : public QWebEnginePage
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(WebPage)
 public:
-    // pageHost is the host under which the page scheme serves pageFolder.
-    WebPage(QWebEngineProfile *profile, bool silent, const QString &pageFolder, const QString &pageHost,
+    // pageHost is the host under which the page scheme serves pageFolders.
+    WebPage(QWebEngineProfile *profile, bool silent, const QStringList &pageFolders, const QString &pageHost,
         QObject *parent);
 
     bool isSilent() const { return m_silent; }
     // While a dialog of the page's is open, the page waits for the user and answers nothing.
     bool isShowingDialog() const { return m_dialogsOpen > 0; }
-    // Loads url, a file of the page folder through the page scheme.
+    // Loads url, a file of one of the page folders through the page scheme, where the folders are
+    // looked up in their order.
     void open(const QUrl &url);
     // A click in the view: it allows one navigation away from the page's host shortly after.
     void noteClick() { m_click.start(); }
@@ -48,7 +49,7 @@ private:
     void whileShowingDialog(const std::function<void()> &show);
 
     const bool m_silent;
-    const QString m_pageFolder;
+    QStringList m_pageFolders;
     const QString m_pageHost;
     QString m_host;
     bool m_mayLeaveHost = false;

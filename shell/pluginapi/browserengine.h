@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 #include <QtPlugin>
 
@@ -10,7 +11,9 @@ namespace kalmoro {
 
 struct BrowserOptions {
     bool silent = false; // no dialogs of the page's own (alerts, prompts, certificate questions)
-    QString pageFolder; // the only folder whose local pages a page may open
+    // Where local pages are looked up, first to last: served together, they are the only folders
+    // whose files a page may open.
+    QStringList pageFolders;
 };
 
 // The page-showing half of a browser host, provided by the optional browser plugin so that

@@ -26,7 +26,8 @@ void BrowserHost::setAddress(const QUrl &url)
         return;
     }
     if (!m_view) {
-        m_view = engine->createView(this, {.silent = m_silent, .pageFolder = pageFolder()});
+        m_view = engine->createView(
+            this, {.silent = m_silent, .pageFolders = platform::PageFolders(pageFolder())});
         m_view->setGeometry(rect());
         m_view->show();
         setFocusProxy(m_view);

@@ -25,7 +25,8 @@ public:
 
     bool isSilent() const { return m_silent; }
     void setSilent(bool silent) { m_silent = silent; }
-    // The folder whose local pages a page may open: the web folder beside the program unless set.
+    // The program's own page folder, where local pages are looked up after the user's and the shared
+    // ones (platform::PageFolders): the web folder beside the program unless set.
     QString pageFolder() const;
     void setPageFolder(const QString &folder) { m_pageFolder = folder; }
     // Where the engine comes from when the first address is set: the browser plugin unless set.

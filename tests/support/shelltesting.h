@@ -44,7 +44,8 @@ inline QString Text(std::u16string_view text)
     return QString::fromUtf16(text.data(), qsizetype(text.size()));
 }
 
-// Takes the web addresses the program hands to the desktop's default browser, for as long as it lives.
+// Takes the web addresses the program hands to the desktop's default browser, and the folders it
+// hands to the file manager, for as long as it lives.
 class DesktopBrowser final : public QObject
 {
     Q_OBJECT
@@ -53,11 +54,13 @@ public:
     {
         QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open");
         QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open");
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open");
     }
     ~DesktopBrowser() override
     {
         QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
         QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     }
 
     QList<QUrl> opened;
