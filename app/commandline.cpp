@@ -74,9 +74,9 @@ CommandLine ReadCommandLine(int argc, char *argv[])
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
         if (argument == "-h" || argument == "--help")
-            return {CommandLine::Request::Help, {}, {}, {}};
+            return {CommandLine::Request::Help, {}, {}, {}, {}};
         if (argument == "-v" || argument == "--version")
-            return {CommandLine::Request::Version, {}, {}, {}};
+            return {CommandLine::Request::Version, {}, {}, {}, {}};
         if (!argument.empty() && argument[0] != '-' && line.jobFile.empty()) {
             line.jobFile = argument;
             continue;
@@ -91,14 +91,20 @@ CommandLine ReadCommandLine(int argc, char *argv[])
         if (!option || (joined && option->value != Value::NextOrJoined && option->value != Value::Joined))
             return refuse("未知选项 " + quoted(argument));
         line.qtArguments.push_back(argv[i]);
-        if (joined)
+        const bool platform = name.substr(0, equals) == "platform";
+        if (joined) {
+            if (platform)
+                line.platform = std::string(name.substr(equals + 1));
             continue;
+        }
         if (option->value == Value::Joined)
             return refuse("选项 " + quoted(argument) + " 的值须以 = 相连");
         if (option->value != Value::None) {
             if (i + 1 == argc)
                 return refuse("选项 " + quoted(argument) + " 缺少值");
             line.qtArguments.push_back(argv[++i]);
+            if (platform)
+                line.platform = argv[i];
         }
     }
     line.qtArguments.push_back(nullptr);
@@ -111,8 +117,10 @@ int AnswerCommandLine(const CommandLine &line)
     case CommandLine::Request::Help:
         std::fputs("用法：kalmoro [Qt 选项] [报价单文件.kalmoro]\n"
                    "      kalmoro --help | --version\n"
-                   "Kalmoro 中央空调工具箱：加氟量、铜管与风口价格计算，冷凝水管选择与空调选型。\n"
-                   "给出报价单文件时，启动后在报价单窗口中打开它。\n"
+                   "Kalmoro 中央空调工具箱：加氟计算、铜管计算、水管选择、风口价格、空调选型、\n"
+                   "关于软件与冷媒压力七页，以及汇总报价的报价单窗口。\n"
+                   "给出报价单文件时，启动后在报价单窗口中打开它；相对路径从启动时的文件夹算起。\n"
+                   "没有图形桌面（DISPLAY / WAYLAND_DISPLAY）时，程序说明原因并以状态 1 结束。\n"
                    "\n"
                    "  -h, --help     显示本说明后退出\n"
                    "  -v, --version  显示版本后退出\n"

@@ -17,6 +17,8 @@ struct CommandLine {
     std::string jobFile;
     // For Refuse: what was wrong, in one line.
     std::string refusal;
+    // For Run: Qt's platform as -platform chose it; empty when not chosen.
+    std::string platform;
 };
 
 // Accepts --help, --version, the options every Qt program takes and one job file; refuses anything

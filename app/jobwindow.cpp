@@ -15,12 +15,14 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "dealermemory.h"
 #include "fileoutput.h"
@@ -28,8 +30,10 @@
 #include "jobfiles.h"
 #include "jobquotation.h"
 #include "jobsheet.h"
+#include "jobwindowplace.h"
 #include "pages/calculatorpage.h"
 #include "palette.h"
+#include "platform.h"
 #include "savedialog.h"
 #include "services.h"
 
@@ -407,8 +411,25 @@ void JobWindow::addActions()
         });
 }
 
+void JobWindow::setCompanion(QWidget &main, QWidget &free)
+{
+    m_main = &main;
+    m_free = &free;
+    // Where a program cannot place its windows, the window system keeps this one by the main window.
+    if (!platform::CanPlaceOwnWindow()) {
+        winId();
+        windowHandle()->setTransientParent(main.windowHandle());
+    }
+}
+
 void JobWindow::present()
 {
+    if (!m_placed && m_main && platform::CanPlaceOwnWindow()) {
+        const QRect screen = m_main->screen()->availableGeometry();
+        move(JobWindowPlace(screen, m_main->frameGeometry(),
+            QRect(m_free->mapToGlobal(QPoint(0, 0)), m_free->size()), frameGeometry().size()));
+    }
+    m_placed = true;
     show();
     raise();
     activateWindow();

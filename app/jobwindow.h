@@ -37,7 +37,9 @@ public:
     const Job &job() const { return m_job; }
     QString filePath() const { return m_path; }
 
-    // Shows the window in front of the others.
+    // The main window it opens beside, and the part of it that holds no navigation; both outlive it.
+    void setCompanion(QWidget &main, QWidget &free);
+    // Shows the window in front of the others, the first time beside the main window.
     void present();
     // Adds the page's lines as the page reads now; lines it gave before are replaced, after asking.
     void addPage(const PageJobLines &page);
@@ -101,6 +103,9 @@ private:
     std::array<QLineEdit *, 2> m_numbers {};
     QLabel *m_totals = nullptr;
     QLabel *m_notice = nullptr; // why the last edit was not taken
+    QWidget *m_main = nullptr;
+    QWidget *m_free = nullptr;
+    bool m_placed = false;
     Fen m_subtotal = 0; // of m_job's lines, kept up to date line by line
     QCheckBox *m_rememberDealer = nullptr;
     QString m_dealerFailure; // why the dealer could not be kept at the last try; empty when it was

@@ -13,8 +13,11 @@ JobWindowOnDemand::~JobWindowOnDemand() = default;
 
 JobWindow &JobWindowOnDemand::window()
 {
-    if (!m_window)
+    if (!m_window) {
         m_window = std::make_unique<JobWindow>(m_services, m_pages);
+        if (m_main)
+            m_window->setCompanion(*m_main, *m_free);
+    }
     return *m_window;
 }
 

@@ -3,6 +3,8 @@
 #include <memory>
 #include <vector>
 
+class QWidget;
+
 namespace kalmoro {
 
 class JobWindow;
@@ -22,6 +24,12 @@ public:
 
     // The pages that give a job lines, for the window when it is built; they must outlive it.
     void setPages(std::vector<const PageJobLines *> pages) { m_pages = std::move(pages); }
+    // The main window the job window opens beside, and its part that holds no navigation.
+    void setCompanion(QWidget &main, QWidget &free)
+    {
+        m_main = &main;
+        m_free = &free;
+    }
     // The job window, built now if it was not yet.
     JobWindow &window();
     // The job window if it has been built, else null.
@@ -30,6 +38,8 @@ public:
 private:
     const Services &m_services;
     std::vector<const PageJobLines *> m_pages;
+    QWidget *m_main = nullptr;
+    QWidget *m_free = nullptr;
     std::unique_ptr<JobWindow> m_window;
 };
 

@@ -128,11 +128,11 @@ void WireQuotationActions(const PageViews &views, MainWindow &window, JobWindowO
     connectSheetActions(sheetActions, shown, &window, context, services);
     connectJobActions(addToJob, openJob, shown, job, context);
 
-    // Other pages have nothing to quote: there the shortcuts are off. A page that prices nothing
-    // has a sheet but no lines for a job.
-    const auto enable = [actions = sheetActions + jobActions, addToJob, shown] {
+    // Other pages have nothing to quote: there the shortcuts are off, but for opening the job. A
+    // page that prices nothing has a sheet but no lines for a job.
+    const auto enable = [sheetActions, addToJob, shown] {
         const CalculatorPage *page = shown();
-        for (QAction *action : actions)
+        for (QAction *action : sheetActions)
             action->setEnabled(page != nullptr);
         addToJob->setEnabled(page != nullptr && page->jobLines() != nullptr);
     };

@@ -1,9 +1,11 @@
 #include "startprogram.h"
 
+#include <cstdio>
 #include <optional>
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 #include <QMessageBox>
 
@@ -19,6 +21,7 @@
 #include "qttranslation.h"
 #include "quotationactions.h"
 #include "widgets/browserhost.h"
+#include "widgets/pagetab.h"
 
 namespace kalmoro {
 
@@ -61,6 +64,7 @@ void wire(MainWindow &window, const PageViews &views, JobWindowOnDemand &job, QO
             linePages.push_back(lines);
     }
     job.setPages(std::move(linePages));
+    job.setCompanion(window, *views.windowControls.mainTab);
     WireQuotationActions(views, window, job, context, services);
     WireJobWindow(window, job, context);
 }
@@ -179,6 +183,16 @@ int StartProgram(int argc, char *argv[])
     CommandLine line = ReadCommandLine(argc, argv);
     if (line.request != CommandLine::Request::Run)
         return AnswerCommandLine(line);
+    // Nothing is made before a display is known to be there.
+    if (const QString refusal = platform::DisplayRefusal(QString::fromStdString(line.platform));
+        !refusal.isEmpty()) {
+        std::fprintf(stderr, "%s\n", refusal.toLocal8Bit().constData());
+        return 1;
+    }
+    // Read against the folder the user started in, before the program moves to its own.
+    const QString jobFile = line.jobFile.empty()
+        ? QString()
+        : QFileInfo(QString::fromLocal8Bit(line.jobFile)).absoluteFilePath();
     platform::PrepareProcess();
     // Qt sees its own options only.
     int qtArgc = static_cast<int>(line.qtArguments.size()) - 1;
@@ -190,7 +204,6 @@ int StartProgram(int argc, char *argv[])
     if (!starting.window())
         return ReportStartupFailure();
     std::optional<int> failed;
-    const QString jobFile = QString::fromLocal8Bit(line.jobFile);
     QObject::connect(&starting, &StartingWindow::finished, [&starting, &failed, &jobFile] {
         if (!starting.window()) {
             failed = ReportStartupFailure();

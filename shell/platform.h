@@ -8,6 +8,13 @@
 // Everything that differs between the desktops Kalmoro runs on lives behind these functions.
 namespace kalmoro::platform {
 
+// Why the program cannot show its window here, in Chinese and in English, naming DISPLAY and
+// WAYLAND_DISPLAY: no display of the platforms Qt would try answers. chosenPlatform is the value of
+// -platform, else QT_QPA_PLATFORM is read; a platform without a display is taken as it is. Empty
+// when the window can be shown. Asked before anything is created, so that a start without a desktop
+// leaves nothing behind.
+QString DisplayRefusal(const QString &chosenPlatform);
+
 // Settings that must be in place before the application object exists, for the browser engine:
 // its sandbox cannot start for a process running as root.
 void PrepareProcess();

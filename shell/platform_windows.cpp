@@ -16,6 +16,12 @@ namespace {
 bool processPrepared = false;
 } // namespace
 
+// The Windows desktop is always there for a program the user starts.
+QString DisplayRefusal(const QString &)
+{
+    return {};
+}
+
 void PrepareProcess()
 {
     // The engine's sandbox runs for every user here; nothing else needs setting in advance.

@@ -14,6 +14,7 @@
 
 #include "jobfiles.h"
 #include "jobwindow.h"
+#include "jobwindowplace.h"
 #include "pagetesting.h"
 #include "savedialog.h"
 #include "systemerror.h"
@@ -430,6 +431,37 @@ private Q_SLOTS:
         QCOMPARE(edit->text(), shown);
         QCOMPARE(!notices.last().isEmpty(), refused);
         QVERIFY2(totalsOf(job).endsWith(total), qPrintable(totalsOf(job)));
+    }
+
+    // The job window opens beside the main window where it fits, else over its part without
+    // navigation, always on the main window's screen.
+    void placesBesideMainWindow_data()
+    {
+        QTest::addColumn<QRect>("screen");
+        QTest::addColumn<QPoint>("main");
+        QTest::addColumn<QPoint>("place");
+
+        const QRect wide(0, 0, 2560, 1440);
+        const QRect full(0, 0, 1920, 1080);
+        QTest::newRow("right of it") << wide << QPoint(420, 192) << QPoint(1508, 192);
+        QTest::newRow("left of it") << full << QPoint(1400, 100) << QPoint(632, 100);
+        QTest::newRow("over the pages") << full << QPoint(420, 192) << QPoint(645, 295);
+        QTest::newRow("kept above the screen's bottom") << full << QPoint(1000, 500) << QPoint(232, 440);
+        QTest::newRow("on a second screen")
+            << QRect(1920, 0, 1920, 1080) << QPoint(2340, 192) << QPoint(2565, 295);
+        QTest::newRow("taller than the screen") << QRect(0, 0, 800, 600) << QPoint(0, 0) << QPoint(40, 0);
+    }
+
+    void placesBesideMainWindow()
+    {
+        QFETCH(QRect, screen);
+        QFETCH(QPoint, main);
+        QFETCH(QPoint, place);
+
+        // The main window's frame, and its page tab right of the navigation column.
+        const QRect window(main, QSize(1080, 695));
+        const QRect pages(main + QPoint(225, 103), QSize(808, 546));
+        QCOMPARE(JobWindowPlace(screen, window, pages, QSize(760, 640)), place);
     }
 
     // Unsaved changes are asked about on each way out, and only while there are any.

@@ -108,13 +108,14 @@ def walk(node, into_documents=False):
 class Program:
     """The program on the display, its accessible tree and its window."""
 
-    def __init__(self, path, screenshots, scenario, arguments=(), account=()):
-        """ACCOUNT, when given, is the command that runs the program as another user."""
+    def __init__(self, path, screenshots, scenario, arguments=(), account=(), folder=None):
+        """ACCOUNT, when given, is the command that runs the program as another user; FOLDER is the
+        folder it starts in."""
         self.path, self.screenshots, self.scenario = path, screenshots, scenario
         self.log = tempfile.TemporaryFile("w+")
         environment = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         self.process = subprocess.Popen([*account, path, *arguments], stdout=self.log, stderr=subprocess.STDOUT,
-                                        env=environment)
+                                        env=environment, cwd=folder)
 
     def attach(self):
         """Waits for the window on the screen and on the accessibility bus."""
@@ -1033,18 +1034,73 @@ def left_since(moment, program):
                    or getattr(status(entry.path), "st_uid", None) == uid]
 
 
+def refused_without_display(program, run):
+    """The program says on standard error, in both languages, that it needs a desktop, and ends
+    with status 1 before it makes anything."""
+    wait_for(f"the program to end with {run}", lambda: program.process.poll() is not None)
+    program.log.seek(0)
+    said = program.log.read()
+    if program.process.returncode != 1 or "图形桌面" not in said or "graphical desktop" not in said:
+        raise Failure(f"with {run} the program ended with {program.process.returncode}, saying {said!r}")
+
+
+def use_then_leave(program, run, click):
+    """Uses the program as the run says, then leaves it the run's way."""
+    if run == "a job named from the folder started in":
+        wait_for("the job of the file named", lambda: window_titled("报价单 – 李女士"))
+    elif run == "SIGTERM with a job unsaved":
+        xdo("key", "alt+2", "ctrl+shift+o")
+        wait_for("the job window", lambda: window_titled("报价单 – 未命名"))
+        xdo("type", "--delay", 50, "wang")
+        wait_for("the job to be unsaved", lambda: window_titled("报价单 – wang\\*"))
+    elif run in ("Esc", "close", "SIGTERM"):
+        xdo("key", *(f"alt+{entry}" for entry in (1, 2, 3, 4, 6, 7, 5)))
+        for brand in (0, 1, 2, 3, 4, 0):
+            click(*BRAND_CHOICE_HEADER)
+            click(*BRAND_CHOICES[brand])
+            page_settles(program)
+        click(*X7_BUTTON)
+    else:
+        xdo("key", "alt+2", "alt+5")
+        click(*BRAND_CHOICES[0])
+    page_settles(program)
+    if run == "Esc":
+        # A click in the page gives it the focus; the page switch that hides it takes it away.
+        click(600, 450)
+        click(*REFRIGERANT_ENTRY)
+        xdo("key", "Escape")
+    elif run.startswith("SIGTERM") or run == "a job named from the folder started in":
+        program.process.terminate()
+        # A signal never asks: no question box joins the main window before the end.
+        while program.process.poll() is None:
+            if questions_shown() and program.process.poll() is None:
+                raise Failure(f"after {run} the program asked a question")
+            time.sleep(0.05)
+    else:
+        click(*CLOSE_BUTTON)
+
+
 def scenario_leftovers(start):
     """As the user, one way out per run: the first three after every main page, every brand's start
     page and the X7 page; the rest in unusual sessions after the copper page's and a brand page's
-    browsers have started the engine. Nothing is left: no process, nothing written to the homes,
-    TMPDIR or the program's folder, no private folder anywhere. A program killed outright leaves its
-    private folder to the next start, which removes it."""
+    browsers have started the engine; a signal with a job unsaved, which must not ask; a job file
+    named relative to the folder the program starts in; no display, or one that does not answer,
+    which the program refuses on standard error with status 1. Nothing is left: no process, nothing
+    written to the homes, TMPDIR or the program's folder, no private folder anywhere. A program
+    killed outright leaves its private folder to the next start, which removes it."""
     tmp, runtime = os.path.join(USER_ROOT, "tmp"), os.path.join(USER_ROOT, "runtime")
     made = ((os.path.join(tmp, "read-only"), "555"), (f"{runtime}/open", "777"), (f"{runtime}/own", "700"))
     for folder, mode in made:
         subprocess.run(as_user("mkdir", "-p", "-m", mode, folder), check=True)
         os.utime(folder, (time.time() - 60,) * 2)
+    jobs = os.path.join(USER_ROOT, "home", "工程")
+    subprocess.run(as_user("mkdir", "-p", jobs), check=True)
+    with open(os.path.join(jobs, "工程.kalmoro"), "w", encoding="utf-8") as job:
+        job.write(JOB_OF_LI)
+    os.chmod(os.path.join(jobs, "工程.kalmoro"), 0o644)
     runs = [("Esc", []), ("close", []), ("SIGTERM", []), ("SIGTERM with a job unsaved", []),
+            ("a job named from the folder started in", []), ("no display", ["DISPLAY="]),
+            ("a display that does not answer", ["DISPLAY=:97"]),
             ("TMPDIR missing", [f"TMPDIR={tmp}/missing"]),
             ("TMPDIR read-only", [f"TMPDIR={tmp}/read-only"]),
             ("a runtime folder open to all", [f"XDG_RUNTIME_DIR={runtime}/open"]),
@@ -1067,39 +1123,15 @@ def scenario_leftovers(start):
                     raise Failure("the killed program left no private folder to remove")
             # A second back: file times have a resolution of a second on some file systems.
             moment = time.time() - 1
-            program = start(account=as_user(*environment))
-            click = on_screen(program)
-            if run == "SIGTERM with a job unsaved":
-                xdo("key", "alt+2", "ctrl+shift+o")
-                wait_for("the job window", lambda: window_titled("报价单 – 未命名"))
-                xdo("type", "--delay", 50, "wang")
-                wait_for("the job to be unsaved", lambda: window_titled("报价单 – wang\\*"))
-            elif run in ("Esc", "close", "SIGTERM"):
-                xdo("key", *(f"alt+{entry}" for entry in (1, 2, 3, 4, 6, 7, 5)))
-                for brand in (0, 1, 2, 3, 4, 0):
-                    click(*BRAND_CHOICE_HEADER)
-                    click(*BRAND_CHOICES[brand])
-                    page_settles(program)
-                click(*X7_BUTTON)
+            if run == "a job named from the folder started in":
+                program = start(account=as_user(*environment), arguments=["工程.kalmoro"], folder=jobs)
             else:
-                xdo("key", "alt+2", "alt+5")
-                click(*BRAND_CHOICES[0])
-            page_settles(program)
-            if run == "Esc":
-                # A click in the page gives it the focus; the page switch that hides it takes it away.
-                click(600, 450)
-                click(*REFRIGERANT_ENTRY)
-                xdo("key", "Escape")
-            elif run.startswith("SIGTERM"):
-                program.process.terminate()
-                # A signal never asks: no question box joins the main window before the end.
-                while program.process.poll() is None:
-                    if questions_shown() and program.process.poll() is None:
-                        raise Failure(f"after {run} the program asked a question")
-                    time.sleep(0.05)
+                program = start(account=as_user(*environment))
+            if "display" in run:
+                refused_without_display(program, run)
             else:
-                click(*CLOSE_BUTTON)
-            program.ends_cleanly(run)
+                use_then_leave(program, run, on_screen(program))
+                program.ends_cleanly(run)
             wait_for(f"every process of the program to end after {run}", lambda: not program_processes(bus))
             left = left_since(moment, program)
             if left:
@@ -1112,6 +1144,20 @@ def scenario_leftovers(start):
 
 
 ACCOUNT_SCENARIOS = ("kept", "leftovers")
+JOB_OF_LI = """{
+    "kalmoro-job": 1,
+    "customer": {"address": "", "name": "李女士", "phone": ""},
+    "date": "2026-12-07",
+    "dealer": {"company": "", "contact": "", "phone": ""},
+    "discount": "0.00",
+    "lines": [],
+    "notes": "",
+    "refrigerantUnitPrice": "0.00",
+    "site": "",
+    "taxRate": "0",
+    "validityDays": 30
+}
+"""
 
 
 def main():
@@ -1119,8 +1165,8 @@ def main():
     os.makedirs(screenshots, exist_ok=True)
     started = []
 
-    def start(arguments=(), account=()):
-        started.append(Program(path, screenshots, scenario, arguments, account))
+    def start(arguments=(), account=(), folder=None):
+        started.append(Program(path, screenshots, scenario, arguments, account, folder))
         return started[-1]
     try:
         if scenario in ACCOUNT_SCENARIOS:
