@@ -637,6 +637,59 @@ document.getElementById('away').href = away;
         QVERIFY(!normal.view()->findChild<QLabel *>()->isVisible());
     }
 
+    // A page that holds its renderer in its unload handlers is ended as a hung one, and the address
+    // asked for next loads; one that takes memory without end is ended as a crashed one, and comes
+    // back once. Either way the view goes on to the next address.
+    void stuckPagesAreEnded_data()
+    {
+        QTest::addColumn<QByteArray>("script");
+        QTest::addColumn<QString>("notice");
+        const QByteArray busy = " = () => { const end = Date.now() + 10000; while (Date.now() < end); };";
+        QTest::newRow("busy in onunload") << "onunload" + busy << u"页面无响应"_qs;
+        QTest::newRow("busy in onbeforeunload") << "onbeforeunload" + busy << u"页面无响应"_qs;
+        // Bounded, so that a renderer no one ends still leaves the machine its memory.
+        QTest::newRow("typed arrays without end") << QByteArray(
+            "const kept = []; const grow = () => { const part = new Uint8Array(16 << 20);"
+            " part.fill(1); kept.push(part); if (kept.length < 160) setTimeout(grow, 20); };"
+            " onload = grow;") << u"页面意外中止"_qs;
+    }
+
+    void stuckPagesAreEnded()
+    {
+        QFETCH(QByteArray, script);
+        QFETCH(QString, notice);
+        BrowserHost host;
+        host.setPageFolder(m_pages.filePath(QStringLiteral("web")));
+        host.resize(400, 300);
+        host.show();
+        const QUrl next = writePage("next.html", "<title>next</title>");
+        const bool greedy = notice == u"页面意外中止"_qs;
+        QCOMPARE(load(host, writePage("stuck.html", "<title>stuck</title><script>" + script + "</script>")),
+            Outcome::Loaded);
+        QWebEnginePage *page = qobject_cast<QWebEngineView *>(host.view())->page();
+        QSignalSpy ended(page, &QWebEnginePage::renderProcessTerminated);
+        QSignalSpy started(page, &QWebEnginePage::loadStarted);
+        auto *shown = host.view()->findChild<QLabel *>();
+        QVERIFY(shown);
+        if (!greedy)
+            host.setAddress(next);
+
+        QVERIFY(ended.wait(LoadTimeoutMs));
+        QTRY_VERIFY(shown->isVisible());
+        QCOMPARE(shown->text(), notice);
+        if (greedy) {
+            // The page comes back once, takes its memory again and is left ended.
+            QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 2, LoadTimeoutMs);
+            QCoreApplication::sendPostedEvents();
+            QVERIFY(!page->isLoading());
+            QCOMPARE(started.size(), 1);
+            QCOMPARE(shown->text(), notice);
+            host.setAddress(next);
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(host.view()->property("title").toString(), u"next"_qs, LoadTimeoutMs);
+        QTRY_VERIFY(!shown->isVisible());
+    }
+
     // A killed renderer leaves a notice in place of a brand page and the page comes back once;
     // a renderer that cannot start again leaves the notice.
     void killedRendererShowsANoticeAndReloadsOnce_data()
