@@ -50,7 +50,7 @@ public:
                 const QWindow *window = widget->windowHandle();
                 if (window && window->isVisible() && !widget->property(KnownProperty).toBool()) {
                     widget->setProperty(KnownProperty, true);
-                    ++m_seen;
+                    m_titles.append(widget->windowTitle());
                     widget->close();
                 }
             }
@@ -59,7 +59,8 @@ public:
         QApplication::instance()->installEventFilter(this);
     }
 
-    int seen() const { return m_seen; }
+    int seen() const { return int(m_titles.size()); }
+    QStringList titles() const { return m_titles; }
     int asked() const { return int(m_asked.size()); }
     bool allClosed() const
     {
@@ -80,7 +81,7 @@ protected:
 private:
     static constexpr const char *KnownProperty = "dialogWatcherKnown";
     QTimer m_timer;
-    int m_seen = 0;
+    QStringList m_titles;
     QList<QPointer<QDialog>> m_asked;
 };
 
@@ -184,10 +185,13 @@ private Q_SLOTS:
         DialogWatcher watcher;
 
         // The title changes only once the call has returned, whether or not a dialog was shown.
-        host.setAddress(
-            writePage("dialog.html", "<script>document.title = String(" + call.toUtf8() + ");</script>"));
+        host.setAddress(writePage("dialog.html",
+            "<title>大金中央空调</title><script>document.title = String(" + call.toUtf8() + ");</script>"));
         QTRY_COMPARE_WITH_TIMEOUT(host.view()->property("title").toString(), answer, LoadTimeoutMs);
         QCOMPARE(watcher.seen(), dialogs);
+        // Each dialog names the page by its title, not by its address.
+        for (const QString &title : watcher.titles())
+            QCOMPARE(title, u"大金中央空调"_qs);
     }
 
     void quotationViewportInTheWindow()
