@@ -12,9 +12,9 @@ class PageNotice;
 class WebPage;
 
 // The view of one page. For a silent page no dialog of the engine's own (a colour picker, a
-// question) ever shows. A renderer that dies, stops answering or, for a local page, takes more
-// memory than any page needs leaves a notice in place of the page, and the page (or the address it
-// was leaving for) is loaded once more for each address the program sends; a page that loads
+// question) ever shows. A renderer that dies, or for a local page stops answering or takes more
+// memory than any page needs, leaves a notice in place of the page, and the page (or the address
+// it was leaving for) is loaded once more for each address the program sends; a page that loads
 // again takes the notice away. A silent page that cannot be reached says so in the part of the
 // view the user sees.
 class WebView final : public QWebEngineView
