@@ -19,7 +19,11 @@ BrowserEngine *LoadBrowserEngine()
 {
     // Unprepared, the engine's sandbox would refuse to start for root and take the process down;
     // the browsers stay empty instead.
-    return engineSlot().get(platform::IsProcessPrepared() && platform::BrowserEngineRefusal().isEmpty());
+    BrowserEngine *engine
+        = engineSlot().get(platform::IsProcessPrepared() && platform::BrowserEngineRefusal().isEmpty());
+    if (engine)
+        platform::EndAtOnceOnExitWhileRunning();
+    return engine;
 }
 
 } // namespace kalmoro

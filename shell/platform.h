@@ -27,6 +27,12 @@ void QuitOnTerminationSignals();
 // returns. Called once the main window has closed.
 void EnsureProcessEnds(int status);
 
+// From now on, an exit that a library calls while the application object still exists (Qt's does
+// when the display is lost) ends the process at once with its status, once the private folder is
+// removed: tearing the browser engine down under its live pages would crash. Call once the engine
+// is loaded; the first call counts.
+void EndAtOnceOnExitWhileRunning();
+
 // Why the browser engine must not start in this prepared process, with its reason in the user's
 // words: its files would stay behind in the user's home. Empty when it may start.
 QString BrowserEngineRefusal();

@@ -1,4 +1,7 @@
+#include <cstdio>
+#include <cstdlib>
 #include <thread>
+#include <utility>
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -91,6 +94,25 @@ void AwaitPreparation()
 void EnsureProcessEnds(int status)
 {
     ArmExitWatchdog(status);
+}
+
+void EndAtOnceOnExitWhileRunning()
+{
+    static bool registered = false;
+    if (std::exchange(registered, true))
+        return;
+    // Exit handlers run last registered first: this one runs before the engine's and Qt's own,
+    // which would unload the engine's plugin while its pages live. After a normal end the
+    // application object is gone and the usual teardown runs.
+    ::on_exit(
+        [](int status, void *) {
+            if (!QCoreApplication::instance())
+                return;
+            std::fflush(nullptr);
+            RemovePrivateFolder();
+            ::_exit(status);
+        },
+        nullptr);
 }
 
 QString BrowserEngineRefusal()

@@ -42,6 +42,9 @@ void EnsureProcessEnds(int status)
     }).detach();
 }
 
+// A Windows program has no display connection to lose.
+void EndAtOnceOnExitWhileRunning() { }
+
 // Here the engine keeps its files where it always does.
 QString BrowserEngineRefusal()
 {
@@ -97,6 +100,9 @@ QString AccountFolder(QStandardPaths::StandardLocation location)
     const QString folder = QStandardPaths::writableLocation(location);
     return QFileInfo(folder).isDir() ? folder : QString();
 }
+
+// A Windows program has no display connection to lose.
+void EndAtOnceOnExitWhileRunning() { }
 
 // Here the engine keeps its files where it always does; the program removes no folder.
 bool IsRemovedAtExit(const QString &)

@@ -51,7 +51,7 @@ public:
                 const QWindow *window = widget->windowHandle();
                 if (window && window->isVisible() && !widget->property(KnownProperty).toBool()) {
                     widget->setProperty(KnownProperty, true);
-                    ++m_seen;
+                    m_titles.append(widget->windowTitle());
                     widget->close();
                 }
             }
@@ -60,7 +60,8 @@ public:
         QApplication::instance()->installEventFilter(this);
     }
 
-    int seen() const { return m_seen; }
+    int seen() const { return int(m_titles.size()); }
+    QStringList titles() const { return m_titles; }
     int asked() const { return int(m_asked.size()); }
     bool allClosed() const
     {
@@ -81,7 +82,7 @@ protected:
 private:
     static constexpr const char *KnownProperty = "dialogWatcherKnown";
     QTimer m_timer;
-    int m_seen = 0;
+    QStringList m_titles;
     QList<QPointer<QDialog>> m_asked;
 };
 
@@ -238,10 +239,13 @@ private Q_SLOTS:
         DialogWatcher watcher;
 
         // The title changes only once the call has returned, whether or not a dialog was shown.
-        host.setAddress(
-            writePage("dialog.html", "<script>document.title = String(" + call.toUtf8() + ");</script>"));
+        host.setAddress(writePage("dialog.html",
+            "<title>大金中央空调</title><script>document.title = String(" + call.toUtf8() + ");</script>"));
         QTRY_COMPARE_WITH_TIMEOUT(host.view()->property("title").toString(), answer, LoadTimeoutMs);
         QCOMPARE(watcher.seen(), dialogs);
+        // Each dialog names the page by its title, not by its address.
+        for (const QString &title : watcher.titles())
+            QCOMPARE(title, u"大金中央空调"_qs);
     }
 
     void quotationViewportInTheWindow()
@@ -711,6 +715,59 @@ document.getElementById('away').href = away;
         other->runJavaScript(u"document.title"_qs, [&answer](const QVariant &result) { answer = result; });
         QTRY_COMPARE(answer, QVariant(u"normal"_qs));
         QVERIFY(!normal.view()->findChild<QLabel *>()->isVisible());
+    }
+
+    // A page that holds its renderer in its unload handlers is ended as a hung one, and the address
+    // asked for next loads; one that takes memory without end is ended as a crashed one, and comes
+    // back once. Either way the view goes on to the next address.
+    void stuckPagesAreEnded_data()
+    {
+        QTest::addColumn<QByteArray>("script");
+        QTest::addColumn<QString>("notice");
+        const QByteArray busy = " = () => { const end = Date.now() + 10000; while (Date.now() < end); };";
+        QTest::newRow("busy in onunload") << "onunload" + busy << u"页面无响应"_qs;
+        QTest::newRow("busy in onbeforeunload") << "onbeforeunload" + busy << u"页面无响应"_qs;
+        // Bounded, so that a renderer no one ends still leaves the machine its memory.
+        QTest::newRow("typed arrays without end") << QByteArray(
+            "const kept = []; const grow = () => { const part = new Uint8Array(16 << 20);"
+            " part.fill(1); kept.push(part); if (kept.length < 160) setTimeout(grow, 20); };"
+            " onload = grow;") << u"页面意外中止"_qs;
+    }
+
+    void stuckPagesAreEnded()
+    {
+        QFETCH(QByteArray, script);
+        QFETCH(QString, notice);
+        BrowserHost host;
+        host.setPageFolder(m_pages.filePath(QStringLiteral("web")));
+        host.resize(400, 300);
+        host.show();
+        const QUrl next = writePage("next.html", "<title>next</title>");
+        const bool greedy = notice == u"页面意外中止"_qs;
+        QCOMPARE(load(host, writePage("stuck.html", "<title>stuck</title><script>" + script + "</script>")),
+            Outcome::Loaded);
+        QWebEnginePage *page = qobject_cast<QWebEngineView *>(host.view())->page();
+        QSignalSpy ended(page, &QWebEnginePage::renderProcessTerminated);
+        QSignalSpy started(page, &QWebEnginePage::loadStarted);
+        auto *shown = host.view()->findChild<QLabel *>();
+        QVERIFY(shown);
+        if (!greedy)
+            host.setAddress(next);
+
+        QVERIFY(ended.wait(LoadTimeoutMs));
+        QTRY_VERIFY(shown->isVisible());
+        QCOMPARE(shown->text(), notice);
+        if (greedy) {
+            // The page comes back once, takes its memory again and is left ended.
+            QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 2, LoadTimeoutMs);
+            QCoreApplication::sendPostedEvents();
+            QVERIFY(!page->isLoading());
+            QCOMPARE(started.size(), 1);
+            QCOMPARE(shown->text(), notice);
+            host.setAddress(next);
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(host.view()->property("title").toString(), u"next"_qs, LoadTimeoutMs);
+        QTRY_VERIFY(!shown->isVisible());
     }
 
     // A killed renderer leaves a notice in place of a brand page and the page comes back once;

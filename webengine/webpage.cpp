@@ -7,10 +7,13 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QInputDialog>
+#include <QMessageBox>
 #include <QScopeGuard>
 #include <QWebEngineCertificateError>
 #include <QWebEngineNewWindowRequest>
 #include <QWebEngineSettings>
+#include <QWebEngineView>
 
 #include "pagescheme.h"
 
@@ -112,17 +115,17 @@ bool WebPage::acceptNavigationRequest(const QUrl &url, NavigationType type, bool
     return false;
 }
 
-void WebPage::javaScriptAlert(const QUrl &securityOrigin, const QString &message)
+void WebPage::javaScriptAlert(const QUrl &, const QString &message)
 {
     if (mayShowDialog())
-        whileShowingDialog([&] { QWebEnginePage::javaScriptAlert(securityOrigin, message); });
+        whileShowingDialog([&] { showMessage(message, QMessageBox::Ok); });
 }
 
-bool WebPage::javaScriptConfirm(const QUrl &securityOrigin, const QString &message)
+bool WebPage::javaScriptConfirm(const QUrl &, const QString &message)
 {
     const auto ask = [&] {
         bool yes = false;
-        whileShowingDialog([&] { yes = QWebEnginePage::javaScriptConfirm(securityOrigin, message); });
+        whileShowingDialog([&] { yes = showMessage(message, QMessageBox::Ok | QMessageBox::Cancel); });
         return yes;
     };
     // A page can never hold the browser back from the next address it is sent to: leaving is
@@ -133,12 +136,17 @@ bool WebPage::javaScriptConfirm(const QUrl &securityOrigin, const QString &messa
 }
 
 bool WebPage::javaScriptPrompt(
-    const QUrl &securityOrigin, const QString &message, const QString &defaultValue, QString *result)
+    const QUrl &, const QString &message, const QString &defaultValue, QString *result)
 {
     bool given = false;
     if (mayShowDialog()) {
-        whileShowingDialog(
-            [&] { given = QWebEnginePage::javaScriptPrompt(securityOrigin, message, defaultValue, result); });
+        whileShowingDialog([&] {
+            // The label takes rich text, in which the page's text is shown as it is.
+            const QString answer = QInputDialog::getText(QWebEngineView::forPage(this), dialogTitle(),
+                Qt::convertFromPlainText(message), QLineEdit::Normal, defaultValue, &given);
+            if (given)
+                *result = answer;
+        });
     }
     return given;
 }
@@ -183,6 +191,22 @@ bool WebPage::clickedJustNow()
     const bool clicked = m_click.isValid() && !m_click.hasExpired(ClickGraceMs);
     m_click.invalidate();
     return clicked;
+}
+
+QString WebPage::dialogTitle() const
+{
+    // The engine gives a page without a title its address, which means nothing to the user.
+    const QString name = title();
+    return name.isEmpty() || name == url().toString() || name == requestedUrl().toString()
+        ? QStringLiteral("网页")
+        : name;
+}
+
+bool WebPage::showMessage(const QString &message, QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(QMessageBox::NoIcon, dialogTitle(), message, buttons, QWebEngineView::forPage(this));
+    box.setTextFormat(Qt::PlainText);
+    return box.exec() == QMessageBox::Ok;
 }
 
 void WebPage::whileShowingDialog(const std::function<void()> &show)

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include <QElapsedTimer>
+#include <QMessageBox>
 #include <QWebEnginePage>
 
 class QWebEngineNewWindowRequest;
@@ -46,6 +47,10 @@ private:
     bool inPageFolder(const QUrl &url) const;
     bool clickedJustNow();
     bool mayShowDialog();
+    // The page's dialogs are titled with the page's own title.
+    QString dialogTitle() const;
+    // True when the user answers OK.
+    bool showMessage(const QString &message, QMessageBox::StandardButtons buttons);
     void whileShowingDialog(const std::function<void()> &show);
 
     const bool m_silent;

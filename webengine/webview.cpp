@@ -10,6 +10,7 @@
 
 #include "endprocess.h"
 #include "pagenotice.h"
+#include "processmemory.h"
 #include "webpage.h"
 
 namespace kalmoro {
@@ -19,6 +20,10 @@ namespace {
 // A page that answers no ping for this long is taken as hung; local pages answer in milliseconds.
 constexpr int PingIntervalMs = 1000;
 constexpr qint64 HangTimeoutMs = 5000;
+// A local page's renderer may hold this much; a brand page's holds about 90 MB. Looked at often,
+// since a page that fills typed arrays takes a gigabyte in well under a second.
+constexpr qint64 RendererMemoryCap = qint64(512) << 20;
+constexpr int MemoryCheckMs = 200;
 // The engine's code for a load given up for the next one, which is no failure to report.
 constexpr int LoadAbortedCode = -3;
 
@@ -65,9 +70,12 @@ WebView::WebView(WebPage *page, QWidget *parent)
         setContextMenuPolicy(Qt::NoContextMenu);
         return;
     }
-    // Local pages are the dealer's own and may loop for good; one that does is ended.
+    // Local pages are the dealer's own and may loop for good or take memory without end; one that
+    // does is ended.
     connect(&m_pingTimer, &QTimer::timeout, this, &WebView::checkResponsive);
     m_pingTimer.start(PingIntervalMs);
+    connect(&m_memoryTimer, &QTimer::timeout, this, &WebView::checkMemory);
+    m_memoryTimer.start(MemoryCheckMs);
 }
 
 void WebView::open(const QUrl &url)
@@ -104,18 +112,30 @@ bool WebView::eventFilter(QObject *watched, QEvent *event)
 void WebView::rendererEnded(QWebEnginePage::RenderProcessTerminationStatus status)
 {
     m_pingSent.invalidate();
+    m_ending = false;
     if (status == QWebEnginePage::NormalTerminationStatus)
         return;
     showNotice(std::exchange(m_hung, false) ? QStringLiteral("页面无响应") : QStringLiteral("页面意外中止"));
-    // Once: a page that kills its renderer every time must not keep the engine busy for good.
-    if (!std::exchange(m_reloaded, true))
+    // Once: a page that kills its renderer every time must not keep the engine busy for good. A
+    // renderer that ended while its page was being left, in the page's unload handlers, goes on to
+    // the address asked for rather than back to the page.
+    if (!std::exchange(m_reloaded, true)) {
         QMetaObject::invokeMethod(
-            m_page, [this] { m_page->triggerAction(QWebEnginePage::Reload); }, Qt::QueuedConnection);
+            m_page,
+            [this, next = m_loading] {
+                if (next.isEmpty())
+                    m_page->triggerAction(QWebEnginePage::Reload);
+                else
+                    m_page->load(next);
+            },
+            Qt::QueuedConnection);
+    }
 }
 
 void WebView::loadingChanged(const QWebEngineLoadingInfo &info)
 {
     m_pingSent.invalidate();
+    m_loading = info.status() == QWebEngineLoadingInfo::LoadStartedStatus ? info.url() : QUrl();
     if (info.status() == QWebEngineLoadingInfo::LoadSucceededStatus) {
         m_notice->hide();
     } else if (info.status() == QWebEngineLoadingInfo::LoadFailedStatus && m_page->isSilent()
@@ -137,9 +157,16 @@ void WebView::checkResponsive()
                 if (view)
                     view->m_pingSent.invalidate();
             });
-    } else if (m_pingSent.hasExpired(HangTimeoutMs) && !m_hung) {
-        m_hung = EndProcess(m_page->renderProcessPid());
+    } else if (m_pingSent.hasExpired(HangTimeoutMs) && !m_ending) {
+        m_hung = m_ending = EndProcess(m_page->renderProcessPid());
     }
+}
+
+void WebView::checkMemory()
+{
+    const qint64 pid = m_page->renderProcessPid();
+    if (!m_ending && ResidentMemory(pid) > RendererMemoryCap)
+        m_ending = EndProcess(pid);
 }
 
 void WebView::showNotice(const QString &reason)

@@ -2,7 +2,8 @@
 
 Usage: kalmoro_e2e.py SCENARIO PROGRAM SCREENSHOT_DIR
 SCENARIO: position | drag | minimize | close | escape | navigation | pages | first_browser |
-accessibility | quotation | keyboard | finish_by_keys | job, or, as the added user, kept | leftovers
+accessibility | quotation | keyboard | finish_by_keys | job | lost_display, or, as the added user,
+kept | leftovers
 
 Runs on the X display in DISPLAY under a window manager, with an AT-SPI bus on the session bus
 (kalmoro_e2e.sh sets up both, and the user). Controls are found by accessible role and name and
@@ -1143,7 +1144,52 @@ def scenario_leftovers(start):
         note(program, f"{run}: nothing left")
 
 
-ACCOUNT_SCENARIOS = ("kept", "leftovers")
+def running(pid):
+    """Whether the process is there and not only waiting to be reaped."""
+    try:
+        with open(f"/proc/{pid}/stat") as stat:
+            return stat.read().rsplit(")", 1)[1].split()[0] != "Z"
+    except FileNotFoundError:
+        return False
+
+
+def scenario_lost_display(start):
+    """The X server goes away while a brand page is on screen: the program ends by itself with
+    status 1, as without the engine, and no process of it is left. On an X server of its own, so
+    that the session's stays."""
+    server = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "1920x1080x24", "-nolisten", "tcp"],
+                              stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+    session, manager = os.environ["DISPLAY"], None
+    try:
+        os.environ["DISPLAY"] = ":" + server.stdout.readline().strip()
+        manager = subprocess.Popen(["openbox", "--sm-disable"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        wait_for("openbox", lambda: "window id" in subprocess.run(
+            ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], capture_output=True, text=True, timeout=5).stdout)
+        program = start()
+        click = on_screen(program)
+        xdo("key", "alt+5")
+        click(*BRAND_CHOICES[0])
+        page_settles(program)
+        processes = with_children(program.process.pid)
+        if len(processes) < 2:
+            raise Failure("the brand page started no browser engine")
+        server.kill()
+        server.wait()
+        wait_for("the program to end without its display", lambda: program.process.poll() is not None)
+        if program.process.returncode != 1:
+            raise Failure(f"without its display the program ended with exit code {program.process.returncode}, "
+                          "expected 1")
+        wait_for("every process of the program to end", lambda: not any(map(running, processes)))
+    finally:
+        for process in (manager, server):
+            if process and process.poll() is None:
+                process.kill()
+                process.wait()
+        os.environ["DISPLAY"] = session
+
+
+# These start the program themselves, in sessions of their own.
+STARTING_SCENARIOS = ("kept", "leftovers", "lost_display")
 JOB_OF_LI = """{
     "kalmoro-job": 1,
     "customer": {"address": "", "name": "李女士", "phone": ""},
@@ -1169,7 +1215,7 @@ def main():
         started.append(Program(path, screenshots, scenario, arguments, account, folder))
         return started[-1]
     try:
-        if scenario in ACCOUNT_SCENARIOS:
+        if scenario in STARTING_SCENARIOS:
             globals()[f"scenario_{scenario}"](start)
         else:
             program = start()
