@@ -1,0 +1,80 @@
+#include "registry.h"
+
+#include <array>
+
+#include "aboutpage.h"
+#include "copperpage.h"
+#include "drainpipepage.h"
+#include "pressurepage.h"
+#include "refrigerantpage.h"
+#include "selectionpage.h"
+#include "startpage.h"
+#include "ventpage.h"
+
+namespace kalmoro {
+
+namespace {
+
+// The one list of the pages: a new page is a new unit and one line here.
+constexpr PageUnit kUnits[] = {
+    kStartUnit,
+    kRefrigerantUnit,
+    kCopperUnit,
+    kDrainPipeUnit,
+    kVentUnit,
+    kSelectionUnit,
+    kAboutUnit,
+    kPressureUnit,
+};
+
+// Each unit stands at the page it builds its rows on, has rows, and is made one way.
+constexpr bool unitsStandAtTheirPages()
+{
+    for (std::size_t i = 0; i < std::size(kUnits); ++i) {
+        const PageUnit &unit = kUnits[i];
+        if (unit.page != int(i) || unit.title.empty() || !unit.rows || !unit.make == !unit.makeCalculator)
+            return false;
+    }
+    return true;
+}
+static_assert(unitsStandAtTheirPages(), "each page unit at the index of its page, with rows and one maker");
+
+// No two entries share a button or an Alt digit, and each digit is a key of its own: 1 to 9.
+constexpr bool entriesAreDistinct()
+{
+    for (std::size_t i = 0; i < std::size(kUnits); ++i) {
+        const std::optional<PageEntry> &entry = kUnits[i].entry;
+        if (!entry)
+            continue;
+        if (entry->button.empty() || entry->altDigit < 1 || entry->altDigit > 9)
+            return false;
+        for (std::size_t j = 0; j < i; ++j) {
+            const std::optional<PageEntry> &earlier = kUnits[j].entry;
+            if (earlier && (earlier->button == entry->button || earlier->altDigit == entry->altDigit))
+                return false;
+        }
+    }
+    return true;
+}
+static_assert(entriesAreDistinct(), "each navigation entry with a button and an Alt digit of its own");
+
+constexpr std::array<std::u16string_view, std::size(kUnits)> kTitles = [] {
+    std::array<std::u16string_view, std::size(kUnits)> titles {};
+    for (std::size_t i = 0; i < std::size(kUnits); ++i)
+        titles[i] = kUnits[i].title;
+    return titles;
+}();
+
+} // namespace
+
+std::span<const PageUnit> PageUnits()
+{
+    return kUnits;
+}
+
+std::span<const std::u16string_view> PageTitles()
+{
+    return kTitles;
+}
+
+} // namespace kalmoro
