@@ -39,24 +39,25 @@ constexpr bool unitsStandAtTheirPages()
 }
 static_assert(unitsStandAtTheirPages(), "each page unit at the index of its page, with rows and one maker");
 
-// No two entries share a button or an Alt digit, and each digit is a key of its own: 1 to 9.
+// No two entries share a button or an Alt digit: the digits count down the column from Alt+1,
+// each a key of its own.
 constexpr bool entriesAreDistinct()
 {
+    int digit = 0;
     for (std::size_t i = 0; i < std::size(kUnits); ++i) {
         const std::optional<PageEntry> &entry = kUnits[i].entry;
         if (!entry)
             continue;
-        if (entry->button.empty() || entry->altDigit < 1 || entry->altDigit > 9)
+        if (entry->button.empty() || entry->altDigit != ++digit || digit > 9)
             return false;
         for (std::size_t j = 0; j < i; ++j) {
-            const std::optional<PageEntry> &earlier = kUnits[j].entry;
-            if (earlier && (earlier->button == entry->button || earlier->altDigit == entry->altDigit))
+            if (kUnits[j].entry && kUnits[j].entry->button == entry->button)
                 return false;
         }
     }
     return true;
 }
-static_assert(entriesAreDistinct(), "each navigation entry with a button and an Alt digit of its own");
+static_assert(entriesAreDistinct(), "each navigation entry with a button of its own and the next Alt digit");
 
 constexpr std::array<std::u16string_view, std::size(kUnits)> kTitles = [] {
     std::array<std::u16string_view, std::size(kUnits)> titles {};

@@ -128,7 +128,7 @@ void stepProducts(const BrandPages &pages, const BrowserHost &browser, int step)
     shown[std::size_t(next)]->click();
 }
 
-// Page 5 of the main tab holds the brand tab; its first page chooses a brand, the others show one
+// The page holds the brand tab; its first page chooses a brand, the others show one
 // brand's products each.
 constexpr LayoutRow kRows[] = {
     {kBrandTab, Kind::PageTab, MainPage(kSelectionUnit.page), {15, 1, 776, 541}, true, u"", {},
