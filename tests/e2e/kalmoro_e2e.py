@@ -560,11 +560,11 @@ def scenario_accessibility(program):
     for role, name, caption in ((pyatspi.ROLE_TEXT, "室内机台数 台", "室内机台数："),
                                 (pyatspi.ROLE_TEXT, "回风口尺寸 宽 米", "出风口尺寸 回风口尺寸"),
                                 (pyatspi.ROLE_LABEL, "所需加氟量", "ALL 所需加氟量（kg）")):
-        labels = [relation.getTarget(index).name for relation in program.get(role, name).getRelationSet()
-                  if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY
-                  for index in range(relation.getNTargets())]
-        if labels != [caption]:
-            faults.append(f"{name!r} is labelled by {labels}, expected {caption!r}")
+        labelled = [relation.getTarget(index).name for relation in program.get(role, name).getRelationSet()
+                    if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY
+                    for index in range(relation.getNTargets())]
+        if labelled != [caption]:
+            faults.append(f"{name!r} is labelled by {labelled}, expected {caption!r}")
     titles = [name for name, _ in page_tabs]
     if "铜管计算" not in titles or "大金" not in titles:
         faults.append(f"the page tabs are not listed as page tabs: {titles}")
