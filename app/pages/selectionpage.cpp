@@ -1,5 +1,6 @@
 #include "selectionpage.h"
 
+#include <array>
 #include <vector>
 
 #include <QShortcut>
@@ -103,7 +104,7 @@ struct BrandPages {
     std::vector<Start> starts;
 };
 
-void LoadPage(BrowserHost &browser, const QString &baseDirectory, const QString &relativePath)
+void loadPage(BrowserHost &browser, const QString &baseDirectory, const QString &relativePath)
 {
     browser.setAddress(PageLocation(baseDirectory, relativePath));
 }
@@ -241,7 +242,7 @@ void loadStartPages(const BrandPages &pages)
     // use, and reading the working directory into a fixed buffer would lose long paths.
     const QString base = platform::ProgramDirectory();
     for (const BrandPages::Start &start : pages.starts)
-        LoadPage(*start.browser, base, start.path);
+        loadPage(*start.browser, base, start.path);
 }
 
 // The brand tab's keys, which act through the buttons a click would press: on the brand choice, 1
@@ -277,7 +278,7 @@ void wireBrandKeys(const PageTab &brandTab, std::span<GraphicButton *const> choi
         QObject::connect(new QShortcut(kNextProduct, browser), &QShortcut::activated, context, step(1));
         QObject::connect(new QShortcut(kPreviousProduct, browser), &QShortcut::activated, context, step(-1));
         QObject::connect(new QShortcut(kStartPage, browser), &QShortcut::activated, context,
-            [&start] { LoadPage(*start.browser, platform::ProgramDirectory(), start.path); });
+            [&start] { loadPage(*start.browser, platform::ProgramDirectory(), start.path); });
     }
 }
 
@@ -306,7 +307,7 @@ public:
     {
         for (const BrandPages::Button &button : m_brands.buttons) {
             QObject::connect(button.button, &GraphicButton::clicked, context,
-                [&button] { LoadPage(*button.browser, platform::ProgramDirectory(), button.path); });
+                [&button] { loadPage(*button.browser, platform::ProgramDirectory(), button.path); });
         }
         PageTab &brandTab = *m_brandTab;
         for (std::size_t i = 0; i < m_choices.size(); ++i) {
