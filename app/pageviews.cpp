@@ -1,5 +1,7 @@
 #include "pageviews.h"
 
+#include <variant>
+
 #include "controlresolver.h"
 #include "mainwindow.h"
 #include "pages/registry.h"
@@ -12,10 +14,11 @@ ResolvedViews ResolvePageViews(const MainWindow &window, const Services &service
     auto views = std::make_unique<PageViews>();
     views->windowControls = ResolveWindowControls(controls);
     for (const PageUnit &unit : PageUnits()) {
-        if (unit.makeCalculator) {
-            views->pages.push_back(views->calculators.emplace_back(unit.makeCalculator(services)).get());
+        if (const MakeCalculatorPage *make = std::get_if<MakeCalculatorPage>(&unit.make)) {
+            views->pages.push_back(views->calculators.emplace_back((*make)(services)).get());
         } else {
-            views->pages.push_back(views->plainPages.emplace_back(unit.make(services)).get());
+            views->pages.push_back(
+                views->plainPages.emplace_back(std::get<MakePage>(unit.make)(services)).get());
         }
         views->pages.back()->resolve(controls);
     }

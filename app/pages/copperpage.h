@@ -73,7 +73,7 @@ inline constexpr PageUnit kCopperUnit {
     .entry = PageEntry {u"铜管价格按钮", assets::Asset::img155, assets::Asset::img156, assets::Asset::img000,
         assets::Asset::img007, 2},
     .rows = &CopperRows,
-    .makeCalculator = &MakeCopperPage,
+    .make = &MakeCopperPage,
 };
 
 void RefreshMarketPrices(const CopperPage &page);

@@ -4,6 +4,7 @@
 #include <optional>
 #include <span>
 #include <string_view>
+#include <variant>
 
 #include "catalogue.h"
 #include "layout.h"
@@ -28,6 +29,9 @@ struct PageEntry {
     int altDigit; // Alt with this digit runs the entry's handler as a click does
 };
 
+using MakePage = std::unique_ptr<Page> (*)(const Services &services);
+using MakeCalculatorPage = std::unique_ptr<CalculatorPage> (*)(const Services &services);
+
 // A page of the main tab as the registry lists it: where it stands, its header, its entry, its
 // layout rows and how its unit is made. A unit with calculations that a sheet or a job can take is
 // made as a calculator page, any other as a plain page.
@@ -36,8 +40,7 @@ struct PageUnit {
     std::u16string_view title;
     std::optional<PageEntry> entry; // none: the page has no entry of its own
     std::span<const LayoutRow> (*rows)();
-    std::unique_ptr<Page> (*make)(const Services &services) = nullptr;
-    std::unique_ptr<CalculatorPage> (*makeCalculator)(const Services &services) = nullptr;
+    std::variant<MakePage, MakeCalculatorPage> make;
 };
 
 // The steps of the navigation that an entry's handler takes, each when the page says.

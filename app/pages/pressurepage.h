@@ -80,7 +80,7 @@ inline constexpr PageUnit kPressureUnit {
     .entry = PageEntry {u"冷媒压力按钮", assets::Asset::img175, assets::Asset::img176, assets::Asset::img173,
         assets::Asset::img174, 7},
     .rows = &PressureRows,
-    .makeCalculator = &MakePressurePage,
+    .make = &MakePressurePage,
 };
 
 const saturation::Fluid &CheckedFluid(const PressurePage &page);

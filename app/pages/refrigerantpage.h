@@ -76,7 +76,7 @@ inline constexpr PageUnit kRefrigerantUnit {
     .entry = PageEntry {u"加氟计算按钮", assets::Asset::img157, assets::Asset::img158, assets::Asset::img008,
         assets::Asset::img001, 1},
     .rows = &RefrigerantRows,
-    .makeCalculator = &MakeRefrigerantPage,
+    .make = &MakeRefrigerantPage,
 };
 
 // Whether the outdoor-unit part is on: the mode the brand radios last set. Choosing a model clears

@@ -44,7 +44,7 @@ inline constexpr PageUnit kVentUnit {
     .entry = PageEntry {u"风口价格按钮", assets::Asset::img140, assets::Asset::img141, assets::Asset::img010,
         assets::Asset::img003, 4},
     .rows = &VentRows,
-    .makeCalculator = &MakeVentPage,
+    .make = &MakeVentPage,
 };
 
 // Brings the prices up to date, as clicks on the buttons would: each half whose length or width
