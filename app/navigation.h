@@ -1,46 +1,41 @@
 #pragma once
 
-#include <array>
-#include <functional>
-
-#include <QUrl>
+#include <span>
+#include <vector>
 
 class QObject;
 
 namespace kalmoro {
 
-class BrowserHost;
 class ControlResolver;
 class GraphicButton;
+class Page;
 class PageTab;
 class PictureBox;
-struct BrandPages;
+struct PageEntry;
 
-// The navigation column, the two page tabs it turns, the logo that returns to the start page, the
-// brand-choice buttons, and the futures quote viewport that the copper entry loads.
+// The navigation column, the main tab it turns and the logo that returns to the start page.
 struct Navigation {
+    struct Entry {
+        const PageEntry *declared; // the button and pictures its page's unit declares
+        GraphicButton *button;
+        const Page *page; // what the entry shows, which says what entering it does
+        int index; // the page of the main tab
+    };
     PageTab *mainTab;
-    PageTab *brandTab;
-    std::array<GraphicButton *, 7>
-        entries; // refrigerant, copper, drain pipe, vent, selection, about, pressure
+    std::vector<Entry> entries; // top to bottom, in the order of the pages
     PictureBox *logo;
-    std::array<GraphicButton *, 5> brandChoices; // Daikin, Gree, Midea, AUX, Chigo
-    BrowserHost *futuresQuote; // the copper page's, as its unit resolved it
-    QUrl futuresQuoteAddress;
 };
 
-Navigation ResolveNavigation(ControlResolver &controls);
-// Connects the entries, their shortcuts Alt+1 to Alt+7 on the entries' window, the logo and the brand
-// choices for as long as context lives; the selection entry loads the start pages of brands. Names
-// each brand's browser for screen readers by its brand. The brand pages' keys tell the user through
-// showMessage what they cannot do.
-void WireNavigation(const Navigation &navigation, const BrandPages &brands,
-    const std::function<void(const QString &)> &showMessage, QObject *context);
+// The entries of the registered pages that have one; pages are the resolved units, in the
+// registry's order.
+Navigation ResolveNavigation(ControlResolver &controls, std::span<Page *const> pages);
+// Connects the entries, their Alt shortcuts on the entries' window and the logo for as long as
+// context lives.
+void WireNavigation(const Navigation &navigation, QObject *context);
 
-// The handler of the entry at index of the navigation table, step by step in the table's order.
-void Navigate(const Navigation &navigation, const BrandPages &brands, std::size_t entry);
+// The handler of an entry: its page's steps, in the order its unit gives them.
+void Navigate(const Navigation &navigation, std::size_t entry);
 void ShowStartPage(const Navigation &navigation);
-// Turns the brand tab to the page of the brand-choice button that was clicked.
-void ShowBrandPage(const Navigation &navigation, int brandPage);
 
 } // namespace kalmoro

@@ -1,11 +1,10 @@
 #include "pageviews.h"
 
+#include <variant>
+
 #include "controlresolver.h"
 #include "mainwindow.h"
-#include "pages/copperpage.h"
-#include "pages/pressurepage.h"
-#include "pages/refrigerantpage.h"
-#include "pages/ventpage.h"
+#include "pages/registry.h"
 
 namespace kalmoro {
 
@@ -14,19 +13,16 @@ ResolvedViews ResolvePageViews(const MainWindow &window, const Services &service
     ControlResolver controls(window);
     auto views = std::make_unique<PageViews>();
     views->windowControls = ResolveWindowControls(controls);
-    views->navigation = ResolveNavigation(controls);
-    std::unique_ptr<CopperCalculatorPage> copper = MakeCopperPage(services);
-    const CopperPage &copperView = copper->view();
-    views->calculators.push_back(MakeRefrigerantPage(services));
-    views->calculators.push_back(std::move(copper));
-    views->calculators.push_back(MakeVentPage());
-    views->calculators.push_back(MakePressurePage());
-    for (const std::unique_ptr<CalculatorPage> &page : views->calculators)
-        page->resolve(controls);
-    views->navigation.futuresQuote = copperView.futuresQuote;
-    views->navigation.futuresQuoteAddress = services.futuresQuote;
-    views->drainPipe = ResolveDrainPipePage(controls);
-    views->brands = ResolveBrandPages(controls);
+    for (const PageUnit &unit : PageUnits()) {
+        if (const MakeCalculatorPage *make = std::get_if<MakeCalculatorPage>(&unit.make)) {
+            views->pages.push_back(views->calculators.emplace_back((*make)(services)).get());
+        } else {
+            views->pages.push_back(
+                views->plainPages.emplace_back(std::get<MakePage>(unit.make)(services)).get());
+        }
+        views->pages.back()->resolve(controls);
+    }
+    views->navigation = ResolveNavigation(controls, views->pages);
     views->links = ResolveLinks(controls);
     if (!controls.ok())
         return {nullptr, controls.failure()};

@@ -5,8 +5,6 @@
 
 #include <QString>
 
-#include "brandpages.h"
-#include "drainpipepage.h"
 #include "links.h"
 #include "navigation.h"
 #include "pages/calculatorpage.h"
@@ -20,10 +18,10 @@ class MainWindow;
 // Every control a handler works on, resolved once after the window is built.
 struct PageViews {
     WindowControls windowControls;
+    std::vector<std::unique_ptr<CalculatorPage>> calculators; // the units that calculate, in the tab's order
+    std::vector<std::unique_ptr<Page>> plainPages; // the other units
+    std::vector<Page *> pages; // every unit, in the registry's order
     Navigation navigation;
-    std::vector<std::unique_ptr<CalculatorPage>> calculators; // in the order of the main tab
-    DrainPipePage drainPipe;
-    BrandPages brands;
     Links links;
 };
 

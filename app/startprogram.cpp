@@ -52,11 +52,9 @@ void wire(MainWindow &window, const PageViews &views, JobWindowOnDemand &job, QO
     const Services &services)
 {
     WireWindowControls(views.windowControls, window, context);
-    WireNavigation(views.navigation, views.brands, services.showMessage, context);
-    WireBrandPages(views.brands, context);
+    WireNavigation(views.navigation, context);
     WireLinks(views.links, context);
-    DescribeDrainPipeTable(views.drainPipe);
-    for (const std::unique_ptr<CalculatorPage> &page : views.calculators)
+    for (const Page *page : views.pages)
         page->wire(context);
     std::vector<const PageJobLines *> linePages;
     for (const std::unique_ptr<CalculatorPage> &page : views.calculators) {

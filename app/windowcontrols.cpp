@@ -1,10 +1,10 @@
 #include "windowcontrols.h"
 
-#include "brandpages.h"
 #include "controlresolver.h"
 #include "framenames.h"
 #include "layoutnotes.h"
 #include "mainwindow.h"
+#include "pages/selectionpage.h"
 #include "widgets/graphicbutton.h"
 #include "widgets/pagetab.h"
 

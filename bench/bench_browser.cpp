@@ -13,8 +13,8 @@
 #include <QProcess>
 #include <QTimer>
 
-#include "brandpages.h"
 #include "loopbackserver.h"
+#include "pages/selectionpage.h"
 #include "platform.h"
 #include "processtree.h"
 #include "statistics.h"

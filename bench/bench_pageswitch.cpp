@@ -11,7 +11,11 @@
 #include <QElapsedTimer>
 #include <QTest>
 
-#include "framenames.h"
+#include "pages/copperpage.h"
+#include "pages/drainpipepage.h"
+#include "pages/pressurepage.h"
+#include "pages/refrigerantpage.h"
+#include "pages/ventpage.h"
 #include "shelltesting.h"
 #include "statistics.h"
 
@@ -26,8 +30,8 @@ constexpr int WarmUp = 20;
 constexpr int Samples = 400;
 
 // The pages that show no browser: the engine's start would swamp the figure.
-constexpr std::u16string_view Entries[] {framenames::kRefrigerantEntry, framenames::kCopperEntry,
-    framenames::kDrainPipeEntry, framenames::kVentEntry, framenames::kPressureEntry};
+constexpr std::u16string_view Entries[] {kRefrigerantUnit.entry->button, kCopperUnit.entry->button,
+    kDrainPipeUnit.entry->button, kVentUnit.entry->button, kPressureUnit.entry->button};
 
 } // namespace
 

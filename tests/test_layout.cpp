@@ -1,8 +1,9 @@
 #include <QSignalSpy>
 
-#include "brandpages.h"
 #include "layoutnotes.h"
 #include "mainlayout.h"
+#include "pages/registry.h"
+#include "pages/selectionpage.h"
 #include "shelltesting.h"
 #include "widgets/browserhost.h"
 #include "widgets/editbox.h"
@@ -217,8 +218,10 @@ private Q_SLOTS:
         QCOMPARE(tab(kBrandTab)->currentPage(), 0);
         QVERIFY(m_window->control(QStringLiteral("图片框3"))->isVisible());
         QVERIFY(!m_window->control(kBrandTab)->isVisible());
-        for (int page = 1; page < 7; ++page)
-            QVERIFY(!tab(kMainTab)->page(page)->isVisible());
+        for (const PageUnit &unit : PageUnits()) {
+            if (unit.page != 0)
+                QVERIFY2(!tab(kMainTab)->page(unit.page)->isVisible(), qPrintable(Text(unit.title)));
+        }
     }
 };
 

@@ -1,8 +1,8 @@
 #include <QMenu>
 
-#include "framenames.h"
 #include "layoutnotes.h"
 #include "message.h"
+#include "pages/aboutpage.h"
 #include "shelltesting.h"
 #include "startprogram.h"
 #include "widgets/editbox.h"
@@ -22,7 +22,7 @@ private Q_SLOTS:
         const std::unique_ptr<MainWindow> window = testing::ShowProgramWindow();
         QVERIFY(window);
         auto *pages = window->control<PageTab>(Text(layoutnotes::kMainTab));
-        QWidget *entry = window->control(Text(framenames::kAboutEntry));
+        QWidget *entry = window->control(Text(kAboutUnit.entry->button));
         QVERIFY(pages && entry);
         int pageWhileOpen = -1;
         testing::WhenMessageBoxOpens([&](QMessageBox &box) {

@@ -1,7 +1,8 @@
 #include <QSignalSpy>
 
-#include "framenames.h"
 #include "layoutnotes.h"
+#include "pages/copperpage.h"
+#include "pages/ventpage.h"
 #include "shelltesting.h"
 #include "widgets/pagetab.h"
 
@@ -54,8 +55,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("expectedPage");
         QTest::newRow("Alt+2") << QString() << int(Qt::Key_2) << 2;
         QTest::newRow("Alt+6") << QString() << int(Qt::Key_6) << 6;
-        QTest::newRow("copper entry clicked") << testing::Text(framenames::kCopperEntry) << 0 << 2;
-        QTest::newRow("vent entry clicked") << testing::Text(framenames::kVentEntry) << 0 << 4;
+        QTest::newRow("copper entry clicked") << testing::Text(kCopperUnit.entry->button) << 0 << 2;
+        QTest::newRow("vent entry clicked") << testing::Text(kVentUnit.entry->button) << 0 << 4;
     }
 
     void inputBeforeTheRestIsHeld()

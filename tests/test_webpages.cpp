@@ -4,7 +4,7 @@
 #include <QTest>
 #include <QXmlStreamReader>
 
-#include "brandpages.h"
+#include "pages/selectionpage.h"
 #include "platform.h"
 
 using namespace kalmoro;

@@ -23,6 +23,12 @@ const QKeySequence kCtrlEnter {Qt::CTRL | Qt::Key_Enter};
 
 } // namespace
 
+void CalculatorPage::enter(EntrySteps &steps) const
+{
+    Page::enter(steps);
+    steps.focusFirstInput();
+}
+
 void FinishOnEnter(std::span<EditBox *const> boxes, GraphicButton &button, const QList<KeyNote> &pageKeys)
 {
     QStringList notes {keyName(kEnter) + u'：' + button.accessibleName()};

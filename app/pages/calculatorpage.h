@@ -8,15 +8,14 @@
 #include <QKeySequence>
 
 #include "job.h"
+#include "page.h"
 #include "quotation.h"
 
 class QLineEdit;
-class QObject;
 class QWidget;
 
 namespace kalmoro {
 
-class ControlResolver;
 class EditBox;
 class GraphicButton;
 
@@ -38,19 +37,16 @@ public:
     virtual void keepTypedPrice(Job &, MicroYuan) const { }
 };
 
-// A calculator page of the main tab, whole: its unit (pages/<page>.h) holds its layout rows, its
-// controls' names, its typed view and handlers, its Tab order, its screen-reader names and its
-// sheet. The window iterates the units; adding a box to a page is one edit in its unit.
-class CalculatorPage
+// A page of the main tab that calculates: besides what every page has, its unit holds its Tab
+// order, its sheet and its job lines. Adding a box to a page is one edit in its unit.
+class CalculatorPage : public Page
 {
 public:
-    virtual ~CalculatorPage() = default;
-
-    // Finds the page's controls in the built window, once; a missing one is the resolver's failure.
-    virtual void resolve(ControlResolver &controls) = 0;
-    // Connects the page's controls to its handlers for as long as context lives, and gives them
-    // their Tab order and the names screen readers read.
-    virtual void wire(QObject *context) const = 0;
+    void resolve(ControlResolver &controls) override = 0;
+    void wire(QObject *context) const override = 0;
+    // Its entry swaps the column's pictures, turns the tab, then puts the focus where Tab would
+    // first stop.
+    void enter(EntrySteps &steps) const override;
     // A control of the page, by which the main tab knows which of its pages this is.
     virtual QWidget *anchor() const = 0;
     // Brings the page's results up to date as clicks on its buttons would, messages included.

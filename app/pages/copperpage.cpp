@@ -20,7 +20,7 @@ using namespace coppernames;
 using namespace layoutnotes;
 using namespace palette;
 
-constexpr ParentRef kPage = MainPage(2);
+constexpr ParentRef kPage = MainPage(kCopperUnit.page);
 // The page's picture holds the hint and the frame that clips the futures quote.
 constexpr std::u16string_view kPicture = u"图片框5";
 constexpr std::u16string_view kQuoteFrame = u"分组框1";
@@ -71,12 +71,14 @@ constexpr LayoutRow kRows[] = {
         {.silent = true}},
 };
 
-class CopperUnit final : public CopperCalculatorPage, public PageJobLines
+class CopperUnit final : public CalculatorPage, public PageJobLines
 {
 public:
-    explicit CopperUnit(const Services &services) { m_page.showMessage = services.showMessage; }
-
-    const CopperPage &view() const override { return m_page; }
+    explicit CopperUnit(const Services &services)
+        : m_futuresQuote(services.futuresQuote)
+    {
+        m_page.showMessage = services.showMessage;
+    }
 
     void resolve(ControlResolver &controls) override
     {
@@ -128,6 +130,13 @@ public:
         WireBringUpToDateKey(*this, context);
     }
 
+    void enter(EntrySteps &steps) const override
+    {
+        // Fresh on every visit: the quote changes through the day.
+        m_page.futuresQuote->setAddress(m_futuresQuote);
+        CalculatorPage::enter(steps);
+    }
+
     QWidget *anchor() const override { return m_page.total; }
 
     void bringUpToDate() const override { ComputeCopperTotal(m_page); }
@@ -167,6 +176,7 @@ public:
 
 private:
     CopperPage m_page {};
+    QUrl m_futuresQuote;
 };
 
 } // namespace
@@ -176,7 +186,7 @@ std::span<const LayoutRow> CopperRows()
     return kRows;
 }
 
-std::unique_ptr<CopperCalculatorPage> MakeCopperPage(const Services &services)
+std::unique_ptr<CalculatorPage> MakeCopperPage(const Services &services)
 {
     return std::make_unique<CopperUnit>(services);
 }

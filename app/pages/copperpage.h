@@ -63,16 +63,18 @@ struct CopperPage {
     std::function<void(const QString &text)> showMessage;
 };
 
-// The copper unit, whose view also gives the navigation the viewport that the copper entry loads.
-class CopperCalculatorPage : public CalculatorPage
-{
-public:
-    virtual const CopperPage &view() const = 0;
-};
-
-// The page's controls, for page 2 of the main tab.
 std::span<const LayoutRow> CopperRows();
-std::unique_ptr<CopperCalculatorPage> MakeCopperPage(const Services &services);
+std::unique_ptr<CalculatorPage> MakeCopperPage(const Services &services);
+
+// Its entry first sends the futures quote viewport to the day's quotation.
+inline constexpr PageUnit kCopperUnit {
+    .page = 2,
+    .title = u"铜管计算",
+    .entry = PageEntry {u"铜管价格按钮", assets::Asset::img155, assets::Asset::img156, assets::Asset::img000,
+        assets::Asset::img007, 2},
+    .rows = &CopperRows,
+    .make = &MakeCopperPage,
+};
 
 void RefreshMarketPrices(const CopperPage &page);
 void ComputeCopperTotal(const CopperPage &page);

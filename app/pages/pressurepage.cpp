@@ -22,8 +22,7 @@ using namespace pressurenames;
 using namespace layoutnotes;
 using namespace palette;
 
-constexpr int kPageIndex = 7;
-constexpr ParentRef kPage = MainPage(kPageIndex);
+constexpr ParentRef kPage = MainPage(kPressureUnit.page);
 constexpr ParentRef kFluidParent {kFluidGroup};
 constexpr ParentRef kUnitParent {kUnitGroup};
 
@@ -471,7 +470,7 @@ std::span<const LayoutRow> PressureRows()
     return kRows;
 }
 
-std::unique_ptr<CalculatorPage> MakePressurePage()
+std::unique_ptr<CalculatorPage> MakePressurePage(const Services &)
 {
     return std::make_unique<PressureUnit>();
 }

@@ -99,9 +99,16 @@ struct PressureState {
     std::optional<double> highPascal;
 };
 
-// The page's controls, for page 7 of the main tab.
 std::span<const LayoutRow> PressureRows();
-std::unique_ptr<CalculatorPage> MakePressurePage();
+std::unique_ptr<CalculatorPage> MakePressurePage(const Services &services);
+inline constexpr PageUnit kPressureUnit {
+    .page = 7,
+    .title = u"冷媒压力",
+    .entry = PageEntry {u"冷媒压力按钮", assets::Asset::img175, assets::Asset::img176, assets::Asset::img173,
+        assets::Asset::img174, 7},
+    .rows = &PressureRows,
+    .make = &MakePressurePage,
+};
 
 const saturation::Fluid &CheckedFluid(const PressurePage &page);
 saturation::Unit CheckedUnit(const PressurePage &page);

@@ -20,7 +20,7 @@ using namespace refrigerantnames;
 using namespace layoutnotes;
 using namespace palette;
 
-constexpr ParentRef kPage = MainPage(1);
+constexpr ParentRef kPage = MainPage(kRefrigerantUnit.page);
 // How the total is read, on the sheet and by screen readers; the page prints it in a picture.
 const QString kTotalChargeCaption = QStringLiteral("所需加氟量");
 const QString kKilograms = QStringLiteral("KG");

@@ -68,9 +68,16 @@ struct RefrigerantPage {
     std::function<void(const QString &text)> showMessage;
 };
 
-// The page's controls, for page 1 of the main tab.
 std::span<const LayoutRow> RefrigerantRows();
 std::unique_ptr<CalculatorPage> MakeRefrigerantPage(const Services &services);
+inline constexpr PageUnit kRefrigerantUnit {
+    .page = 1,
+    .title = u"加氟计算器",
+    .entry = PageEntry {u"加氟计算按钮", assets::Asset::img157, assets::Asset::img158, assets::Asset::img008,
+        assets::Asset::img001, 1},
+    .rows = &RefrigerantRows,
+    .make = &MakeRefrigerantPage,
+};
 
 // Whether the outdoor-unit part is on: the mode the brand radios last set. Choosing a model clears
 // the brand radio's mark, so the mode shows only in whether the part's boxes are shown.

@@ -21,7 +21,7 @@ using namespace ventnames;
 using namespace layoutnotes;
 using namespace palette;
 
-constexpr ParentRef kPage = MainPage(4);
+constexpr ParentRef kPage = MainPage(kVentUnit.page);
 // The page's picture prints the captions of the sizes.
 constexpr std::u16string_view kPicture = u"图片框2";
 // A half of the page prices one vent: quantity 1, in thousandths.
@@ -144,7 +144,7 @@ std::span<const LayoutRow> VentRows()
     return kRows;
 }
 
-std::unique_ptr<CalculatorPage> MakeVentPage()
+std::unique_ptr<CalculatorPage> MakeVentPage(const Services &)
 {
     return std::make_unique<VentUnit>();
 }

@@ -36,9 +36,16 @@ struct VentPage {
     GraphicButton *computeReturn;
 };
 
-// The page's controls, for page 4 of the main tab.
 std::span<const LayoutRow> VentRows();
-std::unique_ptr<CalculatorPage> MakeVentPage();
+std::unique_ptr<CalculatorPage> MakeVentPage(const Services &services);
+inline constexpr PageUnit kVentUnit {
+    .page = 4,
+    .title = u"风口价格",
+    .entry = PageEntry {u"风口价格按钮", assets::Asset::img140, assets::Asset::img141, assets::Asset::img010,
+        assets::Asset::img003, 4},
+    .rows = &VentRows,
+    .make = &MakeVentPage,
+};
 
 // Brings the prices up to date, as clicks on the buttons would: each half whose length or width
 // box holds text is computed again.

@@ -1,4 +1,7 @@
-#include "brandpages.h"
+#include "selectionpage.h"
+
+#include <array>
+#include <vector>
 
 #include <QDir>
 #include <QShortcut>
@@ -6,6 +9,7 @@
 #include "controlresolver.h"
 #include "layoutnotes.h"
 #include "platform.h"
+#include "services.h"
 #include "widgets/browserhost.h"
 #include "widgets/graphicbutton.h"
 #include "widgets/pagetab.h"
@@ -78,10 +82,35 @@ constexpr ParentRef BrandPage(int page)
 
 constexpr Notes kWhite {.whiteStrip = true};
 
+// The brand-choice buttons, in the order of the brand tab's pages after the choice: digit keys 1
+// to 5 click them in this order.
+constexpr std::u16string_view kBrandChoices[]
+    = {kDaikinChoice, kGreeChoice, kMideaChoice, kAuxChoice, kChigoChoice};
+
 const QKeySequence kNextProduct {Qt::CTRL | Qt::Key_PageDown};
 const QKeySequence kPreviousProduct {Qt::CTRL | Qt::Key_PageUp};
 const QKeySequence kStartPage {Qt::ALT | Qt::Key_Home};
 const QKeySequence kPageFolder {Qt::CTRL | Qt::SHIFT | Qt::Key_W};
+
+// The brand tab's product and price buttons and the brand browsers, in the order of the two tables.
+struct BrandPages {
+    struct Button {
+        GraphicButton *button;
+        BrowserHost *browser;
+        QString path;
+    };
+    struct Start {
+        BrowserHost *browser;
+        QString path;
+    };
+    std::vector<Button> buttons;
+    std::vector<Start> starts;
+};
+
+void loadPage(BrowserHost &browser, const QString &baseDirectory, const QString &relativePath)
+{
+    browser.setAddress(PageLocation(baseDirectory, relativePath));
+}
 
 // Clicks the product button step places after the one whose page the browser shows, among the
 // brand's shown buttons; from the start page the first step forward is the first product.
@@ -103,10 +132,11 @@ void stepProducts(const BrandPages &pages, const BrowserHost &browser, int step)
     shown[std::size_t(next)]->click();
 }
 
-// Page 5 of the main tab holds the brand tab; its first page chooses a brand, the others show one
+// The page holds the brand tab; its first page chooses a brand, the others show one
 // brand's products each.
 constexpr LayoutRow kRows[] = {
-    {kBrandTab, Kind::PageTab, MainPage(5), {15, 1, 776, 541}, true, u"", {}, {.tab = &kBrandTabSetup}},
+    {kBrandTab, Kind::PageTab, MainPage(kSelectionUnit.page), {15, 1, 776, 541}, true, u"", {},
+        {.tab = &kBrandTabSetup}},
 
     // Inner page 0: brand choice.
     {u"选择空调品牌", Kind::PictureBox, BrandPage(0), {254, 48, 286, 30}, true, u"", {Asset::img107}, kNone},
@@ -199,6 +229,143 @@ constexpr LayoutRow kRows[] = {
     {kChigoBrowser, Kind::Browser, BrandPage(5), {-12, 120, 816, 432}, true, u"", {}, kNone},
 };
 
+// The browser on the brand tab's page shown, or nullptr on the brand choice.
+BrowserHost *shownBrandBrowser(const PageTab &brandTab, const BrandPages &pages)
+{
+    for (const BrandPages::Start &start : pages.starts) {
+        if (brandTab.pageOf(start.browser) == brandTab.currentPage())
+            return start.browser;
+    }
+    return nullptr;
+}
+
+void loadStartPages(const BrandPages &pages)
+{
+    // Built from the program directory at any length: it is the working directory in normal
+    // use, and reading the working directory into a fixed buffer would lose long paths.
+    const QString base = platform::ProgramDirectory();
+    for (const BrandPages::Start &start : pages.starts)
+        loadPage(*start.browser, base, start.path);
+}
+
+// The brand tab's keys, which act through the buttons a click would press: on the brand choice, 1
+// to 5 click the choices in their order and put the focus into the chosen brand's browser; on a
+// Shows the folder where the user's own pages for browser go, the first it looks pages up in, in the
+// file manager; makes it first, so that there is a place to put them. When it cannot be made, the
+// message names it.
+void showUserPageFolder(const BrowserHost &browser, const Services &services)
+{
+    const QString folder = platform::PageFolders(browser.pageFolder()).constFirst();
+    if (!QDir().mkpath(folder)) {
+        services.showMessage(
+            QStringLiteral("无法创建页面文件夹：\n%1").arg(QDir::toNativeSeparators(folder)));
+        return;
+    }
+    platform::ShowFolder(folder);
+}
+
+// brand page, Ctrl+PageDown and Ctrl+PageUp click the next and previous shown product button of
+// the brand in the table's order, round and round, Alt+Home loads its start page again and
+// Ctrl+Shift+W shows the user's page folder.
+void wireBrandKeys(const PageTab &brandTab, std::span<GraphicButton *const> choices, const BrandPages &pages,
+    const Services &services, QObject *context)
+{
+    // Each key is held by a control of its page, so that it works only while that page shows.
+    for (std::size_t i = 0; i < choices.size(); ++i) {
+        GraphicButton *choice = choices[i];
+        const QKeySequence digit(Qt::Key(Qt::Key_1 + int(i)));
+        auto *key = new QShortcut(digit, choice);
+        choice->setAccessibleDescription(
+            QStringLiteral("快捷键 ") + digit.toString(QKeySequence::PortableText));
+        QObject::connect(key, &QShortcut::activated, context, [&brandTab, &pages, choice] {
+            choice->click();
+            if (BrowserHost *browser = shownBrandBrowser(brandTab, pages))
+                browser->setFocus(Qt::ShortcutFocusReason);
+        });
+    }
+    const QString browserKeys
+        = QStringLiteral("快捷键 %1：下一个产品；%2：上一个产品；%3：品牌首页；%4：打开页面文件夹")
+              .arg(kNextProduct.toString(QKeySequence::PortableText),
+                  kPreviousProduct.toString(QKeySequence::PortableText),
+                  kStartPage.toString(QKeySequence::PortableText),
+                  kPageFolder.toString(QKeySequence::PortableText));
+    for (const BrandPages::Start &start : pages.starts) {
+        BrowserHost *browser = start.browser;
+        browser->setAccessibleDescription(browserKeys);
+        const auto step = [&pages, browser](int by) {
+            return [&pages, browser, by] { stepProducts(pages, *browser, by); };
+        };
+        QObject::connect(new QShortcut(kNextProduct, browser), &QShortcut::activated, context, step(1));
+        QObject::connect(new QShortcut(kPreviousProduct, browser), &QShortcut::activated, context, step(-1));
+        QObject::connect(new QShortcut(kStartPage, browser), &QShortcut::activated, context,
+            [&start] { loadPage(*start.browser, platform::ProgramDirectory(), start.path); });
+        QObject::connect(new QShortcut(kPageFolder, browser), &QShortcut::activated, context,
+            [browser, &services] { showUserPageFolder(*browser, services); });
+    }
+}
+
+class SelectionUnit final : public Page
+{
+public:
+    explicit SelectionUnit(const Services &services)
+        : m_services(services)
+    {
+    }
+
+    void resolve(ControlResolver &controls) override
+    {
+        m_brandTab = controls.get<PageTab>(kBrandTab);
+        for (std::size_t i = 0; i < std::size(kBrandChoices); ++i)
+            m_choices[i] = controls.get<GraphicButton>(kBrandChoices[i]);
+        m_brands.buttons.reserve(std::size(kButtons));
+        for (const BrandPageButton &row : kButtons) {
+            m_brands.buttons.push_back({controls.get<GraphicButton>(row.button),
+                controls.get<BrowserHost>(row.browser), QString::fromUtf16(row.path)});
+        }
+        m_brands.starts.reserve(std::size(kStartPages));
+        for (const BrandStartPage &start : kStartPages)
+            m_brands.starts.push_back(
+                {controls.get<BrowserHost>(start.browser), QString::fromUtf16(start.path)});
+    }
+
+    // The product and price buttons load their pages; a brand choice turns the brand tab to its
+    // brand's page and loads nothing, so that each brand browser keeps what it shows.
+    void wire(QObject *context) const override
+    {
+        for (const BrandPages::Button &button : m_brands.buttons) {
+            QObject::connect(button.button, &GraphicButton::clicked, context,
+                [&button] { loadPage(*button.browser, platform::ProgramDirectory(), button.path); });
+        }
+        PageTab &brandTab = *m_brandTab;
+        for (std::size_t i = 0; i < m_choices.size(); ++i) {
+            QObject::connect(m_choices[i], &GraphicButton::clicked, context,
+                [&brandTab, page = int(i) + 1] { brandTab.setCurrentPage(page); });
+        }
+        wireBrandKeys(brandTab, m_choices, m_brands, m_services, context);
+        brandTab.setAccessibleName(QStringLiteral("空调品牌"));
+        // Each brand browser shows the products of the brand whose header is above it.
+        for (const BrandPages::Start &start : m_brands.starts) {
+            if (const int page = brandTab.pageOf(start.browser); page >= 0)
+                start.browser->setAccessibleName(brandTab.titles().at(page) + QStringLiteral(" 产品资料"));
+        }
+    }
+
+    // Entering again returns to the brand choice and discards what the user had opened.
+    void enter(EntrySteps &steps) const override
+    {
+        steps.turn();
+        m_brandTab->setCurrentPage(0);
+        loadStartPages(m_brands);
+        steps.select();
+    }
+
+private:
+    const Services &m_services;
+    PageTab *m_brandTab = nullptr;
+    std::array<GraphicButton *, std::size(kBrandChoices)> m_choices {};
+    BrandPages m_brands;
+};
+
 } // namespace
 
 std::span<const LayoutRow> SelectionRows()
@@ -225,96 +392,9 @@ QUrl PageLocation(const QString &baseDirectory, const QString &relativePath)
     return QUrl::fromLocalFile(baseDirectory + relative);
 }
 
-void LoadPage(BrowserHost &browser, const QString &baseDirectory, const QString &relativePath)
+std::unique_ptr<Page> MakeSelectionPage(const Services &services)
 {
-    browser.setAddress(PageLocation(baseDirectory, relativePath));
-}
-
-BrandPages ResolveBrandPages(ControlResolver &controls)
-{
-    BrandPages pages;
-    pages.buttons.reserve(std::size(kButtons));
-    for (const BrandPageButton &row : kButtons) {
-        pages.buttons.push_back({controls.get<GraphicButton>(row.button),
-            controls.get<BrowserHost>(row.browser), QString::fromUtf16(row.path)});
-    }
-    pages.starts.reserve(std::size(kStartPages));
-    for (const BrandStartPage &start : kStartPages)
-        pages.starts.push_back({controls.get<BrowserHost>(start.browser), QString::fromUtf16(start.path)});
-    return pages;
-}
-
-void WireBrandPages(const BrandPages &pages, QObject *context)
-{
-    for (const BrandPages::Button &button : pages.buttons) {
-        QObject::connect(button.button, &GraphicButton::clicked, context,
-            [&button] { LoadPage(*button.browser, platform::ProgramDirectory(), button.path); });
-    }
-}
-
-void WireBrandKeys(const PageTab &brandTab, std::span<GraphicButton *const> choices, const BrandPages &pages,
-    const std::function<void(const QString &)> &showMessage, QObject *context)
-{
-    // Each key is held by a control of its page, so that it works only while that page shows.
-    for (std::size_t i = 0; i < choices.size(); ++i) {
-        GraphicButton *choice = choices[i];
-        const QKeySequence digit(Qt::Key(Qt::Key_1 + int(i)));
-        auto *key = new QShortcut(digit, choice);
-        choice->setAccessibleDescription(
-            QStringLiteral("快捷键 ") + digit.toString(QKeySequence::PortableText));
-        QObject::connect(key, &QShortcut::activated, context, [&brandTab, &pages, choice] {
-            choice->click();
-            if (BrowserHost *browser = ShownBrandBrowser(brandTab, pages))
-                browser->setFocus(Qt::ShortcutFocusReason);
-        });
-    }
-    const QString browserKeys
-        = QStringLiteral("快捷键 %1：下一个产品；%2：上一个产品；%3：品牌首页；%4：打开页面文件夹")
-              .arg(kNextProduct.toString(QKeySequence::PortableText),
-                  kPreviousProduct.toString(QKeySequence::PortableText),
-                  kStartPage.toString(QKeySequence::PortableText),
-                  kPageFolder.toString(QKeySequence::PortableText));
-    for (const BrandPages::Start &start : pages.starts) {
-        BrowserHost *browser = start.browser;
-        browser->setAccessibleDescription(browserKeys);
-        const auto step = [&pages, browser](int by) {
-            return [&pages, browser, by] { stepProducts(pages, *browser, by); };
-        };
-        QObject::connect(new QShortcut(kNextProduct, browser), &QShortcut::activated, context, step(1));
-        QObject::connect(new QShortcut(kPreviousProduct, browser), &QShortcut::activated, context, step(-1));
-        QObject::connect(new QShortcut(kStartPage, browser), &QShortcut::activated, context,
-            [&start] { LoadPage(*start.browser, platform::ProgramDirectory(), start.path); });
-        QObject::connect(new QShortcut(kPageFolder, browser), &QShortcut::activated, context,
-            [browser, showMessage] { ShowUserPageFolder(*browser, showMessage); });
-    }
-}
-
-void ShowUserPageFolder(const BrowserHost &browser, const std::function<void(const QString &)> &showMessage)
-{
-    const QString folder = platform::PageFolders(browser.pageFolder()).constFirst();
-    if (!QDir().mkpath(folder)) {
-        showMessage(QStringLiteral("无法创建页面文件夹：\n%1").arg(QDir::toNativeSeparators(folder)));
-        return;
-    }
-    platform::ShowFolder(folder);
-}
-
-BrowserHost *ShownBrandBrowser(const PageTab &brandTab, const BrandPages &pages)
-{
-    for (const BrandPages::Start &start : pages.starts) {
-        if (brandTab.pageOf(start.browser) == brandTab.currentPage())
-            return start.browser;
-    }
-    return nullptr;
-}
-
-void LoadStartPages(const BrandPages &pages)
-{
-    // Built from the program directory at any length: it is the working directory in normal
-    // use, and reading the working directory into a fixed buffer would lose long paths.
-    const QString base = platform::ProgramDirectory();
-    for (const BrandPages::Start &start : pages.starts)
-        LoadPage(*start.browser, base, start.path);
+    return std::make_unique<SelectionUnit>(services);
 }
 
 } // namespace kalmoro
