@@ -758,8 +758,15 @@ def job_window(program):
 
 
 def activate(program, title):
-    xdo("search", "--sync", "--onlyvisible", "--pid", program.process.pid, "--name", title,
-        "windowactivate", "--sync")
+    """Activates the program's one window whose name matches title. xdotool's own name search also
+    finds the program's other top-level windows, and activating them all would leave the last on top."""
+    def find():
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(program.process.pid), "--name", "."],
+                               capture_output=True, text=True, timeout=5).stdout.split()
+        named = [window for window in found if re.search(title, subprocess.run(
+            ["xdotool", "getwindowname", window], capture_output=True, text=True, timeout=5).stdout.strip())]
+        return named[0] if named else None
+    xdo("windowactivate", "--sync", wait_for(f"the window {title}", find))
 
 
 def save_through_dialog(program, keys, title, path):
@@ -1108,6 +1115,8 @@ def scenario_leftovers(start):
     with open(os.path.join(jobs, "工程.kalmoro"), "w", encoding="utf-8") as job:
         job.write(JOB_OF_LI)
     os.chmod(os.path.join(jobs, "工程.kalmoro"), 0o644)
+    for made_before in (os.path.join(jobs, "工程.kalmoro"), jobs):
+        os.utime(made_before, (time.time() - 60,) * 2)
     runs = [("Esc", []), ("close", []), ("SIGTERM", []), ("SIGTERM with a job unsaved", []),
             ("a job named from the folder started in", []), ("no display", ["DISPLAY="]),
             ("a display that does not answer", ["DISPLAY=:97"]),
