@@ -1,5 +1,7 @@
 #include "jobwindow.h"
 
+#include <utility>
+
 #include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -344,9 +346,11 @@ void JobWindow::addLine()
         return;
     }
     m_job.lines.append({{}, kNewLineQuantity, {}, 0, JobSource::Typed});
-    showLines();
+    const int row = m_lines->rowCount();
+    m_lines->insertRow(row);
+    showLine(row);
+    m_subtotal += LineAmount(m_job.lines.last());
     changed();
-    const int row = m_lines->rowCount() - 1;
     m_lines->setCurrentCell(row, Description);
     m_lines->setFocus();
     m_lines->editItem(m_lines->item(row, Description));
@@ -357,8 +361,8 @@ void JobWindow::deleteLine()
     const int row = m_lines->currentRow();
     if (row < 0)
         return;
-    m_job.lines.removeAt(row);
-    showLines();
+    m_subtotal -= LineAmount(m_job.lines.takeAt(row));
+    m_lines->removeRow(row);
     changed();
     m_lines->setCurrentCell(std::min(row, m_lines->rowCount() - 1), Description);
 }
@@ -609,20 +613,24 @@ void JobWindow::showJob()
 void JobWindow::showLines()
 {
     m_subtotal = Subtotal(m_job);
-    m_showing = true;
     m_lines->setRowCount(static_cast<int>(m_job.lines.size()));
-    for (int row = 0; row < m_lines->rowCount(); ++row) {
-        for (int column = 0; column < m_lines->columnCount(); ++column) {
-            auto *item = new QTableWidgetItem(lineCell(m_job.lines[row], column));
-            if (column == Amount)
-                item->setFlags(item->flags() & ~Qt::ItemIsEditable);
-            if (column != Description && column != Unit)
-                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            m_lines->setItem(row, column, item);
-        }
-    }
-    m_showing = false;
+    for (int row = 0; row < m_lines->rowCount(); ++row)
+        showLine(row);
     showTotals();
+}
+
+void JobWindow::showLine(int row)
+{
+    const bool showing = std::exchange(m_showing, true);
+    for (int column = 0; column < m_lines->columnCount(); ++column) {
+        auto *item = new QTableWidgetItem(lineCell(m_job.lines[row], column));
+        if (column == Amount)
+            item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+        if (column != Description && column != Unit)
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        m_lines->setItem(row, column, item);
+    }
+    m_showing = showing;
 }
 
 void JobWindow::showTotals()
@@ -699,7 +707,8 @@ void JobWindow::moveLine(int offset)
         return;
     m_job.lines.swapItemsAt(row, target);
     const int column = m_lines->currentColumn();
-    showLines();
+    showLine(row);
+    showLine(target);
     m_lines->setCurrentCell(target, column);
     changed();
 }

@@ -74,7 +74,9 @@ private:
     void deleteLine();
     void replaceJob(const Job &job, const QString &path);
     void showJob();
+    // The table from the job's lines, and the subtotal with it; one row of it.
     void showLines();
+    void showLine(int row);
     void showTotals();
     void lineEdited(QTableWidgetItem *item);
     void moveLine(int offset);
