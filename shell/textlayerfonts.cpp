@@ -1,9 +1,15 @@
 #include "textlayerfonts.h"
 
+#include <memory>
+#include <vector>
+
+#include <QDir>
 #include <QFontDatabase>
 #include <QRawFont>
+#include <QTemporaryFile>
 
 #include "opentype.h"
+#include "platform.h"
 
 namespace kalmoro {
 
@@ -43,24 +49,47 @@ QByteArray copyOf(const QFont &font, const QString &style)
 
 } // namespace
 
-TextLayerFonts::TextLayerFonts(const QFont &font)
+namespace {
+
+// A copy is written to a file that goes when the program ends and loaded by its path, so that the
+// faces, tens of MiB, are mapped from the disk rather than held in memory.
+int install(const QByteArray &copy)
 {
+    static std::vector<std::unique_ptr<QTemporaryFile>> files;
+    const QString folder = platform::IsRemovedAtExit(QDir::homePath()) ? QDir::homePath() : QDir::tempPath();
+    auto file
+        = std::make_unique<QTemporaryFile>(QDir(folder).filePath(QStringLiteral("textlayer-XXXXXX.otf")));
+    if (!file->open() || file->write(copy) != copy.size() || !file->flush())
+        return -1;
+    const int id = QFontDatabase::addApplicationFont(file->fileName());
+    if (id >= 0)
+        files.push_back(std::move(file));
+    return id;
+}
+
+QStringList makeFamilies(const QFont &font)
+{
+    int installed = 0;
     for (const bool bold : {false, true}) {
         QFont face = font;
         face.setBold(bold);
         const QByteArray copy = copyOf(face, bold ? QStringLiteral("Bold") : QStringLiteral("Regular"));
-        if (const int id = copy.isEmpty() ? -1 : QFontDatabase::addApplicationFontFromData(copy); id >= 0)
-            m_installed << id;
+        if (!copy.isEmpty() && install(copy) >= 0)
+            ++installed;
     }
-    if (m_installed.size() == 2)
-        m_families << kFamily;
-    m_families << font.families();
+    QStringList families;
+    if (installed == 2)
+        families << kFamily;
+    return families + font.families();
 }
 
-TextLayerFonts::~TextLayerFonts()
+} // namespace
+
+QStringList TextLayerFamilies(const QFont &font)
 {
-    for (const int id : m_installed)
-        QFontDatabase::removeApplicationFont(id);
+    // Copying the faces takes a good part of a second in checksums: once a run is enough.
+    static const QStringList families = makeFamilies(font);
+    return families;
 }
 
 } // namespace kalmoro

@@ -291,7 +291,7 @@ public:
     {
         const PressurePage &page = m_page;
         const QString unit = unitName(m_state.unit);
-        Quotation quotation {QStringLiteral("调试记录"), date, {}, {}};
+        Quotation quotation {QStringLiteral("调试记录"), date, {}, {}, {}};
         QList<QuotationLine> &lines = quotation.lines;
         lines.append({{QStringLiteral("冷媒"), CheckedFluid(page).name.toString(), {}},
             {QStringLiteral("压力单位"), unit, {}}});
