@@ -1,6 +1,7 @@
 #include "fileoutput.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPageSize>
@@ -54,8 +55,11 @@ void SaveThroughDialog(QWidget *parent, const Services &services, const SaveRequ
     dialog.setMinimumDuration(kShowProgressAfter);
     const QString failure = write(path, [&dialog](int done, int total) {
         dialog.setMaximum(total);
-        // A window-modal dialog lets the events through here.
         dialog.setValue(done);
+        // The window keeps answering between the steps; until the dialog shows, and with it blocks
+        // the window's input, the user's input waits for the output to finish.
+        QCoreApplication::processEvents(
+            dialog.isVisible() ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
         return !dialog.wasCanceled();
     });
     if (!failure.isEmpty() && failure != OutputCancelled)

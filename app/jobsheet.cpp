@@ -265,22 +265,31 @@ QString WriteSheetPictures(const JobSheet &sheet, const QString &path, const Pro
 {
     const QList<SheetPage> pages = SheetPages(sheet);
     const QStringList paths = PicturePaths(path, int(pages.size()));
+    // Two steps a page, drawing, then encoding and writing, so that the window answers between them.
+    const int steps = int(pages.size()) * 2;
+    int step = 0;
+    qsizetype written = 0;
+    QString failure;
+    const auto goOn = [&progress, &step, steps] { return !progress || progress(++step, steps); };
+    for (qsizetype index = 0; index < pages.size() && failure.isEmpty(); ++index) {
+        const QImage picture = SheetPicture(sheet, pages, int(index));
+        if (!goOn()) {
+            failure = OutputCancelled;
+            break;
+        }
+        const QByteArray png = PngData(picture);
+        failure = png.isEmpty() ? QStringLiteral("无法生成图片") : SaveWhole(paths[index], png);
+        if (failure.isEmpty())
+            ++written;
+        if (failure.isEmpty() && !goOn())
+            failure = OutputCancelled;
+    }
     // The pictures of one output stand or go together.
-    const auto removeWritten = [&paths](qsizetype written) {
+    if (!failure.isEmpty()) {
         for (qsizetype i = 0; i < written; ++i)
             QFile::remove(paths[i]);
-    };
-    for (qsizetype index = 0; index < pages.size(); ++index) {
-        const QByteArray png = PngData(SheetPicture(sheet, pages, int(index)));
-        QString failure = png.isEmpty() ? QStringLiteral("无法生成图片") : SaveWhole(paths[index], png);
-        if (failure.isEmpty() && progress && !progress(int(index + 1), int(pages.size())))
-            failure = OutputCancelled;
-        if (!failure.isEmpty()) {
-            removeWritten(failure == OutputCancelled ? index + 1 : index);
-            return failure;
-        }
     }
-    return {};
+    return failure;
 }
 
 QString WriteSheetPdf(
