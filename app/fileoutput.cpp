@@ -21,6 +21,9 @@ namespace {
 // Fine enough for print; the text stays text.
 constexpr int kPdfResolution = 300;
 const QString kPdfFailure = QStringLiteral("无法生成 PDF");
+// Qt's PNG writer takes the quality as the inverse of zlib's level: 80 is level 1, the fastest that
+// still packs a sheet's white ground to a small file.
+constexpr int kPngQuality = 80;
 // A short output is done before a dialog would be read.
 constexpr int kShowProgressAfter = 400; // ms
 
@@ -122,7 +125,7 @@ QByteArray PngData(const QImage &image)
 {
     QBuffer png;
     png.open(QIODevice::WriteOnly);
-    if (!image.save(&png, "PNG"))
+    if (!image.save(&png, "PNG", kPngQuality))
         return {};
     return png.data();
 }

@@ -1,6 +1,8 @@
 #include "jobsheet.h"
 
 #include <algorithm>
+#include <chrono>
+#include <future>
 #include <span>
 #include <utility>
 
@@ -28,6 +30,8 @@ constexpr qreal kLine = 22; // a line of the header, the customer block, the tot
 constexpr qreal kTitleLine = 44;
 constexpr qreal kRow = 28; // a row of the table
 constexpr qreal kGap = 12; // between the blocks
+// How often a long output lets the window answer while a picture is written.
+constexpr std::chrono::milliseconds kAnswerEvery {20};
 
 // The table's columns as shares of its width; numbers stand at the right of their columns.
 struct Column {
@@ -265,25 +269,37 @@ QString WriteSheetPictures(const JobSheet &sheet, const QString &path, const Pro
 {
     const QList<SheetPage> pages = SheetPages(sheet);
     const QStringList paths = PicturePaths(path, int(pages.size()));
-    // Two steps a page, drawing, then encoding and writing, so that the window answers between them.
-    const int steps = int(pages.size()) * 2;
-    int step = 0;
+    // A page is drawn here, then encoded and written on a thread of its own, the next page drawn
+    // meanwhile, so that the window answers between the steps.
+    const int steps = int(pages.size());
     qsizetype written = 0;
     QString failure;
-    const auto goOn = [&progress, &step, steps] { return !progress || progress(++step, steps); };
+    std::future<QString> writing;
+    const auto finishWriting = [&] {
+        while (writing.valid() && writing.wait_for(kAnswerEvery) != std::future_status::ready) {
+            if (progress && !progress(int(written), steps) && failure.isEmpty())
+                failure = OutputCancelled;
+        }
+        if (!writing.valid())
+            return;
+        if (const QString result = writing.get(); !result.isEmpty() && failure.isEmpty())
+            failure = result;
+        else if (result.isEmpty())
+            ++written;
+    };
     for (qsizetype index = 0; index < pages.size() && failure.isEmpty(); ++index) {
         const QImage picture = SheetPicture(sheet, pages, int(index));
-        if (!goOn()) {
-            failure = OutputCancelled;
+        finishWriting();
+        if (!failure.isEmpty() || (progress && !progress(int(written), steps))) {
+            failure = failure.isEmpty() ? OutputCancelled : failure;
             break;
         }
-        const QByteArray png = PngData(picture);
-        failure = png.isEmpty() ? QStringLiteral("无法生成图片") : SaveWhole(paths[index], png);
-        if (failure.isEmpty())
-            ++written;
-        if (failure.isEmpty() && !goOn())
-            failure = OutputCancelled;
+        writing = std::async(std::launch::async, [picture, path = paths[index]] {
+            const QByteArray png = PngData(picture);
+            return png.isEmpty() ? QStringLiteral("无法生成图片") : SaveWhole(path, png);
+        });
     }
+    finishWriting();
     // The pictures of one output stand or go together.
     if (!failure.isEmpty()) {
         for (qsizetype i = 0; i < written; ++i)
