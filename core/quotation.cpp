@@ -21,7 +21,7 @@ QString valueText(const QuotedValue &value)
 }
 
 // A charge as the sheet shows it, to ten grams; the number as it stands where it is none.
-QuotedValue shownCharge(QuotedValue value, Fen &sum)
+QuotedValue shownCharge(QuotedValue value, qint64 &sum)
 {
     if (value.unit != kKilograms)
         return value;
@@ -33,7 +33,7 @@ QuotedValue shownCharge(QuotedValue value, Fen &sum)
 }
 
 // Each captioned entry a row; an entry without a caption belongs to the row before it.
-void addRows(JobSheet &sheet, const QuotationLine &line, Fen &chargeSum)
+void addRows(JobSheet &sheet, const QuotationLine &line, qint64 &chargeSum)
 {
     for (const QuotedValue &entry : line) {
         const QuotedValue value = shownCharge(entry, chargeSum);
@@ -73,7 +73,7 @@ JobSheet SheetOf(const Quotation &quotation)
     sheet.title = quotation.title;
     sheet.customer << SheetField {QStringLiteral("日期"), quotation.date.toString(Qt::ISODate)};
     sheet.columns = {QStringLiteral("项目"), QStringLiteral("数值")};
-    Fen chargeSum = 0;
+    qint64 chargeSum = 0; // in hundredths of a KG
     for (const QuotationLine &line : quotation.lines)
         addRows(sheet, line, chargeSum);
     for (const QuotedValue &value : quotation.total) {
