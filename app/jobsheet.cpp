@@ -1,15 +1,22 @@
 #include "jobsheet.h"
 
 #include <algorithm>
+#include <chrono>
+#include <future>
+#include <span>
+#include <utility>
 
+#include <QClipboard>
+#include <QFile>
 #include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QMimeData>
 #include <QPainter>
 
-#include "fileoutput.h"
 #include "fonts.h"
-#include "jobquotation.h"
 #include "palette.h"
-#include "quotationsheet.h"
+#include "services.h"
+#include "wholefile.h"
 
 namespace kalmoro {
 
@@ -23,20 +30,43 @@ constexpr qreal kLine = 22; // a line of the header, the customer block, the tot
 constexpr qreal kTitleLine = 44;
 constexpr qreal kRow = 28; // a row of the table
 constexpr qreal kGap = 12; // between the blocks
-// The table's columns as shares of its width: number, description, quantity, unit, unit price, amount.
-constexpr qreal kColumnShares[] = {0.07, 0.37, 0.12, 0.08, 0.17, 0.19};
+// How often a long output lets the window answer while a picture is written.
+constexpr std::chrono::milliseconds kAnswerEvery {20};
+
+// The table's columns as shares of its width; numbers stand at the right of their columns.
+struct Column {
+    qreal share;
+    bool right;
+};
+// Number, description, quantity, unit, unit price, amount.
+constexpr Column kPricedColumns[]
+    = {{0.07, false}, {0.37, false}, {0.12, true}, {0.08, false}, {0.17, true}, {0.19, true}};
+// Caption and value, of a sheet that prices nothing.
+constexpr Column kRecordColumns[] = {{0.55, false}, {0.45, true}};
+
+std::span<const Column> columnsOf(const JobSheet &sheet)
+{
+    if (sheet.columns.size() == std::ssize(kPricedColumns))
+        return kPricedColumns;
+    return kRecordColumns;
+}
 
 QColor colour(std::uint32_t rgb)
 {
     return QColor::fromRgb(rgb);
 }
 
-// Which lines each page holds: as many as fit under the header, the last page also holding the totals
-// and the footer.
-struct PageRows {
-    qsizetype first;
-    qsizetype count;
-};
+// The script of the character at index, and where the next one starts; marks join the letters
+// they follow.
+std::pair<QChar::Script, qsizetype> scriptAt(const QString &text, qsizetype index)
+{
+    char32_t character = text.at(index).unicode();
+    qsizetype next = index + 1;
+    if (QChar::isHighSurrogate(character) && next < text.size() && text.at(next).isLowSurrogate())
+        character = QChar::surrogateToUcs4(text.at(index), text.at(next++));
+    const QChar::Script script = QChar::script(character);
+    return {script == QChar::Script_Inherited ? QChar::Script_Common : script, next};
+}
 
 qreal headerHeight(const JobSheet &sheet)
 {
@@ -51,13 +81,16 @@ qreal endHeight(const JobSheet &sheet)
     return kGap + sheet.totals.size() * kLine + kGap + footer + kLine + kMargin;
 }
 
-QList<PageRows> pageRows(const JobSheet &sheet)
+} // namespace
+
+// As many lines a page as fit under the header, the last page also holding the totals and the footer.
+QList<SheetPage> SheetPages(const JobSheet &sheet)
 {
     const qsizetype fit
         = std::max<qsizetype>(1, qsizetype((kPageHeight - headerHeight(sheet) - kLine - kMargin) / kRow));
     const qsizetype fitWithEnd
         = std::max<qsizetype>(0, qsizetype((kPageHeight - headerHeight(sheet) - endHeight(sheet)) / kRow));
-    QList<PageRows> pages;
+    QList<SheetPage> pages;
     qsizetype first = 0;
     while (sheet.rows.size() - first > fitWithEnd) {
         const qsizetype count = std::min(fit, sheet.rows.size() - first);
@@ -67,6 +100,8 @@ QList<PageRows> pageRows(const JobSheet &sheet)
     pages.append({first, sheet.rows.size() - first});
     return pages;
 }
+
+namespace {
 
 void drawRight(QPainter &painter, qreal right, qreal baseline, const QString &text)
 {
@@ -79,24 +114,23 @@ void drawCentred(QPainter &painter, qreal baseline, const QString &text)
         painter, {(kWidth - QFontMetricsF(painter.font()).horizontalAdvance(text)) / 2, baseline}, text);
 }
 
-void drawRow(QPainter &painter, const QStringList &cells, qreal top)
+void drawRow(QPainter &painter, std::span<const Column> columns, const QStringList &cells, qreal top)
 {
     const qreal baseline = top + kRow / 2 + QFontMetricsF(painter.font()).ascent() / 2 - 2;
     qreal x = kMargin;
-    for (qsizetype column = 0; column < cells.size(); ++column) {
-        const qreal width = (kWidth - 2 * kMargin) * kColumnShares[column];
-        // Numbers stand at the right of their columns, texts at the left.
-        if (column == 0 || column == 1 || column == 3)
-            DrawSheetText(painter, {x + 4, baseline}, cells[column]);
-        else
+    for (qsizetype column = 0; column < std::min<qsizetype>(cells.size(), std::ssize(columns)); ++column) {
+        const qreal width = (kWidth - 2 * kMargin) * columns[column].share;
+        if (columns[column].right)
             drawRight(painter, x + width - 4, baseline, cells[column]);
+        else
+            DrawSheetText(painter, {x + 4, baseline}, cells[column]);
         x += width;
     }
 }
 
 // Draws one part of the sheet at the painter's origin, kWidth wide: the header, the rows given, and
 // on the last part the totals and the footer; note goes at the bottom. Gives the height drawn.
-qreal paintPart(QPainter &painter, const JobSheet &sheet, PageRows rows, bool last, const QString &note,
+qreal paintPart(QPainter &painter, const JobSheet &sheet, SheetPage rows, bool last, const QString &note,
     qreal height, const QStringList &families)
 {
     painter.fillRect(QRectF(0, 0, kWidth, height), colour(palette::kWhite));
@@ -121,11 +155,11 @@ qreal paintPart(QPainter &painter, const JobSheet &sheet, PageRows rows, bool la
 
     painter.fillRect(QRectF(kMargin, y, kWidth - 2 * kMargin, kRow), colour(palette::kHeaderGround));
     painter.setFont(SheetFont(families, 14, true));
-    drawRow(painter, sheet.columns, y);
+    drawRow(painter, columnsOf(sheet), sheet.columns, y);
     y += kRow;
     painter.setFont(SheetFont(families, 14));
     for (qsizetype i = rows.first; i < rows.first + rows.count; ++i) {
-        drawRow(painter, sheet.rows[i], y);
+        drawRow(painter, columnsOf(sheet), sheet.rows[i], y);
         painter.setPen(colour(palette::kHeaderLine));
         painter.drawLine(QPointF(kMargin, y + kRow), QPointF(kWidth - kMargin, y + kRow));
         painter.setPen(colour(palette::kBlack));
@@ -161,49 +195,163 @@ qreal paintPart(QPainter &painter, const JobSheet &sheet, PageRows rows, bool la
 
 } // namespace
 
-int JobQuotationPageCount(const Job &job)
+QFont SheetFont(const QStringList &families, int pixelSize, bool bold)
 {
-    return static_cast<int>(pageRows(SheetOf(job)).size());
+    QFont font = UiFont();
+    font.setFamilies(families);
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
 }
 
-void PaintJobQuotationPage(
-    QPainter &painter, const Job &job, const QRectF &page, int index, const QStringList &families)
+// Draws text from the left end of its baseline. Qt's PDF writer finds a glyph's character through
+// the font's character map. Chinese faces shape digits in a run of Latin or Greek letters
+// ("GMV-250W/A", "Φ6.35") in local forms that the map does not reach, so that the PDF's text
+// would lose them: each run of one script is drawn on its own.
+void DrawSheetText(QPainter &painter, QPointF baseline, const QString &text)
 {
-    const JobSheet sheet = SheetOf(job);
-    const QList<PageRows> pages = pageRows(sheet);
-    const qreal scale = std::min(page.width() / kWidth, page.height() / kPageHeight);
+    const QFontMetricsF metrics(painter.font());
+    qsizetype start = 0;
+    while (start < text.size()) {
+        auto [script, end] = scriptAt(text, start);
+        while (end < text.size() && scriptAt(text, end).first == script)
+            end = scriptAt(text, end).second;
+        const QString run = text.mid(start, end - start);
+        painter.drawText(baseline, run);
+        baseline.rx() += metrics.horizontalAdvance(run);
+        start = end;
+    }
+}
+
+void PaintSheetPage(QPainter &painter, const JobSheet &sheet, const QList<SheetPage> &pages, int index,
+    const QRectF &area, const QStringList &families)
+{
+    const qreal scale = std::min(area.width() / kWidth, area.height() / kPageHeight);
     const QString note = pages.size() > 1
         ? QStringLiteral("第 %1 页，共 %2 页").arg(index + 1).arg(pages.size())
         : QString();
     painter.save();
-    painter.translate(page.left() + (page.width() - kWidth * scale) / 2, page.top());
+    painter.translate(area.left() + (area.width() - kWidth * scale) / 2, area.top());
     painter.scale(scale, scale);
     paintPart(painter, sheet, pages.value(index), index == pages.size() - 1, note, kPageHeight, families);
     painter.restore();
 }
 
-QImage JobQuotationImage(const Job &job, qreal scale)
+QImage SheetPicture(const JobSheet &sheet, const QList<SheetPage> &pages, int index, qreal scale)
 {
-    const JobSheet sheet = SheetOf(job);
-    const qreal height = headerHeight(sheet) + sheet.rows.size() * kRow + endHeight(sheet);
+    const qreal height
+        = pages.size() == 1 ? headerHeight(sheet) + sheet.rows.size() * kRow + endHeight(sheet) : kPageHeight;
     QImage image((QSizeF(kWidth, height) * scale).toSize(), QImage::Format_RGB32);
     image.setDevicePixelRatio(scale);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    paintPart(painter, sheet, {0, sheet.rows.size()}, true, {}, height, UiFont().families());
+    const QString note = pages.size() > 1
+        ? QStringLiteral("第 %1 页，共 %2 页").arg(index + 1).arg(pages.size())
+        : QString();
+    paintPart(
+        painter, sheet, pages.value(index), index == pages.size() - 1, note, height, UiFont().families());
     return image;
 }
 
-QString SaveJobQuotationImage(const Job &job, const QString &path)
+QStringList PicturePaths(const QString &path, int count)
 {
-    return SaveSheetImage(JobQuotationImage(job), path);
+    if (count == 1)
+        return {path};
+    const QString suffix = QStringLiteral(".png");
+    const QString stem = path.endsWith(suffix, Qt::CaseInsensitive) ? path.chopped(suffix.size()) : path;
+    QStringList paths;
+    for (int page = 1; page <= count; ++page)
+        paths << QStringLiteral("%1-%2%3").arg(stem).arg(page).arg(suffix);
+    return paths;
 }
 
-QString SaveJobQuotationPdf(const Job &job, const QString &path)
+QString WriteSheetPictures(const JobSheet &sheet, const QString &path, const Progress &progress)
 {
-    return SaveSheetPdf(path, JobFileName(job), JobQuotationPageCount(job),
-        [&job](QPainter &painter, const QRectF &page, int index, const QStringList &families) {
-            PaintJobQuotationPage(painter, job, page, index, families);
+    const QList<SheetPage> pages = SheetPages(sheet);
+    const QStringList paths = PicturePaths(path, int(pages.size()));
+    // A page is drawn here, then encoded and written on a thread of its own, the next page drawn
+    // meanwhile, so that the window answers between the steps.
+    const int steps = int(pages.size());
+    qsizetype written = 0;
+    QString failure;
+    std::future<QString> writing;
+    const auto finishWriting = [&] {
+        while (writing.valid() && writing.wait_for(kAnswerEvery) != std::future_status::ready) {
+            if (progress && !progress(int(written), steps) && failure.isEmpty())
+                failure = OutputCancelled;
+        }
+        if (!writing.valid())
+            return;
+        if (const QString result = writing.get(); !result.isEmpty() && failure.isEmpty())
+            failure = result;
+        else if (result.isEmpty())
+            ++written;
+    };
+    for (qsizetype index = 0; index < pages.size() && failure.isEmpty(); ++index) {
+        const QImage picture = SheetPicture(sheet, pages, int(index));
+        finishWriting();
+        if (!failure.isEmpty() || (progress && !progress(int(written), steps))) {
+            failure = failure.isEmpty() ? OutputCancelled : failure;
+            break;
+        }
+        writing = std::async(std::launch::async, [picture, path = paths[index]] {
+            const QByteArray png = PngData(picture);
+            return png.isEmpty() ? QStringLiteral("无法生成图片") : SaveWhole(path, png);
+        });
+    }
+    finishWriting();
+    // The pictures of one output stand or go together.
+    if (!failure.isEmpty()) {
+        for (qsizetype i = 0; i < written; ++i)
+            QFile::remove(paths[i]);
+    }
+    return failure;
+}
+
+QString WriteSheetPdf(
+    const JobSheet &sheet, const QString &title, const QString &path, const Progress &progress)
+{
+    const QList<SheetPage> pages = SheetPages(sheet);
+    return SaveSheetPdf(
+        path, title, int(pages.size()),
+        [&sheet, &pages](QPainter &painter, const QRectF &area, int index, const QStringList &families) {
+            PaintSheetPage(painter, sheet, pages, index, area, families);
+        },
+        progress);
+}
+
+void CopySheet(const JobSheet &sheet)
+{
+    auto *data = new QMimeData;
+    data->setText(SheetText(sheet));
+    data->setHtml(SheetHtml(sheet));
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void SaveSheetPicturesThroughDialog(
+    QWidget *parent, const Services &services, const JobSheet &sheet, const QString &name)
+{
+    SaveThroughDialog(
+        parent, services, ImageRequest(name), [&sheet](const QString &path, const Progress &progress) {
+            return WriteSheetPictures(sheet, path, progress);
+        });
+}
+
+void ExportSheetPdfThroughDialog(
+    QWidget *parent, const Services &services, const JobSheet &sheet, const QString &name)
+{
+    SaveThroughDialog(
+        parent, services, PdfRequest(name), [&sheet, &name](const QString &path, const Progress &progress) {
+            return WriteSheetPdf(sheet, name, path, progress);
+        });
+}
+
+void PrintSheet(QWidget *parent, const Services &services, const JobSheet &sheet, const QString &name)
+{
+    const QList<SheetPage> pages = SheetPages(sheet);
+    PrintSheets(parent, services, name, int(pages.size()),
+        [&sheet, &pages](QPainter &painter, const QRectF &area, int index, const QStringList &families) {
+            PaintSheetPage(painter, sheet, pages, index, area, families);
         });
 }
 

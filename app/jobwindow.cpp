@@ -3,7 +3,6 @@
 #include <utility>
 
 #include <QCheckBox>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QDateEdit>
 #include <QDir>
@@ -14,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -391,28 +389,15 @@ void JobWindow::addActions()
     // The customer quotation, as the pages' sheets are given.
     QMenu *output = bar->addMenu(QStringLiteral("输出(&O)"));
     connect(add(output, QStringLiteral("复制报价单"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)),
-        &QAction::triggered, this, [this] {
-            auto *data = new QMimeData;
-            data->setText(JobQuotationText(m_job));
-            data->setHtml(JobQuotationHtml(m_job));
-            QGuiApplication::clipboard()->setMimeData(data);
-        });
-    connect(add(output, QStringLiteral("保存为图片…"), {}), &QAction::triggered, this, [this] {
-        SaveThroughDialog(this, m_services, ImageRequest(JobFileName(m_job)),
-            [this](const QString &path) { return SaveJobQuotationImage(m_job, path); });
-    });
+        &QAction::triggered, this, [this] { CopySheet(SheetOf(m_job)); });
+    // Each output builds the sheet once, however many pages it has.
+    connect(add(output, QStringLiteral("保存为图片…"), {}), &QAction::triggered, this,
+        [this] { SaveSheetPicturesThroughDialog(this, m_services, SheetOf(m_job), JobFileName(m_job)); });
     connect(add(output, QStringLiteral("导出 PDF…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E)),
-        &QAction::triggered, this, [this] {
-            SaveThroughDialog(this, m_services, PdfRequest(JobFileName(m_job)),
-                [this](const QString &path) { return SaveJobQuotationPdf(m_job, path); });
-        });
+        &QAction::triggered, this,
+        [this] { ExportSheetPdfThroughDialog(this, m_services, SheetOf(m_job), JobFileName(m_job)); });
     connect(add(output, QStringLiteral("打印…"), QKeySequence(Qt::CTRL | Qt::Key_P)), &QAction::triggered,
-        this, [this] {
-            PrintSheets(this, m_services, JobFileName(m_job), JobQuotationPageCount(m_job),
-                [this](QPainter &painter, const QRectF &page, int index, const QStringList &families) {
-                    PaintJobQuotationPage(painter, m_job, page, index, families);
-                });
-        });
+        this, [this] { PrintSheet(this, m_services, SheetOf(m_job), JobFileName(m_job)); });
 }
 
 void JobWindow::setCompanion(QWidget &main, QWidget &free)

@@ -3,19 +3,14 @@
 #include <functional>
 
 #include <QAction>
-#include <QClipboard>
-#include <QDir>
-#include <QGuiApplication>
 #include <QMenu>
-#include <QMimeData>
 
-#include "fileoutput.h"
+#include "jobsheet.h"
 #include "jobwindow.h"
 #include "jobwindowondemand.h"
 #include "mainwindow.h"
 #include "pageviews.h"
 #include "quotation.h"
-#include "quotationsheet.h"
 #include "services.h"
 #include "widgets/pagetab.h"
 
@@ -44,20 +39,26 @@ using ShownPage = std::function<const CalculatorPage *()>;
 void connectSheetActions(const QList<QAction *> &sheetActions, const ShownPage &shown, QWidget *parent,
     QObject *context, const Services &services)
 {
-    const auto act = [shown, &services](const std::function<void(const Quotation &)> &handle) {
+    using Handle = std::function<void(const JobSheet &sheet, const QString &name)>;
+    const auto act = [shown, &services](const Handle &handle) {
         return [shown, &services, handle] {
             if (const CalculatorPage *page = shown()) {
                 page->bringUpToDate();
-                handle(page->quotation(services.today()));
+                const Quotation quotation = page->quotation(services.today());
+                handle(SheetOf(quotation), QuotationFileName(quotation));
             }
         };
     };
-    const std::function<void(const Quotation &)> handlers[] = {
-        &CopyQuotation,
+    const Handle handlers[] = {
+        [](const JobSheet &sheet, const QString &) { CopySheet(sheet); },
+        [parent, &services](const JobSheet &sheet, const QString &name) {
+            SaveSheetPicturesThroughDialog(parent, services, sheet, name);
+        },
+        [parent, &services](const JobSheet &sheet, const QString &name) {
+            ExportSheetPdfThroughDialog(parent, services, sheet, name);
+        },
         [parent, &services](
-            const Quotation &quotation) { SaveQuotationAsImage(quotation, parent, services); },
-        [parent, &services](const Quotation &quotation) { ExportQuotationPdf(quotation, parent, services); },
-        [parent, &services](const Quotation &quotation) { PrintQuotation(quotation, parent, services); },
+            const JobSheet &sheet, const QString &name) { PrintSheet(parent, services, sheet, name); },
     };
     for (qsizetype i = 0; i < sheetActions.size(); ++i)
         QObject::connect(sheetActions[i], &QAction::triggered, context, act(handlers[i]));
@@ -139,34 +140,6 @@ void WireQuotationActions(const PageViews &views, MainWindow &window, JobWindowO
     enable();
     QObject::connect(&tab, &PageTab::currentPageChanged, context, enable);
     offerMenuOnPages(views, sheetActions, jobActions, context);
-}
-
-void CopyQuotation(const Quotation &quotation)
-{
-    auto *data = new QMimeData;
-    data->setText(QuotationText(quotation));
-    data->setHtml(QuotationHtml(quotation));
-    QGuiApplication::clipboard()->setMimeData(data);
-}
-
-void SaveQuotationAsImage(const Quotation &quotation, QWidget *parent, const Services &services)
-{
-    SaveThroughDialog(parent, services, ImageRequest(QuotationFileName(quotation)),
-        [&quotation](const QString &path) { return SaveQuotationImage(quotation, path); });
-}
-
-void ExportQuotationPdf(const Quotation &quotation, QWidget *parent, const Services &services)
-{
-    SaveThroughDialog(parent, services, PdfRequest(QuotationFileName(quotation)),
-        [&quotation](const QString &path) { return SaveQuotationPdf(quotation, path); });
-}
-
-void PrintQuotation(const Quotation &quotation, QWidget *parent, const Services &services)
-{
-    PrintSheets(parent, services, QuotationFileName(quotation), 1,
-        [&quotation](QPainter &painter, const QRectF &page, int, const QStringList &families) {
-            PaintQuotationSheet(painter, quotation, page, families);
-        });
 }
 
 } // namespace kalmoro

@@ -1,5 +1,7 @@
 #include "jobquotation.h"
 
+#include <atomic>
+
 namespace kalmoro {
 
 namespace {
@@ -37,10 +39,18 @@ QString HtmlRow(const QStringList &cells, QStringView cell)
     return row + QStringLiteral("</tr>");
 }
 
+std::atomic<qint64> sheetsBuilt = 0;
+
 } // namespace
+
+qint64 JobSheetsBuilt()
+{
+    return sheetsBuilt;
+}
 
 JobSheet SheetOf(const Job &job)
 {
+    ++sheetsBuilt;
     JobSheet sheet;
     sheet.title = QStringLiteral("报价单");
     const QStringList contact
@@ -62,6 +72,7 @@ JobSheet SheetOf(const Job &job)
 
     sheet.columns = {QStringLiteral("序号"), QStringLiteral("项目"), QStringLiteral("数量"),
         QStringLiteral("单位"), QStringLiteral("单价"), QStringLiteral("金额")};
+    sheet.rows.reserve(job.lines.size());
     for (qsizetype i = 0; i < job.lines.size(); ++i) {
         const JobLine &line = job.lines[i];
         sheet.rows << QStringList {QString::number(i + 1), line.description, FormatQuantity(line.quantity),
@@ -100,9 +111,8 @@ QList<SheetField> TotalsFields(const Job &job, const JobTotals &totals)
     return fields;
 }
 
-QString JobQuotationText(const Job &job)
+QString SheetText(const JobSheet &sheet)
 {
-    const JobSheet sheet = SheetOf(job);
     QStringList lines {sheet.title};
     lines << sheet.dealer;
     for (const SheetField &field : sheet.customer)
@@ -117,9 +127,8 @@ QString JobQuotationText(const Job &job)
     return lines.join(u'\n');
 }
 
-QString JobQuotationHtml(const Job &job)
+QString SheetHtml(const JobSheet &sheet)
 {
-    const JobSheet sheet = SheetOf(job);
     // Spreadsheets take a fragment without a character set for Latin-1.
     QString html = QStringLiteral("<html><head><meta charset=\"utf-8\"></head><body><h1>%1</h1>")
                        .arg(sheet.title.toHtmlEscaped());

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QtGlobal>
 
 #include "job.h"
 
@@ -27,16 +28,19 @@ struct JobSheet {
     bool operator==(const JobSheet &) const = default;
 };
 
+// Formats every line: build it once for all that is made of it.
 JobSheet SheetOf(const Job &job);
 // The totals of job as its sheet gives them: subtotal, discount and tax when set, and the total, or
 // in its place why there is none (a total below zero).
 QList<SheetField> TotalsFields(const Job &job, const JobTotals &totals);
+// How many sheets of jobs were built in this run, for the checks that an output builds one.
+qint64 JobSheetsBuilt();
 
 // One line a row, the fields "label：value", the cells of a row separated by tabs so that they paste
 // into a spreadsheet's cells.
-QString JobQuotationText(const Job &job);
+QString SheetText(const JobSheet &sheet);
 // The same as HTML, the lines in a table of their own.
-QString JobQuotationHtml(const Job &job);
+QString SheetHtml(const JobSheet &sheet);
 // A proposed file name without suffix: "报价单-<customer>-2026-12-07", the customer left out when unnamed.
 QString JobFileName(const Job &job);
 

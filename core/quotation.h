@@ -1,8 +1,12 @@
 #pragma once
 
+#include <optional>
+
 #include <QDate>
 #include <QList>
 #include <QString>
+
+#include "jobquotation.h"
 
 namespace kalmoro {
 
@@ -20,19 +24,20 @@ using QuotationLine = QList<QuotedValue>;
 struct Quotation {
     QString title; // also the start of the proposed file name
     QDate date;
-    QList<QuotationLine> lines; // the inputs that were filled and the results that were computed
+    // A page that prices nothing: the inputs that were filled and the results that were computed.
+    // A page that prices: the inputs, shown above its priced lines.
+    QList<QuotationLine> lines;
     QuotationLine total; // empty where the page has no total
+    // A page that prices: its lines as a job prices them, so that its sheet is the one a job of
+    // them alone would give.
+    std::optional<QList<JobLine>> priced;
 };
 
-// One line a row, the title and date first, the entries of a line two spaces apart.
-QString QuotationText(const Quotation &quotation);
-// The same as an HTML table, one cell a caption, number or unit, so that it pastes into a
-// spreadsheet with the numbers in cells of their own.
-QString QuotationHtml(const Quotation &quotation);
+// The sheet of a quotation, drawn, copied and printed as a job's is: a page that prices gives the
+// sheet of a job of its lines alone, under its title and inputs; another page gives its lines as
+// caption and value, KG to two decimals with the total the sum of those shown.
+JobSheet SheetOf(const Quotation &quotation);
 // The title and the date, as a file name without suffix: "铜管报价-2026-12-07".
 QString QuotationFileName(const Quotation &quotation);
-
-// The entry's text: its caption, number and unit, one space apart.
-QString EntryText(const QuotedValue &value);
 
 } // namespace kalmoro

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Kalmoro needs; does nothing when all are there.
-# Usage: install-deps.sh run|test
+# Usage: install-deps.sh run|test|bench
 #   run   what building a release build and running the program need
 #   test  that, and the tools of the test suites and the package checks
+#   bench that, and the spreadsheet bench_job sets the job's PDF export against
 set -euo pipefail
 
 run_packages=(
@@ -19,12 +20,14 @@ test_packages=(
     weston file procps
     dpkg-dev lintian man-db appstream desktop-file-utils devscripts
 )
+bench_packages=(libreoffice-calc-nogui)
 
 case ${1:-} in
 run) packages=("${run_packages[@]}") ;;
 test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+bench) packages=("${run_packages[@]}" "${test_packages[@]}" "${bench_packages[@]}") ;;
 *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|bench" >&2
     exit 2
     ;;
 esac

@@ -1,9 +1,18 @@
 #include "textlayerfonts.h"
 
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include <QDir>
+#include <QEventLoop>
 #include <QFontDatabase>
 #include <QRawFont>
+#include <QTemporaryFile>
+#include <QThread>
 
 #include "opentype.h"
+#include "platform.h"
 
 namespace kalmoro {
 
@@ -22,6 +31,21 @@ constexpr quint32 kTables[] = {Tag("BASE"), Tag("CFF "), Tag("CFF2"), Tag("GDEF"
     Tag("OS/2"), Tag("VORG"), Tag("cvt "), Tag("fpgm"), Tag("gasp"), Tag("glyf"), Tag("head"), Tag("hhea"),
     Tag("hmtx"), Tag("kern"), Tag("loca"), Tag("maxp"), Tag("post"), Tag("prep"), Tag("vhea"), Tag("vmtx")};
 
+// The font file of tables, made on a thread of its own: its checksums take the better part of a
+// second, through which the window keeps painting and its timers keep running. The user's input
+// waits, so that nothing asks for the copies again meanwhile.
+QByteArray fontFileAnswering(const std::map<quint32, QByteArray> &tables)
+{
+    QByteArray file;
+    QEventLoop loop;
+    std::unique_ptr<QThread> thread(QThread::create([&file, &tables] { file = opentype::FontFile(tables); }));
+    QObject::connect(thread.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    thread->start();
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    thread->wait();
+    return file;
+}
+
 // The face font resolves to, with its name and character map replaced; empty when it cannot be read.
 QByteArray copyOf(const QFont &font, const QString &style)
 {
@@ -38,29 +62,59 @@ QByteArray copyOf(const QFont &font, const QString &style)
     }
     tables[Tag("cmap")] = opentype::CmapTable(characters);
     tables[Tag("name")] = opentype::NameTable(kFamily, style);
-    return opentype::FontFile(tables);
+    return fontFileAnswering(tables);
 }
 
 } // namespace
 
-TextLayerFonts::TextLayerFonts(const QFont &font)
+namespace {
+
+// A copy is written to a file that goes when the program ends and loaded by its path, so that the
+// faces, tens of MiB, are mapped from the disk rather than held in memory.
+int install(const QByteArray &copy)
 {
+    static std::vector<std::unique_ptr<QTemporaryFile>> files;
+    const QString folder = platform::IsRemovedAtExit(QDir::homePath()) ? QDir::homePath() : QDir::tempPath();
+    auto file
+        = std::make_unique<QTemporaryFile>(QDir(folder).filePath(QStringLiteral("textlayer-XXXXXX.otf")));
+    if (!file->open() || file->write(copy) != copy.size() || !file->flush())
+        return -1;
+    const int id = QFontDatabase::addApplicationFont(file->fileName());
+    if (id >= 0)
+        files.push_back(std::move(file));
+    return id;
+}
+
+QStringList makeFamilies(const QFont &font)
+{
+    int installed = 0;
     for (const bool bold : {false, true}) {
         QFont face = font;
         face.setBold(bold);
         const QByteArray copy = copyOf(face, bold ? QStringLiteral("Bold") : QStringLiteral("Regular"));
-        if (const int id = copy.isEmpty() ? -1 : QFontDatabase::addApplicationFontFromData(copy); id >= 0)
-            m_installed << id;
+        if (!copy.isEmpty() && install(copy) >= 0)
+            ++installed;
     }
-    if (m_installed.size() == 2)
-        m_families << kFamily;
-    m_families << font.families();
+    QStringList families;
+    if (installed == 2)
+        families << kFamily;
+    return families + font.families();
 }
 
-TextLayerFonts::~TextLayerFonts()
+} // namespace
+
+QStringList TextLayerFamilies(const QFont &font)
 {
-    for (const int id : m_installed)
-        QFontDatabase::removeApplicationFont(id);
+    // Copying the faces takes a good part of a second in checksums: once a run is enough. While
+    // they are made, what else draws for a PDF draws in the font's own families.
+    static std::optional<QStringList> families;
+    static bool making = false;
+    if (!families && !making) {
+        making = true;
+        families = makeFamilies(font);
+        making = false;
+    }
+    return families.value_or(font.families());
 }
 
 } // namespace kalmoro

@@ -56,8 +56,9 @@ private Q_SLOTS:
         QFETCH(QStringList, html);
         QFETCH(QString, fileName);
 
-        QCOMPARE(JobQuotationText(job), text);
-        const QString page = JobQuotationHtml(job);
+        const JobSheet sheet = SheetOf(job);
+        QCOMPARE(SheetText(sheet), text);
+        const QString page = SheetHtml(sheet);
         qsizetype from = 0;
         for (const QString &fragment : html) {
             from = page.indexOf(fragment, from);

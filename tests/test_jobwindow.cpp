@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -13,6 +15,7 @@
 #include <sys/stat.h>
 
 #include "jobfiles.h"
+#include "jobquotation.h"
 #include "jobwindow.h"
 #include "jobwindowplace.h"
 #include "pagetesting.h"
@@ -618,7 +621,9 @@ private Q_SLOTS:
         QVERIFY(job.isWindowModified());
     }
 
-    // The PDF's pages each repeat the header; its text gives every line and the totals once.
+    // The PDF's pages each repeat the header; its text gives every line and the totals once. The
+    // pictures are one file an A4 page, numbered when there are more. Each output builds the sheet
+    // once, however many pages it has.
     void exportsPdf_data()
     {
         QTest::addColumn<int>("lines");
@@ -653,8 +658,27 @@ private Q_SLOTS:
         JobWindow &job = *openJobWindow();
         QVERIFY(job.openFile(file));
         activate(job);
+        const qint64 built = JobSheetsBuilt();
         QTest::keyClick(&job, Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(JobSheetsBuilt() - built, 1);
         QCOMPARE(m_page.messages, QStringList());
+
+        m_savePath = [&](const SaveRequest &) { return folder.filePath(u"报价单.png"_qs); };
+        m_page.savePath = m_savePath;
+        action(job, u"保存为图片…"_qs)->trigger();
+        QCOMPARE(JobSheetsBuilt() - built, 2);
+        QStringList pictures {u"报价单.png"_qs};
+        if (pages > 1) {
+            pictures.clear();
+            for (int page = 1; page <= pages; ++page)
+                pictures << u"报价单-%1.png"_qs.arg(page);
+        }
+        QCOMPARE(QDir(folder.path()).entryList({u"*.png"_qs}, QDir::Files, QDir::Name), pictures);
+        for (const QString &picture : pictures) {
+            const QImage image(folder.filePath(picture));
+            QCOMPARE(image.width(), 1280);
+            QVERIFY(image.height() <= qRound(1280 * 267 / 180.0)); // an A4 page within its margins
+        }
 
         QProcess process;
         process.start(u"pdftotext"_qs, {u"-layout"_qs, pdf, u"-"_qs});

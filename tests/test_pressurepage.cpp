@@ -326,15 +326,16 @@ private Q_SLOTS:
             u"液管温度=38"_qs});
         QTest::keyClick(m_page.find(Liquid), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(),
-            u"调试记录  2026-12-07\n"
-            "冷媒 R410A  GWP 2088  安全分类 A1  压力单位 MPa\n"
-            "饱和曲线 CoolProp 拟合式，依据 Lemmon 2003 (pseudo-pure)\n"
-            "表压力 0.697 MPa  饱和温度（露点） 0 ℃\n"
-            "液相 0.699 MPa　气相 0.697 MPa\n"
-            "低压表压力 0.80 MPa  吸气管温度 10 ℃\n"
-            "蒸发温度（露点） 3.9 ℃  过热度 6.1 K\n"
-            "高压表压力 2.60 MPa  液管温度 38 ℃\n"
-            "冷凝温度（泡点） 44.5 ℃  过冷度 6.5 K"_qs);
+            u"调试记录\n日期：2026-12-07\n"
+            "项目\t数值\n冷媒\tR410A\n"
+            "GWP\t2088\n安全分类\tA1\n"
+            "压力单位\tMPa\n饱和曲线\tCoolProp 拟合式，依据 Lemmon 2003 (pseudo-pure)\n"
+            "表压力\t0.697 MPa\n饱和温度（露点）\t0 ℃\n"
+            "液相 0.699 MPa　气相 0.697 MPa\t\n低压表压力\t0.80 MPa\n"
+            "吸气管温度\t10 ℃\n蒸发温度（露点）\t3.9 ℃\n"
+            "过热度\t6.1 K\n高压表压力\t2.60 MPa\n"
+            "液管温度\t38 ℃\n冷凝温度（泡点）\t44.5 ℃\n"
+            "过冷度\t6.5 K"_qs);
     }
 
 private:

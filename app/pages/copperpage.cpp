@@ -143,16 +143,11 @@ public:
 
     Quotation quotation(QDate date) const override
     {
-        Quotation quotation {QStringLiteral("铜管报价"), date, {}, {}};
+        Quotation quotation {QStringLiteral("铜管报价"), date, {}, {}, {}};
         AddFilled(quotation.lines, QStringLiteral("期货铜价"), *m_page.futuresPrice, QStringLiteral("元"));
-        for (const CopperPage::Row &row : m_page.rows) {
-            if (!HasLength(*row.metres))
-                continue;
-            quotation.lines.append(
-                {{PipeName(*row.pipe), {}, {}}, {{}, row.metres->text(), QStringLiteral("米")},
-                    {QStringLiteral("市场价"), row.price->text(), QStringLiteral("元/米")}});
-        }
-        quotation.total = {{QStringLiteral("铜管价格"), m_page.total->text(), QStringLiteral("元")}};
+        // The page's total counts each metre at the market price with its margin; the sheet says so.
+        quotation.lines.append({{QStringLiteral("单价"), QStringLiteral("市场价 × 1.2"), {}}});
+        quotation.priced = lines(Job {});
         return quotation;
     }
 

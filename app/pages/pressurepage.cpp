@@ -427,7 +427,7 @@ public:
         const PressurePage &page = m_page;
         const Fluid &fluid = CheckedFluid(page);
         const QString unit = unitName(m_state.unit);
-        Quotation quotation {QStringLiteral("调试记录"), date, {}, {}};
+        Quotation quotation {QStringLiteral("调试记录"), date, {}, {}, {}};
         QList<QuotationLine> &lines = quotation.lines;
         lines.append({{QStringLiteral("冷媒"), fluid.name.toString(), {}},
             {QStringLiteral("GWP"), QString::number(fluid.gwp), {}},

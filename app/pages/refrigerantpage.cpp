@@ -193,7 +193,7 @@ public:
     Quotation quotation(QDate date) const override
     {
         const RefrigerantPage &page = m_page;
-        Quotation quotation {QStringLiteral("加氟计算"), date, {}, {}};
+        Quotation quotation {QStringLiteral("加氟计算"), date, {}, {}, {}};
         QList<QuotationLine> &lines = quotation.lines;
         const bool outdoorPart = IsOutdoorPartOn(page);
         lines.append(

@@ -90,24 +90,10 @@ public:
 
     void bringUpToDate() const override { UpdateVentPrices(m_page); }
 
+    // Each vent's size stands in its line's name.
     Quotation quotation(QDate date) const override
     {
-        Quotation quotation {QStringLiteral("风口报价"), date, {}, {}};
-        const auto addVent = [&quotation](bool filled, const QString &kind, const QLineEdit &length,
-                                 const QLineEdit &width, const TransparentLabel &price) {
-            if (!filled)
-                return;
-            quotation.lines.append(
-                {{kind, {}, {}}, {QStringLiteral("长"), length.text(), QStringLiteral("米")},
-                    {QStringLiteral("宽"), width.text(), QStringLiteral("米")}});
-            quotation.lines.append({{kind + QStringLiteral("价格"), price.text(), QStringLiteral("元")}});
-        };
-        const VentPage &page = m_page;
-        addVent(IsOutletFilled(page), QStringLiteral("出风口"), *page.outletLength, *page.outletWidth,
-            *page.outletPrice);
-        addVent(IsReturnFilled(page), QStringLiteral("回风口"), *page.returnLength, *page.returnWidth,
-            *page.returnPrice);
-        return quotation;
+        return {QStringLiteral("风口报价"), date, {}, {}, lines(Job {})};
     }
 
     const PageJobLines *jobLines() const override { return this; }

@@ -482,11 +482,12 @@ def scenario_quotation(program):
     program.click(program.get(pyatspi.ROLE_PUSH_BUTTON, "价格计算"))
     program.click(metres)
     xdo("key", "ctrl+shift+c")
-    expected = (f"铜管报价  {datetime.date.today():%Y-%m-%d}\n期货铜价 60000 元\n"
-                "Φ6.35铜管  10 米  市场价 6.8 元/米\n铜管价格 81.6 元")
+    expected = (f"铜管报价\n日期：{datetime.date.today():%Y-%m-%d}\n期货铜价：60000 元\n单价：市场价 × 1.2\n"
+                "序号\t项目\t数量\t单位\t单价\t金额\n1\tΦ6.35 铜管\t10\t米\t8.16 元\t81.60 元\n"
+                "小计：81.60 元\n合计：81.60 元")
     wait_for("the quotation on the clipboard", lambda: clipboard() == expected)
-    if not re.search(r"<table>.*<th>81\.6</th>", clipboard("text/html") or "", re.S):
-        raise Failure("the clipboard holds no HTML table with the total")
+    if not re.search(r"<table>.*<td>81\.60 元</td>.*<p>合计：81\.60 元</p>", clipboard("text/html") or "", re.S):
+        raise Failure("the clipboard holds no HTML table with the amount and the total")
     note(program, "Ctrl+Shift+C put the quotation on the clipboard")
 
     sheet = os.path.join(program.screenshots, f"{program.scenario}-sheet.png")

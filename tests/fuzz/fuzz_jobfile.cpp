@@ -33,6 +33,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         Check(kalmoro::JobLineRefusal(line).isEmpty());
     const kalmoro::JobTotals totals = kalmoro::Totals(*read.job);
     Check(totals.subtotal - totals.discount + totals.tax == totals.total);
-    Check(!kalmoro::JobQuotationText(*read.job).isEmpty());
+    Check(!kalmoro::SheetText(kalmoro::SheetOf(*read.job)).isEmpty());
     return 0;
 }
