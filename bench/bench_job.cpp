@@ -1,8 +1,9 @@
 // What a job costs as it grows: 10, 100, 1,000 and 10,000 lines opened, saved, copied, exported as
-// PDF and as pictures, a line added and moved, in the real job window. For the outputs it also gives
-// the longest time the window's event loop went unanswered. The 10,000-line PDF export is set
-// against a spreadsheet's headless PDF of the same lines as CSV, its own start-up included, in
-// alternating runs; without a spreadsheet, against the 1,000-line export × 10 (linear).
+// PDF and as pictures, a line added and moved, a cell edited to the totals shown (and that cost at
+// 10,000 lines against 10), in the real job window, and a file of 9 M characters of notes in one line
+// refused. For the outputs it also gives the longest time the window's event loop went unanswered. The
+// 10,000-line PDF export is set against a spreadsheet's headless PDF of the same lines as CSV, its own
+// start-up included, in alternating runs; without a spreadsheet, against the 1,000-line export × 10 (linear).
 
 #include <algorithm>
 #include <cstdio>
@@ -138,15 +139,16 @@ int main(int argc, char *argv[])
     std::printf("job of N lines in the job window, %d runs each, median ms; stall: the longest the event "
                 "loop went unanswered, ms\n",
         Rounds);
-    std::printf("%7s %8s %8s %8s %8s %8s %8s %8s %8s %8s %10s\n", "lines", "open", "save", "copy", "pdf",
-        "stall", "picture", "stall", "add", "move", "largest png");
+    std::printf("%7s %8s %8s %8s %8s %8s %8s %8s %8s %8s %8s %10s\n", "lines", "open", "save", "copy", "pdf",
+        "stall", "picture", "stall", "add", "move", "edit", "largest png");
     double pdfAt1000 = 0;
+    std::vector<double> edits; // the median cell edit of each size, in order
     for (const int lines : LineCounts) {
         const Job job = jobOf(lines);
         const QString file = folder.filePath(QStringLiteral("job-%1.kalmoro").arg(lines));
         if (const QString failure = WriteJobFile(job, file); !failure.isEmpty())
             qFatal("cannot write the job: %s", qPrintable(failure));
-        std::vector<Measure> open, save, copy, pdf, picture, add, move;
+        std::vector<Measure> open, save, copy, pdf, picture, add, move, edit;
         for (int round = 0; round < Rounds; ++round) {
             JobWindow window(services, {});
             window.show();
@@ -161,6 +163,8 @@ int main(int argc, char *argv[])
             auto *table = window.findChild<QTableWidget *>();
             table->setCurrentCell(0, 1);
             move.push_back(measure([&] { action(window, QStringLiteral("下移"))->trigger(); }));
+            // A unit price typed into a cell, to the totals shown.
+            edit.push_back(measure([&] { table->item(0, 3)->setText(QString::number(round + 2)); }));
             if (lines < MaxJobLines)
                 add.push_back(measure([&] { action(window, QStringLiteral("添加行"))->trigger(); }));
             window.setWindowModified(false);
@@ -170,14 +174,33 @@ int main(int argc, char *argv[])
         const Measure pictureMedian = medianOf(picture);
         if (lines == 1'000)
             pdfAt1000 = pdfMedian.millis;
-        std::printf("%7d %8.1f %8.1f %8.1f %8.1f %8.1f %8.1f %8.1f %8s %8.1f %8.1f MB\n", lines,
+        edits.push_back(medianOf(edit).millis);
+        std::printf("%7d %8.1f %8.1f %8.1f %8.1f %8.1f %8.1f %8.1f %8s %8.1f %8.2f %8.1f MB\n", lines,
             medianOf(open).millis, medianOf(save).millis, medianOf(copy).millis, pdfMedian.millis,
             pdfMedian.stallMillis, pictureMedian.millis, pictureMedian.stallMillis,
             add.empty() ? "refused" : qPrintable(QString::number(medianOf(add).millis, 'f', 1)),
-            medianOf(move).millis,
+            medianOf(move).millis, edits.back(),
             double(largestFile(folder.path(), QStringLiteral("job-%1*.png").arg(lines))) / 1e6);
         std::fflush(stdout);
     }
+
+    std::printf("cell edit at %d lines / at %d lines: %.2fx\n", LineCounts[std::size(LineCounts) - 1],
+        LineCounts[0], edits.back() / edits.front());
+
+    // A file of notes in one unbroken line just under the file limit is refused, not laid out.
+    Job notes = jobOf(1);
+    notes.notes = QString(9'000'000, u'x');
+    const QString notesFile = folder.filePath(QStringLiteral("notes.kalmoro"));
+    if (const QString failure = WriteJobFile(notes, notesFile); !failure.isEmpty())
+        qFatal("cannot write the job: %s", qPrintable(failure));
+    std::vector<Measure> refused;
+    for (int round = 0; round < Rounds; ++round) {
+        JobWindow window(services, {});
+        window.show();
+        refused.push_back(measure([&] { window.openFile(notesFile); }));
+    }
+    std::printf("a job of 9 M characters of notes in one line: refused in %.1f ms, longest stall %.1f ms\n",
+        medianOf(refused).millis, medianOf(refused).stallMillis);
 
     // The spreadsheet against the 10,000-line export, alternating.
     const int lines = LineCounts[std::size(LineCounts) - 1];
