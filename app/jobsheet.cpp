@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <deque>
 #include <future>
 #include <span>
 #include <utility>
@@ -32,6 +33,8 @@ constexpr qreal kRow = 28; // a row of the table
 constexpr qreal kGap = 12; // between the blocks
 // How often a long output lets the window answer while a picture is written.
 constexpr std::chrono::milliseconds kAnswerEvery {20};
+// Pages of a picture output made at once: a core each, on the two cores site laptops commonly have.
+constexpr qsizetype kPicturesAtOnce = 2;
 
 // The table's columns as shares of its width; numbers stand at the right of their columns.
 struct Column {
@@ -237,7 +240,8 @@ void PaintSheetPage(QPainter &painter, const JobSheet &sheet, const QList<SheetP
     painter.restore();
 }
 
-QImage SheetPicture(const JobSheet &sheet, const QList<SheetPage> &pages, int index, qreal scale)
+QImage SheetPicture(
+    const JobSheet &sheet, const QList<SheetPage> &pages, int index, const QStringList &families, qreal scale)
 {
     const qreal height
         = pages.size() == 1 ? headerHeight(sheet) + sheet.rows.size() * kRow + endHeight(sheet) : kPageHeight;
@@ -248,8 +252,7 @@ QImage SheetPicture(const JobSheet &sheet, const QList<SheetPage> &pages, int in
     const QString note = pages.size() > 1
         ? QStringLiteral("第 %1 页，共 %2 页").arg(index + 1).arg(pages.size())
         : QString();
-    paintPart(
-        painter, sheet, pages.value(index), index == pages.size() - 1, note, height, UiFont().families());
+    paintPart(painter, sheet, pages.value(index), index == pages.size() - 1, note, height, families);
     return image;
 }
 
@@ -269,41 +272,45 @@ QString WriteSheetPictures(const JobSheet &sheet, const QString &path, const Pro
 {
     const QList<SheetPage> pages = SheetPages(sheet);
     const QStringList paths = PicturePaths(path, int(pages.size()));
-    // A page is drawn here, then encoded and written on a thread of its own, the next page drawn
-    // meanwhile, so that the window answers between the steps.
+    const QStringList families = UiFont().families();
+    // Each page is drawn, encoded and written on a thread of its own, a few at a time, so that the
+    // window only waits for them, answering between the steps.
     const int steps = int(pages.size());
-    qsizetype written = 0;
+    std::deque<std::pair<qsizetype, std::future<QString>>> writing; // by page
+    QList<qsizetype> written;
     QString failure;
-    std::future<QString> writing;
-    const auto finishWriting = [&] {
-        while (writing.valid() && writing.wait_for(kAnswerEvery) != std::future_status::ready) {
-            if (progress && !progress(int(written), steps) && failure.isEmpty())
-                failure = OutputCancelled;
+    const auto collect = [&](qsizetype leave) {
+        while (qsizetype(writing.size()) > leave) {
+            auto &[page, result] = writing.front();
+            if (result.wait_for(kAnswerEvery) != std::future_status::ready) {
+                if (progress && !progress(int(written.size()), steps) && failure.isEmpty())
+                    failure = OutputCancelled;
+                continue;
+            }
+            if (const QString reason = result.get(); reason.isEmpty())
+                written << page;
+            else if (failure.isEmpty())
+                failure = reason;
+            writing.pop_front();
         }
-        if (!writing.valid())
-            return;
-        if (const QString result = writing.get(); !result.isEmpty() && failure.isEmpty())
-            failure = result;
-        else if (result.isEmpty())
-            ++written;
     };
     for (qsizetype index = 0; index < pages.size() && failure.isEmpty(); ++index) {
-        const QImage picture = SheetPicture(sheet, pages, int(index));
-        finishWriting();
-        if (!failure.isEmpty() || (progress && !progress(int(written), steps))) {
+        collect(kPicturesAtOnce - 1);
+        if (!failure.isEmpty() || (progress && !progress(int(written.size()), steps))) {
             failure = failure.isEmpty() ? OutputCancelled : failure;
             break;
         }
-        writing = std::async(std::launch::async, [picture, path = paths[index]] {
-            const QByteArray png = PngData(picture);
-            return png.isEmpty() ? QStringLiteral("无法生成图片") : SaveWhole(path, png);
-        });
+        writing.emplace_back(
+            index, std::async(std::launch::async, [&sheet, &pages, &families, index, path = paths[index]] {
+                const QByteArray png = PngData(SheetPicture(sheet, pages, int(index), families));
+                return png.isEmpty() ? QStringLiteral("无法生成图片") : SaveWhole(path, png);
+            }));
     }
-    finishWriting();
+    collect(0);
     // The pictures of one output stand or go together.
     if (!failure.isEmpty()) {
-        for (qsizetype i = 0; i < written; ++i)
-            QFile::remove(paths[i]);
+        for (const qsizetype page : written)
+            QFile::remove(paths[page]);
     }
     return failure;
 }

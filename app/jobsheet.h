@@ -32,7 +32,8 @@ void PaintSheetPage(QPainter &painter, const JobSheet &sheet, const QList<SheetP
     const QRectF &area, const QStringList &families);
 // The page of an index at scale device pixels to a logical pixel; a sheet of one page only as
 // long as what it holds.
-QImage SheetPicture(const JobSheet &sheet, const QList<SheetPage> &pages, int index, qreal scale = 2);
+QImage SheetPicture(const JobSheet &sheet, const QList<SheetPage> &pages, int index,
+    const QStringList &families, qreal scale = 2);
 // Where the pictures of a sheet of count pages go when the user chose path: path itself for one,
 // otherwise "名-1.png", "名-2.png" … beside it.
 QStringList PicturePaths(const QString &path, int count);
