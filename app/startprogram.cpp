@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QTimer>
 
 #include "commandline.h"
 #include "fonts.h"
@@ -125,10 +126,9 @@ StartingWindow::StartingWindow(std::span<const LayoutRow> layout)
         return;
     }
     m_hold = std::make_unique<InputHold>(*window);
+    window->installEventFilter(this);
     ShowMainWindow(*window);
-    // Posted before the event loop starts, the call is the first it makes: queued calls come before
-    // the window system's events, and the accessibility bus's requests are queued behind it.
-    QMetaObject::invokeMethod(this, &StartingWindow::buildRest, Qt::QueuedConnection);
+    QTimer::singleShot(kRestAtTheLatest, this, &StartingWindow::buildRest);
 }
 
 StartingWindow::~StartingWindow() = default;
@@ -138,8 +138,23 @@ MainWindow *StartingWindow::window() const
     return m_builder.window();
 }
 
+bool StartingWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // A call posted from the window's first paint runs once the whole frame has been painted and
+    // handed to the window system.
+    if (event->type() == QEvent::Paint && watched == window()) {
+        watched->removeEventFilter(this);
+        QMetaObject::invokeMethod(this, &StartingWindow::buildRest, Qt::QueuedConnection);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
 void StartingWindow::buildRest()
 {
+    if (!m_hold)
+        return;
+    // Decoded before, the icon would hold back the first frame, which does not show it.
+    QApplication::setWindowIcon(assets::ProgramIcon());
     Completion completion = completeMainWindow(m_builder, {});
     m_failure = completion.failure;
     m_jobWindow = completion.jobWindow;
@@ -172,7 +187,6 @@ void ShowMainWindow(MainWindow &window)
     window.show();
     // Nothing has laid out text yet: the first frame's text is laid out when it is painted.
     platform::AwaitPreparation();
-    QApplication::setWindowIcon(assets::ProgramIcon());
 }
 
 int StartProgram(int argc, char *argv[])

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <memory>
 #include <span>
 
@@ -24,9 +25,8 @@ int StartProgram(int argc, char *argv[]);
 // own texts and the browser engine in Simplified Chinese.
 void SetUpApplication();
 
-// Shows the main window, waits for the font configuration read in the background, which text is
-// laid out with, then gives the program its icon: decoded before, the icon would hold back the
-// window's first frame.
+// Shows the main window and waits for the font configuration read in the background, which text is
+// laid out with.
 void ShowMainWindow(MainWindow &window);
 
 class JobWindowOnDemand;
@@ -43,8 +43,8 @@ struct CreatedWindow {
 CreatedWindow CreateMainWindow(Services services = {}, std::span<const LayoutRow> layout = MainLayout());
 
 // The main window as the program starts it, with the program's own services: what its first frame shows is
-// built and shown at once, the rest (as CreateMainWindow builds it) by the event loop's first turn, before it
-// handles any input. Input that reaches the window before then is held and delivered after.
+// built and shown at once, the rest (as CreateMainWindow builds it) once that frame is on the screen, before
+// any input is handled. Input that reaches the window before then is held and delivered after.
 class StartingWindow final : public QObject
 {
     Q_OBJECT
@@ -63,7 +63,14 @@ Q_SIGNALS:
     // be built and is gone.
     void finished();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    // A window the window system does not show (on another desktop, minimised) is not painted;
+    // its rest is built all the same, this long after it was shown.
+    static constexpr std::chrono::milliseconds kRestAtTheLatest {2000};
+
     void buildRest();
 
     WindowBuilder m_builder;

@@ -32,7 +32,7 @@ namespace {
 
 constexpr int DefaultRuns = 7;
 constexpr int ChildTimeoutMs = 600'000;
-// Goals against the baseline window.
+// Goals against the baseline window: to the map and to the first frame, which is what the user sees.
 constexpr double TimeGoal = 0.8;
 constexpr double InstructionGoal = 0.5;
 // The memory goal is 8 MB, decimal: 8,000,000 bytes.
@@ -187,8 +187,9 @@ bool MeasurePlatform(const QString &platform, int runs)
     const double mapRatio = Median(kalmoroMap) / Median(baseMap);
     std::printf("window mapped, median: baseline %.1f ms, kalmoro %.1f ms, ratio %.2fx (goal %.1fx: %s)\n",
         Median(baseMap), Median(kalmoroMap), mapRatio, TimeGoal, Verdict(mapRatio <= TimeGoal));
-    std::printf("first frame, median: baseline %.1f ms, kalmoro %.1f ms, ratio %.2fx\n", Median(baseFrame),
-        Median(kalmoroFrame), Median(kalmoroFrame) / Median(baseFrame));
+    const double frameRatio = Median(kalmoroFrame) / Median(baseFrame);
+    std::printf("first frame, median: baseline %.1f ms, kalmoro %.1f ms, ratio %.2fx (goal %.1fx: %s)\n",
+        Median(baseFrame), Median(kalmoroFrame), frameRatio, TimeGoal, Verdict(frameRatio <= TimeGoal));
     const double memoryMiB = Median(kalmoroPss) - Median(basePss);
     std::printf("PSS 1.5 s after start, median: baseline %.1f MiB, kalmoro %.1f MiB, difference %.1f MiB "
                 "(goal %.2f MiB: %s)\n",

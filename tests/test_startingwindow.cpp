@@ -26,6 +26,29 @@ constexpr LayoutRow kRestDuplicateName[] = {
 };
 const std::span<const LayoutRow> kFaultyRests[] = {kRestUnknownParent, kRestDuplicateName};
 
+// How many times start-up had finished when the window was first painted.
+class FirstPaint final : public QObject
+{
+public:
+    FirstPaint(QWidget &window, const QSignalSpy &finished)
+        : m_finished(finished)
+    {
+        window.installEventFilter(this);
+    }
+    int finishedBefore = -1;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && finishedBefore < 0)
+            finishedBefore = int(m_finished.count());
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    const QSignalSpy &m_finished;
+};
+
 } // namespace
 
 class StartingWindowTest final : public QObject
@@ -45,6 +68,17 @@ private Q_SLOTS:
         QVERIFY(finished.wait());
         QVERIFY(starting.window());
         QCOMPARE(testing::DifferentPixels(firstFrame, starting.window()->grab().toImage()), 0);
+    }
+
+    // The rest is built once the first frame is on the screen, not ahead of it.
+    void theRestFollowsTheFirstFrame()
+    {
+        StartingWindow starting;
+        QVERIFY(starting.window());
+        QSignalSpy finished(&starting, &StartingWindow::finished);
+        FirstPaint firstPaint(*starting.window(), finished);
+        QVERIFY(finished.wait());
+        QCOMPARE(firstPaint.finishedBefore, 0);
     }
 
     // Keys and clicks given before the rest of the window exists are handled once it does.
