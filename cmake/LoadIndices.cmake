@@ -56,7 +56,7 @@ inline constexpr std::array<RoomType, ${type_count}> RoomTypes = {{
 ${type_rows}}};
 
 inline constexpr int WattsPerHorsepower = ${watts};
-inline constexpr DiversityRange Diversity = {u\"${diversity_low}\", u\"${diversity_high}\", u\"${diversity_default}\"};
+inline constexpr DiversityRange Diversity = {${diversity_low}, ${diversity_high}, ${diversity_default}};
 
 } // namespace kalmoro::rooms
 ")

@@ -103,11 +103,6 @@ QString RoomRefusal(const Room &room)
     return {};
 }
 
-Centi DefaultDiversity()
-{
-    return ParseDecimal(Diversity.defaultValue, CentiDecimals).value_or(MaxDiversity);
-}
-
 const RoomType *FindRoomType(QStringView name)
 {
     const auto *found = std::find_if(

@@ -25,6 +25,8 @@ inline constexpr int MaxUnits = 99;
 inline constexpr Centi MinDiversity = 50;
 inline constexpr Centi MaxDiversity = 100;
 inline constexpr qsizetype MaxRooms = 1'000;
+// The published default, to the hundredth.
+inline constexpr Centi DefaultDiversity = Centi(Diversity.defaultValue * 100 + 0.5);
 
 struct IndoorUnit {
     QString model;
@@ -56,7 +58,6 @@ CellValue ReadDiversity(QStringView text);
 // Why room cannot be held: a value outside what its cells take; empty when it can.
 QString RoomRefusal(const Room &room);
 
-Centi DefaultDiversity();
 const RoomType *FindRoomType(QStringView name);
 // "130–180 W/m²（来源）", for the index a type fills in.
 QString IndexRangeText(const RoomType &type);

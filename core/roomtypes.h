@@ -20,11 +20,11 @@ struct RoomType {
     QStringView source; // the key of its IndexSource
 };
 
-// The share of the summed room loads that occurs at once, as published: decimal texts.
+// The share of the summed room loads that occurs at once, as published.
 struct DiversityRange {
-    QStringView low;
-    QStringView high;
-    QStringView defaultValue;
+    double low;
+    double high;
+    double defaultValue;
 };
 
 } // namespace kalmoro::rooms

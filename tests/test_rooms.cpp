@@ -145,7 +145,7 @@ private Q_SLOTS:
 
     void defaults()
     {
-        QCOMPARE(DefaultDiversity(), 80);
+        QCOMPARE(DefaultDiversity, 80);
         const RoomType *bedroom = FindRoomType(u"卧室");
         QVERIFY(bedroom);
         QCOMPARE(bedroom->defaultIndex, 150);
