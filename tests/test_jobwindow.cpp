@@ -6,9 +6,11 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QProcess>
+#include <QRadioButton>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -790,6 +792,65 @@ private Q_SLOTS:
             QDir(config).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty(), company.isEmpty());
         QDir(config).removeRecursively();
         QVERIFY(QDir().mkpath(config));
+    }
+
+    // Rooms typed in the job window fill the refrigerant page as a user's typing and clicking would,
+    // the other make's mode switched off first; the page then shows its ratio and charge.
+    void fillsRefrigerant_data()
+    {
+        QTest::addColumn<bool>("otherMake");
+        QTest::addColumn<QString>("capacity");
+        QTest::addColumn<QString>("model"); // its radio
+        QTest::addColumn<QStringList>("page"); // 室内机台数, 室内机总量, 配比率, 外机加氟
+
+        QTest::newRow("ratio 1.05, band 1") << false << u"26.25"_qs << u"二百五"_qs
+                                            << QStringList {u"1"_qs, u"26.25"_qs, u"1.05"_qs, u"1"_qs};
+        QTest::newRow("from the other make's mode")
+            << true << u"26.25"_qs << u"二百五"_qs << QStringList {u"1"_qs, u"26.25"_qs, u"1.05"_qs, u"1"_qs};
+        QTest::newRow("band 2 of the next model")
+            << false << u"34"_qs << u"三百"_qs
+            << QStringList {u"1"_qs, u"34"_qs, u"1.133333333333"_qs, u"2"_qs};
+    }
+
+    void fillsRefrigerant()
+    {
+        QFETCH(bool, otherMake);
+        QFETCH(QString, capacity);
+        QFETCH(QString, model);
+        QFETCH(QStringList, page);
+
+        openPage(u"加氟计算按钮"_qs, 1);
+        if (otherMake)
+            m_page.click(u"其他加氟"_qs);
+        QTest::keyClick(&m_page.window(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+        JobWindow &job = *openJobWindow();
+        activate(job);
+        auto *rooms = named<QTableWidget>(job, u"房间与室内机"_qs);
+        named<QTableWidget>(job, u"报价明细"_qs)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        QVERIFY(rooms->isVisible());
+        rooms->setFocus();
+        QTest::keyClick(rooms, Qt::Key_Insert, Qt::ControlModifier);
+        // Name, type, area, index, load, 匹, model, capacity: the type's index stays as it came.
+        const QStringList cells {u"客厅"_qs, {}, u"100"_qs, {}, {}, {}, u"风管机"_qs, capacity};
+        for (const QString &cell : cells) {
+            if (!cell.isEmpty())
+                typeText(cell);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(job.job().rooms.size(), 1);
+        QCOMPARE(rooms->item(0, 4)->text(), u"15"_qs);
+        for (QToolButton *button : job.findChildren<QToolButton *>()) {
+            if (button->text() == u"建议室外机")
+                button->click();
+        }
+        QTest::keyClick(rooms, Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(m_page.texts({u"室内机台数"_qs, u"室内机总量"_qs, u"配比率"_qs, u"外机加氟"_qs}), page);
+        QVERIFY(m_page.find<QRadioButton>(model)->isChecked());
+        QVERIFY(m_page.find(u"外机加氟"_qs)->isVisible());
+        QCOMPARE(m_page.messages, QStringList());
+        QVERIFY(job.isWindowModified());
+        expectSavedFileOpens(job);
     }
 
 private:
