@@ -1,6 +1,7 @@
 #include "roomspart.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHeaderView>
@@ -80,11 +81,22 @@ QString roomCell(const rooms::Room &room, int column)
     }
 }
 
-// The type cell offers the room types, and takes any name typed.
+const OwnRoomType *findOwnType(const QList<OwnRoomType> &types, const QString &name)
+{
+    const auto found = std::find_if(
+        types.cbegin(), types.cend(), [&name](const OwnRoomType &type) { return type.name == name; });
+    return found == types.cend() ? nullptr : &*found;
+}
+
+// The type cell offers the room types, then the user's own, and takes any name typed.
 class RoomTypeDelegate final : public QStyledItemDelegate
 {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    RoomTypeDelegate(const QList<OwnRoomType> &ownTypes, QObject *parent)
+        : QStyledItemDelegate(parent)
+        , m_ownTypes(ownTypes)
+    {
+    }
 
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &) const override
     {
@@ -93,18 +105,26 @@ public:
         types->setAccessibleName(QStringLiteral("房间类型"));
         for (const rooms::RoomType &type : rooms::RoomTypes)
             types->addItem(type.name.toString());
+        for (const OwnRoomType &type : m_ownTypes)
+            types->addItem(type.name);
         return types;
     }
 
     void setEditorData(QWidget *editor, const QModelIndex &index) const override
     {
-        static_cast<QComboBox *>(editor)->setCurrentText(index.data().toString());
+        auto *types = static_cast<QComboBox *>(editor);
+        types->setCurrentText(index.data().toString());
+        // What is typed takes the type's place, as in the other cells.
+        types->lineEdit()->selectAll();
     }
 
     void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override
     {
         model->setData(index, static_cast<QComboBox *>(editor)->currentText());
     }
+
+private:
+    const QList<OwnRoomType> &m_ownTypes;
 };
 
 } // namespace
@@ -112,6 +132,7 @@ public:
 RoomsPart::RoomsPart(Job &job, const std::vector<const PageJobLines *> &pages, QWidget *parent)
     : QWidget(parent)
     , m_job(job)
+    , m_ownTypes(RememberedRoomTypes())
 {
     for (const PageJobLines *page : pages) {
         if (const auto *target = dynamic_cast<const IndoorUnitsTarget *>(page))
@@ -135,6 +156,10 @@ RoomsPart::RoomsPart(Job &job, const std::vector<const PageJobLines *> &pages, Q
     m_summary->setFocusPolicy(Qt::TabFocus);
     m_summary->setAccessibleName(QStringLiteral("房间汇总"));
     layout->addWidget(m_summary);
+    m_keepTypes = new QCheckBox(QStringLiteral("记住自定义房间类型"), this);
+    m_keepTypes->setChecked(RoomTypesRemembered());
+    layout->addWidget(m_keepTypes);
+    connect(m_keepTypes, &QCheckBox::toggled, this, &RoomsPart::keepOwnTypes);
 }
 
 QWidget *RoomsPart::buildTable()
@@ -148,7 +173,7 @@ QWidget *RoomsPart::buildTable()
     m_table->horizontalHeader()->setSectionResizeMode(Name, QHeaderView::Stretch);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_table->setItemDelegateForColumn(Type, new RoomTypeDelegate(m_table));
+    m_table->setItemDelegateForColumn(Type, new RoomTypeDelegate(m_ownTypes, m_table));
     m_table->installEventFilter(this);
     connect(m_table, &QTableWidget::itemChanged, this, &RoomsPart::cellEdited);
     return m_table;
@@ -340,6 +365,8 @@ void RoomsPart::cellEdited(QTableWidgetItem *item)
         // A type of the list brings its default index; a name of the user's own keeps the index.
         if (const rooms::RoomType *type = rooms::FindRoomType(typed))
             edited.index = Centi(type->defaultIndex) * 100;
+        else if (const OwnRoomType *own = findOwnType(m_ownTypes, typed))
+            edited.index = own->index;
         break;
     case Area:
         take(rooms::ReadArea(typed), edited.area);
@@ -363,6 +390,8 @@ void RoomsPart::cellEdited(QTableWidgetItem *item)
     const bool taken = refusal.isEmpty() && !(edited == room);
     if (refusal.isEmpty())
         room = edited;
+    if (taken)
+        noteOwnType(room);
     // The cells show what the room now holds: a value that was not taken shows the one before.
     showComputed(row);
     showSummary();
@@ -420,6 +449,30 @@ void RoomsPart::fillRefrigerant()
     refuse({});
     m_refrigerant->takeIndoorUnits(
         summary.units, summary.indoorCapacity, model - refrigerant::OutdoorModels.cbegin());
+}
+
+void RoomsPart::noteOwnType(const rooms::Room &room)
+{
+    if (room.type.trimmed().isEmpty() || rooms::FindRoomType(room.type))
+        return;
+    const OwnRoomType noted {room.type, room.index};
+    const auto kept = std::find_if(m_ownTypes.begin(), m_ownTypes.end(),
+        [&noted](const OwnRoomType &type) { return type.name == noted.name; });
+    if (kept != m_ownTypes.end() && *kept == noted)
+        return;
+    if (kept != m_ownTypes.end())
+        *kept = noted;
+    else if (m_ownTypes.size() < MaxOwnRoomTypes)
+        m_ownTypes.append(noted);
+    if (m_keepTypes->isChecked())
+        keepOwnTypes();
+}
+
+void RoomsPart::keepOwnTypes()
+{
+    const QString failure = m_keepTypes->isChecked() ? RememberRoomTypes(m_ownTypes) : ForgetRoomTypes();
+    if (!failure.isEmpty())
+        refuse(QStringLiteral("无法记住自定义房间类型：%1").arg(failure));
 }
 
 void RoomsPart::refuse(const QString &reason)

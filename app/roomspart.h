@@ -5,7 +5,9 @@
 #include <QWidget>
 
 #include "job.h"
+#include "roomtypememory.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -49,6 +51,9 @@ private:
     void suggestOutdoor();
     // Gives the refrigerant page the rooms' indoor units and the chosen outdoor unit.
     void fillRefrigerant();
+    // Takes note of the room's type when it is the user's own, kept for new jobs while asked to.
+    void noteOwnType(const rooms::Room &room);
+    void keepOwnTypes();
     void refuse(const QString &reason);
     void changed();
 
@@ -57,6 +62,8 @@ private:
     QTableWidget *m_table = nullptr;
     QLineEdit *m_diversity = nullptr;
     QComboBox *m_outdoor = nullptr;
+    QCheckBox *m_keepTypes = nullptr;
+    QList<OwnRoomType> m_ownTypes; // in the order they were first typed
     QLabel *m_summary = nullptr;
     QLabel *m_notice = nullptr;
     bool m_showing = false; // while the cells are filled from the job, their edits change nothing

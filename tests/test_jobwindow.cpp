@@ -18,6 +18,7 @@
 #include "jobwindow.h"
 #include "jobwindowplace.h"
 #include "pagetesting.h"
+#include "roomtypememory.h"
 #include "savedialog.h"
 #include "systemerror.h"
 
@@ -825,11 +826,7 @@ private Q_SLOTS:
         QTest::keyClick(&m_page.window(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
         JobWindow &job = *openJobWindow();
         activate(job);
-        auto *rooms = named<QTableWidget>(job, u"房间与室内机"_qs);
-        named<QTableWidget>(job, u"报价明细"_qs)->setFocus();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
-        QVERIFY(rooms->isVisible());
-        rooms->setFocus();
+        QTableWidget *rooms = roomsTable(job);
         QTest::keyClick(rooms, Qt::Key_Insert, Qt::ControlModifier);
         // Name, type, area, index, load, 匹, model, capacity: the type's index stays as it came.
         const QStringList cells {u"客厅"_qs, {}, u"100"_qs, {}, {}, {}, u"风管机"_qs, capacity};
@@ -853,6 +850,35 @@ private Q_SLOTS:
         expectSavedFileOpens(job);
     }
 
+    // A room type of the user's own is offered again with its index, and kept for new jobs while
+    // the box asks for it; unticked, nothing of it stays in the configuration folder.
+    void keepsOwnRoomTypes()
+    {
+        JobWindow &job = openEmptyJob();
+        QTableWidget *rooms = roomsTable(job);
+        QCheckBox *keep = nullptr;
+        for (QCheckBox *box : job.findChildren<QCheckBox *>()) {
+            if (box->text() == u"记住自定义房间类型")
+                keep = box;
+        }
+        QVERIFY(keep);
+        keep->setChecked(true);
+        for (const QString &type : {u"机房"_qs, u"机房"_qs}) {
+            QTest::keyClick(rooms, Qt::Key_Insert, Qt::ControlModifier);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            typeText(type);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            if (rooms->rowCount() == 1)
+                typeText(u"400"_qs);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(rooms->item(1, 3)->text(), u"400"_qs);
+        QCOMPARE(RememberedRoomTypes(), QList<OwnRoomType>({{u"机房"_qs, 40'000}}));
+        keep->setChecked(false);
+        QVERIFY(!RoomTypesRemembered());
+    }
+
 private:
     JobWindow &openEmptyJob()
     {
@@ -861,6 +887,16 @@ private:
         JobWindow &job = *openJobWindow();
         activate(job);
         return job;
+    }
+
+    // The rooms' table, its tab turned to by the keyboard and the focus in it.
+    QTableWidget *roomsTable(JobWindow &job)
+    {
+        auto *rooms = named<QTableWidget>(job, u"房间与室内机"_qs);
+        named<QTableWidget>(job, u"报价明细"_qs)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        rooms->setFocus();
+        return rooms->isVisible() ? rooms : nullptr;
     }
 
     // Saves the job as it stands into a new file, which must open again as the same job.
