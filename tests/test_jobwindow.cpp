@@ -850,6 +850,32 @@ private Q_SLOTS:
         expectSavedFileOpens(job);
     }
 
+    // The rooms take the quotation lines' keys while the focus is among them, and leave the lines
+    // alone; a bad value is refused in its cell with the reason, the room keeping what it had.
+    void editsRoomsByKeys()
+    {
+        JobWindow &job = openEmptyJob();
+        QTableWidget *rooms = roomsTable(job);
+        for (const QString &name : {u"主卧"_qs, u"次卧"_qs}) {
+            QTest::keyClick(rooms, Qt::Key_Insert, Qt::ControlModifier);
+            typeText(name);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            typeText(u"0"_qs);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(named<QLabel>(job, u"房间提示"_qs)->text(), u"面积应大于 0。"_qs);
+        QTest::keyClick(rooms, Qt::Key_Up, Qt::AltModifier);
+        QCOMPARE(rooms->currentRow(), 0);
+        QTest::keyClick(rooms, Qt::Key_Delete, Qt::ControlModifier);
+        QCOMPARE(job.job().rooms.size(), 1);
+        QCOMPARE(job.job().rooms.first().name, u"主卧"_qs);
+        QCOMPARE(job.job().rooms.first().area, 0);
+        QVERIFY(job.job().lines.isEmpty());
+        QVERIFY(job.isWindowModified());
+        expectSavedFileOpens(job);
+    }
+
     // A room type of the user's own is offered again with its index, and kept for new jobs while
     // the box asks for it; unticked, nothing of it stays in the configuration folder.
     void keepsOwnRoomTypes()
