@@ -77,7 +77,7 @@ QString roomCell(const rooms::Room &room, int column)
     case Count:
         return QString::number(room.unit.count);
     default:
-        return room.area > 0 && rooms::UnderCapacity(room) ? kUnderCapacity : QString();
+        return rooms::UnderCapacity(room) ? kUnderCapacity : QString();
     }
 }
 
@@ -408,10 +408,8 @@ void RoomsPart::showSummary()
                            decimal(summary.diversifiedLoad))
                        .arg(summary.units);
     QStringList under;
-    for (qsizetype row : summary.underCapacity) {
-        if (m_job.rooms[row].area > 0)
-            under << QString::number(row + 1);
-    }
+    for (qsizetype row : summary.underCapacity)
+        under << QString::number(row + 1);
     if (!under.isEmpty())
         text += QStringLiteral("第 %1 行房间的室内机制冷量小于负荷。").arg(under.join(u'、'));
     m_summary->setText(text);

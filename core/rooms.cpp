@@ -89,20 +89,6 @@ CellValue ReadDiversity(QStringView text)
     return ReadBounded(text, u"同时使用系数", MinDiversity, MaxDiversity, {});
 }
 
-QString RoomRefusal(const Room &room)
-{
-    if (room.name.size() > MaxTextLength || room.type.size() > MaxTextLength
-        || room.unit.model.size() > MaxTextLength)
-        return QStringLiteral("文字超过 %1 个字").arg(MaxTextLength);
-    const CellValue checks[] = {ReadArea(Text(room.area)), ReadIndex(Text(room.index)),
-        ReadCapacity(Text(room.unit.capacity)), ReadCount(QString::number(room.unit.count))};
-    for (const CellValue &check : checks) {
-        if (!check.value)
-            return check.refusal;
-    }
-    return {};
-}
-
 const RoomType *FindRoomType(QStringView name)
 {
     const auto *found = std::find_if(

@@ -55,9 +55,6 @@ CellValue ReadCapacity(QStringView text);
 CellValue ReadCount(QStringView text);
 CellValue ReadDiversity(QStringView text);
 
-// Why room cannot be held: a value outside what its cells take; empty when it can.
-QString RoomRefusal(const Room &room);
-
 const RoomType *FindRoomType(QStringView name);
 // "130–180 W/m²（来源）", for the index a type fills in.
 QString IndexRangeText(const RoomType &type);
