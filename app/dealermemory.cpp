@@ -12,16 +12,21 @@ namespace kalmoro {
 
 namespace {
 
-// The account's configuration folder, not the one the engine's files may have moved HOME to.
 QString dealerFile()
+{
+    return KeptSettingPath(QStringLiteral("dealer.json"));
+}
+
+} // namespace
+
+// The account's configuration folder, not the one the engine's files may have moved HOME to.
+QString KeptSettingPath(const QString &name)
 {
     QString config = platform::AccountFolder(QStandardPaths::GenericConfigLocation);
     if (config.isEmpty())
         config = QDir(platform::AccountHome()).filePath(QStringLiteral(".config"));
-    return QDir(config).filePath(QStringLiteral("kalmoro/dealer.json"));
+    return QDir(config).filePath(QStringLiteral("kalmoro/") + name);
 }
-
-} // namespace
 
 std::optional<Dealer> RememberedDealer()
 {

@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -34,6 +35,7 @@
 #include "pages/calculatorpage.h"
 #include "palette.h"
 #include "platform.h"
+#include "roomspart.h"
 #include "savedialog.h"
 #include "services.h"
 
@@ -179,7 +181,13 @@ void JobWindow::build()
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(buildHeads());
     buildLines();
-    layout->addWidget(m_lines, 1);
+    // The rooms beside the quotation's lines: one job, one window, one file.
+    auto *parts = new QTabWidget(this);
+    parts->addTab(m_lines, QStringLiteral("报价明细"));
+    m_rooms = new RoomsPart(m_job, m_pages, this);
+    parts->addTab(m_rooms, QStringLiteral("房间与室内机"));
+    connect(m_rooms, &RoomsPart::edited, this, &JobWindow::changed);
+    layout->addWidget(parts, 1);
     m_notice = new QLabel(this);
     m_notice->setAccessibleName(QStringLiteral("提示"));
     QPalette noticeColours = m_notice->palette();
@@ -592,6 +600,7 @@ void JobWindow::showJob()
         m_numbers[i]->setText(shownNumber(m_job, kNumbers[i]));
     m_showing = false;
     showLines();
+    m_rooms->showRooms();
     showTitle();
 }
 

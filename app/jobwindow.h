@@ -22,6 +22,7 @@ class QTableWidgetItem;
 namespace kalmoro {
 
 class PageJobLines;
+class RoomsPart;
 struct Services;
 
 // The job window 报价单: one customer quotation, edited beside the main window, kept in a .kalmoro
@@ -101,6 +102,7 @@ private:
     QSpinBox *m_validity = nullptr;
     QPlainTextEdit *m_notes = nullptr;
     QTableWidget *m_lines = nullptr;
+    RoomsPart *m_rooms = nullptr;
     // The boxes of the discount and the tax rate, in the order of the table of numbers.
     std::array<QLineEdit *, 2> m_numbers {};
     QLabel *m_totals = nullptr;

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringView>
 
+#include "rooms.h"
+
 namespace kalmoro {
 
 // Money and quantities are exact decimals held as integers of a fixed number of decimals, so that
@@ -80,6 +82,11 @@ struct Job {
     Fen discount = 0; // taken off the subtotal; 0 for none
     BasisPoints taxRate = 0; // added on the discounted subtotal; 0 for none
     MicroYuan refrigerantUnitPrice = 0; // the price per KG last typed for the refrigerant line
+    // The rooms of the site, the share of their loads that occurs at once, and the outdoor unit
+    // chosen for them: a model of the refrigerant page by its name, or empty for none yet.
+    QList<rooms::Room> rooms;
+    rooms::Centi diversity = rooms::DefaultDiversity;
+    QString outdoorModel;
     bool operator==(const Job &) const = default;
 };
 
@@ -133,8 +140,10 @@ bool HasSourceLines(const Job &job, JobSource source);
 void ReplaceSourceLines(Job &job, JobSource source, const QList<JobLine> &lines);
 
 // The job file: UTF-8 JSON whose first member, within the first 64 bytes, is the marker
-// "kalmoro-job" with the format version as its value.
-inline constexpr int JobFormatVersion = 1;
+// "kalmoro-job" with the format version as its value. Version 2 added the rooms; files of version 1
+// open as jobs without rooms.
+inline constexpr int JobFormatVersion = 2;
+inline constexpr int OldestJobFormatVersion = 1;
 inline constexpr QStringView JobFileSuffix = u"kalmoro";
 QByteArray WriteJob(const Job &job);
 

@@ -9,6 +9,7 @@
 #include <QJsonParseError>
 
 #include "job.h"
+#include "refrigerant.h"
 
 namespace kalmoro {
 
@@ -103,9 +104,10 @@ public:
         return m_error.isEmpty() ? *value : 0;
     }
 
-    int integer(const QJsonObject &object, const QString &key, int low, int high)
+    int integer(const QJsonObject &object, const QString &path, const QString &key, int low, int high)
     {
-        const double number = member(object, {}, key, QJsonValue::Double).value_or(QJsonValue(0)).toDouble();
+        const double number
+            = member(object, path, key, QJsonValue::Double).value_or(QJsonValue(0)).toDouble();
         if (number != std::floor(number))
             fail(QStringLiteral("字段 %1 应为整数。").arg(m_name));
         else if (number < low || number > high)
@@ -181,6 +183,62 @@ JobLine ReadLine(JobReader &reader, const QJsonValue &value, qsizetype index)
     return line;
 }
 
+QJsonObject RoomObject(const rooms::Room &room)
+{
+    const auto decimal = [](rooms::Centi value) { return FormatDecimal(value, rooms::CentiDecimals, 0); };
+    return {
+        {QStringLiteral("name"), room.name},
+        {QStringLiteral("type"), room.type},
+        {QStringLiteral("area"), decimal(room.area)},
+        {QStringLiteral("index"), decimal(room.index)},
+        {QStringLiteral("unitModel"), room.unit.model},
+        {QStringLiteral("unitCapacity"), decimal(room.unit.capacity)},
+        {QStringLiteral("unitCount"), room.unit.count},
+    };
+}
+
+// A room's area and its unit's capacity are 0 until the user types them.
+rooms::Room ReadRoom(JobReader &reader, const QJsonValue &value, qsizetype index)
+{
+    const QString path = QStringLiteral("rooms[%1]").arg(index);
+    if (!value.isObject())
+        reader.fail(QStringLiteral("字段 %1 应为对象。").arg(path));
+    const QJsonObject object = value.toObject();
+    rooms::Room room;
+    room.name = reader.text(object, path, QStringLiteral("name"));
+    room.type = reader.text(object, path, QStringLiteral("type"));
+    room.area = reader.decimal(object, path, QStringLiteral("area"), rooms::CentiDecimals, 0, rooms::MaxArea);
+    room.index = reader.decimal(
+        object, path, QStringLiteral("index"), rooms::CentiDecimals, rooms::MinIndex, rooms::MaxIndex);
+    room.unit.model = reader.text(object, path, QStringLiteral("unitModel"));
+    room.unit.capacity = reader.decimal(
+        object, path, QStringLiteral("unitCapacity"), rooms::CentiDecimals, 0, rooms::MaxCapacity);
+    room.unit.count
+        = reader.integer(object, path, QStringLiteral("unitCount"), rooms::MinUnits, rooms::MaxUnits);
+    return room;
+}
+
+void ReadRooms(JobReader &reader, const QJsonObject &root, Job &job)
+{
+    const QJsonArray list = reader.member(root, {}, QStringLiteral("rooms"), QJsonValue::Array)
+                                .value_or(QJsonValue())
+                                .toArray();
+    if (list.size() > rooms::MaxRooms)
+        reader.fail(
+            QStringLiteral("报价单有 %1 个房间，超过 %2 个的上限。").arg(list.size()).arg(rooms::MaxRooms));
+    for (qsizetype i = 0; i < list.size() && reader.error().isEmpty(); ++i)
+        job.rooms.append(ReadRoom(reader, list.at(i), i));
+    job.diversity = reader.decimal(root, {}, QStringLiteral("diversity"), rooms::CentiDecimals,
+        rooms::MinDiversity, rooms::MaxDiversity);
+    job.outdoorModel = reader.text(root, {}, QStringLiteral("outdoorModel"));
+    const bool known = std::any_of(refrigerant::OutdoorModels.cbegin(), refrigerant::OutdoorModels.cend(),
+        [&job](const refrigerant::OutdoorModel &model) { return model.name == job.outdoorModel; });
+    if (!job.outdoorModel.isEmpty() && !known) {
+        reader.fail(
+            QStringLiteral("字段 outdoorModel 的值“%1”不是加氟计算器的室外机型号。").arg(job.outdoorModel));
+    }
+}
+
 } // namespace
 
 QByteArray WriteJob(const Job &job)
@@ -188,6 +246,9 @@ QByteArray WriteJob(const Job &job)
     QJsonArray lines;
     for (const JobLine &line : job.lines)
         lines.append(LineObject(line));
+    QJsonArray roomList;
+    for (const rooms::Room &room : job.rooms)
+        roomList.append(RoomObject(room));
     const QJsonObject body {
         {QStringLiteral("customer"),
             QJsonObject {{QStringLiteral("name"), job.customer.name},
@@ -205,6 +266,9 @@ QByteArray WriteJob(const Job &job)
         {QStringLiteral("discount"), FormatYuan(job.discount)},
         {QStringLiteral("taxRate"), FormatTaxRate(job.taxRate)},
         {QStringLiteral("refrigerantUnitPrice"), FormatUnitPrice(job.refrigerantUnitPrice)},
+        {QStringLiteral("rooms"), roomList},
+        {QStringLiteral("diversity"), FormatDecimal(job.diversity, rooms::CentiDecimals, 0)},
+        {QStringLiteral("outdoorModel"), job.outdoorModel},
     };
     // QJsonObject orders its members by name; the marker is put first by hand, so that the file
     // manager's magic finds it at the start of the file.
@@ -237,9 +301,11 @@ JobReadResult ReadJob(const QByteArray &data)
     const double version = reader.member(root, {}, MarkerKey.toString(), QJsonValue::Double)
                                .value_or(QJsonValue(0))
                                .toDouble();
-    if (reader.error().isEmpty() && version != JobFormatVersion) {
-        reader.fail(QStringLiteral("报价单的格式版本为 %1，本程序只能打开版本 %2。")
+    const bool known = version == OldestJobFormatVersion || version == JobFormatVersion;
+    if (reader.error().isEmpty() && !known) {
+        reader.fail(QStringLiteral("报价单的格式版本为 %1，本程序只能打开版本 %2 至 %3。")
                         .arg(QString::number(version))
+                        .arg(OldestJobFormatVersion)
                         .arg(JobFormatVersion));
     }
     Job job;
@@ -253,7 +319,7 @@ JobReadResult ReadJob(const QByteArray &data)
     job.dealer.contact = reader.text(dealer, QStringLiteral("dealer"), QStringLiteral("contact"));
     job.dealer.phone = reader.text(dealer, QStringLiteral("dealer"), QStringLiteral("phone"));
     job.date = reader.date(root, QStringLiteral("date"));
-    job.validityDays = reader.integer(root, QStringLiteral("validityDays"), 0, MaxValidityDays);
+    job.validityDays = reader.integer(root, {}, QStringLiteral("validityDays"), 0, MaxValidityDays);
     job.notes = reader.text(root, {}, QStringLiteral("notes"), MaxNotesLength);
     job.discount
         = reader.decimal(root, {}, QStringLiteral("discount"), FenDecimals, -MaxDiscount, MaxDiscount);
@@ -267,6 +333,8 @@ JobReadResult ReadJob(const QByteArray &data)
         reader.fail(QStringLiteral("报价单有 %1 行，超过 %2 行的上限。").arg(lines.size()).arg(MaxJobLines));
     for (qsizetype i = 0; i < lines.size() && reader.error().isEmpty(); ++i)
         job.lines.append(ReadLine(reader, lines.at(i), i));
+    if (reader.error().isEmpty() && version == JobFormatVersion)
+        ReadRooms(reader, root, job);
     if (!reader.error().isEmpty())
         return {std::nullopt, reader.error()};
     return {std::move(job), {}};

@@ -33,12 +33,16 @@ Job SampleJob()
     job.discount = 5'050;
     job.taxRate = 650;
     job.refrigerantUnitPrice = 65'000'000;
+    job.rooms = {{u"主卧"_qs, u"卧室"_qs, 1'850, 15'000, {u"KFR-35GW"_qs, 350, 1}},
+        {u"\"影音\"室"_qs, u"自定义"_qs, 2'005, 17'550, {u"风管机"_qs, 280, 2}}};
+    job.diversity = 75;
+    job.outdoorModel = u"GMV-250W/A"_qs;
     return job;
 }
 
 // The sample job's file with one member changed, or removed when value is undefined; the member of
-// the second line when line is set.
-QByteArray Edited(const QString &key, const QJsonValue &value, bool line = false)
+// the second of list ("lines", "rooms") when list is given.
+QByteArray Edited(const QString &key, const QJsonValue &value, const QString &list = {})
 {
     const auto edit = [&key, &value](QJsonObject &object) {
         if (value.isUndefined())
@@ -47,15 +51,15 @@ QByteArray Edited(const QString &key, const QJsonValue &value, bool line = false
             object.insert(key, value);
     };
     QJsonObject root = QJsonDocument::fromJson(WriteJob(SampleJob())).object();
-    if (!line) {
+    if (list.isEmpty()) {
         edit(root);
         return QJsonDocument(root).toJson();
     }
-    QJsonArray lines = root.value(u"lines"_qs).toArray();
-    QJsonObject second = lines.at(1).toObject();
+    QJsonArray elements = root.value(list).toArray();
+    QJsonObject second = elements.at(1).toObject();
     edit(second);
-    lines.replace(1, second);
-    root.insert(u"lines"_qs, lines);
+    elements.replace(1, second);
+    root.insert(list, elements);
     return QJsonDocument(root).toJson();
 }
 
@@ -207,10 +211,26 @@ private Q_SLOTS:
         QFETCH(Job, job);
 
         const QByteArray file = WriteJob(job);
-        QVERIFY2(file.left(64).contains("\"kalmoro-job\": 1,"), file.left(64).constData());
+        QVERIFY2(file.left(64).contains("\"kalmoro-job\": 2,"), file.left(64).constData());
         const JobReadResult read = ReadJob(file);
         QCOMPARE(read.error, QString());
         QVERIFY(read.job == job);
+    }
+
+    // A file of the version before rooms opens as the job it was, without rooms; what it may hold
+    // of rooms is not read.
+    void opensVersionOne()
+    {
+        QJsonObject root = QJsonDocument::fromJson(Edited(u"kalmoro-job"_qs, 1)).object();
+        root.insert(u"rooms"_qs, u"not read"_qs);
+        root.remove(u"diversity"_qs);
+        const JobReadResult read = ReadJob(QJsonDocument(root).toJson());
+        QCOMPARE(read.error, QString());
+        Job withoutRooms = SampleJob();
+        withoutRooms.rooms.clear();
+        withoutRooms.diversity = rooms::DefaultDiversity;
+        withoutRooms.outdoorModel.clear();
+        QVERIFY(read.job == withoutRooms);
     }
 
     void refuses_data()
@@ -226,7 +246,7 @@ private Q_SLOTS:
         QTest::newRow("no marker") << Edited(u"kalmoro-job"_qs, QJsonValue::Undefined)
                                    << u"文件不是报价单：缺少 kalmoro-job 标记。"_qs;
         QTest::newRow("a later version")
-            << Edited(u"kalmoro-job"_qs, 2) << u"报价单的格式版本为 2，本程序只能打开版本 1。"_qs;
+            << Edited(u"kalmoro-job"_qs, 3) << u"报价单的格式版本为 3，本程序只能打开版本 1 至 2。"_qs;
         QTest::newRow("version as text")
             << Edited(u"kalmoro-job"_qs, u"1"_qs) << u"字段 kalmoro-job 应为数。"_qs;
         QTest::newRow("missing member")
@@ -236,12 +256,12 @@ private Q_SLOTS:
         QTest::newRow("lines not an array")
             << Edited(u"lines"_qs, QJsonObject {}) << u"字段 lines 应为数组。"_qs;
         QTest::newRow("quantity as a number")
-            << Edited(u"quantity"_qs, 10.5, true) << u"字段 lines[1].quantity 应为文本。"_qs;
-        QTest::newRow("price not a number")
-            << Edited(u"unitPrice"_qs, u"八十"_qs, true) << u"字段 lines[1].unitPrice 的值“八十”不是数。"_qs;
+            << Edited(u"quantity"_qs, 10.5, u"lines"_qs) << u"字段 lines[1].quantity 应为文本。"_qs;
+        QTest::newRow("price not a number") << Edited(u"unitPrice"_qs, u"八十"_qs, u"lines"_qs)
+                                            << u"字段 lines[1].unitPrice 的值“八十”不是数。"_qs;
         QTest::newRow("quantity out of range") << Edited(u"quantity"_qs, u"1000000.001"_qs,
-            true) << u"字段 lines[1].quantity 超出范围（-1000000 至 1000000）。"_qs;
-        QTest::newRow("unknown source") << Edited(u"source"_qs, u"pump"_qs, true)
+            u"lines"_qs) << u"字段 lines[1].quantity 超出范围（-1000000 至 1000000）。"_qs;
+        QTest::newRow("unknown source") << Edited(u"source"_qs, u"pump"_qs, u"lines"_qs)
                                         << u"字段 lines[1].source 的值“pump”不是已知的来源。"_qs;
         QTest::newRow("a line not an object")
             << Edited(u"lines"_qs, QJsonArray {1}) << u"字段 lines[0] 应为对象。"_qs;
@@ -255,12 +275,30 @@ private Q_SLOTS:
         QTest::newRow("notes of one line of 9 M characters")
             << Edited(u"notes"_qs, QString(9'000'000, u'x')) << u"字段 notes 超过 5000 个字的上限。"_qs;
         QTest::newRow("a description over the bound") << Edited(u"description"_qs, QString(501, u'管'),
-            true) << u"字段 lines[1].description 超过 500 个字的上限。"_qs;
+            u"lines"_qs) << u"字段 lines[1].description 超过 500 个字的上限。"_qs;
         QJsonArray tooMany;
         for (qsizetype i = 0; i <= MaxJobLines; ++i)
             tooMany.append(QJsonObject {});
         QTest::newRow("over 10,000 lines")
             << Edited(u"lines"_qs, tooMany) << u"报价单有 10001 行，超过 10000 行的上限。"_qs;
+        QTest::newRow("rooms missing")
+            << Edited(u"rooms"_qs, QJsonValue::Undefined) << u"文件缺少字段 rooms。"_qs;
+        QTest::newRow("a room not an object")
+            << Edited(u"rooms"_qs, QJsonArray {u"卧室"_qs}) << u"字段 rooms[0] 应为对象。"_qs;
+        QTest::newRow("negative area") << Edited(u"area"_qs, u"-1"_qs, u"rooms"_qs)
+                                       << u"字段 rooms[1].area 超出范围（0 至 100000）。"_qs;
+        QTest::newRow("index over 1000") << Edited(u"index"_qs, u"1000.01"_qs, u"rooms"_qs)
+                                         << u"字段 rooms[1].index 超出范围（20 至 1000）。"_qs;
+        QTest::newRow("capacity as a number")
+            << Edited(u"unitCapacity"_qs, 2.8, u"rooms"_qs) << u"字段 rooms[1].unitCapacity 应为文本。"_qs;
+        QTest::newRow("half a unit") << Edited(u"unitCount"_qs, 1.5, u"rooms"_qs)
+                                     << u"字段 rooms[1].unitCount 应为整数。"_qs;
+        QTest::newRow("100 units") << Edited(u"unitCount"_qs, 100, u"rooms"_qs)
+                                   << u"字段 rooms[1].unitCount 超出范围（1 至 99）。"_qs;
+        QTest::newRow("diversity 0.4")
+            << Edited(u"diversity"_qs, u"0.4"_qs) << u"字段 diversity 超出范围（0.5 至 1）。"_qs;
+        QTest::newRow("unknown outdoor unit") << Edited(u"outdoorModel"_qs,
+            u"GMV-999W/A"_qs) << u"字段 outdoorModel 的值“GMV-999W/A”不是加氟计算器的室外机型号。"_qs;
     }
 
     void refuses()

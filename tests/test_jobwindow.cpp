@@ -8,9 +8,11 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QProcess>
+#include <QRadioButton>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -19,6 +21,7 @@
 #include "jobwindow.h"
 #include "jobwindowplace.h"
 #include "pagetesting.h"
+#include "roomtypememory.h"
 #include "savedialog.h"
 #include "systemerror.h"
 
@@ -816,6 +819,116 @@ private Q_SLOTS:
         QVERIFY(QDir().mkpath(config));
     }
 
+    // Rooms typed in the job window fill the refrigerant page as a user's typing and clicking would,
+    // the other make's mode switched off first; the page then shows its ratio and charge.
+    void fillsRefrigerant_data()
+    {
+        QTest::addColumn<bool>("otherMake");
+        QTest::addColumn<QString>("capacity");
+        QTest::addColumn<QString>("model"); // its radio
+        QTest::addColumn<QStringList>("page"); // 室内机台数, 室内机总量, 配比率, 外机加氟
+
+        QTest::newRow("ratio 1.05, band 1") << false << u"26.25"_qs << u"二百五"_qs
+                                            << QStringList {u"1"_qs, u"26.25"_qs, u"1.05"_qs, u"1"_qs};
+        QTest::newRow("from the other make's mode")
+            << true << u"26.25"_qs << u"二百五"_qs << QStringList {u"1"_qs, u"26.25"_qs, u"1.05"_qs, u"1"_qs};
+        QTest::newRow("band 2 of the next model")
+            << false << u"34"_qs << u"三百"_qs
+            << QStringList {u"1"_qs, u"34"_qs, u"1.133333333333"_qs, u"2"_qs};
+    }
+
+    void fillsRefrigerant()
+    {
+        QFETCH(bool, otherMake);
+        QFETCH(QString, capacity);
+        QFETCH(QString, model);
+        QFETCH(QStringList, page);
+
+        openPage(u"加氟计算按钮"_qs, 1);
+        if (otherMake)
+            m_page.click(u"其他加氟"_qs);
+        QTest::keyClick(&m_page.window(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+        JobWindow &job = *openJobWindow();
+        activate(job);
+        QTableWidget *rooms = roomsTable(job);
+        QTest::keyClick(rooms, Qt::Key_Insert, Qt::ControlModifier);
+        // Name, type, area, index, load, 匹, model, capacity: the type's index stays as it came.
+        const QStringList cells {u"客厅"_qs, {}, u"100"_qs, {}, {}, {}, u"风管机"_qs, capacity};
+        for (const QString &cell : cells) {
+            if (!cell.isEmpty())
+                typeText(cell);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(job.job().rooms.size(), 1);
+        QCOMPARE(rooms->item(0, 4)->text(), u"15"_qs);
+        for (QToolButton *button : job.findChildren<QToolButton *>()) {
+            if (button->text() == u"建议室外机")
+                button->click();
+        }
+        QTest::keyClick(rooms, Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(m_page.texts({u"室内机台数"_qs, u"室内机总量"_qs, u"配比率"_qs, u"外机加氟"_qs}), page);
+        QVERIFY(m_page.find<QRadioButton>(model)->isChecked());
+        QVERIFY(m_page.find(u"外机加氟"_qs)->isVisible());
+        QCOMPARE(m_page.messages, QStringList());
+        QVERIFY(job.isWindowModified());
+        expectSavedFileOpens(job);
+    }
+
+    // The rooms take the quotation lines' keys while the focus is among them, and leave the lines
+    // alone; a bad value is refused in its cell with the reason, the room keeping what it had.
+    void editsRoomsByKeys()
+    {
+        JobWindow &job = openEmptyJob();
+        QTableWidget *rooms = roomsTable(job);
+        for (const QString &name : {u"主卧"_qs, u"次卧"_qs}) {
+            QTest::keyClick(rooms, Qt::Key_Insert, Qt::ControlModifier);
+            typeText(name);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            typeText(u"0"_qs);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(named<QLabel>(job, u"房间提示"_qs)->text(), u"面积应大于 0。"_qs);
+        QTest::keyClick(rooms, Qt::Key_Up, Qt::AltModifier);
+        QCOMPARE(rooms->currentRow(), 0);
+        QTest::keyClick(rooms, Qt::Key_Delete, Qt::ControlModifier);
+        QCOMPARE(job.job().rooms.size(), 1);
+        QCOMPARE(job.job().rooms.first().name, u"主卧"_qs);
+        QCOMPARE(job.job().rooms.first().area, 0);
+        QVERIFY(job.job().lines.isEmpty());
+        QVERIFY(job.isWindowModified());
+        expectSavedFileOpens(job);
+    }
+
+    // A room type of the user's own is offered again with its index, and kept for new jobs while
+    // the box asks for it; unticked, nothing of it stays in the configuration folder.
+    void keepsOwnRoomTypes()
+    {
+        JobWindow &job = openEmptyJob();
+        QTableWidget *rooms = roomsTable(job);
+        QCheckBox *keep = nullptr;
+        for (QCheckBox *box : job.findChildren<QCheckBox *>()) {
+            if (box->text() == u"记住自定义房间类型")
+                keep = box;
+        }
+        QVERIFY(keep);
+        keep->setChecked(true);
+        for (const QString &type : {u"机房"_qs, u"机房"_qs}) {
+            QTest::keyClick(rooms, Qt::Key_Insert, Qt::ControlModifier);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            typeText(type);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            if (rooms->rowCount() == 1)
+                typeText(u"400"_qs);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(rooms->item(1, 3)->text(), u"400"_qs);
+        QCOMPARE(RememberedRoomTypes(), QList<OwnRoomType>({{u"机房"_qs, 40'000}}));
+        keep->setChecked(false);
+        QVERIFY(!RoomTypesRemembered());
+    }
+
 private:
     JobWindow &openEmptyJob()
     {
@@ -824,6 +937,16 @@ private:
         JobWindow &job = *openJobWindow();
         activate(job);
         return job;
+    }
+
+    // The rooms' table, its tab turned to by the keyboard and the focus in it.
+    QTableWidget *roomsTable(JobWindow &job)
+    {
+        auto *rooms = named<QTableWidget>(job, u"房间与室内机"_qs);
+        named<QTableWidget>(job, u"报价明细"_qs)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        rooms->setFocus();
+        return rooms->isVisible() ? rooms : nullptr;
     }
 
     // Saves the job as it stands into a new file, which must open again as the same job.

@@ -37,6 +37,17 @@ public:
     virtual void keepTypedPrice(Job &, MicroYuan) const { }
 };
 
+// A page that takes a job's indoor units, the refrigerant page: it is given them as the user would
+// type them and click, then brings itself up to date.
+class IndoorUnitsTarget
+{
+public:
+    virtual ~IndoorUnitsTarget() = default;
+    // The number of indoor units, their total capacity, and the outdoor model by its index in
+    // OutdoorModels.
+    virtual void takeIndoorUnits(int units, rooms::Centi capacity, qsizetype model) const = 0;
+};
+
 // A page of the main tab that calculates: besides what every page has, its unit holds its Tab
 // order, its sheet and its job lines. Adding a box to a page is one edit in its unit.
 class CalculatorPage : public Page

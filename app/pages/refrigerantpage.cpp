@@ -111,7 +111,7 @@ void setOutdoorPart(const RefrigerantPage &page, bool on)
     page.computeOutdoor->setVisible(on);
 }
 
-class RefrigerantUnit final : public CalculatorPage, public PageJobLines
+class RefrigerantUnit final : public CalculatorPage, public PageJobLines, public IndoorUnitsTarget
 {
 public:
     explicit RefrigerantUnit(const Services &services) { m_page.showMessage = services.showMessage; }
@@ -241,6 +241,23 @@ public:
     {
         if (price >= 0)
             job.refrigerantUnitPrice = price;
+    }
+
+    // Clicked and typed as the user would: the outdoor-unit part switched on first where another
+    // make's is in force, then the model, then the boxes; then the page's results as they follow.
+    void takeIndoorUnits(int units, rooms::Centi capacity, qsizetype model) const override
+    {
+        const RefrigerantPage &page = m_page;
+        if (!IsOutdoorPartOn(page))
+            page.greeMode->click();
+        page.models[static_cast<std::size_t>(model)]->click();
+        const auto type = [](EditBox &box, const QString &typed) {
+            box.selectAll();
+            box.insert(typed);
+        };
+        type(*page.indoorUnits, QString::number(units));
+        type(*page.indoorCapacity, FormatDecimal(capacity, rooms::CentiDecimals, 0));
+        UpdateRefrigerantResults(page);
     }
 
 private:

@@ -18,8 +18,8 @@ void Check(bool holds)
 } // namespace
 
 // Whatever the bytes, the reader either refuses them with a reason or gives a job that is written
-// and read back unchanged, whose lines the job window would take as they are, and whose money and
-// quotation are computed without overflow.
+// and read back unchanged, whose lines the job window would take as they are, and whose money,
+// rooms' loads and quotation are computed without overflow.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const kalmoro::JobReadResult read
@@ -33,6 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         Check(kalmoro::JobLineRefusal(line).isEmpty());
     const kalmoro::JobTotals totals = kalmoro::Totals(*read.job);
     Check(totals.subtotal - totals.discount + totals.tax == totals.total);
+    const kalmoro::rooms::Summary rooms = kalmoro::rooms::Summarize(read.job->rooms, read.job->diversity);
+    Check(rooms.load >= 0 && rooms.indoorCapacity >= 0 && rooms.diversifiedLoad <= rooms.load);
+    Check(!kalmoro::rooms::SuggestOutdoor(rooms) || rooms.indoorCapacity > 0);
     Check(!kalmoro::SheetText(kalmoro::SheetOf(*read.job)).isEmpty());
     return 0;
 }

@@ -1,0 +1,489 @@
+#include "roomspart.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "pages/calculatorpage.h"
+#include "palette.h"
+#include "refrigerant.h"
+
+namespace kalmoro {
+
+namespace {
+
+using rooms::Centi;
+
+enum Column { Name, Type, Area, Index, Load, Horsepower, Model, Capacity, Count, Check };
+constexpr std::u16string_view kColumns[] = {u"房间", u"类型", u"面积（m²）", u"指标（W/m²）", u"负荷（kW）",
+    u"匹", u"室内机型号", u"制冷量（kW）", u"台数", u"核对"};
+constexpr Column kComputed[] = {Load, Horsepower, Check};
+
+// The room's keys are those of the quotation's lines.
+const QKeySequence kAddKey(Qt::CTRL | Qt::Key_Insert);
+const QKeySequence kDeleteKey(Qt::CTRL | Qt::Key_Delete);
+const QKeySequence kUpKey(Qt::ALT | Qt::Key_Up);
+const QKeySequence kDownKey(Qt::ALT | Qt::Key_Down);
+const QKeySequence kFillKey(Qt::CTRL | Qt::SHIFT | Qt::Key_F);
+
+const QString kNote = QStringLiteral("方案阶段估算，施工图以负荷计算为准");
+const QString kUnderCapacity = QStringLiteral("⚠ 制冷量不足");
+const QString kNoOutdoor = QStringLiteral("未选");
+
+QString text(std::u16string_view view)
+{
+    return QString::fromUtf16(view.data(), static_cast<qsizetype>(view.size()));
+}
+
+QString decimal(Centi value)
+{
+    return FormatDecimal(value, rooms::CentiDecimals, 0);
+}
+
+// An amount the user has not typed yet shows as an empty cell.
+QString typedDecimal(Centi value)
+{
+    return value == 0 ? QString() : decimal(value);
+}
+
+QString roomCell(const rooms::Room &room, int column)
+{
+    switch (column) {
+    case Name:
+        return room.name;
+    case Type:
+        return room.type;
+    case Area:
+        return typedDecimal(room.area);
+    case Index:
+        return decimal(room.index);
+    case Load:
+        return decimal(rooms::RoomLoad(room));
+    case Horsepower:
+        return FormatDecimal(rooms::Horsepower(rooms::RoomLoad(room)), 1, 1);
+    case Model:
+        return room.unit.model;
+    case Capacity:
+        return typedDecimal(room.unit.capacity);
+    case Count:
+        return QString::number(room.unit.count);
+    default:
+        return rooms::UnderCapacity(room) ? kUnderCapacity : QString();
+    }
+}
+
+const OwnRoomType *findOwnType(const QList<OwnRoomType> &types, const QString &name)
+{
+    const auto found = std::find_if(
+        types.cbegin(), types.cend(), [&name](const OwnRoomType &type) { return type.name == name; });
+    return found == types.cend() ? nullptr : &*found;
+}
+
+// The type cell offers the room types, then the user's own, and takes any name typed.
+class RoomTypeDelegate final : public QStyledItemDelegate
+{
+public:
+    RoomTypeDelegate(const QList<OwnRoomType> &ownTypes, QObject *parent)
+        : QStyledItemDelegate(parent)
+        , m_ownTypes(ownTypes)
+    {
+    }
+
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &) const override
+    {
+        auto *types = new QComboBox(parent);
+        types->setEditable(true);
+        types->setAccessibleName(QStringLiteral("房间类型"));
+        for (const rooms::RoomType &type : rooms::RoomTypes)
+            types->addItem(type.name.toString());
+        for (const OwnRoomType &type : m_ownTypes)
+            types->addItem(type.name);
+        return types;
+    }
+
+    void setEditorData(QWidget *editor, const QModelIndex &index) const override
+    {
+        auto *types = static_cast<QComboBox *>(editor);
+        types->setCurrentText(index.data().toString());
+        // What is typed takes the type's place, as in the other cells.
+        types->lineEdit()->selectAll();
+    }
+
+    void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override
+    {
+        model->setData(index, static_cast<QComboBox *>(editor)->currentText());
+    }
+
+private:
+    const QList<OwnRoomType> &m_ownTypes;
+};
+
+} // namespace
+
+RoomsPart::RoomsPart(Job &job, const std::vector<const PageJobLines *> &pages, QWidget *parent)
+    : QWidget(parent)
+    , m_job(job)
+    , m_ownTypes(RememberedRoomTypes())
+{
+    for (const PageJobLines *page : pages) {
+        if (const auto *target = dynamic_cast<const IndoorUnitsTarget *>(page))
+            m_refrigerant = target;
+    }
+    auto *layout = new QVBoxLayout(this);
+    auto *note = new QLabel(kNote, this);
+    layout->addWidget(note);
+    layout->addWidget(buildTable(), 1);
+    m_notice = new QLabel(this);
+    m_notice->setAccessibleName(QStringLiteral("房间提示"));
+    QPalette noticeColours = m_notice->palette();
+    noticeColours.setColor(QPalette::WindowText, QColor::fromRgb(palette::kDarkRed));
+    m_notice->setPalette(noticeColours);
+    layout->addWidget(m_notice);
+    layout->addLayout(buildBelow());
+    m_summary = new QLabel(this);
+    m_summary->setWordWrap(true);
+    // Screen readers read the summary as the label shows it.
+    m_summary->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_summary->setFocusPolicy(Qt::TabFocus);
+    m_summary->setAccessibleName(QStringLiteral("房间汇总"));
+    layout->addWidget(m_summary);
+    m_keepTypes = new QCheckBox(QStringLiteral("记住自定义房间类型"), this);
+    m_keepTypes->setChecked(RoomTypesRemembered());
+    layout->addWidget(m_keepTypes);
+    connect(m_keepTypes, &QCheckBox::toggled, this, &RoomsPart::keepOwnTypes);
+}
+
+QWidget *RoomsPart::buildTable()
+{
+    m_table = new QTableWidget(0, static_cast<int>(std::size(kColumns)), this);
+    m_table->setAccessibleName(QStringLiteral("房间与室内机"));
+    QStringList headers;
+    for (const std::u16string_view column : kColumns)
+        headers << text(column);
+    m_table->setHorizontalHeaderLabels(headers);
+    m_table->horizontalHeader()->setSectionResizeMode(Name, QHeaderView::Stretch);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setItemDelegateForColumn(Type, new RoomTypeDelegate(m_ownTypes, m_table));
+    m_table->installEventFilter(this);
+    connect(m_table, &QTableWidget::itemChanged, this, &RoomsPart::cellEdited);
+    return m_table;
+}
+
+QLayout *RoomsPart::buildBelow()
+{
+    auto *below = new QHBoxLayout;
+    const auto button = [this, below](const QString &caption, const QKeySequence &key) {
+        auto *action = new QAction(caption, this);
+        action->setToolTip(QStringLiteral("%1（%2）").arg(caption, key.toString(QKeySequence::NativeText)));
+        auto *tool = new QToolButton(this);
+        tool->setDefaultAction(action);
+        below->addWidget(tool);
+        return action;
+    };
+    // The table's keys are taken in the table, so that they do not reach the quotation's lines.
+    connect(button(QStringLiteral("添加房间"), kAddKey), &QAction::triggered, this, &RoomsPart::addRoom);
+    connect(
+        button(QStringLiteral("删除房间"), kDeleteKey), &QAction::triggered, this, &RoomsPart::deleteRoom);
+    connect(button(QStringLiteral("上移"), kUpKey), &QAction::triggered, this, [this] { moveRoom(-1); });
+    connect(button(QStringLiteral("下移"), kDownKey), &QAction::triggered, this, [this] { moveRoom(1); });
+    below->addStretch();
+
+    auto *form = new QFormLayout;
+    m_diversity = new QLineEdit(this);
+    m_diversity->setAccessibleName(QStringLiteral("同时使用系数"));
+    m_diversity->setToolTip(QStringLiteral("常用 %1–%2，默认 %3")
+                                .arg(rooms::Diversity.low)
+                                .arg(rooms::Diversity.high)
+                                .arg(rooms::Diversity.defaultValue));
+    form->addRow(QStringLiteral("同时使用系数："), m_diversity);
+    connect(m_diversity, &QLineEdit::textEdited, this, [this](const QString &typed) {
+        const rooms::CellValue diversity = rooms::ReadDiversity(typed);
+        refuse(diversity.refusal);
+        if (!diversity.value)
+            return;
+        m_job.diversity = *diversity.value;
+        changed();
+    });
+    m_outdoor = new QComboBox(this);
+    m_outdoor->setAccessibleName(QStringLiteral("室外机"));
+    m_outdoor->addItem(kNoOutdoor);
+    for (const refrigerant::OutdoorModel &model : refrigerant::OutdoorModels)
+        m_outdoor->addItem(
+            QStringLiteral("%1（%2 kW）").arg(model.name).arg(model.capacity), model.name.toString());
+    form->addRow(QStringLiteral("室外机："), m_outdoor);
+    connect(m_outdoor, &QComboBox::activated, this, [this](int chosen) {
+        m_job.outdoorModel = m_outdoor->itemData(chosen).toString();
+        changed();
+    });
+    below->addLayout(form);
+
+    auto *suggest = new QToolButton(this);
+    suggest->setText(QStringLiteral("建议室外机"));
+    connect(suggest, &QToolButton::clicked, this, &RoomsPart::suggestOutdoor);
+    below->addWidget(suggest);
+    auto *fill = new QAction(QStringLiteral("填入加氟计算"), this);
+    fill->setShortcut(kFillKey);
+    fill->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    fill->setToolTip(QStringLiteral("填入加氟计算（%1）").arg(kFillKey.toString(QKeySequence::NativeText)));
+    addAction(fill);
+    auto *fillButton = new QToolButton(this);
+    fillButton->setDefaultAction(fill);
+    below->addWidget(fillButton);
+    connect(fill, &QAction::triggered, this, &RoomsPart::fillRefrigerant);
+    return below;
+}
+
+bool RoomsPart::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_table
+        || (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress))
+        return QWidget::eventFilter(watched, event);
+    auto *key = static_cast<QKeyEvent *>(event);
+    const QKeySequence pressed(key->keyCombination());
+    const bool ours = pressed == kAddKey || pressed == kDeleteKey || pressed == kUpKey || pressed == kDownKey;
+    if (!ours)
+        return QWidget::eventFilter(watched, event);
+    // Overridden, the key comes to the table as a key press rather than as the window's shortcut.
+    event->accept();
+    if (event->type() == QEvent::ShortcutOverride)
+        return true;
+    if (pressed == kAddKey)
+        addRoom();
+    else if (pressed == kDeleteKey)
+        deleteRoom();
+    else
+        moveRoom(pressed == kUpKey ? -1 : 1);
+    return true;
+}
+
+void RoomsPart::addRoom()
+{
+    if (m_job.rooms.size() >= rooms::MaxRooms) {
+        refuse(QStringLiteral("最多 %1 个房间").arg(rooms::MaxRooms));
+        return;
+    }
+    const rooms::RoomType &type = rooms::RoomTypes.front();
+    rooms::Room room;
+    room.type = type.name.toString();
+    room.index = Centi(type.defaultIndex) * 100;
+    m_job.rooms.append(room);
+    showRooms();
+    changed();
+    const int row = m_table->rowCount() - 1;
+    m_table->setCurrentCell(row, Name);
+    m_table->setFocus();
+    m_table->editItem(m_table->item(row, Name));
+}
+
+void RoomsPart::deleteRoom()
+{
+    const int row = m_table->currentRow();
+    if (row < 0)
+        return;
+    m_job.rooms.removeAt(row);
+    showRooms();
+    changed();
+    m_table->setCurrentCell(std::min(row, m_table->rowCount() - 1), Name);
+}
+
+void RoomsPart::moveRoom(int offset)
+{
+    const int row = m_table->currentRow();
+    const int target = row + offset;
+    if (row < 0 || target < 0 || target >= m_table->rowCount())
+        return;
+    m_job.rooms.swapItemsAt(row, target);
+    const int column = m_table->currentColumn();
+    showRooms();
+    m_table->setCurrentCell(target, column);
+    changed();
+}
+
+void RoomsPart::showRooms()
+{
+    m_showing = true;
+    m_table->setRowCount(static_cast<int>(m_job.rooms.size()));
+    for (int row = 0; row < m_table->rowCount(); ++row) {
+        for (int column = 0; column < m_table->columnCount(); ++column) {
+            auto *item = new QTableWidgetItem;
+            if (std::find(std::begin(kComputed), std::end(kComputed), column) != std::end(kComputed))
+                item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+            if (column != Name && column != Type && column != Model && column != Check)
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            m_table->setItem(row, column, item);
+        }
+        showComputed(row);
+    }
+    m_diversity->setText(decimal(m_job.diversity));
+    m_outdoor->setCurrentIndex(std::max(0, m_outdoor->findData(m_job.outdoorModel)));
+    m_showing = false;
+    showSummary();
+}
+
+void RoomsPart::showComputed(int row)
+{
+    const bool showing = m_showing;
+    m_showing = true;
+    const rooms::Room &room = m_job.rooms[row];
+    for (int column = 0; column < m_table->columnCount(); ++column)
+        m_table->item(row, column)->setText(roomCell(room, column));
+    const rooms::RoomType *type = rooms::FindRoomType(room.type);
+    m_table->item(row, Index)->setToolTip(type ? rooms::IndexRangeText(*type) : QString());
+    m_showing = showing;
+}
+
+void RoomsPart::cellEdited(QTableWidgetItem *item)
+{
+    if (m_showing)
+        return;
+    const int row = item->row();
+    rooms::Room &room = m_job.rooms[row];
+    rooms::Room edited = room;
+    const QString typed = item->text();
+    QString refusal;
+    const auto take = [&refusal](const rooms::CellValue &read, auto &member) {
+        if (read.value)
+            member = static_cast<std::remove_reference_t<decltype(member)>>(*read.value);
+        refusal = read.refusal;
+    };
+    switch (item->column()) {
+    case Name:
+        edited.name = typed.left(MaxTextLength);
+        break;
+    case Type:
+        edited.type = typed.left(MaxTextLength);
+        // A type of the list brings its default index; a name of the user's own keeps the index.
+        if (const rooms::RoomType *type = rooms::FindRoomType(typed))
+            edited.index = Centi(type->defaultIndex) * 100;
+        else if (const OwnRoomType *own = findOwnType(m_ownTypes, typed))
+            edited.index = own->index;
+        break;
+    case Area:
+        take(rooms::ReadArea(typed), edited.area);
+        break;
+    case Index:
+        take(rooms::ReadIndex(typed), edited.index);
+        break;
+    case Model:
+        edited.unit.model = typed.left(MaxTextLength);
+        break;
+    case Capacity:
+        take(rooms::ReadCapacity(typed), edited.unit.capacity);
+        break;
+    case Count:
+        take(rooms::ReadCount(typed), edited.unit.count);
+        break;
+    default:
+        break;
+    }
+    refuse(refusal);
+    const bool taken = refusal.isEmpty() && !(edited == room);
+    if (refusal.isEmpty())
+        room = edited;
+    if (taken)
+        noteOwnType(room);
+    // The cells show what the room now holds: a value that was not taken shows the one before.
+    showComputed(row);
+    showSummary();
+    if (taken)
+        changed();
+}
+
+void RoomsPart::showSummary()
+{
+    const rooms::Summary summary = rooms::Summarize(m_job.rooms, m_job.diversity);
+    QString text = QStringLiteral(
+        "房间负荷合计 %1 kW，室内机制冷量合计 %2 kW，同时使用系数 %3 时负荷 %4 kW，室内机 %5 台。")
+                       .arg(decimal(summary.load), decimal(summary.indoorCapacity), decimal(m_job.diversity),
+                           decimal(summary.diversifiedLoad))
+                       .arg(summary.units);
+    QStringList under;
+    for (qsizetype row : summary.underCapacity)
+        under << QString::number(row + 1);
+    if (!under.isEmpty())
+        text += QStringLiteral("第 %1 行房间的室内机制冷量小于负荷。").arg(under.join(u'、'));
+    m_summary->setText(text);
+}
+
+void RoomsPart::suggestOutdoor()
+{
+    const std::optional<qsizetype> model
+        = rooms::SuggestOutdoor(rooms::Summarize(m_job.rooms, m_job.diversity));
+    if (!model) {
+        refuse(rooms::NoOutdoorFits.toString());
+        return;
+    }
+    refuse({});
+    m_job.outdoorModel = refrigerant::OutdoorModels[*model].name.toString();
+    m_outdoor->setCurrentIndex(static_cast<int>(*model) + 1);
+    changed();
+}
+
+void RoomsPart::fillRefrigerant()
+{
+    const rooms::Summary summary = rooms::Summarize(m_job.rooms, m_job.diversity);
+    const auto *model = std::find_if(refrigerant::OutdoorModels.cbegin(), refrigerant::OutdoorModels.cend(),
+        [this](const refrigerant::OutdoorModel &candidate) { return candidate.name == m_job.outdoorModel; });
+    if (summary.units == 0 || summary.indoorCapacity == 0) {
+        refuse(QStringLiteral("还没有室内机的制冷量可填入"));
+        return;
+    }
+    if (model == refrigerant::OutdoorModels.cend()) {
+        refuse(QStringLiteral("请先选择室外机"));
+        return;
+    }
+    if (!m_refrigerant)
+        return;
+    refuse({});
+    m_refrigerant->takeIndoorUnits(
+        summary.units, summary.indoorCapacity, model - refrigerant::OutdoorModels.cbegin());
+}
+
+void RoomsPart::noteOwnType(const rooms::Room &room)
+{
+    if (room.type.trimmed().isEmpty() || rooms::FindRoomType(room.type))
+        return;
+    const OwnRoomType noted {room.type, room.index};
+    const auto kept = std::find_if(m_ownTypes.begin(), m_ownTypes.end(),
+        [&noted](const OwnRoomType &type) { return type.name == noted.name; });
+    if (kept != m_ownTypes.end() && *kept == noted)
+        return;
+    if (kept != m_ownTypes.end())
+        *kept = noted;
+    else if (m_ownTypes.size() < MaxOwnRoomTypes)
+        m_ownTypes.append(noted);
+    if (m_keepTypes->isChecked())
+        keepOwnTypes();
+}
+
+void RoomsPart::keepOwnTypes()
+{
+    const QString failure = m_keepTypes->isChecked() ? RememberRoomTypes(m_ownTypes) : ForgetRoomTypes();
+    if (!failure.isEmpty())
+        refuse(QStringLiteral("无法记住自定义房间类型：%1").arg(failure));
+}
+
+void RoomsPart::refuse(const QString &reason)
+{
+    m_notice->setText(reason.isEmpty() || reason.endsWith(u'。') ? reason : reason + u'。');
+}
+
+void RoomsPart::changed()
+{
+    if (m_showing)
+        return;
+    showSummary();
+    Q_EMIT edited();
+}
+
+} // namespace kalmoro
