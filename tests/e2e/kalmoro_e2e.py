@@ -2,7 +2,7 @@
 
 Usage: kalmoro_e2e.py SCENARIO PROGRAM SCREENSHOT_DIR
 SCENARIO: position | drag | minimize | close | escape | navigation | pages | first_browser |
-accessibility | quotation | keyboard | finish_by_keys | job | lost_display, or, as the added user,
+accessibility | quotation | keyboard | finish_by_keys | job | orca | lost_display, or, as the added user,
 kept | leftovers
 
 Runs on the X display in DISPLAY under a window manager, with an AT-SPI bus on the session bus
@@ -822,6 +822,130 @@ def scenario_job(program):
     finally:
         again.stop()
     note(program, "the job reopened from the command line gives the same PDF")
+
+
+class Orca:
+    """The Orca screen reader on the session's accessibility bus, without a speech server: what it
+    would say is read from its debug log."""
+
+    SAID = re.compile(r"SPEECH OUTPUT: '(.*)'(?:\{.*\})?$")
+
+    def __init__(self, screenshots):
+        """Keeps its log among the screenshots, where a failure can be looked into."""
+        work = os.environ.get("TMPDIR", "/tmp")
+        self.path = os.path.join(screenshots, "orca-debug.log")
+        if os.path.exists(self.path):
+            os.remove(self.path)
+        prefs = os.path.join(work, "orca-prefs")
+        os.makedirs(prefs, exist_ok=True)
+        # An address where no speech server listens and none is started.
+        environment = dict(os.environ, SPEECHD_ADDRESS=f"unix_socket:{work}/no-speech-server")
+        self.process = subprocess.Popen(["orca", "--replace", "--user-prefs", prefs, "--debug-file", self.path],
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=environment)
+        wait_for("Orca to read the window", lambda: any("Kalmoro" in line for line in self.said()))
+        # Orca works through what it met on starting before it follows keys: its log stops growing.
+        def settled():
+            before = os.path.getsize(self.path)
+            time.sleep(1)
+            return os.path.getsize(self.path) == before
+        wait_for("Orca to settle", settled)
+
+    def said(self):
+        """Everything Orca said since it started."""
+        if not os.path.exists(self.path):
+            return []
+        with open(self.path, encoding="utf-8", errors="replace") as log:
+            return [match.group(1) for match in map(self.SAID.search, log) if match]
+
+    def hear(self, keys, expected, patience=30):
+        """Presses KEYS (or types the text after "type:") and waits for Orca to say EXPECTED, a part of
+        one utterance, among what it says from now on; returns what it said."""
+        self.heard = len(self.said())
+        if keys.startswith("type:"):
+            xdo("type", "--delay", 80, keys[len("type:"):])
+        else:
+            xdo("key", "--delay", 150, *keys.split())
+        if expected is None:
+            time.sleep(0.5)
+            return self.said()[self.heard:]
+        wait_for(f"Orca to say {expected!r} after {keys}",
+                 lambda: any(expected in line for line in self.said()[self.heard:]), patience)
+        return self.said()[self.heard:]
+
+    def stop(self):
+        self.process.terminate()
+        try:
+            self.process.wait(5)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+            self.process.wait()
+
+
+# Keys, and what Orca must say after them: every page lands on a named control of its own, and each
+# key that computes is followed by its results, caption, value and unit.
+ORCA_PAGES = [
+    ("alt+3", "水管选择"),
+    ("alt+6", "Lumavo"),
+    ("alt+2", "期货铜价"),
+    ("alt+4", "出风口尺寸 长"),
+    ("type:1", None),
+    ("Tab", "出风口尺寸 宽"),
+    ("type:0.2", None),
+    ("Return", "出风口价格 47.52 元"),
+    ("alt+1", "格力多联机加氟"),
+    ("space", None),
+    ("Down", "GMV-250W/A"),
+    ("Tab", "室内机台数"),
+    ("type:3", None),
+    ("Tab", "室内机总量"),
+    ("type:26.25", None),
+    ("Return", "室外机所需氟利昂 1 KG"),
+    ("Tab Tab Tab", "冷媒液管Φ6.35"),
+    ("type:10", None),
+    ("Tab", "冷媒液管Φ9.52"),
+    ("type:10", None),
+    ("ctrl+Return", "所需加氟量 1.76 KG"),
+]
+# The job window by keys: the refrigerant page's lines added, the table's first line's price edited
+# in place, then Tab out of the table.
+ORCA_JOB = [
+    ("ctrl+shift+a", "报价单"),
+    ("F2", "项目 第 1 行"),
+    ("Escape", None),
+    ("Right Right Right", "单价"),
+    ("Return", "单价（元） 第 1 行"),
+    ("ctrl+a type:60", None),
+    ("Return", "合计"),
+    ("Tab", None),
+]
+
+
+def scenario_orca(program):
+    """What Orca says, page by page and key by key, and in the job window."""
+    if subprocess.run(["which", "orca"], capture_output=True).returncode != 0:
+        raise Failure("orca is not installed")
+    orca = Orca(program.screenshots)
+    try:
+        activate(program, "^Kalmoro$")
+        for keys, expected in ORCA_PAGES:
+            said = orca.hear(keys, expected)
+            if expected is not None:
+                note(program, f"{keys}: {' / '.join(said)}")
+                if sum(expected in line for line in said) > 1:
+                    raise Failure(f"Orca said {expected!r} more than once after {keys}: {said}")
+        job = job_window(program)
+        for keys, expected in ORCA_JOB:
+            if keys.startswith("ctrl+a type:"):
+                orca.hear("ctrl+a", None)
+                keys = keys[len("ctrl+a "):]
+            said = orca.hear(keys, expected)
+            note(program, f"job {keys}: {' / '.join(said)}")
+        if any(has(node, pyatspi.STATE_FOCUSED) for node in walk(job) if node.getRole() == pyatspi.ROLE_TABLE_CELL):
+            raise Failure("Tab left the focus in the job window's table")
+        activate(program, "^Kalmoro$")
+        note(program, f"alt+5: {' / '.join(orca.hear('alt+5', 'DAIKIN'))}")
+    finally:
+        orca.stop()
 
 
 # --- The window and its manager ------------------------------------------------------------------
