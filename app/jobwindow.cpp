@@ -22,7 +22,6 @@
 #include <QTableWidget>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -745,8 +744,8 @@ void JobWindow::tellLineAndTotal(int row)
     QString total;
     for (const SheetField &field : TotalsFields(m_job, TotalsOf(m_job, m_subtotal)))
         total = field.label + u' ' + field.value;
-    // Told once the editor has closed and the focus is back on the line's cell.
-    QTimer::singleShot(0, this, [amount, total] { TellFocused(amount + QStringLiteral("，") + total); });
+    // Told while the cell's editor still has the focus: screen readers ignore a cell's changes.
+    TellFocused(amount + QStringLiteral("，") + total);
 }
 
 void JobWindow::refuse(const QString &reason)

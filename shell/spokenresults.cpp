@@ -1,15 +1,13 @@
 #include "spokenresults.h"
 
-#include <QAbstractItemView>
-#include <QAccessible>
 #include <QApplication>
 #include <QList>
-#include <QPersistentModelIndex>
 #include <QPointer>
-#include <QSignalBlocker>
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
+
+#include "screenreader.h"
 
 namespace kalmoro {
 
@@ -24,9 +22,8 @@ struct Noted {
 struct State {
     int open = 0;
     QList<Noted> noted;
-    QPointer<QWidget> told; // the control whose description tells results
-    QPersistentModelIndex cell; // in a view, the cell that tells them: the view's focus is there
-    QString own; // its own description, given back when the focus leaves it
+    QPointer<QWidget> told; // the control whose name tells results
+    QString own; // its own name, given back when the focus leaves it
     bool watching = false;
 };
 
@@ -36,43 +33,12 @@ State &state()
     return held;
 }
 
-// The cell a screen reader follows while the view has the focus: its current one.
-QModelIndex focusedCell(const QWidget &control)
-{
-    const auto *view = qobject_cast<const QAbstractItemView *>(&control);
-    return view ? view->currentIndex() : QModelIndex();
-}
-
-// QWidget tells screen readers nothing when its description changes; a cell's description is its
-// data in the model, set without the model's signals, as no one but screen readers reads it.
-void describe(QWidget &control, const QModelIndex &cell, const QString &text)
-{
-    if (!cell.isValid()) {
-        control.setAccessibleDescription(text);
-        QAccessibleEvent changed(&control, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&changed);
-        return;
-    }
-    QAbstractItemModel *model = const_cast<QAbstractItemModel *>(cell.model());
-    {
-        const QSignalBlocker quiet(model);
-        model->setData(cell, text, Qt::AccessibleDescriptionRole);
-    }
-    QAccessibleInterface *view = QAccessible::queryAccessibleInterface(&control);
-    QAccessibleTableInterface *table = view ? view->tableInterface() : nullptr;
-    if (QAccessibleInterface *shown = table ? table->cellAt(cell.row(), cell.column()) : nullptr) {
-        QAccessibleEvent changed(shown, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&changed);
-    }
-}
-
 void giveBack()
 {
     State &held = state();
     if (QWidget *control = held.told)
-        describe(*control, held.cell, held.own);
+        control->setAccessibleName(held.own);
     held.told = nullptr;
-    held.cell = QPersistentModelIndex();
 }
 
 } // namespace
@@ -118,24 +84,23 @@ void TellFocused(const QString &text)
     if (!held.watching) {
         held.watching = true;
         // Given back after the focus event has gone out, so that a screen reader already follows
-        // the new control and does not read the old one's description as news.
+        // the new control and does not read the old one's name as news.
         QObject::connect(qApp, &QApplication::focusChanged, qApp, [](QWidget *old, QWidget *) {
-            if (old && old == state().told)
+            if (old && old == state().told) {
                 QTimer::singleShot(0, qApp, [] {
                     if (state().told && !state().told->hasFocus())
                         giveBack();
                 });
+            }
         });
     }
-    const QModelIndex cell = focusedCell(*focused);
-    if (held.told != focused || held.cell != cell) {
+    if (held.told != focused) {
         giveBack();
         held.told = focused;
-        held.cell = cell;
-        held.own = cell.isValid() ? cell.data(Qt::AccessibleDescriptionRole).toString()
-                                  : focused->accessibleDescription();
+        held.own = focused->accessibleName();
     }
-    describe(*focused, cell, text);
+    focused->setAccessibleName(text);
+    platform::TellNameChanged(*focused);
 }
 
 } // namespace kalmoro

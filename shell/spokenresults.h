@@ -6,11 +6,11 @@ class QWidget;
 
 namespace kalmoro {
 
-// Screen readers speak a change of the focused control's own description and nothing else the
-// program can send: Orca ignores announcements and changes of controls without the focus, and Qt
-// has no live regions. So the results a key computes are told as the description of the control
-// that has the focus when the key is done; that control gets its own description back once the
-// focus has left it.
+// Screen readers speak a change of the focused control's own name and little else the program can
+// send: Orca ignores announcements and changes of controls without the focus, Qt has no live
+// regions, and Qt's description change reaches Orca without the text. So the results a key
+// computes are told as the name of the control that has the focus when the key is done; that
+// control gets its own name back once the focus has left it.
 //
 // Opened by a handler of a key that computes, around what it runs; the outermost of nested ones
 // tells, when it closes, every result noted while it was open, once each, as it reads last.
@@ -27,8 +27,7 @@ public:
 // noted while no key computes, so that typing does not speak a result per character.
 void NoteResult(const QWidget &result, const QString &spoken);
 
-// Tells screen readers text as a new description of the focused control, or of a view's current
-// cell while the view has the focus.
+// Tells screen readers text as a new name of the focused control.
 void TellFocused(const QString &text);
 
 } // namespace kalmoro
