@@ -40,7 +40,7 @@ constexpr LayoutRow kRows[] = {
 constexpr std::u16string_view kTexts[] = {u"透明标签21", u"透明标签23", u"透明标签24", u"透明标签25"};
 
 // Its entry turns the tab before it swaps the column's pictures. The focus goes to the first line
-// of the text, which tells screen readers the rest as its description.
+// of the text, which screen readers read as the whole text.
 class AboutUnit final : public Page
 {
 public:
@@ -51,10 +51,10 @@ public:
     }
     void wire(QObject *) const override
     {
-        QStringList rest;
-        for (std::size_t i = 1; i < m_texts.size(); ++i)
-            rest << m_texts[i]->text();
-        m_texts.front()->setAccessibleDescription(rest.join(QString()));
+        QStringList whole;
+        for (const kalmoro::TransparentLabel *line : m_texts)
+            whole << line->text();
+        m_texts.front()->setAccessibleName(whole.join(QString()));
         m_texts.front()->setFocusPolicy(Qt::TabFocus);
     }
     void enter(EntrySteps &steps) const override
