@@ -241,9 +241,16 @@ public:
     {
         return rowsOf(*widget()).isEmpty() ? QAccessible::Graphic : QAccessible::List;
     }
-    int childCount() const override { return int(rowsOf(*widget()).size()); }
+    // A picture read as a list holds its rows; any other holds the controls placed on it.
+    int childCount() const override
+    {
+        const QStringList rows = rowsOf(*widget());
+        return rows.isEmpty() ? QAccessibleWidget::childCount() : int(rows.size());
+    }
     QAccessibleInterface *child(int index) const override
     {
+        if (rowsOf(*widget()).isEmpty())
+            return QAccessibleWidget::child(index);
         if (index < 0 || index >= childCount())
             return nullptr;
         while (m_rows.size() <= std::size_t(index)) {
@@ -254,6 +261,8 @@ public:
     }
     int indexOfChild(const QAccessibleInterface *child) const override
     {
+        if (rowsOf(*widget()).isEmpty())
+            return QAccessibleWidget::indexOfChild(child);
         for (std::size_t index = 0; index < m_rows.size(); ++index) {
             if (QAccessible::accessibleInterface(m_rows[index]) == child)
                 return int(index);

@@ -47,7 +47,6 @@ public:
     // The picture reads as a list of its table's rows, one item a band, and Tab reaches it.
     void wire(QObject *) const override
     {
-        m_table->setAccessibleName(text(kDrainPipeUnit.title));
         const QStringList rows = tableRows();
         ReadAsList(*m_table, rows);
         // Read at once when the table takes the focus, not only item by item.

@@ -559,7 +559,7 @@ def scenario_accessibility(program):
     quote = extents(program.get(pyatspi.ROLE_FILLER, "今日铜价"))
     if quote[2:] != (240, 152):
         faults.append(f"the quotation view reports {quote}, expected its visible 240 x 152")
-    drain = program.get(pyatspi.ROLE_IMAGE, "冷凝排水管选择")
+    drain = program.get(pyatspi.ROLE_LIST, "冷凝排水管选择")
     if not re.fullmatch(r"(制冷量（kw） \S.*?：PVC管径 De \d+；){3}制冷量（kw） .*：PVC管径 De 50", drain.description):
         faults.append(f"the drain pipe picture describes {drain.description!r}")
     for role, name, caption in ((pyatspi.ROLE_TEXT, "室内机台数 台", "室内机台数："),
