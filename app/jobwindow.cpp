@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDateEdit>
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSpinBox>
+#include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTextCursor>
@@ -38,6 +40,7 @@
 #include "roomspart.h"
 #include "savedialog.h"
 #include "services.h"
+#include "spokenresults.h"
 
 namespace kalmoro {
 
@@ -147,6 +150,35 @@ QString takeNumber(Job &job, Fen subtotal, const JobNumber &number, const QStrin
     job.*number.member = *value;
     return {};
 }
+
+// Screen readers keep what they read until told that it changed, and Qt tells them nothing of a
+// window's title or a cell's text.
+void tellNameChanged(QAccessibleInterface *changed)
+{
+    if (!changed)
+        return;
+    QAccessibleEvent event(changed, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
+// Each cell editor is named by its column and line, which screen readers read as it opens.
+class NamedCellEditors final : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QWidget *createEditor(
+        QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &cell) const override
+    {
+        QWidget *editor = QStyledItemDelegate::createEditor(parent, option, cell);
+        if (editor) {
+            editor->setAccessibleName(QStringLiteral("%1 第 %2 行")
+                                          .arg(text(kColumns[std::size_t(cell.column())]))
+                                          .arg(cell.row() + 1));
+        }
+        return editor;
+    }
+};
 
 QString jobFileFilter()
 {
@@ -271,6 +303,12 @@ void JobWindow::buildLines()
     m_lines->horizontalHeader()->setSectionResizeMode(Description, QHeaderView::Stretch);
     m_lines->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_lines->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Tab and Shift+Tab go on to the window's other controls; arrows move between the cells, and
+    // Enter or F2 edits the current one.
+    m_lines->setTabKeyNavigation(false);
+    connect(m_lines, &QAbstractItemView::activated, m_lines,
+        [this](const QModelIndex &cell) { m_lines->edit(cell); });
+    m_lines->setItemDelegate(new NamedCellEditors(m_lines));
     connect(m_lines, &QTableWidget::itemChanged, this, &JobWindow::lineEdited);
 }
 
@@ -539,6 +577,13 @@ void JobWindow::closeEvent(QCloseEvent *event)
     QWidget::closeEvent(event);
 }
 
+void JobWindow::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowTitleChange || event->type() == QEvent::ModifiedChange)
+        tellNameChanged(QAccessible::queryAccessibleInterface(this));
+}
+
 void JobWindow::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Escape) {
@@ -683,9 +728,26 @@ void JobWindow::lineEdited(QTableWidgetItem *item)
     item->setText(lineCell(line, item->column()));
     m_lines->item(item->row(), Amount)->setText(lineCell(line, Amount));
     m_showing = false;
+    if (QAccessibleInterface *table = QAccessible::queryAccessibleInterface(m_lines);
+        table && table->tableInterface()) {
+        tellNameChanged(table->tableInterface()->cellAt(item->row(), item->column()));
+        tellNameChanged(table->tableInterface()->cellAt(item->row(), Amount));
+    }
     showTotals();
-    if (refusal.isEmpty())
+    if (refusal.isEmpty()) {
         changed();
+        tellLineAndTotal(item->row());
+    }
+}
+
+void JobWindow::tellLineAndTotal(int row)
+{
+    const QString amount = text(kColumns[Amount]) + u' ' + m_lines->item(row, Amount)->text();
+    QString total;
+    for (const SheetField &field : TotalsFields(m_job, TotalsOf(m_job, m_subtotal)))
+        total = field.label + u' ' + field.value;
+    // Told while the cell's editor still has the focus: screen readers ignore a cell's changes.
+    TellFocused(amount + QStringLiteral("，") + total);
 }
 
 void JobWindow::refuse(const QString &reason)

@@ -59,6 +59,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
@@ -83,6 +84,8 @@ private:
     void moveLine(int offset);
     void changed();
     void showTitle();
+    // Tells screen readers the line's new amount and the new total, once its cell is committed.
+    void tellLineAndTotal(int row);
     // The job's name as its title and questions give it: the customer, else 未命名.
     QString jobName() const;
     // Says beside the lines why what was typed or asked for was not taken; an empty reason clears it.

@@ -47,6 +47,7 @@ public:
     void turn() override { m_navigation.mainTab->setCurrentPage(m_entry.index); }
 
     void focusFirstInput() override { m_navigation.mainTab->focusFirstInput(m_entry.index); }
+    void focus(QWidget &control) override { control.setFocus(Qt::OtherFocusReason); }
 
 private:
     const Navigation &m_navigation;
@@ -78,6 +79,8 @@ void WireNavigation(const Navigation &navigation, QObject *context)
         const auto navigate = [&navigation, entry] { Navigate(navigation, entry); };
         // Checked while its page is the one chosen, which screen readers read as its selected look.
         button->setCheckable(true);
+        // Tab reaches the column as it reaches the page's boxes; a click leaves the focus where it is.
+        button->setFocusPolicy(Qt::TabFocus);
         QObject::connect(button, &GraphicButton::clicked, context, navigate);
         new QShortcut(shortcut, button->window(), context, navigate, Qt::WindowShortcut);
         // The shortcut is shown nowhere on screen, so the button tells screen readers about it.
@@ -99,6 +102,12 @@ void Navigate(const Navigation &navigation, std::size_t entry)
 void ShowStartPage(const Navigation &navigation)
 {
     navigation.mainTab->setCurrentPage(0);
+    FocusStartPage(navigation);
+}
+
+void FocusStartPage(const Navigation &navigation)
+{
+    navigation.entries.front().button->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace kalmoro

@@ -101,6 +101,7 @@ Completion completeMainWindow(WindowBuilder &builder, Services services)
         browser->setEngine(wired->services().browserEngine);
     wire(window, wired->views(), wired->jobWindow(), wired, wired->services());
     OnMainWindowCreated(wired->views().windowControls);
+    FocusStartPage(wired->views().navigation);
     return {&wired->jobWindow(), {}};
 }
 

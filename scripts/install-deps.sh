@@ -15,7 +15,7 @@ run_packages=(
 )
 test_packages=(
     clang libclang-rt-14-dev clang-format-14 libbenchmark-dev valgrind
-    dbus at-spi2-core python3-pyatspi
+    dbus at-spi2-core python3-pyatspi orca
     xvfb xauth openbox xdotool x11-utils xclip imagemagick poppler-utils openssl locales-all
     weston file procps
     dpkg-dev lintian man-db appstream desktop-file-utils devscripts

@@ -176,6 +176,108 @@ public:
     }
 };
 
+// The property that holds the rows of a picture read as a list.
+constexpr char kRows[] = "kalmoroRows";
+
+QStringList rowsOf(const QWidget &picture)
+{
+    return picture.property(kRows).toStringList();
+}
+
+// One row of a picture read as a list.
+class AccessibleRow final : public QAccessibleInterface
+{
+public:
+    AccessibleRow(PictureBox *picture, int index)
+        : m_picture(picture)
+        , m_index(index)
+    {
+    }
+
+    bool isValid() const override { return m_picture && m_index < rowsOf(*m_picture).size(); }
+    QObject *object() const override { return nullptr; }
+    QWindow *window() const override { return m_picture->window()->windowHandle(); }
+    QAccessibleInterface *parent() const override { return QAccessible::queryAccessibleInterface(m_picture); }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text kind) const override
+    {
+        return kind == QAccessible::Name ? rowsOf(*m_picture).value(m_index) : QString();
+    }
+    void setText(QAccessible::Text, const QString &) override { }
+    // The rows share the picture's rectangle: where each is printed is known only to the picture.
+    QRect rect() const override { return VisibleGlobalRect(*m_picture); }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.readOnly = true;
+        state.invisible = !m_picture->isVisible();
+        return state;
+    }
+
+private:
+    QPointer<PictureBox> m_picture;
+    int m_index;
+};
+
+// A picture: a graphic that may caption controls, or a list of the rows of a table it prints.
+class AccessiblePicture final : public QAccessibleWidget
+{
+public:
+    explicit AccessiblePicture(PictureBox *picture)
+        : QAccessibleWidget(picture, QAccessible::Graphic)
+    {
+    }
+    ~AccessiblePicture() override
+    {
+        for (const QAccessible::Id id : m_rows)
+            QAccessible::deleteAccessibleInterface(id);
+    }
+
+    QAccessible::Role role() const override
+    {
+        return rowsOf(*widget()).isEmpty() ? QAccessible::Graphic : QAccessible::List;
+    }
+    // A picture read as a list holds its rows; any other holds the controls placed on it.
+    int childCount() const override
+    {
+        const QStringList rows = rowsOf(*widget());
+        return rows.isEmpty() ? QAccessibleWidget::childCount() : int(rows.size());
+    }
+    QAccessibleInterface *child(int index) const override
+    {
+        if (rowsOf(*widget()).isEmpty())
+            return QAccessibleWidget::child(index);
+        if (index < 0 || index >= childCount())
+            return nullptr;
+        while (m_rows.size() <= std::size_t(index)) {
+            m_rows.push_back(QAccessible::registerAccessibleInterface(
+                new AccessibleRow(static_cast<PictureBox *>(widget()), int(m_rows.size()))));
+        }
+        return QAccessible::accessibleInterface(m_rows[std::size_t(index)]);
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        if (rowsOf(*widget()).isEmpty())
+            return QAccessibleWidget::indexOfChild(child);
+        for (std::size_t index = 0; index < m_rows.size(); ++index) {
+            if (QAccessible::accessibleInterface(m_rows[index]) == child)
+                return int(index);
+        }
+        return -1;
+    }
+    Relations relations(QAccessible::Relation match) const override
+    {
+        return captionRelations(*widget(), match, QAccessibleWidget::relations(match));
+    }
+
+private:
+    mutable std::vector<QAccessible::Id> m_rows; // made on first request
+};
+
 // An edit box: its name is its caption and unit, its value and text what it holds. Qt's own
 // interface for line edits cannot be extended, and screen readers need the box's labelled-by
 // relation to its caption.
@@ -344,7 +446,7 @@ QAccessibleInterface *interfaceFor(const QString &, QObject *object)
     if (auto *label = qobject_cast<TransparentLabel *>(object))
         return new AccessibleCaptioned(label, QAccessible::StaticText);
     if (auto *picture = qobject_cast<PictureBox *>(object))
-        return new AccessibleCaptioned(picture, QAccessible::Graphic);
+        return new AccessiblePicture(picture);
     if (auto *group = qobject_cast<GroupBox *>(object))
         return new QAccessibleWidget(group, QAccessible::Grouping);
     return nullptr;
@@ -356,6 +458,11 @@ void SetLabelledBy(QWidget &control, QWidget &caption)
 {
     relate(control, kLabelledBy, caption);
     relate(caption, kLabelFor, control);
+}
+
+void ReadAsList(QWidget &picture, const QStringList &rows)
+{
+    picture.setProperty(kRows, rows);
 }
 
 QRect VisibleGlobalRect(const QWidget &widget)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRect>
+#include <QStringList>
 
 class QWidget;
 
@@ -18,6 +19,10 @@ void InstallAccessibleInterfaces();
 // label (labelled-by), and the caption names what it labels (label-for); a picture that prints
 // several captions may label several controls. Edit boxes, labels and pictures report both sides.
 void SetLabelledBy(QWidget &control, QWidget &caption);
+
+// Has screen readers read a picture as a list of rows, one item each, rather than as a graphic: a
+// table the picture prints.
+void ReadAsList(QWidget &picture, const QStringList &rows);
 
 // The part of widget inside its ancestors, in global coordinates: what a magnifier should show.
 QRect VisibleGlobalRect(const QWidget &widget);

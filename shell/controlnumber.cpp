@@ -3,6 +3,8 @@
 #include <QLineEdit>
 
 #include "numbertext.h"
+#include "spokenresults.h"
+#include "widgets/editbox.h"
 #include "widgets/transparentlabel.h"
 
 namespace kalmoro {
@@ -14,7 +16,10 @@ double ReadNumber(const QLineEdit &box)
 
 void WriteNumber(QLineEdit &box, double value)
 {
+    const QString before = box.text();
     box.setText(NumberToText(value));
+    if (const auto *edit = qobject_cast<const EditBox *>(&box); edit && box.text() != before)
+        NoteResult(box, edit->reading());
     // A number wider than its box shows from its first digit, as a native edit control shows a
     // text its program sets; the tail alone would read as another number.
     box.setCursorPosition(0);

@@ -37,6 +37,7 @@ private Q_SLOTS:
         QTest::addColumn<QKeyCombination>("key");
         QTest::addColumn<QStringList>("shown"); // control=text after the key
         QTest::addColumn<QString>("resultName"); // the named result's accessible name after the key
+        QTest::addColumn<QString>("told"); // the focused box's name after the key: what Orca speaks
 
         const QStringList outdoor {u"格力加氟"_qs, u"二百五"_qs, u"室内机总量=26.25"_qs, u"室内机台数=3"_qs};
         const QStringList pipes {u"六=10"_qs, u"十=10"_qs};
@@ -46,41 +47,49 @@ private Q_SLOTS:
 
         QTest::newRow("refrigerant: Enter in the outdoor part")
             << Refrigerant << outdoor << u"配比率"_qs << enter
-            << QStringList {u"配比率=1.05"_qs, u"外机加氟=1"_qs, u"内机加氟="_qs} << u"所需加氟量"_qs;
+            << QStringList {u"配比率=1.05"_qs, u"外机加氟=1"_qs, u"内机加氟="_qs} << u"所需加氟量"_qs
+            << u"配比率 1.05，室外机所需氟利昂 1 KG"_qs;
         QTest::newRow("refrigerant: Enter in a pipe length")
             << Refrigerant << pipes << u"十"_qs << keypadEnter
-            << QStringList {u"内机加氟=0.76"_qs, u"外机加氟="_qs, u"一共加氟=0"_qs} << u"所需加氟量"_qs;
+            << QStringList {u"内机加氟=0.76"_qs, u"外机加氟="_qs, u"一共加氟=0"_qs} << u"所需加氟量"_qs
+            << u"室内机所需氟利昂 0.76 KG"_qs;
         QTest::newRow("refrigerant: Enter in a charge gives the total")
             << Refrigerant << QStringList {u"外机加氟=2.5"_qs, u"内机加氟=0.76"_qs} << u"外机加氟"_qs << enter
-            << QStringList {u"一共加氟=3.26"_qs} << u"所需加氟量 3.26 KG"_qs;
+            << QStringList {u"一共加氟=3.26"_qs} << u"所需加氟量 3.26 KG"_qs << u"所需加氟量 3.26 KG"_qs;
         QTest::newRow("refrigerant: Ctrl+Enter brings all up to date")
             << Refrigerant << outdoor + pipes << u"十"_qs << upToDate
             << QStringList {u"配比率=1.05"_qs, u"外机加氟=1"_qs, u"内机加氟=0.76"_qs, u"一共加氟=1.76"_qs}
-            << u"所需加氟量 1.76 KG"_qs;
+            << u"所需加氟量 1.76 KG"_qs
+            << u"配比率 1.05，室外机所需氟利昂 1 KG，室内机所需氟利昂 0.76 KG，所需加氟量 1.76 KG"_qs;
         const QStringList copper {u"编辑框0=60000"_qs, u"编辑框1=10"_qs};
         QTest::newRow("copper: Enter in a metres box")
             << Copper << copper << u"编辑框1"_qs << enter << QStringList {u"透明标签10=81.6"_qs}
-            << u"铜管价格 81.6 元"_qs;
+            << u"铜管价格 81.6 元"_qs << u"铜管价格 81.6 元"_qs;
         QTest::newRow("copper: Enter in a price box")
             << Copper << copper << u"编辑框26"_qs << enter << QStringList {u"透明标签10=81.6"_qs}
-            << u"铜管价格 81.6 元"_qs;
+            << u"铜管价格 81.6 元"_qs << u"铜管价格 81.6 元"_qs;
         QTest::newRow("copper: Ctrl+Enter computes and never clears")
             << Copper << copper << u"编辑框0"_qs << upToDate
-            << QStringList {u"透明标签10=81.6"_qs, u"编辑框1=10"_qs} << u"铜管价格 81.6 元"_qs;
+            << QStringList {u"透明标签10=81.6"_qs, u"编辑框1=10"_qs} << u"铜管价格 81.6 元"_qs
+            << u"铜管价格 81.6 元"_qs;
         QTest::newRow("copper: Ctrl+Shift+Delete clears")
             << Copper << copper + QStringList {u"超级按钮1"_qs} << u"编辑框1"_qs
             << QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Delete)
-            << QStringList {u"透明标签10=0"_qs, u"编辑框1="_qs, u"编辑框0=60000"_qs} << u"铜管价格 0 元"_qs;
+            << QStringList {u"透明标签10=0"_qs, u"编辑框1="_qs, u"编辑框0=60000"_qs} << u"铜管价格 0 元"_qs
+            << u"Φ6.35铜管 米"_qs;
         const QStringList vent {u"出风长=1"_qs, u"出风宽=0.2"_qs, u"回风长=3"_qs, u"回风宽=0.2"_qs};
         QTest::newRow("vent: Enter in the outlet")
             << Vent << vent << u"出风宽"_qs << enter
-            << QStringList {u"出风口价格=47.52"_qs, u"回风口价格=回风口价格"_qs} << u"出风口价格 47.52 元"_qs;
+            << QStringList {u"出风口价格=47.52"_qs, u"回风口价格=回风口价格"_qs} << u"出风口价格 47.52 元"_qs
+            << u"出风口价格 47.52 元"_qs;
         QTest::newRow("vent: Enter in the return vent")
             << Vent << vent << u"回风长"_qs << enter
-            << QStringList {u"出风口价格=出风口价格"_qs, u"回风口价格=236.304"_qs} << u"出风口价格"_qs;
+            << QStringList {u"出风口价格=出风口价格"_qs, u"回风口价格=236.304"_qs} << u"出风口价格"_qs
+            << u"回风口价格 236.304 元"_qs;
         QTest::newRow("vent: Ctrl+Enter prices both")
             << Vent << vent << u"出风长"_qs << upToDate
-            << QStringList {u"出风口价格=47.52"_qs, u"回风口价格=236.304"_qs} << u"出风口价格 47.52 元"_qs;
+            << QStringList {u"出风口价格=47.52"_qs, u"回风口价格=236.304"_qs} << u"出风口价格 47.52 元"_qs
+            << u"出风口价格 47.52 元，回风口价格 236.304 元"_qs;
     }
 
     void finish()
@@ -91,6 +100,7 @@ private Q_SLOTS:
         QFETCH(QKeyCombination, key);
         QFETCH(QStringList, shown);
         QFETCH(QString, resultName);
+        QFETCH(QString, told);
 
         m_page.open(page.entry, page.index);
         m_page.run(steps);
@@ -107,6 +117,7 @@ private Q_SLOTS:
                                                : u"出风口价格"_qs;
         QCOMPARE(
             QAccessible::queryAccessibleInterface(m_page.find(result))->text(QAccessible::Name), resultName);
+        QCOMPARE(QApplication::focusWidget()->accessibleName(), told);
         QCOMPARE(m_page.messages, QStringList());
     }
 

@@ -1,8 +1,14 @@
 #include "aboutpage.h"
 
+#include <array>
+
+#include <QStringList>
+
+#include "controlresolver.h"
 #include "framenames.h"
 #include "layoutnotes.h"
 #include "palette.h"
+#include "widgets/transparentlabel.h"
 
 namespace kalmoro {
 
@@ -30,15 +36,36 @@ constexpr LayoutRow kRows[] = {
         {Asset::img014, Asset::img015}, kNone},
 };
 
-// Its entry turns the tab before it swaps the column's pictures.
+// The texts from top to bottom, the way they read.
+constexpr std::u16string_view kTexts[] = {u"透明标签21", u"透明标签23", u"透明标签24", u"透明标签25"};
+
+// Its entry turns the tab before it swaps the column's pictures. The focus goes to the first line
+// of the text, which screen readers read as the whole text.
 class AboutUnit final : public Page
 {
 public:
+    void resolve(ControlResolver &controls) override
+    {
+        for (std::size_t i = 0; i < std::size(kTexts); ++i)
+            m_texts[i] = controls.get<kalmoro::TransparentLabel>(kTexts[i]);
+    }
+    void wire(QObject *) const override
+    {
+        QStringList whole;
+        for (const kalmoro::TransparentLabel *line : m_texts)
+            whole << line->text();
+        m_texts.front()->setAccessibleName(whole.join(QString()));
+        m_texts.front()->setFocusPolicy(Qt::TabFocus);
+    }
     void enter(EntrySteps &steps) const override
     {
         steps.turn();
         steps.select();
+        steps.focus(*m_texts.front());
     }
+
+private:
+    std::array<kalmoro::TransparentLabel *, std::size(kTexts)> m_texts {};
 };
 
 } // namespace

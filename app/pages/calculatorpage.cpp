@@ -5,6 +5,7 @@
 
 #include "controlnumber.h"
 #include "numbertext.h"
+#include "spokenresults.h"
 #include "widgets/editbox.h"
 #include "widgets/graphicbutton.h"
 
@@ -36,7 +37,10 @@ void FinishOnEnter(std::span<EditBox *const> boxes, GraphicButton &button, const
         notes << keyName(note.key) + u'：' + note.does;
     const QString description = QStringLiteral("快捷键 ") + notes.join(u'；');
     for (EditBox *box : boxes) {
-        QObject::connect(box, &QLineEdit::returnPressed, &button, &GraphicButton::click);
+        QObject::connect(box, &QLineEdit::returnPressed, &button, [&button] {
+            const SpokenResults spoken;
+            button.click();
+        });
         box->setAccessibleDescription(description);
     }
 }
@@ -46,7 +50,10 @@ void WireBringUpToDateKey(const CalculatorPage &page, QObject *context)
     // Held by a control of the page, so that the key works only while the page shows.
     auto *shortcut = new QShortcut(page.anchor());
     shortcut->setKeys({QKeySequence(Qt::CTRL | Qt::Key_Return), kCtrlEnter});
-    QObject::connect(shortcut, &QShortcut::activated, context, [&page] { page.bringUpToDate(); });
+    QObject::connect(shortcut, &QShortcut::activated, context, [&page] {
+        const SpokenResults spoken;
+        page.bringUpToDate();
+    });
 }
 
 KeyNote BringUpToDateNote()

@@ -113,7 +113,7 @@ public:
         page.futuresPrice->setAccessibleName(QStringLiteral("期货铜价 元"));
         for (const CopperPage::Row &row : page.rows) {
             row.metres->setAccessibleName(PipeName(*row.pipe) + QStringLiteral(" 米"));
-            row.price->setAccessibleName(PipeName(*row.pipe) + QStringLiteral(" 市场价 元"));
+            row.price->setReading(PipeName(*row.pipe) + QStringLiteral(" 市场价"), QStringLiteral("元"));
         }
         page.futuresQuote->setAccessibleName(QStringLiteral("今日铜价"));
         // Before any result the total shows its caption.

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include "accessibility.h"
 #include "controlresolver.h"
 #include "drainpipetable.h"
 #include "layoutnotes.h"
@@ -24,7 +25,7 @@ QString text(std::u16string_view text)
 }
 
 // The table in words, band by band in the picture's order: capacity, then pipe size.
-QString tableText()
+QStringList tableRows()
 {
     using namespace drainpipe;
     QStringList bands;
@@ -32,7 +33,7 @@ QString tableText()
         bands << QStringLiteral("%1 %2：%3 %4")
                      .arg(text(kCapacityHeading), text(band.capacity), text(kPipeHeading), text(band.pipe));
     }
-    return bands.join(u'；');
+    return bands;
 }
 
 class DrainPipeUnit final : public Page
@@ -43,8 +44,20 @@ public:
         m_table = controls.get<PictureBox>(drainpipenames::kTable);
     }
 
-    // The picture gives its table as the description screen readers read.
-    void wire(QObject *) const override { m_table->setAccessibleDescription(tableText()); }
+    // The picture reads as a list of its table's rows, one item a band, and Tab reaches it.
+    void wire(QObject *) const override
+    {
+        const QStringList rows = tableRows();
+        ReadAsList(*m_table, rows);
+        // Read at once when the table takes the focus, not only item by item.
+        m_table->setAccessibleDescription(rows.join(u'；'));
+        m_table->setFocusPolicy(Qt::TabFocus);
+    }
+    void enter(EntrySteps &steps) const override
+    {
+        Page::enter(steps);
+        steps.focus(*m_table);
+    }
 
 private:
     PictureBox *m_table = nullptr;

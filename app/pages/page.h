@@ -10,6 +10,7 @@
 #include "layout.h"
 
 class QObject;
+class QWidget;
 
 namespace kalmoro {
 
@@ -54,6 +55,9 @@ public:
     virtual void turn() = 0;
     // The focus to where Tab would first stop on the page, so that a user can type at once.
     virtual void focusFirstInput() = 0;
+    // The focus to control, a named control of the page that screen readers read as the page's
+    // first word: a page without boxes still lands somewhere a screen reader speaks.
+    virtual void focus(QWidget &control) = 0;
 
 protected:
     ~EntrySteps() = default;

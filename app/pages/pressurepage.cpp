@@ -9,6 +9,7 @@
 #include "controlresolver.h"
 #include "layoutnotes.h"
 #include "numbertext.h"
+#include "spokenresults.h"
 #include "widgets/editbox.h"
 #include "widgets/radiobutton.h"
 #include "widgets/transparentlabel.h"
@@ -203,9 +204,12 @@ QString unitName(Unit unit)
 void showResult(TransparentLabel &label, const QString &caption, const QString &text, const QString &unit)
 {
     label.setText(text);
-    label.setAccessibleName(text.isEmpty() ? caption
-            : text == kOutOfRange          ? caption + u' ' + text
-                                           : caption + u' ' + text + u' ' + unit);
+    const QString spoken = text.isEmpty() ? caption
+        : text == kOutOfRange             ? caption + u' ' + text
+                                          : caption + u' ' + text + u' ' + unit;
+    if (spoken != label.accessibleName())
+        NoteResult(label, spoken);
+    label.setAccessibleName(spoken);
 }
 
 // Writes a box the program fills without its change counting as typed.
@@ -376,11 +380,13 @@ public:
         page.units[0]->setChecked(true);
         for (RadioButton *radio : page.fluids)
             QObject::connect(radio, &RadioButton::toggled, context, [&page, &state](bool checked) {
+                const SpokenResults spoken;
                 if (checked)
                     UpdatePressureResults(page, state);
             });
         for (RadioButton *radio : page.units)
             QObject::connect(radio, &RadioButton::toggled, context, [&page, &state](bool checked) {
+                const SpokenResults spoken;
                 if (checked)
                     ChangePressureUnit(page, state);
             });

@@ -167,11 +167,11 @@ public:
 
         page.indoorUnits->setAccessibleName(QStringLiteral("室内机台数 台"));
         page.indoorCapacity->setAccessibleName(QStringLiteral("室内机总量 KW"));
-        page.ratio->setAccessibleName(QStringLiteral("配比率"));
-        page.outdoorCharge->setAccessibleName(QStringLiteral("室外机所需氟利昂 KG"));
+        page.ratio->setReading(QStringLiteral("配比率"), {});
+        page.outdoorCharge->setReading(QStringLiteral("室外机所需氟利昂"), QStringLiteral("KG"));
         for (std::size_t i = 0; i < page.pipeLengths.size(); ++i)
             page.pipeLengths[i]->setAccessibleName(LiquidPipes[i].name.toString());
-        page.indoorCharge->setAccessibleName(QStringLiteral("室内机所需氟利昂 KG"));
+        page.indoorCharge->setReading(QStringLiteral("室内机所需氟利昂"), QStringLiteral("KG"));
         page.totalCharge->setReading(kTotalChargeCaption, kKilograms);
 
         // Enter finishes the section of the box it is pressed in.

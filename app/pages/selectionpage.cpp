@@ -341,6 +341,9 @@ public:
             QObject::connect(m_choices[i], &GraphicButton::clicked, context,
                 [&brandTab, page = int(i) + 1] { brandTab.setCurrentPage(page); });
         }
+        // Tab reaches the brands as it reaches a page's boxes; a click leaves the focus where it is.
+        for (GraphicButton *choice : m_choices)
+            choice->setFocusPolicy(Qt::TabFocus);
         wireBrandKeys(brandTab, m_choices, m_brands, m_services, context);
         brandTab.setAccessibleName(QStringLiteral("空调品牌"));
         // Each brand browser shows the products of the brand whose header is above it.
@@ -357,6 +360,7 @@ public:
         m_brandTab->setCurrentPage(0);
         loadStartPages(m_brands);
         steps.select();
+        steps.focus(*m_choices.front());
     }
 
 private:

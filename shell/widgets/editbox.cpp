@@ -5,6 +5,7 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QStringList>
 
 namespace kalmoro {
 
@@ -20,6 +21,18 @@ EditBox::EditBox(QWidget *parent)
     setPalette(colours);
     // Connected before any handler, so that handlers see the change already remembered.
     connect(this, &QLineEdit::textChanged, this, &EditBox::rememberChange);
+}
+
+void EditBox::setReading(const QString &caption, const QString &unit)
+{
+    m_caption = caption;
+    m_unit = unit;
+    setAccessibleName(QStringList {caption, unit}.join(u' ').trimmed());
+}
+
+QString EditBox::reading() const
+{
+    return QStringList {m_caption, text(), m_unit}.join(u' ').trimmed();
 }
 
 void EditBox::setTextColor(const QColor &color)

@@ -23,6 +23,11 @@ public:
 
     explicit EditBox(QWidget *parent = nullptr);
     void setTextColor(const QColor &color);
+    // The caption and unit a screen reader hears with the number the box shows; the box is named by
+    // both.
+    void setReading(const QString &caption, const QString &unit);
+    // The box's number as a screen reader hears it: caption, number as shown, unit.
+    QString reading() const;
 
     bool canUndoLastChange() const { return m_canUndo && !isReadOnly(); }
     void undoLastChange();
@@ -41,6 +46,8 @@ private:
     void cutSelection();
     bool editsSelection(QKeyEvent *event);
 
+    QString m_caption;
+    QString m_unit;
     QString m_shown;
     QString m_before;
     bool m_canUndo = false;

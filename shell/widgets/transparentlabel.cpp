@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QStringList>
 
+#include "spokenresults.h"
+
 namespace kalmoro {
 
 TransparentLabel::TransparentLabel(QWidget *parent)
@@ -50,6 +52,8 @@ void TransparentLabel::updateAccessibleName()
     // Screen readers hear of a new result; QWidget tells them nothing when its name changes.
     QAccessibleEvent changed(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&changed);
+    if (m_fitNumber && !m_caption.isEmpty())
+        NoteResult(*this, name);
 }
 
 void TransparentLabel::setTextColor(const QColor &color)

@@ -2,7 +2,7 @@
 
 Usage: kalmoro_e2e.py SCENARIO PROGRAM SCREENSHOT_DIR
 SCENARIO: position | drag | minimize | close | escape | navigation | pages | first_browser |
-accessibility | quotation | keyboard | finish_by_keys | job | lost_display, or, as the added user,
+accessibility | quotation | keyboard | finish_by_keys | job | orca | lost_display, or, as the added user,
 kept | leftovers
 
 Runs on the X display in DISPLAY under a window manager, with an AT-SPI bus on the session bus
@@ -14,6 +14,7 @@ skin's frame, captions printed in the page pictures, painted text and the browse
 """
 import datetime
 import os
+import pty
 import pwd
 import re
 import signal
@@ -21,7 +22,9 @@ import struct
 import subprocess
 import sys
 import tempfile
+import threading
 import time
+import tty
 
 import pyatspi
 from gi.repository import GLib
@@ -557,7 +560,7 @@ def scenario_accessibility(program):
     quote = extents(program.get(pyatspi.ROLE_FILLER, "今日铜价"))
     if quote[2:] != (240, 152):
         faults.append(f"the quotation view reports {quote}, expected its visible 240 x 152")
-    drain = program.get(pyatspi.ROLE_IMAGE, "冷凝排水管选择")
+    drain = program.get(pyatspi.ROLE_LIST, "冷凝排水管选择")
     if not re.fullmatch(r"(制冷量（kw） \S.*?：PVC管径 De \d+；){3}制冷量（kw） .*：PVC管径 De 50", drain.description):
         faults.append(f"the drain pipe picture describes {drain.description!r}")
     for role, name, caption in ((pyatspi.ROLE_TEXT, "室内机台数 台", "室内机台数："),
@@ -830,6 +833,156 @@ def scenario_job(program):
     finally:
         again.stop()
     note(program, "the job reopened from the command line gives the same PDF")
+
+
+class Orca:
+    """The Orca screen reader on the session's accessibility bus, without a speech server: what it
+    would say is read from its debug log. The log goes to a terminal, which Orca writes line by line
+    (a file it writes in blocks, so that the last of what it said would wait for more), and is kept
+    among the screenshots, where a failure can be looked into."""
+
+    SAID = re.compile(r"SPEECH OUTPUT: '(.*)'(?:\{.*\})?$")
+
+    def __init__(self, screenshots):
+        work = os.environ.get("TMPDIR", "/tmp")
+        prefs = os.path.join(work, "orca-prefs")
+        os.makedirs(prefs, exist_ok=True)
+        self.lines, self.kept = [], open(os.path.join(screenshots, "orca-debug.log"), "w", encoding="utf-8")
+        # The terminal stays open here too, so that it is never without a writer before Orca opens it.
+        self.reader, self.writer = pty.openpty()
+        tty.setraw(self.writer)
+        threading.Thread(target=self._read, daemon=True).start()
+        # An address where no speech server listens and none is started.
+        environment = dict(os.environ, SPEECHD_ADDRESS=f"unix_socket:{work}/no-speech-server")
+        self.process = subprocess.Popen(["orca", "--replace", "--user-prefs", prefs, "--debug-file",
+                                         os.ttyname(self.writer)], stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.DEVNULL, env=environment)
+        wait_for("Orca to read the window", lambda: any("Kalmoro" in line for line in self.said()))
+        self.heard = self.mark = 0
+
+    def _read(self):
+        rest = b""
+        while True:
+            try:
+                chunk = os.read(self.reader, 65536)
+            except OSError:
+                return
+            if not chunk:
+                return
+            *whole, rest = (rest + chunk).split(b"\n")
+            for line in whole:
+                text = line.decode("utf-8", "replace")
+                self.kept.write(text + "\n")
+                self.lines.append(text)
+
+    def said(self):
+        """Everything Orca said since it started."""
+        return [match.group(1) for match in map(self.SAID.search, list(self.lines)) if match]
+
+    def focused_on(self, role, name):
+        """Whether Orca met the focus on an object of the role and name since the last keys."""
+        return any(f"OBJECT EVENT: focus: (0, 0, [{role} | {name}])" in line for line in self.lines[self.mark:])
+
+    def settle(self):
+        """Waits for Orca to have worked through what it met, as a user lets it finish speaking before
+        the next key: its log stops growing."""
+        def settled():
+            before = len(self.lines)
+            time.sleep(0.5)
+            return len(self.lines) == before
+        wait_for("Orca to settle", settled)
+
+    def hear(self, keys, expected, patience=10):
+        """Presses KEYS (or types the text after "type:") and waits for Orca to say EXPECTED, a part of
+        one utterance, among what it says from now on; returns what it said."""
+        self.settle()
+        self.heard, self.mark = len(self.said()), len(self.lines)
+        if keys.startswith("type:"):
+            xdo("type", "--delay", 80, keys[len("type:"):])
+        else:
+            xdo("key", "--delay", 150, *keys.split())
+        if expected is None:
+            self.settle()
+            return self.said()[self.heard:]
+        wait_for(f"Orca to say {expected!r} after {keys}",
+                 lambda: any(expected in line for line in self.said()[self.heard:]), patience)
+        return self.said()[self.heard:]
+
+    def stop(self):
+        self.process.terminate()
+        try:
+            self.process.wait(5)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+            self.process.wait()
+        os.close(self.writer)
+        self.kept.close()
+
+
+# Keys, and what Orca must say after them: every page lands on a named control of its own, and each
+# key that computes is followed by its results, caption, value and unit.
+ORCA_PAGES = [
+    ("alt+3", "水管选择"),
+    ("alt+2", "期货铜价"),
+    ("alt+6", "Lumavo"),
+    ("alt+4", "出风口尺寸"),
+    ("type:1", None),
+    ("Tab", "出风口尺寸"),
+    ("type:0.2", None),
+    ("Return", "出风口价格 47.52 元"),
+    ("alt+1", "格力多联机加氟"),
+    ("space", None),
+    ("Down", "GMV-250W/A"),
+    ("Tab", "室内机台数"),
+    ("type:3", None),
+    ("Tab", "室内机总量"),
+    ("type:26.25", None),
+    ("Return", "室外机所需氟利昂 1 KG"),
+    ("Tab Tab Tab", None),
+    ("type:10", None),
+    ("Tab", None),
+    ("type:10", None),
+    ("ctrl+Return", "所需加氟量 1.76 KG"),
+]
+# The job window by keys, once the refrigerant page's lines are added and the first line's first cell
+# is clicked: keys, what Orca must say, and the name of the cell editor they open. Orca reads an
+# open editor by its text, so its name is read from the focus events Orca met.
+ORCA_JOB = [
+    ("F2", "冷媒", "项目 第 1 行"),
+    ("Escape", None, None),
+    ("Right Right Right", None, None),
+    ("Return", None, "单价（元） 第 1 行"),
+    ("ctrl+a", None, None),
+    ("type:60", None, None),
+    ("Return", "合计", None),
+    ("Tab", "优惠", None),
+]
+
+
+def scenario_orca(program):
+    """What Orca says, page by page and key by key, and in the job window."""
+    if subprocess.run(["which", "orca"], capture_output=True).returncode != 0:
+        raise Failure("orca is not installed")
+    orca = Orca(program.screenshots)
+    try:
+        activate(program, "^Kalmoro$")
+        for keys, expected in ORCA_PAGES:
+            said = orca.hear(keys, expected)
+            if expected is not None:
+                note(program, f"{keys}: {' / '.join(said)}")
+                if sum(expected in line for line in said) > 1:
+                    raise Failure(f"Orca said {expected!r} more than once after {keys}: {said}")
+        orca.hear("ctrl+shift+a", "报价单")
+        program.click(program.all(pyatspi.ROLE_TABLE_CELL, under=job_window(program))[0])
+        for keys, expected, editor in ORCA_JOB:
+            said = orca.hear(keys, expected)
+            note(program, f"job {keys}: {' / '.join(said)}")
+            if editor is not None:
+                wait_for(f"the focus in a cell editor named {editor!r}", lambda: orca.focused_on("text", editor))
+        activate(program, "^Kalmoro$")
+        note(program, f"alt+5: {' / '.join(orca.hear('alt+5', 'DAIKIN'))}")
+    finally:
+        orca.stop()
 
 
 # --- The window and its manager ------------------------------------------------------------------
