@@ -955,6 +955,7 @@ ORCA_JOB = [
     ("ctrl+a", None, None),
     ("type:60", None, None),
     ("Return", "合计", None),
+    ("Tab", "报价明细", None),
     ("Tab", "优惠", None),
 ]
 
