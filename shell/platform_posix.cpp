@@ -38,7 +38,7 @@ QStringList startPageFolders;
 
 // The kalmoro/web folders of the data folders the XDG base directories name in env: XDG_DATA_HOME
 // (else ~/.local/share), then each of XDG_DATA_DIRS (else /usr/local/share and /usr/share). Relative
-// paths are ignored, as the specification asks.
+// paths are ignored, as the XDG base directory rules ask.
 QStringList DataPageFolders(const QProcessEnvironment &env)
 {
     QString own = env.value(QStringLiteral("XDG_DATA_HOME"));
