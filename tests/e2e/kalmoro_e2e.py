@@ -284,13 +284,18 @@ class Program:
             raise Failure(f"after {after} the program ended with exit code {self.process.returncode}, expected 0")
 
     def stop(self):
-        if self.process.poll() is None:
-            self.process.terminate()
-            try:
-                self.process.wait(5)
-            except subprocess.TimeoutExpired:
-                self.process.kill()
-                self.process.wait()
+        end(self.process)
+
+
+def end(process):
+    """Asks a process still running to end, and ends it outright after 5 s."""
+    if process.poll() is None:
+        process.terminate()
+        try:
+            process.wait(5)
+        except subprocess.TimeoutExpired:
+            process.kill()
+            process.wait()
 
 
 def engine_present(path):
@@ -909,12 +914,7 @@ class Orca:
         return self.said()[self.heard:]
 
     def stop(self):
-        self.process.terminate()
-        try:
-            self.process.wait(5)
-        except subprocess.TimeoutExpired:
-            self.process.kill()
-            self.process.wait()
+        end(self.process)
         os.close(self.writer)
         self.kept.close()
 
