@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringView>
 
+#include "piping.h"
 #include "rooms.h"
 
 namespace kalmoro {
@@ -41,10 +42,11 @@ inline constexpr qsizetype MaxNotesLength = 5'000;
 // Larger files are refused before they are parsed.
 inline constexpr qsizetype MaxJobFileBytes = 10 * 1024 * 1024;
 
-// Where a line came from: typed in the job by the user, or added from a calculator page.
-enum class JobSource { Typed, Refrigerant, Copper, Vents };
+// Where a line came from: typed in the job by the user, added from a calculator page, or from the
+// job's pipe takeoff.
+enum class JobSource { Typed, Refrigerant, Copper, Vents, Piping };
 // The file's names of the sources are checked against it.
-inline constexpr JobSource LastJobSource = JobSource::Vents;
+inline constexpr JobSource LastJobSource = JobSource::Piping;
 
 struct JobLine {
     QString description;
@@ -87,6 +89,11 @@ struct Job {
     QList<rooms::Room> rooms;
     rooms::Centi diversity = rooms::DefaultDiversity;
     QString outdoorModel;
+    // The pipe runs laid from the outdoor unit, the allowance added to their copper for bends and
+    // waste, and the prices typed for the branch joints by model.
+    QList<piping::PipeRun> runs;
+    piping::Centi allowance = 0;
+    QList<piping::JointPrice> jointPrices;
     bool operator==(const Job &) const = default;
 };
 
@@ -140,9 +147,9 @@ bool HasSourceLines(const Job &job, JobSource source);
 void ReplaceSourceLines(Job &job, JobSource source, const QList<JobLine> &lines);
 
 // The job file: UTF-8 JSON whose first member, within the first 64 bytes, is the marker
-// "kalmoro-job" with the format version as its value. Version 2 added the rooms; files of version 1
-// open as jobs without rooms.
-inline constexpr int JobFormatVersion = 2;
+// "kalmoro-job" with the format version as its value. Version 2 added the rooms, version 3 the pipe
+// runs; older files open as jobs without what came later.
+inline constexpr int JobFormatVersion = 3;
 inline constexpr int OldestJobFormatVersion = 1;
 inline constexpr QStringView JobFileSuffix = u"kalmoro";
 QByteArray WriteJob(const Job &job);

@@ -16,6 +16,9 @@ namespace kalmoro {
 namespace {
 
 constexpr QStringView MarkerKey = u"kalmoro-job";
+// The versions that brought the rooms and the pipe runs.
+constexpr int RoomsFormatVersion = 2;
+constexpr int PipingFormatVersion = 3;
 
 // How each source is named in the file: a switch, so that the compiler finds a source left out.
 QStringView SourceName(JobSource source)
@@ -29,13 +32,15 @@ QStringView SourceName(JobSource source)
         return u"copper";
     case JobSource::Vents:
         return u"vents";
+    case JobSource::Piping:
+        return u"piping";
     }
     Q_UNREACHABLE();
 }
 
 // Every source, to read a name back.
 constexpr JobSource Sources[]
-    = {JobSource::Typed, JobSource::Refrigerant, JobSource::Copper, JobSource::Vents};
+    = {JobSource::Typed, JobSource::Refrigerant, JobSource::Copper, JobSource::Vents, JobSource::Piping};
 static_assert(
     std::size(Sources) == static_cast<std::size_t>(LastJobSource) + 1, "a source that cannot be read");
 
@@ -239,6 +244,75 @@ void ReadRooms(JobReader &reader, const QJsonObject &root, Job &job)
     }
 }
 
+QJsonObject RunObject(const piping::PipeRun &run)
+{
+    return {
+        {QStringLiteral("from"), run.from},
+        {QStringLiteral("to"), run.to},
+        {QStringLiteral("liquid"), piping::DiameterText(std::size_t(run.liquid))},
+        {QStringLiteral("gas"), piping::DiameterText(std::size_t(run.gas))},
+        {QStringLiteral("length"), FormatDecimal(run.length, piping::CentiDecimals, 0)},
+        {QStringLiteral("joints"), run.joints},
+        {QStringLiteral("jointModel"), run.jointModel},
+    };
+}
+
+piping::PipeRun ReadRun(JobReader &reader, const QJsonValue &value, qsizetype index)
+{
+    const QString path = QStringLiteral("runs[%1]").arg(index);
+    if (!value.isObject())
+        reader.fail(QStringLiteral("字段 %1 应为对象。").arg(path));
+    const QJsonObject object = value.toObject();
+    piping::PipeRun run;
+    run.from = reader.text(object, path, QStringLiteral("from"));
+    run.to = reader.text(object, path, QStringLiteral("to"));
+    for (const bool liquid : {true, false}) {
+        const QString key = liquid ? QStringLiteral("liquid") : QStringLiteral("gas");
+        const QString written = reader.text(object, path, key);
+        const piping::CellValue row = piping::ReadDiameter(written, liquid);
+        if (reader.error().isEmpty() && !row.value)
+            reader.fail(QStringLiteral("字段 %1.%2：%3。").arg(path, key, row.refusal));
+        (liquid ? run.liquid : run.gas) = int(row.value.value_or(0));
+    }
+    run.length
+        = reader.decimal(object, path, QStringLiteral("length"), piping::CentiDecimals, 0, piping::MaxLength);
+    run.joints = reader.integer(object, path, QStringLiteral("joints"), 0, piping::MaxJoints);
+    run.jointModel = reader.text(object, path, QStringLiteral("jointModel"));
+    return run;
+}
+
+QJsonArray ReadList(JobReader &reader, const QJsonObject &root, const QString &key)
+{
+    const QJsonArray list = reader.member(root, {}, key, QJsonValue::Array).value_or(QJsonValue()).toArray();
+    if (list.size() > piping::MaxRuns)
+        reader.fail(QStringLiteral("字段 %1 有 %2 项，超过 %3 项的上限。")
+                        .arg(key)
+                        .arg(list.size())
+                        .arg(piping::MaxRuns));
+    return list;
+}
+
+void ReadPiping(JobReader &reader, const QJsonObject &root, Job &job)
+{
+    const QJsonArray runs = ReadList(reader, root, QStringLiteral("runs"));
+    for (qsizetype i = 0; i < runs.size() && reader.error().isEmpty(); ++i)
+        job.runs.append(ReadRun(reader, runs.at(i), i));
+    job.allowance = reader.decimal(
+        root, {}, QStringLiteral("allowance"), piping::CentiDecimals, 0, piping::MaxAllowance);
+    const QJsonArray prices = ReadList(reader, root, QStringLiteral("jointPrices"));
+    for (qsizetype i = 0; i < prices.size() && reader.error().isEmpty(); ++i) {
+        const QString path = QStringLiteral("jointPrices[%1]").arg(i);
+        if (!prices.at(i).isObject())
+            reader.fail(QStringLiteral("字段 %1 应为对象。").arg(path));
+        const QJsonObject price = prices.at(i).toObject();
+        piping::JointPrice kept;
+        kept.model = reader.text(price, path, QStringLiteral("model"));
+        kept.unitPrice
+            = reader.decimal(price, path, QStringLiteral("unitPrice"), MicroYuanDecimals, 0, MaxUnitPrice);
+        job.jointPrices.append(kept);
+    }
+}
+
 } // namespace
 
 QByteArray WriteJob(const Job &job)
@@ -249,6 +323,14 @@ QByteArray WriteJob(const Job &job)
     QJsonArray roomList;
     for (const rooms::Room &room : job.rooms)
         roomList.append(RoomObject(room));
+    QJsonArray runs;
+    for (const piping::PipeRun &run : job.runs)
+        runs.append(RunObject(run));
+    QJsonArray jointPrices;
+    for (const piping::JointPrice &price : job.jointPrices) {
+        jointPrices.append(QJsonObject {{QStringLiteral("model"), price.model},
+            {QStringLiteral("unitPrice"), FormatUnitPrice(price.unitPrice)}});
+    }
     const QJsonObject body {
         {QStringLiteral("customer"),
             QJsonObject {{QStringLiteral("name"), job.customer.name},
@@ -269,6 +351,9 @@ QByteArray WriteJob(const Job &job)
         {QStringLiteral("rooms"), roomList},
         {QStringLiteral("diversity"), FormatDecimal(job.diversity, rooms::CentiDecimals, 0)},
         {QStringLiteral("outdoorModel"), job.outdoorModel},
+        {QStringLiteral("runs"), runs},
+        {QStringLiteral("allowance"), FormatDecimal(job.allowance, piping::CentiDecimals, 0)},
+        {QStringLiteral("jointPrices"), jointPrices},
     };
     // QJsonObject orders its members by name; the marker is put first by hand, so that the file
     // manager's magic finds it at the start of the file.
@@ -301,13 +386,15 @@ JobReadResult ReadJob(const QByteArray &data)
     const double version = reader.member(root, {}, MarkerKey.toString(), QJsonValue::Double)
                                .value_or(QJsonValue(0))
                                .toDouble();
-    const bool known = version == OldestJobFormatVersion || version == JobFormatVersion;
+    const bool known
+        = version == std::floor(version) && version >= OldestJobFormatVersion && version <= JobFormatVersion;
     if (reader.error().isEmpty() && !known) {
         reader.fail(QStringLiteral("报价单的格式版本为 %1，本程序只能打开版本 %2 至 %3。")
                         .arg(QString::number(version))
                         .arg(OldestJobFormatVersion)
                         .arg(JobFormatVersion));
     }
+    const int format = reader.error().isEmpty() ? int(version) : 0;
     Job job;
     const QJsonObject customer = reader.object(root, QStringLiteral("customer"));
     job.customer.name = reader.text(customer, QStringLiteral("customer"), QStringLiteral("name"));
@@ -333,8 +420,10 @@ JobReadResult ReadJob(const QByteArray &data)
         reader.fail(QStringLiteral("报价单有 %1 行，超过 %2 行的上限。").arg(lines.size()).arg(MaxJobLines));
     for (qsizetype i = 0; i < lines.size() && reader.error().isEmpty(); ++i)
         job.lines.append(ReadLine(reader, lines.at(i), i));
-    if (reader.error().isEmpty() && version == JobFormatVersion)
+    if (reader.error().isEmpty() && format >= RoomsFormatVersion)
         ReadRooms(reader, root, job);
+    if (reader.error().isEmpty() && format >= PipingFormatVersion)
+        ReadPiping(reader, root, job);
     if (!reader.error().isEmpty())
         return {std::nullopt, reader.error()};
     return {std::move(job), {}};

@@ -37,6 +37,10 @@ Job SampleJob()
         {u"\"影音\"室"_qs, u"自定义"_qs, 2'005, 17'550, {u"风管机"_qs, 280, 2}}};
     job.diversity = 75;
     job.outdoorModel = u"GMV-250W/A"_qs;
+    job.runs = {{u"室外机"_qs, u"A"_qs, 2, 7, 1'000, 1, u"FQ01A"_qs},
+        {u" A"_qs, u"主卧 KFR-35GW"_qs, 1, 4, 555, 0, {}}};
+    job.allowance = 1'050;
+    job.jointPrices = {{u"FQ01A"_qs, 45'500'000}};
     return job;
 }
 
@@ -211,26 +215,47 @@ private Q_SLOTS:
         QFETCH(Job, job);
 
         const QByteArray file = WriteJob(job);
-        QVERIFY2(file.left(64).contains("\"kalmoro-job\": 2,"), file.left(64).constData());
+        QVERIFY2(file.left(64).contains("\"kalmoro-job\": 3,"), file.left(64).constData());
         const JobReadResult read = ReadJob(file);
         QCOMPARE(read.error, QString());
         QVERIFY(read.job == job);
     }
 
-    // A file of the version before rooms opens as the job it was, without rooms; what it may hold
-    // of rooms is not read.
-    void opensVersionOne()
+    // A file of an earlier version opens as the job it was, without what later versions added;
+    // what it may hold of them is not read.
+    void opensEarlierVersions_data()
     {
-        QJsonObject root = QJsonDocument::fromJson(Edited(u"kalmoro-job"_qs, 1)).object();
-        root.insert(u"rooms"_qs, u"not read"_qs);
-        root.remove(u"diversity"_qs);
+        QTest::addColumn<int>("version");
+        QTest::addColumn<QStringList>("removed");
+
+        QTest::newRow("1, before rooms")
+            << 1 << QStringList {u"diversity"_qs, u"outdoorModel"_qs, u"allowance"_qs};
+        QTest::newRow("2, before pipe runs") << 2 << QStringList {u"allowance"_qs, u"jointPrices"_qs};
+    }
+
+    void opensEarlierVersions()
+    {
+        QFETCH(int, version);
+        QFETCH(QStringList, removed);
+
+        QJsonObject root = QJsonDocument::fromJson(Edited(u"kalmoro-job"_qs, version)).object();
+        root.insert(u"runs"_qs, u"not read"_qs);
+        if (version < 2)
+            root.insert(u"rooms"_qs, u"not read"_qs);
+        for (const QString &key : removed)
+            root.remove(key);
         const JobReadResult read = ReadJob(QJsonDocument(root).toJson());
         QCOMPARE(read.error, QString());
-        Job withoutRooms = SampleJob();
-        withoutRooms.rooms.clear();
-        withoutRooms.diversity = rooms::DefaultDiversity;
-        withoutRooms.outdoorModel.clear();
-        QVERIFY(read.job == withoutRooms);
+        Job before = SampleJob();
+        before.runs.clear();
+        before.allowance = 0;
+        before.jointPrices.clear();
+        if (version < 2) {
+            before.rooms.clear();
+            before.diversity = rooms::DefaultDiversity;
+            before.outdoorModel.clear();
+        }
+        QVERIFY(read.job == before);
     }
 
     void refuses_data()
@@ -246,7 +271,9 @@ private Q_SLOTS:
         QTest::newRow("no marker") << Edited(u"kalmoro-job"_qs, QJsonValue::Undefined)
                                    << u"文件不是报价单：缺少 kalmoro-job 标记。"_qs;
         QTest::newRow("a later version")
-            << Edited(u"kalmoro-job"_qs, 3) << u"报价单的格式版本为 3，本程序只能打开版本 1 至 2。"_qs;
+            << Edited(u"kalmoro-job"_qs, 4) << u"报价单的格式版本为 4，本程序只能打开版本 1 至 3。"_qs;
+        QTest::newRow("version 2.5") << Edited(u"kalmoro-job"_qs, 2.5)
+                                     << u"报价单的格式版本为 2.5，本程序只能打开版本 1 至 3。"_qs;
         QTest::newRow("version as text")
             << Edited(u"kalmoro-job"_qs, u"1"_qs) << u"字段 kalmoro-job 应为数。"_qs;
         QTest::newRow("missing member")
@@ -299,6 +326,20 @@ private Q_SLOTS:
             << Edited(u"diversity"_qs, u"0.4"_qs) << u"字段 diversity 超出范围（0.5 至 1）。"_qs;
         QTest::newRow("unknown outdoor unit") << Edited(u"outdoorModel"_qs,
             u"GMV-999W/A"_qs) << u"字段 outdoorModel 的值“GMV-999W/A”不是加氟计算器的室外机型号。"_qs;
+        QTest::newRow("runs missing")
+            << Edited(u"runs"_qs, QJsonValue::Undefined) << u"文件缺少字段 runs。"_qs;
+        QTest::newRow("a liquid pipe of the copper page only") << Edited(u"liquid"_qs, u"31.75"_qs,
+            u"runs"_qs) << u"字段 runs[1].liquid：液管管径“31.75”不是加氟计算中的液管。"_qs;
+        QTest::newRow("a gas pipe of no page") << Edited(u"gas"_qs, u"10"_qs, u"runs"_qs)
+                                               << u"字段 runs[1].gas：气管管径“10”不是铜管价格中的管径。"_qs;
+        QTest::newRow("a negative length") << Edited(u"length"_qs, u"-0.01"_qs, u"runs"_qs)
+                                           << u"字段 runs[1].length 超出范围（0 至 1000）。"_qs;
+        QTest::newRow("100 joints") << Edited(u"joints"_qs, 100, u"runs"_qs)
+                                    << u"字段 runs[1].joints 超出范围（0 至 99）。"_qs;
+        QTest::newRow("allowance over 100 %")
+            << Edited(u"allowance"_qs, u"100.5"_qs) << u"字段 allowance 超出范围（0 至 100）。"_qs;
+        QTest::newRow("a joint price not an object")
+            << Edited(u"jointPrices"_qs, QJsonArray {1}) << u"字段 jointPrices[0] 应为对象。"_qs;
     }
 
     void refuses()

@@ -19,7 +19,7 @@ void Check(bool holds)
 
 // Whatever the bytes, the reader either refuses them with a reason or gives a job that is written
 // and read back unchanged, whose lines the job window would take as they are, and whose money,
-// rooms' loads and quotation are computed without overflow.
+// rooms' loads, pipe sums and quotation are computed without overflow.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const kalmoro::JobReadResult read
@@ -36,6 +36,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const kalmoro::rooms::Summary rooms = kalmoro::rooms::Summarize(read.job->rooms, read.job->diversity);
     Check(rooms.load >= 0 && rooms.indoorCapacity >= 0 && rooms.diversifiedLoad <= rooms.load);
     Check(!kalmoro::rooms::SuggestOutdoor(rooms) || rooms.indoorCapacity > 0);
+    const kalmoro::piping::Sums pipes = kalmoro::piping::Sum(read.job->runs, read.job->allowance);
+    Check(pipes.total >= 0 && pipes.joints >= 0);
+    const kalmoro::piping::Checks checks = kalmoro::piping::Check(read.job->runs, read.job->rooms);
+    Check(checks.longestPath >= 0 && checks.longestPath <= pipes.total);
     Check(!kalmoro::SheetText(kalmoro::SheetOf(*read.job)).isEmpty());
     return 0;
 }
