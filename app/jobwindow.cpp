@@ -36,6 +36,7 @@
 #include "jobwindowplace.h"
 #include "pages/calculatorpage.h"
 #include "palette.h"
+#include "pipingpart.h"
 #include "platform.h"
 #include "roomspart.h"
 #include "savedialog.h"
@@ -219,6 +220,13 @@ void JobWindow::build()
     m_rooms = new RoomsPart(m_job, m_pages, this);
     parts->addTab(m_rooms, QStringLiteral("房间与室内机"));
     connect(m_rooms, &RoomsPart::edited, this, &JobWindow::changed);
+    m_piping = new PipingPart(m_job, m_pages, this);
+    parts->addTab(m_piping, QStringLiteral("管路"));
+    m_pages.push_back(&m_piping->jobLines());
+    connect(m_piping, &PipingPart::edited, this, &JobWindow::changed);
+    connect(m_piping, &PipingPart::addToQuotation, this, [this] { addPage(m_piping->jobLines()); });
+    // Which indoor units the runs reach follows the rooms.
+    connect(m_rooms, &RoomsPart::edited, m_piping, &PipingPart::showSummary);
     layout->addWidget(parts, 1);
     m_notice = new QLabel(this);
     m_notice->setAccessibleName(QStringLiteral("提示"));
@@ -646,6 +654,7 @@ void JobWindow::showJob()
     m_showing = false;
     showLines();
     m_rooms->showRooms();
+    m_piping->showRuns();
     showTitle();
 }
 
@@ -719,7 +728,7 @@ void JobWindow::lineEdited(QTableWidgetItem *item)
         if (item->column() == UnitPrice) {
             for (const PageJobLines *page : m_pages) {
                 if (page->source() == line.source)
-                    page->keepTypedPrice(m_job, line.unitPrice);
+                    page->keepTypedPrice(m_job, line);
             }
         }
     }

@@ -22,6 +22,7 @@ class QTableWidgetItem;
 namespace kalmoro {
 
 class PageJobLines;
+class PipingPart;
 class RoomsPart;
 struct Services;
 
@@ -95,7 +96,8 @@ private:
     bool writeTo(const QString &path);
 
     const Services &m_services;
-    const std::vector<const PageJobLines *> m_pages;
+    // The pages, then the job's own pipe takeoff.
+    std::vector<const PageJobLines *> m_pages;
     Job m_job;
     Job m_saved; // as last saved or opened
     QString m_path; // empty until the job is saved or opened
@@ -106,6 +108,7 @@ private:
     QPlainTextEdit *m_notes = nullptr;
     QTableWidget *m_lines = nullptr;
     RoomsPart *m_rooms = nullptr;
+    PipingPart *m_piping = nullptr;
     // The boxes of the discount and the tax rate, in the order of the table of numbers.
     std::array<QLineEdit *, 2> m_numbers {};
     QLabel *m_totals = nullptr;

@@ -5,10 +5,8 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -16,6 +14,7 @@
 #include "pages/calculatorpage.h"
 #include "palette.h"
 #include "refrigerant.h"
+#include "rowtable.h"
 
 namespace kalmoro {
 
@@ -28,11 +27,6 @@ constexpr std::u16string_view kColumns[] = {u"房间", u"类型", u"面积（m²
     u"匹", u"室内机型号", u"制冷量（kW）", u"台数", u"核对"};
 constexpr Column kComputed[] = {Load, Horsepower, Check};
 
-// The room's keys are those of the quotation's lines.
-const QKeySequence kAddKey(Qt::CTRL | Qt::Key_Insert);
-const QKeySequence kDeleteKey(Qt::CTRL | Qt::Key_Delete);
-const QKeySequence kUpKey(Qt::ALT | Qt::Key_Up);
-const QKeySequence kDownKey(Qt::ALT | Qt::Key_Down);
 const QKeySequence kFillKey(Qt::CTRL | Qt::SHIFT | Qt::Key_F);
 
 const QString kNote = QStringLiteral("方案阶段估算，施工图以负荷计算为准");
@@ -88,45 +82,6 @@ const OwnRoomType *findOwnType(const QList<OwnRoomType> &types, const QString &n
     return found == types.cend() ? nullptr : &*found;
 }
 
-// The type cell offers the room types, then the user's own, and takes any name typed.
-class RoomTypeDelegate final : public QStyledItemDelegate
-{
-public:
-    RoomTypeDelegate(const QList<OwnRoomType> &ownTypes, QObject *parent)
-        : QStyledItemDelegate(parent)
-        , m_ownTypes(ownTypes)
-    {
-    }
-
-    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &) const override
-    {
-        auto *types = new QComboBox(parent);
-        types->setEditable(true);
-        types->setAccessibleName(QStringLiteral("房间类型"));
-        for (const rooms::RoomType &type : rooms::RoomTypes)
-            types->addItem(type.name.toString());
-        for (const OwnRoomType &type : m_ownTypes)
-            types->addItem(type.name);
-        return types;
-    }
-
-    void setEditorData(QWidget *editor, const QModelIndex &index) const override
-    {
-        auto *types = static_cast<QComboBox *>(editor);
-        types->setCurrentText(index.data().toString());
-        // What is typed takes the type's place, as in the other cells.
-        types->lineEdit()->selectAll();
-    }
-
-    void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override
-    {
-        model->setData(index, static_cast<QComboBox *>(editor)->currentText());
-    }
-
-private:
-    const QList<OwnRoomType> &m_ownTypes;
-};
-
 } // namespace
 
 RoomsPart::RoomsPart(Job &job, const std::vector<const PageJobLines *> &pages, QWidget *parent)
@@ -173,8 +128,19 @@ QWidget *RoomsPart::buildTable()
     m_table->horizontalHeader()->setSectionResizeMode(Name, QHeaderView::Stretch);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_table->setItemDelegateForColumn(Type, new RoomTypeDelegate(m_ownTypes, m_table));
-    m_table->installEventFilter(this);
+    // The type cell offers the room types, then the user's own, and takes any name typed.
+    m_table->setItemDelegateForColumn(Type,
+        new ChoiceDelegate(
+            QStringLiteral("房间类型"),
+            [this] {
+                QStringList types;
+                for (const rooms::RoomType &type : rooms::RoomTypes)
+                    types << type.name.toString();
+                for (const OwnRoomType &type : m_ownTypes)
+                    types << type.name;
+                return types;
+            },
+            m_table));
     connect(m_table, &QTableWidget::itemChanged, this, &RoomsPart::cellEdited);
     return m_table;
 }
@@ -182,20 +148,8 @@ QWidget *RoomsPart::buildTable()
 QLayout *RoomsPart::buildBelow()
 {
     auto *below = new QHBoxLayout;
-    const auto button = [this, below](const QString &caption, const QKeySequence &key) {
-        auto *action = new QAction(caption, this);
-        action->setToolTip(QStringLiteral("%1（%2）").arg(caption, key.toString(QKeySequence::NativeText)));
-        auto *tool = new QToolButton(this);
-        tool->setDefaultAction(action);
-        below->addWidget(tool);
-        return action;
-    };
-    // The table's keys are taken in the table, so that they do not reach the quotation's lines.
-    connect(button(QStringLiteral("添加房间"), kAddKey), &QAction::triggered, this, &RoomsPart::addRoom);
-    connect(
-        button(QStringLiteral("删除房间"), kDeleteKey), &QAction::triggered, this, &RoomsPart::deleteRoom);
-    connect(button(QStringLiteral("上移"), kUpKey), &QAction::triggered, this, [this] { moveRoom(-1); });
-    connect(button(QStringLiteral("下移"), kDownKey), &QAction::triggered, this, [this] { moveRoom(1); });
+    AddRowButtons(*m_table, *below, {QStringLiteral("添加房间"), QStringLiteral("删除房间")},
+        {[this] { addRoom(); }, [this] { deleteRoom(); }, [this](int offset) { moveRoom(offset); }});
     below->addStretch();
 
     auto *form = new QFormLayout;
@@ -241,29 +195,6 @@ QLayout *RoomsPart::buildBelow()
     below->addWidget(fillButton);
     connect(fill, &QAction::triggered, this, &RoomsPart::fillRefrigerant);
     return below;
-}
-
-bool RoomsPart::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched != m_table
-        || (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress))
-        return QWidget::eventFilter(watched, event);
-    auto *key = static_cast<QKeyEvent *>(event);
-    const QKeySequence pressed(key->keyCombination());
-    const bool ours = pressed == kAddKey || pressed == kDeleteKey || pressed == kUpKey || pressed == kDownKey;
-    if (!ours)
-        return QWidget::eventFilter(watched, event);
-    // Overridden, the key comes to the table as a key press rather than as the window's shortcut.
-    event->accept();
-    if (event->type() == QEvent::ShortcutOverride)
-        return true;
-    if (pressed == kAddKey)
-        addRoom();
-    else if (pressed == kDeleteKey)
-        deleteRoom();
-    else
-        moveRoom(pressed == kUpKey ? -1 : 1);
-    return true;
 }
 
 void RoomsPart::addRoom()

@@ -35,9 +35,6 @@ public:
 Q_SIGNALS:
     void edited();
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     QWidget *buildTable();
     QLayout *buildBelow();

@@ -929,6 +929,88 @@ private Q_SLOTS:
         QVERIFY(!RoomTypesRemembered());
     }
 
+    // Pipe runs typed by keys in the job window fill the refrigerant page's liquid lengths and the
+    // copper page's metres, the allowance on the copper alone, each page then showing its results;
+    // the joints go to the quotation as the takeoff's own lines, replaced after asking.
+    void fillsFromPipeRuns_data()
+    {
+        QTest::addColumn<QString>("futuresPrice");
+        QTest::addColumn<QString>("allowance");
+        QTest::addColumn<QStringList>("refrigerant"); // 六, 十, 十二, 内机加氟, 一共加氟
+        QTest::addColumn<QStringList>("copper"); // Φ6.35, 9.53, 12.7, 22.23 metres, the total
+        QTest::addColumn<QStringList>("messages");
+
+        const QStringList refrigerant {u"9.75"_qs, u"10"_qs, {}, u"0.7545"_qs, u"0.7545"_qs};
+        QTest::newRow("allowance 10 %")
+            << u"60000"_qs << u"10"_qs << refrigerant
+            << QStringList {u"10.73"_qs, u"11"_qs, u"10.73"_qs, u"11"_qs, u"884.2608"_qs} << QStringList {};
+        QTest::newRow("no futures price, no allowance")
+            << QString() << u"0"_qs << refrigerant
+            << QStringList {u"9.75"_qs, u"10"_qs, u"9.75"_qs, u"10"_qs, u"0"_qs}
+            << QStringList {u"铜价过低，请检查......"_qs};
+    }
+
+    void fillsFromPipeRuns()
+    {
+        QFETCH(QString, futuresPrice);
+        QFETCH(QString, allowance);
+        QFETCH(QStringList, refrigerant);
+        QFETCH(QStringList, copper);
+        QFETCH(QStringList, messages);
+
+        openPage(u"铜管价格按钮"_qs, 2);
+        m_page.run(
+            {u"编辑框0="_qs + futuresPrice, u"编辑框25=3"_qs}); // a length of its own, which the fill empties
+        QTest::keyClick(&m_page.window(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+        JobWindow &job = *openJobWindow();
+        activate(job);
+        QTableWidget *runs = pipingTable(job);
+        QVERIFY(runs);
+        // From (only where not the outdoor unit), to, liquid, gas, length, joints, joint model.
+        const QList<QStringList> typed {
+            {{}, u"A"_qs, u"9.52"_qs, u"22.23"_qs, u"10"_qs, u"1"_qs, u"FQ01A"_qs},
+            {u"A"_qs, u"客厅"_qs, u"6.35"_qs, u"12.7"_qs, u"5.5"_qs, {}, {}},
+            {u"A"_qs, u"主卧"_qs, u"6.35"_qs, u"12.7"_qs, u"4.25"_qs, {}, {}}};
+        for (const QStringList &run : typed) {
+            QTest::keyClick(runs, Qt::Key_Insert, Qt::ControlModifier);
+            if (!run.first().isEmpty()) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+                typeText(run.first());
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            }
+            for (const QString &cell : run.sliced(1)) {
+                if (!cell.isEmpty())
+                    typeText(cell);
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            }
+        }
+        QCOMPARE(job.job().runs.size(), 3);
+        auto *allowanceBox = named<QLineEdit>(job, u"损耗余量 %"_qs);
+        allowanceBox->setFocus();
+        allowanceBox->selectAll();
+        typeText(allowance);
+        QCOMPARE(named<QLabel>(job, u"管路提示"_qs)->text(), QString());
+        QVERIFY(named<QLabel>(job, u"管路汇总"_qs)
+                    ->text()
+                    .contains(u"管路总长 19.75 m，从室外机起最长 15.5 m"_qs));
+
+        QTest::keyClick(runs, Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(runs, Qt::Key_G, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(m_page.texts({u"六"_qs, u"十"_qs, u"十二"_qs, u"内机加氟"_qs, u"一共加氟"_qs}), refrigerant);
+        QCOMPARE(
+            m_page.texts({u"编辑框1"_qs, u"编辑框3"_qs, u"编辑框5"_qs, u"编辑框11"_qs, u"透明标签10"_qs}),
+            copper);
+        QCOMPARE(m_page.text(u"编辑框25"_qs), QString());
+        QCOMPARE(m_page.messages, messages);
+
+        QTest::keyClick(runs, Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(runs, Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(tableRows(job), QStringList {u"FQ01A|1|个|0.00|0.00"_qs});
+        QCOMPARE(m_questions.size(), 1);
+        QVERIFY(job.isWindowModified());
+        expectSavedFileOpens(job);
+    }
+
 private:
     JobWindow &openEmptyJob()
     {
@@ -947,6 +1029,17 @@ private:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
         rooms->setFocus();
         return rooms->isVisible() ? rooms : nullptr;
+    }
+
+    // The pipe runs' table, its tab turned to by the keyboard and the focus in it.
+    QTableWidget *pipingTable(JobWindow &job)
+    {
+        auto *runs = named<QTableWidget>(job, u"管路"_qs);
+        named<QTableWidget>(job, u"报价明细"_qs)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        runs->setFocus();
+        return runs->isVisible() ? runs : nullptr;
     }
 
     // Saves the job as it stands into a new file, which must open again as the same job.

@@ -78,6 +78,20 @@ bool HasLength(const QLineEdit &metres)
     return ReadNumber(metres) != 0;
 }
 
+void TypeInto(QLineEdit &box, const QString &typed)
+{
+    box.selectAll();
+    if (typed.isEmpty())
+        box.del();
+    else
+        box.insert(typed);
+}
+
+QString TypedLength(rooms::Centi length)
+{
+    return length == 0 ? QString() : FormatDecimal(length, rooms::CentiDecimals, 0);
+}
+
 qint64 ShownDecimal(const QString &shown, int decimals)
 {
     return DecimalFromDouble(TextToNumber(shown), decimals).value_or(0);

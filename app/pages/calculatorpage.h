@@ -32,9 +32,9 @@ public:
     // The page's lines for the customer quotation of job, read from the controls as the page's
     // quotation() reads them; empty when the page quotes nothing.
     virtual QList<JobLine> lines(const Job &job) const = 0;
-    // Takes note in job of a unit price the user typed on one of the page's lines, for a page that
+    // Takes note in job of the unit price the user typed on one of the page's lines, for a page that
     // keeps it for its next lines; a page that prices its lines itself keeps nothing.
-    virtual void keepTypedPrice(Job &, MicroYuan) const { }
+    virtual void keepTypedPrice(Job &, const JobLine &) const { }
 };
 
 // A page that takes a job's indoor units, the refrigerant page: it is given them as the user would
@@ -46,6 +46,18 @@ public:
     // The number of indoor units, their total capacity, and the outdoor model by its index in
     // OutdoorModels.
     virtual void takeIndoorUnits(int units, rooms::Centi capacity, qsizetype model) const = 0;
+};
+
+// A page that takes the lengths of a job's pipe runs, summed by diameter: the refrigerant page its
+// liquid pipes, the copper page its metres. It is given them as the user would type them, then
+// brings itself up to date.
+class PipeLengthsTarget
+{
+public:
+    virtual ~PipeLengthsTarget() = default;
+    // In hundredths of a metre, a length a box in the order of the page's pipes; a box of 0 is left
+    // empty.
+    virtual void takePipeLengths(std::span<const rooms::Centi> lengths) const = 0;
 };
 
 // A page of the main tab that calculates: besides what every page has, its unit holds its Tab
@@ -92,6 +104,10 @@ void AddFilled(
     QList<QuotationLine> &lines, const QString &caption, const QLineEdit &box, const QString &unit = {});
 // Whether a length other than 0 stands in the box: only such a pipe is quoted.
 bool HasLength(const QLineEdit &metres);
+// Puts typed in place of the box's text as the user's typing would, its edits signalled.
+void TypeInto(QLineEdit &box, const QString &typed);
+// A length in hundredths of a metre as the user types it; empty for 0.
+QString TypedLength(rooms::Centi length);
 // A number as a control shows it, as an exact decimal of the given decimals; 0 for no number.
 qint64 ShownDecimal(const QString &shown, int decimals);
 

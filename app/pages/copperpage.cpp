@@ -71,7 +71,7 @@ constexpr LayoutRow kRows[] = {
         {.silent = true}},
 };
 
-class CopperUnit final : public CalculatorPage, public PageJobLines
+class CopperUnit final : public CalculatorPage, public PageJobLines, public PipeLengthsTarget
 {
 public:
     explicit CopperUnit(const Services &services)
@@ -167,6 +167,15 @@ public:
                 JobSource::Copper});
         }
         return lines;
+    }
+
+    // The metres typed into the rows, then the total as a click computes it, with its message for a
+    // missing or low futures price.
+    void takePipeLengths(std::span<const rooms::Centi> lengths) const override
+    {
+        for (std::size_t i = 0; i < m_page.rows.size() && i < lengths.size(); ++i)
+            TypeInto(*m_page.rows[i].metres, TypedLength(lengths[i]));
+        ComputeCopperTotal(m_page);
     }
 
 private:

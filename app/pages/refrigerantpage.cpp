@@ -111,7 +111,10 @@ void setOutdoorPart(const RefrigerantPage &page, bool on)
     page.computeOutdoor->setVisible(on);
 }
 
-class RefrigerantUnit final : public CalculatorPage, public PageJobLines, public IndoorUnitsTarget
+class RefrigerantUnit final : public CalculatorPage,
+                              public PageJobLines,
+                              public IndoorUnitsTarget,
+                              public PipeLengthsTarget
 {
 public:
     explicit RefrigerantUnit(const Services &services) { m_page.showMessage = services.showMessage; }
@@ -237,10 +240,10 @@ public:
 
     // The price per KG is typed once a job and kept for the page's next lines; a price below zero
     // is a credit on that line alone, and one the job file would not take back.
-    void keepTypedPrice(Job &job, MicroYuan price) const override
+    void keepTypedPrice(Job &job, const JobLine &line) const override
     {
-        if (price >= 0)
-            job.refrigerantUnitPrice = price;
+        if (line.unitPrice >= 0)
+            job.refrigerantUnitPrice = line.unitPrice;
     }
 
     // Clicked and typed as the user would: the outdoor-unit part switched on first where another
@@ -251,13 +254,17 @@ public:
         if (!IsOutdoorPartOn(page))
             page.greeMode->click();
         page.models[static_cast<std::size_t>(model)]->click();
-        const auto type = [](EditBox &box, const QString &typed) {
-            box.selectAll();
-            box.insert(typed);
-        };
-        type(*page.indoorUnits, QString::number(units));
-        type(*page.indoorCapacity, FormatDecimal(capacity, rooms::CentiDecimals, 0));
+        TypeInto(*page.indoorUnits, QString::number(units));
+        TypeInto(*page.indoorCapacity, FormatDecimal(capacity, rooms::CentiDecimals, 0));
         UpdateRefrigerantResults(page);
+    }
+
+    // The liquid pipes' lengths typed into their boxes, then the page's results as they follow.
+    void takePipeLengths(std::span<const rooms::Centi> lengths) const override
+    {
+        for (std::size_t i = 0; i < m_page.pipeLengths.size() && i < lengths.size(); ++i)
+            TypeInto(*m_page.pipeLengths[i], TypedLength(lengths[i]));
+        UpdateRefrigerantResults(m_page);
     }
 
 private:

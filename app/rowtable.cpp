@@ -1,0 +1,103 @@
+#include "rowtable.h"
+
+#include <QAction>
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QToolButton>
+
+namespace kalmoro {
+
+namespace {
+
+class RowKeys final : public QObject
+{
+public:
+    RowKeys(RowHandlers handlers, QObject *parent)
+        : QObject(parent)
+        , m_handlers(std::move(handlers))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
+            return QObject::eventFilter(watched, event);
+        const QKeySequence pressed(static_cast<QKeyEvent *>(event)->keyCombination());
+        const bool ours = pressed == kAddRowKey || pressed == kDeleteRowKey || pressed == kRowUpKey
+            || pressed == kRowDownKey;
+        if (!ours)
+            return QObject::eventFilter(watched, event);
+        // Overridden, the key comes to the table as a key press rather than as the window's shortcut.
+        event->accept();
+        if (event->type() == QEvent::ShortcutOverride)
+            return true;
+        if (pressed == kAddRowKey)
+            m_handlers.add();
+        else if (pressed == kDeleteRowKey)
+            m_handlers.remove();
+        else
+            m_handlers.move(pressed == kRowUpKey ? -1 : 1);
+        return true;
+    }
+
+private:
+    RowHandlers m_handlers;
+};
+
+} // namespace
+
+void AddRowButtons(QTableWidget &table, QBoxLayout &below, const RowCaptions &captions, RowHandlers handlers)
+{
+    QWidget *owner = table.parentWidget();
+    const auto button = [owner, &below](const QString &caption, const QKeySequence &key) {
+        auto *action = new QAction(caption, owner);
+        action->setToolTip(QStringLiteral("%1（%2）").arg(caption, key.toString(QKeySequence::NativeText)));
+        auto *tool = new QToolButton(owner);
+        tool->setDefaultAction(action);
+        below.addWidget(tool);
+        return action;
+    };
+    QObject::connect(button(captions.add, kAddRowKey), &QAction::triggered, owner, handlers.add);
+    QObject::connect(button(captions.remove, kDeleteRowKey), &QAction::triggered, owner, handlers.remove);
+    QObject::connect(button(QStringLiteral("上移"), kRowUpKey), &QAction::triggered, owner,
+        [move = handlers.move] { move(-1); });
+    QObject::connect(button(QStringLiteral("下移"), kRowDownKey), &QAction::triggered, owner,
+        [move = handlers.move] { move(1); });
+    table.installEventFilter(new RowKeys(std::move(handlers), &table));
+}
+
+ChoiceDelegate::ChoiceDelegate(QString accessibleName, std::function<QStringList()> choices, QObject *parent)
+    : QStyledItemDelegate(parent)
+    , m_accessibleName(std::move(accessibleName))
+    , m_choices(std::move(choices))
+{
+}
+
+QWidget *ChoiceDelegate::createEditor(
+    QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &) const
+{
+    auto *box = new QComboBox(parent);
+    box->setEditable(true);
+    box->setAccessibleName(m_accessibleName);
+    box->addItems(m_choices());
+    return box;
+}
+
+void ChoiceDelegate::setEditorData(QWidget *editor, const QModelIndex &index) const
+{
+    auto *box = static_cast<QComboBox *>(editor);
+    box->setCurrentText(index.data().toString());
+    // What is typed takes the cell's place, as in the other cells.
+    box->lineEdit()->selectAll();
+}
+
+void ChoiceDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const
+{
+    model->setData(index, static_cast<QComboBox *>(editor)->currentText());
+}
+
+} // namespace kalmoro
