@@ -18,7 +18,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSpinBox>
-#include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTextCursor>
@@ -39,6 +38,7 @@
 #include "pipingpart.h"
 #include "platform.h"
 #include "roomspart.h"
+#include "rowtable.h"
 #include "savedialog.h"
 #include "services.h"
 #include "spokenresults.h"
@@ -153,7 +153,7 @@ QString takeNumber(Job &job, Fen subtotal, const JobNumber &number, const QStrin
 }
 
 // Screen readers keep what they read until told that it changed, and Qt tells them nothing of a
-// window's title or a cell's text.
+// window's title.
 void tellNameChanged(QAccessibleInterface *changed)
 {
     if (!changed)
@@ -161,25 +161,6 @@ void tellNameChanged(QAccessibleInterface *changed)
     QAccessibleEvent event(changed, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&event);
 }
-
-// Each cell editor is named by its column and line, which screen readers read as it opens.
-class NamedCellEditors final : public QStyledItemDelegate
-{
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    QWidget *createEditor(
-        QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &cell) const override
-    {
-        QWidget *editor = QStyledItemDelegate::createEditor(parent, option, cell);
-        if (editor) {
-            editor->setAccessibleName(QStringLiteral("%1 第 %2 行")
-                                          .arg(text(kColumns[std::size_t(cell.column())]))
-                                          .arg(cell.row() + 1));
-        }
-        return editor;
-    }
-};
 
 QString jobFileFilter()
 {
@@ -381,14 +362,13 @@ void JobWindow::buildLineActions(QBoxLayout &buttons)
         buttons.addWidget(button);
         return action;
     };
-    connect(lineAction(QStringLiteral("添加行"), QKeySequence(Qt::CTRL | Qt::Key_Insert)),
-        &QAction::triggered, this, &JobWindow::addLine);
-    connect(lineAction(QStringLiteral("删除行"), QKeySequence(Qt::CTRL | Qt::Key_Delete)),
-        &QAction::triggered, this, &JobWindow::deleteLine);
-    connect(lineAction(QStringLiteral("上移"), QKeySequence(Qt::ALT | Qt::Key_Up)), &QAction::triggered, this,
-        [this] { moveLine(-1); });
-    connect(lineAction(QStringLiteral("下移"), QKeySequence(Qt::ALT | Qt::Key_Down)), &QAction::triggered,
-        this, [this] { moveLine(1); });
+    connect(lineAction(QStringLiteral("添加行"), kAddRowKey), &QAction::triggered, this, &JobWindow::addLine);
+    connect(lineAction(QStringLiteral("删除行"), kDeleteRowKey), &QAction::triggered, this,
+        &JobWindow::deleteLine);
+    connect(
+        lineAction(QStringLiteral("上移"), kRowUpKey), &QAction::triggered, this, [this] { moveLine(-1); });
+    connect(
+        lineAction(QStringLiteral("下移"), kRowDownKey), &QAction::triggered, this, [this] { moveLine(1); });
 }
 
 void JobWindow::addLine()
@@ -737,11 +717,8 @@ void JobWindow::lineEdited(QTableWidgetItem *item)
     item->setText(lineCell(line, item->column()));
     m_lines->item(item->row(), Amount)->setText(lineCell(line, Amount));
     m_showing = false;
-    if (QAccessibleInterface *table = QAccessible::queryAccessibleInterface(m_lines);
-        table && table->tableInterface()) {
-        tellNameChanged(table->tableInterface()->cellAt(item->row(), item->column()));
-        tellNameChanged(table->tableInterface()->cellAt(item->row(), Amount));
-    }
+    TellCellChanged(*m_lines, item->row(), item->column());
+    TellCellChanged(*m_lines, item->row(), Amount);
     showTotals();
     if (refusal.isEmpty()) {
         changed();

@@ -144,7 +144,6 @@ QWidget *PipingPart::buildTable()
     // A run starts at the outdoor unit or at another run's end, and ends at a branch or a room.
     m_table->setItemDelegateForColumn(From,
         new ChoiceDelegate(
-            QStringLiteral("起点"),
             [this] {
                 QStringList starts {piping::OutdoorUnit.toString()};
                 for (qsizetype i = 0; i < m_job.runs.size(); ++i) {
@@ -155,9 +154,8 @@ QWidget *PipingPart::buildTable()
                 return starts;
             },
             m_table));
-    m_table->setItemDelegateForColumn(To,
-        new ChoiceDelegate(
-            QStringLiteral("终点"), [this] { return piping::IndoorEnds(m_job.rooms); }, m_table));
+    m_table->setItemDelegateForColumn(
+        To, new ChoiceDelegate([this] { return piping::IndoorEnds(m_job.rooms); }, m_table));
     const auto diameters = [](bool liquid) {
         QStringList shown;
         for (std::size_t row = 0; row < piping::Diameters; ++row) {
@@ -166,12 +164,16 @@ QWidget *PipingPart::buildTable()
         }
         return shown;
     };
-    m_table->setItemDelegateForColumn(Liquid,
-        new ChoiceDelegate(
-            QStringLiteral("液管管径"), [diameters] { return diameters(true); }, m_table));
-    m_table->setItemDelegateForColumn(Gas,
-        new ChoiceDelegate(
-            QStringLiteral("气管管径"), [diameters] { return diameters(false); }, m_table));
+    m_table->setItemDelegateForColumn(
+        Liquid, new ChoiceDelegate([diameters] { return diameters(true); }, m_table));
+    m_table->setItemDelegateForColumn(
+        Gas, new ChoiceDelegate([diameters] { return diameters(false); }, m_table));
+    // As the quotation's lines: Tab goes on to the part's other controls, arrows move between the
+    // cells, Enter or F2 edits the current one, and each editor is named by its column and row.
+    m_table->setTabKeyNavigation(false);
+    connect(m_table, &QAbstractItemView::activated, m_table,
+        [this](const QModelIndex &cell) { m_table->edit(cell); });
+    m_table->setItemDelegate(new NamedCellEditors(m_table));
     connect(m_table, &QTableWidget::itemChanged, this, &PipingPart::cellEdited);
     return m_table;
 }
@@ -327,6 +329,7 @@ void PipingPart::cellEdited(QTableWidgetItem *item)
         run = edited;
     // The cells show what the run now holds: a value that was not taken shows the one before.
     showRow(row);
+    TellCellChanged(*m_table, row, item->column());
     if (taken)
         changed();
 }

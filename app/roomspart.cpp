@@ -131,7 +131,6 @@ QWidget *RoomsPart::buildTable()
     // The type cell offers the room types, then the user's own, and takes any name typed.
     m_table->setItemDelegateForColumn(Type,
         new ChoiceDelegate(
-            QStringLiteral("房间类型"),
             [this] {
                 QStringList types;
                 for (const rooms::RoomType &type : rooms::RoomTypes)
@@ -140,7 +139,7 @@ QWidget *RoomsPart::buildTable()
                     types << type.name;
                 return types;
             },
-            m_table));
+            m_table, QStringLiteral("房间类型")));
     connect(m_table, &QTableWidget::itemChanged, this, &RoomsPart::cellEdited);
     return m_table;
 }

@@ -1,5 +1,6 @@
 #include "rowtable.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QBoxLayout>
 #include <QComboBox>
@@ -70,7 +71,34 @@ void AddRowButtons(QTableWidget &table, QBoxLayout &below, const RowCaptions &ca
     table.installEventFilter(new RowKeys(std::move(handlers), &table));
 }
 
-ChoiceDelegate::ChoiceDelegate(QString accessibleName, std::function<QStringList()> choices, QObject *parent)
+void TellCellChanged(QTableWidget &table, int row, int column)
+{
+    QAccessibleInterface *interface = QAccessible::queryAccessibleInterface(&table);
+    if (!interface || !interface->tableInterface())
+        return;
+    if (QAccessibleInterface *cell = interface->tableInterface()->cellAt(row, column)) {
+        QAccessibleEvent event(cell, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void NameCellEditor(QWidget &editor, const QModelIndex &cell)
+{
+    editor.setAccessibleName(QStringLiteral("%1 第 %2 行")
+                                 .arg(cell.model()->headerData(cell.column(), Qt::Horizontal).toString())
+                                 .arg(cell.row() + 1));
+}
+
+QWidget *NamedCellEditors::createEditor(
+    QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &cell) const
+{
+    QWidget *editor = QStyledItemDelegate::createEditor(parent, option, cell);
+    if (editor)
+        NameCellEditor(*editor, cell);
+    return editor;
+}
+
+ChoiceDelegate::ChoiceDelegate(std::function<QStringList()> choices, QObject *parent, QString accessibleName)
     : QStyledItemDelegate(parent)
     , m_accessibleName(std::move(accessibleName))
     , m_choices(std::move(choices))
@@ -78,11 +106,14 @@ ChoiceDelegate::ChoiceDelegate(QString accessibleName, std::function<QStringList
 }
 
 QWidget *ChoiceDelegate::createEditor(
-    QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &) const
+    QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &cell) const
 {
     auto *box = new QComboBox(parent);
     box->setEditable(true);
-    box->setAccessibleName(m_accessibleName);
+    if (m_accessibleName.isEmpty())
+        NameCellEditor(*box, cell);
+    else
+        box->setAccessibleName(m_accessibleName);
     box->addItems(m_choices());
     return box;
 }

@@ -11,7 +11,7 @@ class QTableWidget;
 
 namespace kalmoro {
 
-// The keys of a part's table: those of the quotation's lines.
+// The keys that add, delete and move the rows of the job's tables: the quotation's lines and its parts'.
 inline const QKeySequence kAddRowKey(Qt::CTRL | Qt::Key_Insert);
 inline const QKeySequence kDeleteRowKey(Qt::CTRL | Qt::Key_Delete);
 inline const QKeySequence kRowUpKey(Qt::ALT | Qt::Key_Up);
@@ -32,11 +32,29 @@ struct RowHandlers {
 // taken in the table, so that they do not reach the quotation's lines.
 void AddRowButtons(QTableWidget &table, QBoxLayout &below, const RowCaptions &captions, RowHandlers handlers);
 
-// A cell edited in a box that offers choices and takes any text typed, named for screen readers.
+// Screen readers keep what they read until told that it changed, and Qt tells them nothing of a
+// cell's text: tells them the cell's new text.
+void TellCellChanged(QTableWidget &table, int row, int column);
+
+// Names a cell's editor by its column's caption and its row ("单价（元） 第 1 行"), which screen
+// readers read as it opens.
+void NameCellEditor(QWidget &editor, const QModelIndex &cell);
+
+// Each cell editor named by its column and row.
+class NamedCellEditors final : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget *createEditor(
+        QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &cell) const override;
+};
+
+// A cell edited in a box that offers choices and takes any text typed, named accessibleName for
+// screen readers, or by its column and row when that is empty.
 class ChoiceDelegate final : public QStyledItemDelegate
 {
 public:
-    ChoiceDelegate(QString accessibleName, std::function<QStringList()> choices, QObject *parent);
+    ChoiceDelegate(std::function<QStringList()> choices, QObject *parent, QString accessibleName = {});
 
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &) const override;
     void setEditorData(QWidget *editor, const QModelIndex &index) const override;

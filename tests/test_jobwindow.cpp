@@ -1004,9 +1004,53 @@ private Q_SLOTS:
         QCOMPARE(m_page.messages, messages);
 
         QTest::keyClick(runs, Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
-        QTest::keyClick(runs, Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(tableRows(job), QStringList {u"FQ01A|1|个|0.00|0.00"_qs});
+        // The price typed on the joints' line is the model's for the takeoff's next lines.
+        auto *lines = named<QTableWidget>(job, u"报价明细"_qs);
+        QTest::keyClick(runs, Qt::Key_Tab, Qt::ControlModifier);
+        QVERIFY(lines->isVisible());
+        lines->setFocus();
+        lines->setCurrentCell(0, 3);
+        QTest::keyClick(lines, Qt::Key_F2);
+        typeText(u"45"_qs);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        runs = pipingTable(job);
+        QTest::keyClick(runs, Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
+        const QList<JobLine> joints {{u"FQ01A"_qs, 1'000, u"个"_qs, 45'000'000, JobSource::Piping}};
+        QCOMPARE(job.job().lines, joints);
         QCOMPARE(m_questions.size(), 1);
+        QVERIFY(job.isWindowModified());
+        expectSavedFileOpens(job);
+    }
+
+    // The runs take the quotation lines' keys while the focus is among them; a bad value is refused
+    // in its cell with the reason, the run keeping what it had, and the summary says what to check.
+    void editsRunsByKeys()
+    {
+        JobWindow &job = openEmptyJob();
+        QTableWidget *runs = pipingTable(job);
+        for (const QString &end : {u"A"_qs, u"B"_qs}) {
+            QTest::keyClick(runs, Qt::Key_Insert, Qt::ControlModifier);
+            typeText(end);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(
+                QApplication::focusWidget()->accessibleName(), u"液管Φ 第 %1 行"_qs.arg(runs->rowCount()));
+            typeText(u"31.75"_qs);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(named<QLabel>(job, u"管路提示"_qs)->text(), u"液管管径“31.75”不是加氟计算中的液管。"_qs);
+        QCOMPARE(runs->item(1, 2)->text(), u"6.35"_qs);
+        QTest::keyClick(runs, Qt::Key_Up, Qt::AltModifier);
+        QCOMPARE(runs->currentRow(), 0);
+        QCOMPARE(job.job().runs.first().to, u"B"_qs);
+        QTest::keyClick(runs, Qt::Key_Delete, Qt::ControlModifier);
+        QCOMPARE(job.job().runs.size(), 1);
+        QCOMPARE(job.job().runs.first().to, u"A"_qs);
+        QVERIFY(job.job().lines.isEmpty());
+        QCOMPARE(named<QLabel>(job, u"管路汇总"_qs)->text(),
+            u"液管：无。铜管（液管与气管，含损耗余量 0%）：无。分歧管 0 个，管路总长 0 "
+            u"m，从室外机起最长 0 m，"
+            "请对照厂家的配管限制。第 1 条管路的长度为 0。"_qs);
         QVERIFY(job.isWindowModified());
         expectSavedFileOpens(job);
     }
