@@ -624,24 +624,33 @@ private Q_SLOTS:
         QVERIFY(job.isWindowModified());
     }
 
-    // The PDF's pages each repeat the header; its text gives every line and the totals once. The
+    // The PDF's pages each repeat the header, and the captions of the tables going on; the rooms'
+    // table comes before the lines. Its text gives every room, every line and the totals once. The
     // pictures are one file an A4 page, numbered when there are more. Each output builds the sheet
     // once, however many pages it has.
     void exportsPdf_data()
     {
+        QTest::addColumn<int>("rooms");
         QTest::addColumn<int>("lines");
         QTest::addColumn<int>("pages");
+        QTest::addColumn<int>("roomPages"); // that show the rooms' table
+        QTest::addColumn<int>("linePages"); // that show the lines' table
         QTest::addColumn<QString>("total");
 
-        QTest::newRow("one page") << 3 << 1 << u"36.72"_qs;
-        QTest::newRow("lines beyond one page") << 40 << 2 << u"489.60"_qs;
-        QTest::newRow("many lines") << 100 << 4 << u"1224.00"_qs;
+        QTest::newRow("one page") << 0 << 3 << 1 << 0 << 1 << u"36.72"_qs;
+        QTest::newRow("lines beyond one page") << 0 << 40 << 2 << 0 << 2 << u"489.60"_qs;
+        QTest::newRow("many lines") << 0 << 100 << 4 << 0 << 4 << u"1224.00"_qs;
+        QTest::newRow("rooms beyond one page") << 30 << 3 << 2 << 2 << 1 << u"36.72"_qs;
+        QTest::newRow("rooms and lines on one page") << 5 << 3 << 1 << 1 << 1 << u"36.72"_qs;
     }
 
     void exportsPdf()
     {
+        QFETCH(int, rooms);
         QFETCH(int, lines);
         QFETCH(int, pages);
+        QFETCH(int, roomPages);
+        QFETCH(int, linePages);
         QFETCH(QString, total);
 
         const QTemporaryDir folder;
@@ -649,6 +658,8 @@ private Q_SLOTS:
         written.customer.name = u"王先生"_qs;
         written.dealer.company = u"恒温空调工程"_qs;
         written.date = QDate(2026, 12, 7);
+        for (int i = 1; i <= rooms; ++i)
+            written.rooms.append({u"卧室 %1"_qs.arg(i), u"卧室"_qs, 2'000, 15'000, {u"KFR-35"_qs, 350, 1}});
         for (int i = 1; i <= lines; ++i)
             written.lines.append({u"Φ6.35 铜管 %1"_qs.arg(i), 1'500, u"米"_qs, 8'160'000, JobSource::Copper});
         const QString file = folder.filePath(u"工程.kalmoro"_qs);
@@ -689,7 +700,11 @@ private Q_SLOTS:
         const QString text = QString::fromUtf8(process.readAllStandardOutput());
         QCOMPARE(text.count(u'\f'), pages);
         QCOMPARE(text.count(u"恒温空调工程"_qs), pages);
-        QCOMPARE(text.count(u"金额"_qs), pages);
+        QCOMPARE(text.count(u"房间负荷与选型"_qs), roomPages);
+        QCOMPARE(text.count(u"金额"_qs), linePages);
+        QVERIFY(text.indexOf(u"房间负荷与选型"_qs) < text.indexOf(u"金额"_qs));
+        for (int i = 1; i <= rooms; ++i)
+            QVERIFY2(text.contains(u"卧室 %1 "_qs.arg(i)), qPrintable(QString::number(i)));
         for (int i = 1; i <= lines; ++i)
             QVERIFY2(text.contains(u"Φ6.35 铜管 %1 "_qs.arg(i)), qPrintable(QString::number(i)));
         QCOMPARE(text.count(u"合计：%1 元"_qs.arg(total)), 1);
