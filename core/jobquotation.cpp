@@ -91,7 +91,7 @@ JobSheet SheetOf(const Job &job)
             sheet.customer << field;
     }
 
-    for (SheetSection section : {RoomsSection(job.rooms)}) {
+    for (SheetSection section : {RoomsSection(job.rooms), RunsSection(job.runs), PipeSumsSection(job)}) {
         if (!section.rows.isEmpty())
             sheet.sections << std::move(section);
     }
@@ -133,6 +133,47 @@ SheetSection RoomsSection(const QList<rooms::Room> &rooms)
             : room.unit.model;
         section.rows << QStringList {room.name, CentiText(room.area, 0), CentiText(room.index, 0),
             CentiText(rooms::RoomLoad(room), 2), unit, CentiText(rooms::RoomCapacity(room), 2)};
+    }
+    return section;
+}
+
+SheetSection RunsSection(const QList<piping::PipeRun> &runs)
+{
+    SheetSection section {QStringLiteral("管路清单"),
+        {{QStringLiteral("管路"), 34, false}, {QStringLiteral("液管Φ"), 12, true},
+            {QStringLiteral("气管Φ"), 12, true}, {QStringLiteral("长度（m）"), 14, true},
+            {QStringLiteral("分歧管"), 28, false}},
+        {}};
+    section.rows.reserve(runs.size());
+    for (const piping::PipeRun &run : runs) {
+        const QString joints = run.joints == 0 ? QString()
+            : run.jointModel.trimmed().isEmpty()
+            ? QString::number(run.joints)
+            : QStringLiteral("%1 × %2").arg(run.jointModel.trimmed()).arg(run.joints);
+        section.rows << QStringList {QStringLiteral("%1 → %2").arg(run.from.trimmed(), run.to.trimmed()),
+            piping::DiameterText(std::size_t(run.liquid)), piping::DiameterText(std::size_t(run.gas)),
+            CentiText(run.length, 0), joints};
+    }
+    return section;
+}
+
+SheetSection PipeSumsSection(const Job &job)
+{
+    const piping::Sums sums = piping::Sum(job.runs, job.allowance);
+    SheetSection section {QStringLiteral("管路汇总"),
+        {{QStringLiteral("管径Φ"), 30, false}, {QStringLiteral("液管（m）"), 30, true},
+            {QStringLiteral("铜管（m，含损耗余量 %1%）").arg(CentiText(job.allowance, 0)), 40, true}},
+        {}};
+    for (std::size_t row = 0; row < piping::Diameters; ++row) {
+        if (sums.copper[row] == 0)
+            continue;
+        const std::optional<std::size_t> liquid = piping::LiquidOfRow(row);
+        section.rows << QStringList {piping::DiameterText(row),
+            CentiText(liquid ? sums.liquid[*liquid] : 0, 0), CentiText(sums.copperWithAllowance[row], 0)};
+    }
+    if (!section.rows.isEmpty()) {
+        section.rows << QStringList {
+            QStringLiteral("合计（分歧管 %1 个）").arg(sums.joints), CentiText(sums.total, 0), {}};
     }
     return section;
 }

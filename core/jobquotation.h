@@ -56,6 +56,10 @@ qint64 JobSheetsBuilt();
 // The rooms of a job as a section: each room's name, area, index, load, indoor unit and the
 // capacity of its units together.
 SheetSection RoomsSection(const QList<rooms::Room> &rooms);
+// The pipe runs of a job as a section 管路清单: each run from its start to its end, its pipes, length
+// and joints; and their sums by diameter, the copper with the job's allowance.
+SheetSection RunsSection(const QList<piping::PipeRun> &runs);
+SheetSection PipeSumsSection(const Job &job);
 
 // One line a row, the fields "label：value", each section's caption over its table, the cells of a row
 // separated by tabs so that they paste into a spreadsheet's cells.

@@ -5,8 +5,8 @@
 using namespace kalmoro;
 
 // The customer quotation of a job as text and HTML: only the filled parts of the header, the rooms'
-// table before the lines when there are rooms, money as 0.00 元, discount and tax only when set, and
-// what the user typed escaped, not taken as markup.
+// table and the pipe runs' before the lines when there are any, money as 0.00 元, discount and tax
+// only when set, and what the user typed escaped, not taken as markup.
 class JobQuotationTest final : public QObject
 {
     Q_OBJECT
@@ -56,6 +56,20 @@ private Q_SLOTS:
                    u"<tr><td>主卧&lt;南&gt;</td><td>15</td><td>180</td><td>2.70</td><td>KFR-26</td><td>2.60</"
                    u"td></tr></table>"
                    "<table><tr><th>序号</th>"_qs}
+            << u"报价单"_qs;
+        Job runs;
+        runs.runs = {{u"室外机"_qs, u"A"_qs, 1, 6, 1'000, 1, u"FQ01A"_qs},
+            {u" A "_qs, u"主卧<南>"_qs, 0, 2, 555, 0, {}}};
+        runs.allowance = 1'000;
+        QTest::newRow("pipe runs and their sums before the lines")
+            << runs
+            << u"报价单\n管路清单\n管路\t液管Φ\t气管Φ\t长度（m）\t分歧管\n室外机 → A\t9.53\t25.4\t10\tFQ01A "
+               u"× 1\n"
+               "A → 主卧<南>\t6.35\t12.7\t5.55\t\n管路汇总\n管径Φ\t液管（m）\t铜管（m，含损耗余量 10%）\n"
+               "6.35\t5.55\t6.11\n9.53\t10\t11\n12.7\t0\t6.11\n25.4\t0\t11\n合计（分歧管 1 个）\t15.55\t\n"
+               "序号\t项目\t数量\t单位\t单价\t金额\n小计：0.00 元\n合计：0.00 元"_qs
+            << QStringList {u"<h2>管路清单</h2>"_qs, u"<td>A → 主卧&lt;南&gt;</td>"_qs,
+                   u"<h2>管路汇总</h2>"_qs, u"<table><tr><th>序号</th>"_qs}
             << u"报价单"_qs;
         QTest::newRow("new and blank")
             << Job {} << u"报价单\n序号\t项目\t数量\t单位\t单价\t金额\n小计：0.00 元\n合计：0.00 元"_qs
