@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -23,6 +24,9 @@ using piping::Centi;
 enum Column { From, To, Liquid, Gas, Length, Joints, JointModel };
 constexpr std::u16string_view kColumns[]
     = {u"起点", u"终点", u"液管Φ", u"气管Φ", u"长度（m）", u"分歧管数", u"分歧管型号"};
+
+// Enough for the sums of a site and a few checks; more scrolls.
+constexpr int kSummaryLines = 4;
 
 const QKeySequence kFillRefrigerantKey(Qt::CTRL | Qt::SHIFT | Qt::Key_F);
 const QKeySequence kFillCopperKey(Qt::CTRL | Qt::SHIFT | Qt::Key_G);
@@ -121,11 +125,18 @@ PipingPart::PipingPart(Job &job, const std::vector<const PageJobLines *> &pages,
     m_notice->setPalette(noticeColours);
     layout->addWidget(m_notice);
     layout->addLayout(buildBelow());
-    m_summary = new QLabel(this);
-    m_summary->setWordWrap(true);
-    // Screen readers read the summary as the label shows it.
-    m_summary->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    m_summary->setFocusPolicy(Qt::TabFocus);
+    // The checks can run longer than a label the tab lays out would show: the summary scrolls in
+    // the lines it is given, and screen readers read it whole.
+    m_summary = new QPlainTextEdit(this);
+    m_summary->setReadOnly(true);
+    m_summary->setTabChangesFocus(true);
+    m_summary->setFrameShape(QFrame::NoFrame);
+    m_summary->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_summary->setFixedHeight(kSummaryLines * m_summary->fontMetrics().lineSpacing()
+        + 2 * int(m_summary->document()->documentMargin()));
+    QPalette summaryColours = m_summary->palette();
+    summaryColours.setColor(QPalette::Base, summaryColours.color(QPalette::Window));
+    m_summary->setPalette(summaryColours);
     m_summary->setAccessibleName(QStringLiteral("管路汇总"));
     layout->addWidget(m_summary);
 }
@@ -356,7 +367,7 @@ void PipingPart::showSummary()
         text << runsText(checks.inLoop) + QStringLiteral("构成回路。");
     if (!checks.unreached.isEmpty())
         text << QStringLiteral("没有管路到达的室内机：%1。").arg(checks.unreached.join(u'、'));
-    m_summary->setText(text.join(QString()));
+    m_summary->setPlainText(text.join(QString()));
 }
 
 void PipingPart::fill(const PipeLengthsTarget *target, bool copper)

@@ -9,6 +9,7 @@
 
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QTableWidget;
 class QTableWidgetItem;
 
@@ -64,7 +65,7 @@ private:
     const PipeLengthsTarget *m_copper = nullptr;
     QTableWidget *m_table = nullptr;
     QLineEdit *m_allowance = nullptr;
-    QLabel *m_summary = nullptr;
+    QPlainTextEdit *m_summary = nullptr;
     QLabel *m_notice = nullptr;
     bool m_showing = false; // while the cells are filled from the job, their edits change nothing
 };

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QRadioButton>
 #include <QStandardPaths>
@@ -1005,8 +1006,8 @@ private Q_SLOTS:
         allowanceBox->selectAll();
         typeText(allowance);
         QCOMPARE(named<QLabel>(job, u"管路提示"_qs)->text(), QString());
-        QVERIFY(named<QLabel>(job, u"管路汇总"_qs)
-                    ->text()
+        QVERIFY(named<QPlainTextEdit>(job, u"管路汇总"_qs)
+                    ->toPlainText()
                     .contains(u"管路总长 19.75 m，从室外机起最长 15.5 m"_qs));
 
         QTest::keyClick(runs, Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
@@ -1062,7 +1063,7 @@ private Q_SLOTS:
         QCOMPARE(job.job().runs.size(), 1);
         QCOMPARE(job.job().runs.first().to, u"A"_qs);
         QVERIFY(job.job().lines.isEmpty());
-        QCOMPARE(named<QLabel>(job, u"管路汇总"_qs)->text(),
+        QCOMPARE(named<QPlainTextEdit>(job, u"管路汇总"_qs)->toPlainText(),
             u"液管：无。铜管（液管与气管，含损耗余量 0%）：无。分歧管 0 个，管路总长 0 "
             u"m，从室外机起最长 0 m，"
             "请对照厂家的配管限制。第 1 条管路的长度为 0。"_qs);
