@@ -115,6 +115,8 @@ PipingPart::PipingPart(Job &job, const std::vector<const PageJobLines *> &pages,
     for (const PageJobLines *page : pages) {
         if (const auto *target = dynamic_cast<const PipeLengthsTarget *>(page))
             (page->source() == JobSource::Copper ? m_copper : m_refrigerant) = target;
+        if (const auto *target = dynamic_cast<const IndoorUnitsTarget *>(page))
+            m_indoorUnits = target;
     }
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(buildTable(), 1);
@@ -223,9 +225,9 @@ QLayout *PipingPart::buildBelow()
         return action;
     };
     connect(button(QStringLiteral("填入加氟计算"), kFillRefrigerantKey), &QAction::triggered, this,
-        [this] { fill(m_refrigerant, false); });
+        &PipingPart::fillRefrigerant);
     connect(button(QStringLiteral("填入铜管计算"), kFillCopperKey), &QAction::triggered, this,
-        [this] { fill(m_copper, true); });
+        &PipingPart::fillCopper);
     connect(button(QStringLiteral("加入报价单"), kAddJointsKey), &QAction::triggered, this,
         &PipingPart::addJoints);
     return below;
@@ -370,20 +372,34 @@ void PipingPart::showSummary()
     m_summary->setPlainText(text.join(QString()));
 }
 
-void PipingPart::fill(const PipeLengthsTarget *target, bool copper)
+void PipingPart::fillRefrigerant()
 {
     if (m_job.runs.isEmpty()) {
         refuse(QStringLiteral("还没有管路可填入"));
         return;
     }
-    if (!target)
+    if (!m_refrigerant || !m_indoorUnits)
         return;
     refuse({});
     const piping::Sums sums = piping::Sum(m_job.runs, m_job.allowance);
-    if (copper)
-        target->takePipeLengths(sums.copperWithAllowance);
+    const rooms::Summary units = rooms::Summarize(m_job.rooms, m_job.diversity);
+    const std::optional<qsizetype> model = rooms::FindOutdoorModel(m_job.outdoorModel);
+    if (units.units > 0 && units.indoorCapacity > 0 && model)
+        m_indoorUnits->takeIndoorUnits(units.units, units.indoorCapacity, *model, sums.liquid);
     else
-        target->takePipeLengths(sums.liquid);
+        m_refrigerant->takePipeLengths(sums.liquid);
+}
+
+void PipingPart::fillCopper()
+{
+    if (m_job.runs.isEmpty()) {
+        refuse(QStringLiteral("还没有管路可填入"));
+        return;
+    }
+    if (!m_copper)
+        return;
+    refuse({});
+    m_copper->takePipeLengths(piping::Sum(m_job.runs, m_job.allowance).copperWithAllowance);
 }
 
 void PipingPart::addJoints()

@@ -54,7 +54,9 @@ private:
     void moveRun(int offset);
     void cellEdited(QTableWidgetItem *item);
     void showRow(int row);
-    void fill(const PipeLengthsTarget *target, bool copper);
+    // The liquid lengths, with the rooms' indoor units and outdoor unit once they can be filled too.
+    void fillRefrigerant();
+    void fillCopper();
     void addJoints();
     void refuse(const QString &reason);
     void changed();
@@ -62,6 +64,7 @@ private:
     Job &m_job;
     TakeoffLines m_lines;
     const PipeLengthsTarget *m_refrigerant = nullptr;
+    const IndoorUnitsTarget *m_indoorUnits = nullptr;
     const PipeLengthsTarget *m_copper = nullptr;
     QTableWidget *m_table = nullptr;
     QLineEdit *m_allowance = nullptr;

@@ -362,21 +362,22 @@ void RoomsPart::suggestOutdoor()
 void RoomsPart::fillRefrigerant()
 {
     const rooms::Summary summary = rooms::Summarize(m_job.rooms, m_job.diversity);
-    const auto *model = std::find_if(refrigerant::OutdoorModels.cbegin(), refrigerant::OutdoorModels.cend(),
-        [this](const refrigerant::OutdoorModel &candidate) { return candidate.name == m_job.outdoorModel; });
+    const std::optional<qsizetype> model = rooms::FindOutdoorModel(m_job.outdoorModel);
     if (summary.units == 0 || summary.indoorCapacity == 0) {
         refuse(QStringLiteral("还没有室内机的制冷量可填入"));
         return;
     }
-    if (model == refrigerant::OutdoorModels.cend()) {
+    if (!model) {
         refuse(QStringLiteral("请先选择室外机"));
         return;
     }
     if (!m_refrigerant)
         return;
     refuse({});
-    m_refrigerant->takeIndoorUnits(
-        summary.units, summary.indoorCapacity, model - refrigerant::OutdoorModels.cbegin());
+    // The pipe runs' liquid lengths go with the units, once there are runs.
+    const piping::Sums pipes = piping::Sum(m_job.runs, m_job.allowance);
+    m_refrigerant->takeIndoorUnits(summary.units, summary.indoorCapacity, *model,
+        m_job.runs.isEmpty() ? std::span<const rooms::Centi>() : std::span<const rooms::Centi>(pipes.liquid));
 }
 
 void RoomsPart::noteOwnType(const rooms::Room &room)

@@ -154,4 +154,13 @@ std::optional<qsizetype> SuggestOutdoor(const Summary &summary)
     return std::nullopt;
 }
 
+std::optional<qsizetype> FindOutdoorModel(QStringView name)
+{
+    const auto *model = std::find_if(refrigerant::OutdoorModels.cbegin(), refrigerant::OutdoorModels.cend(),
+        [name](const refrigerant::OutdoorModel &candidate) { return candidate.name == name; });
+    if (model == refrigerant::OutdoorModels.cend())
+        return std::nullopt;
+    return model - refrigerant::OutdoorModels.cbegin();
+}
+
 } // namespace kalmoro::rooms

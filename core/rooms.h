@@ -81,6 +81,8 @@ Summary Summarize(const QList<Room> &rooms, Centi diversity);
 // as that page computes it from the capacity written into it, lies within its accepted band, and
 // whose capacity covers the diversified load; empty when none fits.
 std::optional<qsizetype> SuggestOutdoor(const Summary &summary);
+// The index in the refrigerant page's OutdoorModels of the model of that name.
+std::optional<qsizetype> FindOutdoorModel(QStringView name);
 inline constexpr QStringView NoOutdoorFits
     = u"没有合适的室外机：十款室外机中没有一款的配比率在 0.9 至 1.35 之间且容量不小于同时使用的负荷。";
 

@@ -952,24 +952,32 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("futuresPrice");
         QTest::addColumn<QString>("allowance");
-        QTest::addColumn<QStringList>("refrigerant"); // 六, 十, 十二, 内机加氟, 一共加氟
+        QTest::addColumn<bool>("room"); // one, with its indoor unit and the outdoor unit suggested
+        // 六, 十, 十二, 内机加氟, 室内机台数, 配比率, 外机加氟, 一共加氟
+        QTest::addColumn<QStringList>("refrigerant");
         QTest::addColumn<QStringList>("copper"); // Φ6.35, 9.53, 12.7, 22.23 metres, the total
         QTest::addColumn<QStringList>("messages");
 
-        const QStringList refrigerant {u"9.75"_qs, u"10"_qs, {}, u"0.7545"_qs, u"0.7545"_qs};
+        const QStringList refrigerant {u"9.75"_qs, u"10"_qs, {}, u"0.7545"_qs, {}, {}, {}, u"0.7545"_qs};
         QTest::newRow("allowance 10 %")
-            << u"60000"_qs << u"10"_qs << refrigerant
+            << u"60000"_qs << u"10"_qs << false << refrigerant
             << QStringList {u"10.73"_qs, u"11"_qs, u"10.73"_qs, u"11"_qs, u"884.2608"_qs} << QStringList {};
         QTest::newRow("no futures price, no allowance")
-            << QString() << u"0"_qs << refrigerant
+            << QString() << u"0"_qs << false << refrigerant
             << QStringList {u"9.75"_qs, u"10"_qs, u"9.75"_qs, u"10"_qs, u"0"_qs}
             << QStringList {u"铜价过低，请检查......"_qs};
+        QTest::newRow("with the rooms' units")
+            << u"60000"_qs << u"0"_qs << true
+            << QStringList {u"9.75"_qs, u"10"_qs, {}, u"0.7545"_qs, u"1"_qs, u"1.05"_qs, u"1"_qs,
+                   u"1.7545"_qs}
+            << QStringList {u"9.75"_qs, u"10"_qs, u"9.75"_qs, u"10"_qs, u"803.76"_qs} << QStringList {};
     }
 
     void fillsFromPipeRuns()
     {
         QFETCH(QString, futuresPrice);
         QFETCH(QString, allowance);
+        QFETCH(bool, room);
         QFETCH(QStringList, refrigerant);
         QFETCH(QStringList, copper);
         QFETCH(QStringList, messages);
@@ -980,6 +988,21 @@ private Q_SLOTS:
         QTest::keyClick(&m_page.window(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
         JobWindow &job = *openJobWindow();
         activate(job);
+        if (room) {
+            QTableWidget *rooms = roomsTable(job);
+            QTest::keyClick(rooms, Qt::Key_Insert, Qt::ControlModifier);
+            for (const QString &cell : {u"客厅"_qs, QString(), u"100"_qs, QString(), QString(), QString(),
+                     u"风管机"_qs, u"26.25"_qs}) {
+                if (!cell.isEmpty())
+                    typeText(cell);
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            }
+            for (QToolButton *button : job.findChildren<QToolButton *>()) {
+                if (button->text() == u"建议室外机")
+                    button->click();
+            }
+            QCOMPARE(job.job().outdoorModel, u"GMV-250W/A"_qs);
+        }
         QTableWidget *runs = pipingTable(job);
         QVERIFY(runs);
         // From (only where not the outdoor unit), to, liquid, gas, length, joints, joint model.
@@ -1012,7 +1035,9 @@ private Q_SLOTS:
 
         QTest::keyClick(runs, Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
         QTest::keyClick(runs, Qt::Key_G, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(m_page.texts({u"六"_qs, u"十"_qs, u"十二"_qs, u"内机加氟"_qs, u"一共加氟"_qs}), refrigerant);
+        QCOMPARE(m_page.texts({u"六"_qs, u"十"_qs, u"十二"_qs, u"内机加氟"_qs, u"室内机台数"_qs, u"配比率"_qs,
+                     u"外机加氟"_qs, u"一共加氟"_qs}),
+            refrigerant);
         QCOMPARE(
             m_page.texts({u"编辑框1"_qs, u"编辑框3"_qs, u"编辑框5"_qs, u"编辑框11"_qs, u"透明标签10"_qs}),
             copper);
@@ -1095,9 +1120,13 @@ private:
     QTableWidget *pipingTable(JobWindow &job)
     {
         auto *runs = named<QTableWidget>(job, u"管路"_qs);
-        named<QTableWidget>(job, u"报价明细"_qs)->setFocus();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        // From the lines' table, or from the rooms' part beside its table, which keeps Ctrl+Tab.
+        QWidget *start = named<QTableWidget>(job, u"报价明细"_qs);
+        if (!start->isVisible())
+            start = named<QLineEdit>(job, u"同时使用系数"_qs);
+        start->setFocus();
+        for (int turn = 0; turn < 2 && !runs->isVisible(); ++turn)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
         runs->setFocus();
         return runs->isVisible() ? runs : nullptr;
     }

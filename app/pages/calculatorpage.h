@@ -38,14 +38,16 @@ public:
 };
 
 // A page that takes a job's indoor units, the refrigerant page: it is given them as the user would
-// type them and click, then brings itself up to date.
+// type them and click, with the liquid pipes' lengths of the job's pipe runs, then brings itself up
+// to date.
 class IndoorUnitsTarget
 {
 public:
     virtual ~IndoorUnitsTarget() = default;
-    // The number of indoor units, their total capacity, and the outdoor model by its index in
-    // OutdoorModels.
-    virtual void takeIndoorUnits(int units, rooms::Centi capacity, qsizetype model) const = 0;
+    // The number of indoor units, their total capacity, the outdoor model by its index in
+    // OutdoorModels, and the lengths as PipeLengthsTarget takes them; none leaves the lengths.
+    virtual void takeIndoorUnits(int units, rooms::Centi capacity, qsizetype model,
+        std::span<const rooms::Centi> liquidLengths) const = 0;
 };
 
 // A page that takes the lengths of a job's pipe runs, summed by diameter: the refrigerant page its

@@ -248,7 +248,8 @@ public:
 
     // Clicked and typed as the user would: the outdoor-unit part switched on first where another
     // make's is in force, then the model, then the boxes; then the page's results as they follow.
-    void takeIndoorUnits(int units, rooms::Centi capacity, qsizetype model) const override
+    void takeIndoorUnits(int units, rooms::Centi capacity, qsizetype model,
+        std::span<const rooms::Centi> liquidLengths) const override
     {
         const RefrigerantPage &page = m_page;
         if (!IsOutdoorPartOn(page))
@@ -256,18 +257,24 @@ public:
         page.models[static_cast<std::size_t>(model)]->click();
         TypeInto(*page.indoorUnits, QString::number(units));
         TypeInto(*page.indoorCapacity, FormatDecimal(capacity, rooms::CentiDecimals, 0));
+        typeLengths(liquidLengths);
         UpdateRefrigerantResults(page);
     }
 
     // The liquid pipes' lengths typed into their boxes, then the page's results as they follow.
     void takePipeLengths(std::span<const rooms::Centi> lengths) const override
     {
-        for (std::size_t i = 0; i < m_page.pipeLengths.size() && i < lengths.size(); ++i)
-            TypeInto(*m_page.pipeLengths[i], TypedLength(lengths[i]));
+        typeLengths(lengths);
         UpdateRefrigerantResults(m_page);
     }
 
 private:
+    void typeLengths(std::span<const rooms::Centi> lengths) const
+    {
+        for (std::size_t i = 0; i < m_page.pipeLengths.size() && i < lengths.size(); ++i)
+            TypeInto(*m_page.pipeLengths[i], TypedLength(lengths[i]));
+    }
+
     RefrigerantPage m_page {};
     std::vector<std::pair<QWidget *, QWidget *>> m_captions; // control, its caption
 };
