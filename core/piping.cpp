@@ -16,16 +16,6 @@ constexpr Centi WholeAllowance = 10'000; // 100 % in hundredths of a percent
 // 9.53 are 3/8 inch rounded either way.
 constexpr qint64 SameDiameter = 1;
 
-qint64 RoundedDivide(qint64 n, qint64 d)
-{
-    return n >= 0 ? (2 * n + d) / (2 * d) : -((-2 * n + d) / (2 * d));
-}
-
-QString Text(Centi value)
-{
-    return FormatDecimal(value, CentiDecimals, 0);
-}
-
 // The diameter a refrigerant page's label ends with, after its Φ.
 QStringView LiquidDiameter(const refrigerant::LiquidPipe &pipe)
 {
@@ -42,25 +32,10 @@ bool Same(QStringView a, QStringView b)
     return std::abs(Hundredths(a) - Hundredths(b)) <= SameDiameter;
 }
 
-CellValue ReadBounded(QStringView text, QStringView what, qint64 low, qint64 high, QStringView unit)
-{
-    if (text.trimmed().isEmpty())
-        return {std::nullopt, QStringLiteral("请填写%1").arg(what)};
-    const std::optional<qint64> value = ParseDecimal(text, CentiDecimals);
-    if (!value)
-        return {std::nullopt, QStringLiteral("%1“%2”不是数").arg(what, text)};
-    if (*value < low || *value > high)
-        return {
-            std::nullopt, QStringLiteral("%1应在 %2 至 %3%4 之间").arg(what, Text(low), Text(high), unit)};
-    return {value, {}};
-}
-
-QString Trimmed(const QString &name)
-{
-    return name.trimmed();
-}
-
 } // namespace
+
+using rooms::ReadBounded;
+using rooms::RoundedDivide;
 
 std::optional<std::size_t> LiquidOfRow(std::size_t row)
 {
@@ -157,10 +132,10 @@ QStringList IndoorEnds(const QList<rooms::Room> &rooms)
 {
     QStringList ends;
     for (const rooms::Room &room : rooms) {
-        const QString name = Trimmed(room.name);
+        const QString name = room.name.trimmed();
         if (!name.isEmpty() && !ends.contains(name))
             ends << name;
-        const QString unit = Trimmed(name + u' ' + room.unit.model.trimmed());
+        const QString unit = (name + u' ' + room.unit.model.trimmed()).trimmed();
         if (!room.unit.model.trimmed().isEmpty() && !ends.contains(unit))
             ends << unit;
     }
@@ -173,7 +148,7 @@ Checks Check(const QList<PipeRun> &runs, const QList<rooms::Room> &rooms)
     // The places the runs join, by their trimmed names; the outdoor unit is place 0.
     QHash<QString, int> places {{OutdoorUnit.toString(), 0}};
     const auto place = [&places](const QString &name) {
-        return *places.insert(Trimmed(name), int(places.value(Trimmed(name), int(places.size()))));
+        return *places.insert(name.trimmed(), int(places.value(name.trimmed(), int(places.size()))));
     };
     QList<int> from;
     QList<int> to;

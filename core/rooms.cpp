@@ -19,18 +19,18 @@ constexpr qint64 TenthsPerHorsepower = 10;
 constexpr int MillionthDecimals = 6;
 constexpr qint64 Million = 1'000'000;
 
-// n / d, d > 0, rounded half away from zero.
-qint64 RoundedDivide(qint64 n, qint64 d)
-{
-    return n >= 0 ? (2 * n + d) / (2 * d) : -((-2 * n + d) / (2 * d));
-}
-
 QString Text(Centi value)
 {
     return FormatDecimal(value, CentiDecimals, 0);
 }
 
-// text as a value of the given decimals within [low, high]; what names the cell in the reason.
+} // namespace
+
+qint64 RoundedDivide(qint64 n, qint64 d)
+{
+    return n >= 0 ? (2 * n + d) / (2 * d) : -((-2 * n + d) / (2 * d));
+}
+
 CellValue ReadBounded(QStringView text, QStringView what, qint64 low, qint64 high, QStringView unit)
 {
     if (text.trimmed().isEmpty())
@@ -44,8 +44,6 @@ CellValue ReadBounded(QStringView text, QStringView what, qint64 low, qint64 hig
     }
     return {value, {}};
 }
-
-} // namespace
 
 CellValue ReadArea(QStringView text)
 {

@@ -49,11 +49,17 @@ struct CellValue {
     std::optional<qint64> value;
     QString refusal;
 };
+// text as a value in hundredths within [low, high]; what names the cell in the reason, unit follows
+// the bounds in it.
+CellValue ReadBounded(QStringView text, QStringView what, qint64 low, qint64 high, QStringView unit);
 CellValue ReadArea(QStringView text);
 CellValue ReadIndex(QStringView text);
 CellValue ReadCapacity(QStringView text);
 CellValue ReadCount(QStringView text);
 CellValue ReadDiversity(QStringView text);
+
+// n / d, d > 0, rounded half away from zero.
+qint64 RoundedDivide(qint64 n, qint64 d);
 
 const RoomType *FindRoomType(QStringView name);
 // "130–180 W/m²（来源）", for the index a type fills in.
