@@ -1,6 +1,7 @@
 #include "jobquotation.h"
 
 #include <atomic>
+#include <numeric>
 
 namespace kalmoro {
 
@@ -171,9 +172,12 @@ SheetSection PipeSumsSection(const Job &job)
         section.rows << QStringList {piping::DiameterText(row),
             CentiText(liquid ? sums.liquid[*liquid] : 0, 0), CentiText(sums.copperWithAllowance[row], 0)};
     }
+    // Every run has one liquid pipe: the liquid column's total is the runs' length.
     if (!section.rows.isEmpty()) {
-        section.rows << QStringList {
-            QStringLiteral("合计（分歧管 %1 个）").arg(sums.joints), CentiText(sums.total, 0), {}};
+        const piping::Centi copper = std::accumulate(
+            sums.copperWithAllowance.cbegin(), sums.copperWithAllowance.cend(), piping::Centi(0));
+        section.rows << QStringList {QStringLiteral("合计（分歧管 %1 个）").arg(sums.joints),
+            CentiText(sums.total, 0), CentiText(copper, 0)};
     }
     return section;
 }
