@@ -1043,6 +1043,16 @@ private Q_SLOTS:
             copper);
         QCOMPARE(m_page.text(u"编辑框25"_qs), QString());
         QCOMPARE(m_page.messages, messages);
+        if (room) {
+            // The rooms' 填入加氟计算 gives the runs' liquid lengths with the units.
+            m_page.run({u"加氟计算按钮"_qs, u"六=1"_qs, u"十=1"_qs});
+            activate(job);
+            QTest::keyClick(runs, Qt::Key_Tab, Qt::ControlModifier);
+            QTest::keyClick(roomsTable(job), Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+            QCOMPARE(m_page.texts({u"六"_qs, u"十"_qs, u"一共加氟"_qs}),
+                QStringList({refrigerant[0], refrigerant[1], refrigerant[7]}));
+            runs = pipingTable(job);
+        }
 
         QTest::keyClick(runs, Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(tableRows(job), QStringList {u"FQ01A|1|个|0.00|0.00"_qs});
