@@ -157,8 +157,11 @@ Checks Check(const QList<PipeRun> &runs, const QList<rooms::Room> &rooms)
         to << place(run.to);
     }
     QList<QList<qsizetype>> leaving(places.size());
-    for (qsizetype i = 0; i < runs.size(); ++i)
+    QList<int> ending(places.size(), 0); // how many runs end at each place
+    for (qsizetype i = 0; i < runs.size(); ++i) {
         leaving[from[i]] << i;
+        ++ending[to[i]];
+    }
     // The places reached from start along the runs that leaving and taken allow.
     const auto reached = [&](int start, const std::function<bool(qsizetype)> &taken) {
         QList<bool> seen(places.size(), false);
@@ -182,9 +185,8 @@ Checks Check(const QList<PipeRun> &runs, const QList<rooms::Room> &rooms)
             checks.liquidLarger << i;
         if (run.length == 0)
             checks.zeroLength << i;
-        bool known = from[i] == 0;
-        for (qsizetype j = 0; j < runs.size() && !known; ++j)
-            known = j != i && to[j] == from[i];
+        // Another run's end: a run that ends where it starts is not one.
+        const bool known = from[i] == 0 || ending[from[i]] > (to[i] == from[i] ? 1 : 0);
         if (!known) {
             checks.unknownStart << i;
             continue;

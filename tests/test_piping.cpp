@@ -153,6 +153,21 @@ private Q_SLOTS:
         QCOMPARE(read.value ? QString::number(*read.value) : read.refusal, result);
     }
 
+    // The most runs a job holds, one after another and then back to the start, are checked whole.
+    void longestChain()
+    {
+        QList<PipeRun> runs;
+        for (qsizetype i = 0; i < MaxRuns - 1; ++i)
+            runs << PipeRun {i == 0 ? OutdoorUnit.toString() : QString::number(i), QString::number(i + 1), 0,
+                2, 100, 0, {}};
+        const Checks chain = Check(runs, {});
+        QCOMPARE(chain.longestPath, Sum(runs, 0).total);
+        runs << PipeRun {QString::number(MaxRuns - 1), OutdoorUnit.toString(), 0, 2, 100, 0, {}};
+        const Checks loop = Check(runs, {});
+        QCOMPARE(loop.inLoop.size(), MaxRuns);
+        QCOMPARE(loop.longestPath, 0);
+    }
+
     // A line per model, trimmed, in the order the models first appear, at the price the job keeps.
     void jointLines()
     {
