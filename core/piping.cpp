@@ -32,6 +32,60 @@ bool Same(QStringView a, QStringView b)
     return std::abs(Hundredths(a) - Hundredths(b)) <= SameDiameter;
 }
 
+// The strongly connected component of each of the places the runs join, from and to giving each
+// run's ends; a run lies on a loop when both its ends are in one.
+QList<int> Components(const QList<QList<qsizetype>> &leaving, const QList<int> &from, const QList<int> &to)
+{
+    const qsizetype places = leaving.size();
+    QList<QList<qsizetype>> arriving(places);
+    for (qsizetype run = 0; run < to.size(); ++run)
+        arriving[to[run]] << run;
+    // The places in the order their walks along the runs finish.
+    QList<int> finished;
+    finished.reserve(places);
+    QList<bool> seen(places, false);
+    for (int start = 0; start < places; ++start) {
+        if (seen[start])
+            continue;
+        seen[start] = true;
+        QList<std::pair<int, qsizetype>> path {{start, 0}}; // a place, and its next run to follow
+        while (!path.isEmpty()) {
+            const auto [at, next] = path.last();
+            if (next < leaving[at].size()) {
+                ++path.last().second;
+                const int onward = to[leaving[at][next]];
+                if (!seen[onward]) {
+                    seen[onward] = true;
+                    path.append({onward, 0});
+                }
+            } else {
+                finished << at;
+                path.removeLast();
+            }
+        }
+    }
+    // Back along the runs from the last finished: each walk gathers one component.
+    QList<int> component(places, -1);
+    int components = 0;
+    for (qsizetype k = finished.size() - 1; k >= 0; --k) {
+        if (component[finished[k]] >= 0)
+            continue;
+        QList<int> waiting {finished[k]};
+        component[finished[k]] = components;
+        while (!waiting.isEmpty()) {
+            const int at = waiting.takeLast();
+            for (qsizetype run : arriving[at]) {
+                if (component[from[run]] < 0) {
+                    component[from[run]] = components;
+                    waiting << from[run];
+                }
+            }
+        }
+        ++components;
+    }
+    return component;
+}
+
 } // namespace
 
 using rooms::ReadBounded;
@@ -162,22 +216,7 @@ Checks Check(const QList<PipeRun> &runs, const QList<rooms::Room> &rooms)
         leaving[from[i]] << i;
         ++ending[to[i]];
     }
-    // The places reached from start along the runs that leaving and taken allow.
-    const auto reached = [&](int start, const std::function<bool(qsizetype)> &taken) {
-        QList<bool> seen(places.size(), false);
-        QList<int> waiting {start};
-        seen[start] = true;
-        while (!waiting.isEmpty()) {
-            const int at = waiting.takeLast();
-            for (qsizetype run : leaving[at]) {
-                if (taken(run) && !seen[to[run]]) {
-                    seen[to[run]] = true;
-                    waiting << to[run];
-                }
-            }
-        }
-        return seen;
-    };
+    const QList<int> component = Components(leaving, from, to);
     QList<bool> onLoop(runs.size(), false);
     for (qsizetype i = 0; i < runs.size(); ++i) {
         const PipeRun &run = runs[i];
@@ -191,7 +230,7 @@ Checks Check(const QList<PipeRun> &runs, const QList<rooms::Room> &rooms)
             checks.unknownStart << i;
             continue;
         }
-        onLoop[i] = reached(to[i], [](qsizetype) { return true; })[from[i]];
+        onLoop[i] = component[from[i]] == component[to[i]];
         if (onLoop[i])
             checks.inLoop << i;
     }
@@ -209,7 +248,18 @@ Checks Check(const QList<PipeRun> &runs, const QList<rooms::Room> &rooms)
     };
     checks.longestPath = longestFrom(0);
 
-    const QList<bool> fromOutdoor = reached(0, [&onLoop](qsizetype run) { return !onLoop[run]; });
+    // The places reached from the outdoor unit along the runs outside loops.
+    QList<bool> fromOutdoor(places.size(), false);
+    fromOutdoor[0] = true;
+    for (QList<int> waiting {0}; !waiting.isEmpty();) {
+        const int at = waiting.takeLast();
+        for (qsizetype run : leaving[at]) {
+            if (!onLoop[run] && !fromOutdoor[to[run]]) {
+                fromOutdoor[to[run]] = true;
+                waiting << to[run];
+            }
+        }
+    }
     for (const rooms::Room &room : rooms) {
         const QStringList ends = IndoorEnds({room});
         if (ends.isEmpty())
