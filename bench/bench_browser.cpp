@@ -234,14 +234,17 @@ void browseOnce(bool perView, TreeMemory &memory)
         = std::max({memory.otherEngineUsers, words.value(2).toInt(), words.value(5).toInt()});
 }
 
-void reportMemory(
-    const char *what, double mib, int processes, double perViewMiB, int perViewProcesses, double goalMB)
+// The median of each, the program's highest beside it: the figures move with what else on the
+// machine shares the libraries.
+void reportMemory(const char *what, const std::vector<double> &mib, int processes,
+    const std::vector<double> &perViewMiB, int perViewProcesses, double goalMB)
 {
-    const double mb = mib * 1.048576;
-    std::printf("%-40s %6.1f MiB (%6.1f MB) in %2d processes   before %6.1f MiB in %2d processes"
-                "   ratio %4.2f   goal %.0f MB: %s\n",
-        what, mib, mb, processes, perViewMiB, perViewProcesses, mib / perViewMiB, goalMB,
-        mb <= goalMB ? "met" : "missed");
+    const double median = bench::Median(mib);
+    const double mb = median * 1.048576;
+    std::printf("%-32s %6.1f MiB (%6.1f MB, highest %6.1f MiB) in %d processes   before %6.1f MiB in %d "
+                "processes   ratio %4.2f   goal %.0f MB: %s\n",
+        what, median, mb, std::ranges::max(mib), processes, bench::Median(perViewMiB), perViewProcesses,
+        median / bench::Median(perViewMiB), goalMB, mb <= goalMB ? "met" : "missed");
 }
 
 void report(const char *what, double ms, const char *baselineName, double baselineMs)
@@ -292,10 +295,10 @@ int RunBrowserBench()
         return 0;
     }
     std::printf("process tree PSS of the window on the X display, median of %d runs each\n", Runs);
-    reportMemory("quotation and five start pages", bench::Median(shared.openMiB), shared.openProcesses,
-        bench::Median(perView.openMiB), perView.openProcesses, OpenGoalMB);
-    reportMemory("after fifteen product pages", bench::Median(shared.browsedMiB), shared.browsedProcesses,
-        bench::Median(perView.browsedMiB), perView.browsedProcesses, BrowsedGoalMB);
+    reportMemory("quotation and five start pages", shared.openMiB, shared.openProcesses, perView.openMiB,
+        perView.openProcesses, OpenGoalMB);
+    reportMemory("after fifteen product pages", shared.browsedMiB, shared.browsedProcesses,
+        perView.browsedMiB, perView.browsedProcesses, BrowsedGoalMB);
     const int others = std::max(shared.otherEngineUsers, perView.otherEngineUsers);
     if (others > 0)
         std::printf(
