@@ -235,16 +235,19 @@ void browseOnce(bool perView, TreeMemory &memory)
 }
 
 // The median of each, the program's highest beside it: the figures move with what else on the
-// machine shares the libraries.
+// machine shares the libraries. The goal is judged only with no other user of the engine about.
 void reportMemory(const char *what, const std::vector<double> &mib, int processes,
-    const std::vector<double> &perViewMiB, int perViewProcesses, double goalMB)
+    const std::vector<double> &perViewMiB, int perViewProcesses, double goalMB, bool alone)
 {
     const double median = bench::Median(mib);
     const double mb = median * 1.048576;
+    const char *verdict = mb <= goalMB ? "met" : "missed";
+    if (!alone)
+        verdict = "not judged";
     std::printf("%-32s %6.1f MiB (%6.1f MB, highest %6.1f MiB) in %d processes   before %6.1f MiB in %d "
                 "processes   ratio %4.2f   goal %.0f MB: %s\n",
         what, median, mb, std::ranges::max(mib), processes, bench::Median(perViewMiB), perViewProcesses,
-        median / bench::Median(perViewMiB), goalMB, mb <= goalMB ? "met" : "missed");
+        median / bench::Median(perViewMiB), goalMB, verdict);
 }
 
 void report(const char *what, double ms, const char *baselineName, double baselineMs)
@@ -295,11 +298,11 @@ int RunBrowserBench()
         return 0;
     }
     std::printf("process tree PSS of the window on the X display, median of %d runs each\n", Runs);
-    reportMemory("quotation and five start pages", shared.openMiB, shared.openProcesses, perView.openMiB,
-        perView.openProcesses, OpenGoalMB);
-    reportMemory("after fifteen product pages", shared.browsedMiB, shared.browsedProcesses,
-        perView.browsedMiB, perView.browsedProcesses, BrowsedGoalMB);
     const int others = std::max(shared.otherEngineUsers, perView.otherEngineUsers);
+    reportMemory("quotation and five start pages", shared.openMiB, shared.openProcesses, perView.openMiB,
+        perView.openProcesses, OpenGoalMB, others == 0);
+    reportMemory("after fifteen product pages", shared.browsedMiB, shared.browsedProcesses,
+        perView.browsedMiB, perView.browsedProcesses, BrowsedGoalMB, others == 0);
     if (others > 0)
         std::printf(
             "%d other processes mapped the engine meanwhile: the figures leave out their share of it\n",
