@@ -17,8 +17,6 @@ class QTableWidgetItem;
 
 namespace kalmoro {
 
-class IndoorUnitsTarget;
-
 // The job window's part 房间与室内机: the rooms of the site with their loads and indoor units, the
 // diversity factor, the outdoor unit and the summary. It edits the job it is given, which must
 // outlive it, and says so by edited().
