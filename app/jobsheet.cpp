@@ -46,12 +46,33 @@ constexpr Column kPricedColumns[]
     = {{0.07, false}, {0.37, false}, {0.12, true}, {0.08, false}, {0.17, true}, {0.19, true}};
 // Caption and value, of a sheet that prices nothing.
 constexpr Column kRecordColumns[] = {{0.55, false}, {0.45, true}};
+constexpr qreal kPercent = 100;
 
-std::span<const Column> columnsOf(const JobSheet &sheet)
+// A table as the pages draw it: a section's, or the lines' under no caption of their own.
+struct Table {
+    QString caption;
+    QStringList captions;
+    const QList<QStringList> *rows;
+    QList<Column> columns;
+};
+
+// The sections, then the lines, whose rows follow each other in the pages' count of rows.
+QList<Table> tablesOf(const JobSheet &sheet)
 {
-    if (sheet.columns.size() == std::ssize(kPricedColumns))
-        return kPricedColumns;
-    return kRecordColumns;
+    QList<Table> tables;
+    for (const SheetSection &section : sheet.sections) {
+        Table table {section.caption, {}, &section.rows, {}};
+        for (const SheetColumn &column : section.columns) {
+            table.captions << column.caption;
+            table.columns.append({column.share / kPercent, column.right});
+        }
+        tables << table;
+    }
+    const std::span<const Column> lines = sheet.columns.size() == std::ssize(kPricedColumns)
+        ? std::span<const Column>(kPricedColumns)
+        : std::span<const Column>(kRecordColumns);
+    tables.append({{}, sheet.columns, &sheet.rows, {lines.begin(), lines.end()}});
+    return tables;
 }
 
 QColor colour(std::uint32_t rgb)
@@ -71,9 +92,16 @@ std::pair<QChar::Script, qsizetype> scriptAt(const QString &text, qsizetype inde
     return {script == QChar::Script_Inherited ? QChar::Script_Common : script, next};
 }
 
+// The dealer, the title and the customer's fields, at the top of every page.
 qreal headerHeight(const JobSheet &sheet)
 {
-    return kMargin + sheet.dealer.size() * kLine + kTitleLine + sheet.customer.size() * kLine + kGap + kRow;
+    return kMargin + sheet.dealer.size() * kLine + kTitleLine + sheet.customer.size() * kLine;
+}
+
+// What a table needs on a page before its rows: the gap above, its caption, its columns' captions.
+qreal openingHeight(const Table &table)
+{
+    return kGap + (table.caption.isEmpty() ? 0 : kLine) + kRow;
 }
 
 qreal endHeight(const JobSheet &sheet)
@@ -84,23 +112,75 @@ qreal endHeight(const JobSheet &sheet)
     return kGap + sheet.totals.size() * kLine + kGap + footer + kLine + kMargin;
 }
 
+// The rows of one table on a page, counted within the table.
+struct Block {
+    qsizetype table = 0;
+    qsizetype first = 0;
+    qsizetype count = 0;
+};
+
+// The tables a page shows: those with rows on it, and on the last page the lines' always, for the
+// totals that follow them.
+QList<Block> blocksOf(const QList<Table> &tables, SheetPage page, bool last)
+{
+    QList<Block> blocks;
+    qsizetype offset = 0;
+    for (qsizetype table = 0; table < tables.size(); ++table) {
+        const qsizetype size = tables[table].rows->size();
+        const qsizetype first = std::clamp(page.first - offset, qsizetype(0), size);
+        const qsizetype end = std::clamp(page.first + page.count - offset, qsizetype(0), size);
+        if (first < end || (last && table == tables.size() - 1))
+            blocks.append({table, first, end - first});
+        offset += size;
+    }
+    return blocks;
+}
+
+qreal blocksHeight(const QList<Table> &tables, const QList<Block> &blocks)
+{
+    qreal height = 0;
+    for (const Block &block : blocks)
+        height += openingHeight(tables[block.table]) + block.count * kRow;
+    return height;
+}
+
 } // namespace
 
-// As many lines a page as fit under the header, the last page also holding the totals and the footer.
+// The rows in order, as many a page as fit under the header, each table under its captions again
+// where it goes on; the last page also holds the totals and the footer, on a page of their own
+// when the last rows leave no room for them.
 QList<SheetPage> SheetPages(const JobSheet &sheet)
 {
-    const qsizetype fit
-        = std::max<qsizetype>(1, qsizetype((kPageHeight - headerHeight(sheet) - kLine - kMargin) / kRow));
-    const qsizetype fitWithEnd
-        = std::max<qsizetype>(0, qsizetype((kPageHeight - headerHeight(sheet) - endHeight(sheet)) / kRow));
+    const QList<Table> tables = tablesOf(sheet);
+    const qreal top = headerHeight(sheet);
+    const qreal bottom = kPageHeight - kLine - kMargin; // above the page's number
     QList<SheetPage> pages;
-    qsizetype first = 0;
-    while (sheet.rows.size() - first > fitWithEnd) {
-        const qsizetype count = std::min(fit, sheet.rows.size() - first);
-        pages.append({first, count});
-        first += count;
+    SheetPage page;
+    qreal y = top;
+    qsizetype row = 0;
+    for (qsizetype table = 0; table < tables.size(); ++table) {
+        bool opened = false;
+        for (qsizetype i = 0; i < tables[table].rows->size(); ++i, ++row) {
+            qreal needed = kRow + (opened ? 0 : openingHeight(tables[table]));
+            if (page.count > 0 && y + needed > bottom) {
+                pages.append(page);
+                page = {row, 0};
+                y = top;
+                needed = kRow + openingHeight(tables[table]);
+            }
+            y += needed;
+            ++page.count;
+            opened = true;
+        }
     }
-    pages.append({first, sheet.rows.size() - first});
+    // The last row placed is the lines' own when there are any; otherwise their captions come after.
+    if (tables.last().rows->isEmpty())
+        y += openingHeight(tables.last());
+    if (page.count > 0 && y + endHeight(sheet) > kPageHeight) {
+        pages.append(page);
+        page = {row, 0};
+    }
+    pages.append(page);
     return pages;
 }
 
@@ -117,7 +197,7 @@ void drawCentred(QPainter &painter, qreal baseline, const QString &text)
         painter, {(kWidth - QFontMetricsF(painter.font()).horizontalAdvance(text)) / 2, baseline}, text);
 }
 
-void drawRow(QPainter &painter, std::span<const Column> columns, const QStringList &cells, qreal top)
+void drawRow(QPainter &painter, const QList<Column> &columns, const QStringList &cells, qreal top)
 {
     const qreal baseline = top + kRow / 2 + QFontMetricsF(painter.font()).ascent() / 2 - 2;
     qreal x = kMargin;
@@ -131,8 +211,9 @@ void drawRow(QPainter &painter, std::span<const Column> columns, const QStringLi
     }
 }
 
-// Draws one part of the sheet at the painter's origin, kWidth wide: the header, the rows given, and
-// on the last part the totals and the footer; note goes at the bottom. Gives the height drawn.
+// Draws one part of the sheet at the painter's origin, kWidth wide: the header, the rows given under
+// their tables' captions, and on the last part the totals and the footer; note goes at the bottom.
+// Gives the height drawn.
 qreal paintPart(QPainter &painter, const JobSheet &sheet, SheetPage rows, bool last, const QString &note,
     qreal height, const QStringList &families)
 {
@@ -154,19 +235,27 @@ qreal paintPart(QPainter &painter, const JobSheet &sheet, SheetPage rows, bool l
         DrawSheetText(painter, {kMargin, y + 16}, field.label + u'：' + field.value);
         y += kLine;
     }
-    y += kGap;
-
-    painter.fillRect(QRectF(kMargin, y, kWidth - 2 * kMargin, kRow), colour(palette::kHeaderGround));
-    painter.setFont(SheetFont(families, 14, true));
-    drawRow(painter, columnsOf(sheet), sheet.columns, y);
-    y += kRow;
-    painter.setFont(SheetFont(families, 14));
-    for (qsizetype i = rows.first; i < rows.first + rows.count; ++i) {
-        drawRow(painter, columnsOf(sheet), sheet.rows[i], y);
-        painter.setPen(colour(palette::kHeaderLine));
-        painter.drawLine(QPointF(kMargin, y + kRow), QPointF(kWidth - kMargin, y + kRow));
-        painter.setPen(colour(palette::kBlack));
+    const QList<Table> tables = tablesOf(sheet);
+    for (const Block &block : blocksOf(tables, rows, last)) {
+        const Table &table = tables[block.table];
+        y += kGap;
+        if (!table.caption.isEmpty()) {
+            painter.setFont(SheetFont(families, 15, true));
+            DrawSheetText(painter, {kMargin, y + 16}, table.caption);
+            y += kLine;
+        }
+        painter.fillRect(QRectF(kMargin, y, kWidth - 2 * kMargin, kRow), colour(palette::kHeaderGround));
+        painter.setFont(SheetFont(families, 14, true));
+        drawRow(painter, table.columns, table.captions, y);
         y += kRow;
+        painter.setFont(SheetFont(families, 14));
+        for (qsizetype i = block.first; i < block.first + block.count; ++i) {
+            drawRow(painter, table.columns, table.rows->at(i), y);
+            painter.setPen(colour(palette::kHeaderLine));
+            painter.drawLine(QPointF(kMargin, y + kRow), QPointF(kWidth - kMargin, y + kRow));
+            painter.setPen(colour(palette::kBlack));
+            y += kRow;
+        }
     }
 
     if (last) {
@@ -243,8 +332,10 @@ void PaintSheetPage(QPainter &painter, const JobSheet &sheet, const QList<SheetP
 QImage SheetPicture(
     const JobSheet &sheet, const QList<SheetPage> &pages, int index, const QStringList &families, qreal scale)
 {
-    const qreal height
-        = pages.size() == 1 ? headerHeight(sheet) + sheet.rows.size() * kRow + endHeight(sheet) : kPageHeight;
+    const QList<Table> tables = tablesOf(sheet);
+    const qreal height = pages.size() == 1 ? headerHeight(sheet)
+            + blocksHeight(tables, blocksOf(tables, pages.value(index), true)) + endHeight(sheet)
+                                           : kPageHeight;
     QImage image((QSizeF(kWidth, height) * scale).toSize(), QImage::Format_RGB32);
     image.setDevicePixelRatio(scale);
     QPainter painter(&image);

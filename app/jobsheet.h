@@ -17,10 +17,11 @@ namespace kalmoro {
 struct Services;
 
 // A sheet drawn as a clean A4 page, not a picture of the window: white, the dealer's header, the
-// title, the fields under it, the table of lines, the totals, the validity and the notes. The lines
-// that do not fit go on to further pages, each again under the header and the table's captions.
+// title, the fields under it, the sections' tables, the table of lines, the totals, the validity and
+// the notes. The rows that do not fit go on to further pages, each again under the header and their
+// table's captions.
 
-// The rows each page holds, from the first.
+// The rows each page holds, from the first, counting the sections' rows in order and then the lines'.
 struct SheetPage {
     qsizetype first = 0;
     qsizetype count = 0;

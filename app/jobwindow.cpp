@@ -219,6 +219,7 @@ void JobWindow::build()
     m_rooms = new RoomsPart(m_job, m_pages, this);
     parts->addTab(m_rooms, QStringLiteral("房间与室内机"));
     connect(m_rooms, &RoomsPart::edited, this, &JobWindow::changed);
+    connect(m_rooms, &RoomsPart::pageAsked, this, &JobWindow::pageAsked);
     layout->addWidget(parts, 1);
     m_notice = new QLabel(this);
     m_notice->setAccessibleName(QStringLiteral("提示"));

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "job.h"
+#include "pages/calculatorpage.h"
 
 class QAction;
 class QBoxLayout;
@@ -21,7 +22,6 @@ class QTableWidgetItem;
 
 namespace kalmoro {
 
-class PageJobLines;
 class RoomsPart;
 struct Services;
 
@@ -56,6 +56,10 @@ public:
     void chooseAndOpen();
     bool save();
     bool saveAs();
+
+Q_SIGNALS:
+    // The rooms are about to be given to page, which the main window should show.
+    void pageAsked(const PageJobLines *page);
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "job.h"
+#include "pages/calculatorpage.h"
 #include "roomtypememory.h"
 
 class QCheckBox;
@@ -15,9 +16,6 @@ class QTableWidget;
 class QTableWidgetItem;
 
 namespace kalmoro {
-
-class IndoorUnitsTarget;
-class PageJobLines;
 
 // The job window's part 房间与室内机: the rooms of the site with their loads and indoor units, the
 // diversity factor, the outdoor unit and the summary. It edits the job it is given, which must
@@ -34,13 +32,22 @@ public:
 
 Q_SIGNALS:
     void edited();
+    // The rooms are about to be given to page, which the main window should show.
+    void pageAsked(const PageJobLines *page);
 
 protected:
+    bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QWidget *buildTable();
     QLayout *buildBelow();
+    QWidget *buildOtherOutdoor();
+    // Takes a key event of the rooms' keys, acting on a press; says whether it was one.
+    bool roomKey(QEvent &event);
+    // The outdoor unit as the job holds it: the combo's choice, and another make's boxes shown while
+    // it is chosen.
+    void showOutdoor();
     void addRoom();
     void deleteRoom();
     void moveRoom(int offset);
@@ -59,9 +66,13 @@ private:
 
     Job &m_job;
     const IndoorUnitsTarget *m_refrigerant = nullptr;
+    const PageJobLines *m_refrigerantLines = nullptr;
     QTableWidget *m_table = nullptr;
     QLineEdit *m_diversity = nullptr;
     QComboBox *m_outdoor = nullptr;
+    QWidget *m_otherOutdoor = nullptr; // another make's model and capacity
+    QLineEdit *m_otherModel = nullptr;
+    QLineEdit *m_otherCapacity = nullptr;
     QCheckBox *m_keepTypes = nullptr;
     QList<OwnRoomType> m_ownTypes; // in the order they were first typed
     QLabel *m_summary = nullptr;

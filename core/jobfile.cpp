@@ -84,6 +84,11 @@ public:
         return text;
     }
 
+    bool boolean(const QJsonObject &object, const QString &key)
+    {
+        return member(object, {}, key, QJsonValue::Bool).value_or(QJsonValue(false)).toBool();
+    }
+
     QJsonObject object(const QJsonObject &object, const QString &key)
     {
         return member(object, {}, key, QJsonValue::Object).value_or(QJsonValue()).toObject();
@@ -152,6 +157,8 @@ private:
             return QStringLiteral("数");
         case QJsonValue::Object:
             return QStringLiteral("对象");
+        case QJsonValue::Bool:
+            return QStringLiteral("真或假");
         default:
             return QStringLiteral("数组");
         }
@@ -239,6 +246,18 @@ void ReadRooms(JobReader &reader, const QJsonObject &root, Job &job)
     }
 }
 
+// Another make's outdoor unit, chosen in place of the page's models.
+void ReadOtherOutdoor(JobReader &reader, const QJsonObject &root, Job &job)
+{
+    job.otherOutdoorChosen = reader.boolean(root, QStringLiteral("otherOutdoorChosen"));
+    job.otherOutdoorModel = reader.text(root, {}, QStringLiteral("otherOutdoorModel"));
+    job.otherOutdoorCapacity = reader.decimal(
+        root, {}, QStringLiteral("otherOutdoorCapacity"), rooms::CentiDecimals, 0, rooms::MaxCapacity);
+    if (reader.error().isEmpty() && job.otherOutdoorChosen && !job.outdoorModel.isEmpty()) {
+        reader.fail(QStringLiteral("字段 outdoorModel 与 otherOutdoorChosen 选了两台室外机，只能选一台。"));
+    }
+}
+
 } // namespace
 
 QByteArray WriteJob(const Job &job)
@@ -269,6 +288,10 @@ QByteArray WriteJob(const Job &job)
         {QStringLiteral("rooms"), roomList},
         {QStringLiteral("diversity"), FormatDecimal(job.diversity, rooms::CentiDecimals, 0)},
         {QStringLiteral("outdoorModel"), job.outdoorModel},
+        {QStringLiteral("otherOutdoorChosen"), job.otherOutdoorChosen},
+        {QStringLiteral("otherOutdoorModel"), job.otherOutdoorModel},
+        {QStringLiteral("otherOutdoorCapacity"),
+            FormatDecimal(job.otherOutdoorCapacity, rooms::CentiDecimals, 0)},
     };
     // QJsonObject orders its members by name; the marker is put first by hand, so that the file
     // manager's magic finds it at the start of the file.
@@ -301,7 +324,8 @@ JobReadResult ReadJob(const QByteArray &data)
     const double version = reader.member(root, {}, MarkerKey.toString(), QJsonValue::Double)
                                .value_or(QJsonValue(0))
                                .toDouble();
-    const bool known = version == OldestJobFormatVersion || version == JobFormatVersion;
+    const bool known
+        = version >= OldestJobFormatVersion && version <= JobFormatVersion && version == std::floor(version);
     if (reader.error().isEmpty() && !known) {
         reader.fail(QStringLiteral("报价单的格式版本为 %1，本程序只能打开版本 %2 至 %3。")
                         .arg(QString::number(version))
@@ -333,8 +357,10 @@ JobReadResult ReadJob(const QByteArray &data)
         reader.fail(QStringLiteral("报价单有 %1 行，超过 %2 行的上限。").arg(lines.size()).arg(MaxJobLines));
     for (qsizetype i = 0; i < lines.size() && reader.error().isEmpty(); ++i)
         job.lines.append(ReadLine(reader, lines.at(i), i));
-    if (reader.error().isEmpty() && version == JobFormatVersion)
+    if (reader.error().isEmpty() && version >= RoomsJobFormatVersion)
         ReadRooms(reader, root, job);
+    if (reader.error().isEmpty() && version >= JobFormatVersion)
+        ReadOtherOutdoor(reader, root, job);
     if (!reader.error().isEmpty())
         return {std::nullopt, reader.error()};
     return {std::move(job), {}};

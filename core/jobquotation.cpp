@@ -39,6 +39,27 @@ QString HtmlRow(const QStringList &cells, QStringView cell)
     return row + QStringLiteral("</tr>");
 }
 
+QString HtmlTable(const QStringList &columns, const QList<QStringList> &rows)
+{
+    QString table = QStringLiteral("<table>") + HtmlRow(columns, u"th");
+    for (const QStringList &row : rows)
+        table += HtmlRow(row, u"td");
+    return table + QStringLiteral("</table>");
+}
+
+QStringList Captions(const SheetSection &section)
+{
+    QStringList captions;
+    for (const SheetColumn &column : section.columns)
+        captions << column.caption;
+    return captions;
+}
+
+QString CentiText(rooms::Centi value, int minDecimals)
+{
+    return FormatDecimal(value, rooms::CentiDecimals, minDecimals);
+}
+
 std::atomic<qint64> sheetsBuilt = 0;
 
 } // namespace
@@ -70,6 +91,11 @@ JobSheet SheetOf(const Job &job)
             sheet.customer << field;
     }
 
+    for (SheetSection section : {RoomsSection(job.rooms)}) {
+        if (!section.rows.isEmpty())
+            sheet.sections << std::move(section);
+    }
+
     sheet.columns = {QStringLiteral("序号"), QStringLiteral("项目"), QStringLiteral("数量"),
         QStringLiteral("单位"), QStringLiteral("单价"), QStringLiteral("金额")};
     sheet.rows.reserve(job.lines.size());
@@ -91,6 +117,24 @@ JobSheet SheetOf(const Job &job)
     if (!job.notes.isEmpty())
         sheet.footer << SheetField {QStringLiteral("备注"), job.notes};
     return sheet;
+}
+
+SheetSection RoomsSection(const QList<rooms::Room> &rooms)
+{
+    SheetSection section {QStringLiteral("房间负荷与选型"),
+        {{QStringLiteral("房间"), 16, false}, {QStringLiteral("面积（m²）"), 14, true},
+            {QStringLiteral("指标（W/m²）"), 17, true}, {QStringLiteral("负荷（kW）"), 15, true},
+            {QStringLiteral("室内机"), 22, false}, {QStringLiteral("制冷量（kW）"), 16, true}},
+        {}};
+    section.rows.reserve(rooms.size());
+    for (const rooms::Room &room : rooms) {
+        const QString unit = room.unit.count > 1
+            ? QStringLiteral("%1 × %2").arg(room.unit.model).arg(room.unit.count)
+            : room.unit.model;
+        section.rows << QStringList {room.name, CentiText(room.area, 0), CentiText(room.index, 0),
+            CentiText(rooms::RoomLoad(room), 2), unit, CentiText(rooms::RoomCapacity(room), 2)};
+    }
+    return section;
 }
 
 QList<SheetField> TotalsFields(const Job &job, const JobTotals &totals)
@@ -117,6 +161,11 @@ QString SheetText(const JobSheet &sheet)
     lines << sheet.dealer;
     for (const SheetField &field : sheet.customer)
         lines << FieldText(field);
+    for (const SheetSection &section : sheet.sections) {
+        lines << section.caption << Captions(section).join(u'\t');
+        for (const QStringList &row : section.rows)
+            lines << row.join(u'\t');
+    }
     lines << sheet.columns.join(u'\t');
     for (const QStringList &row : sheet.rows)
         lines << row.join(u'\t');
@@ -136,10 +185,11 @@ QString SheetHtml(const JobSheet &sheet)
         html += HtmlParagraph(line);
     for (const SheetField &field : sheet.customer)
         html += HtmlParagraph(FieldText(field));
-    html += QStringLiteral("<table>") + HtmlRow(sheet.columns, u"th");
-    for (const QStringList &row : sheet.rows)
-        html += HtmlRow(row, u"td");
-    html += QStringLiteral("</table>");
+    for (const SheetSection &section : sheet.sections) {
+        html += QStringLiteral("<h2>%1</h2>").arg(section.caption.toHtmlEscaped())
+            + HtmlTable(Captions(section), section.rows);
+    }
+    html += HtmlTable(sheet.columns, sheet.rows);
     for (const QList<SheetField> &fields : {sheet.totals, sheet.footer}) {
         for (const SheetField &field : fields)
             html += HtmlParagraph(FieldText(field));

@@ -37,6 +37,8 @@ Job SampleJob()
         {u"\"影音\"室"_qs, u"自定义"_qs, 2'005, 17'550, {u"风管机"_qs, 280, 2}}};
     job.diversity = 75;
     job.outdoorModel = u"GMV-250W/A"_qs;
+    job.otherOutdoorModel = u"RXYQ10 \"B\""_qs;
+    job.otherOutdoorCapacity = 2'800;
     return job;
 }
 
@@ -203,6 +205,10 @@ private Q_SLOTS:
         QTest::addColumn<Job>("job");
 
         QTest::newRow("every member, markup and line breaks") << SampleJob();
+        Job otherMake = SampleJob();
+        otherMake.outdoorModel.clear();
+        otherMake.otherOutdoorChosen = true;
+        QTest::newRow("another make's outdoor unit") << otherMake;
         QTest::newRow("new and blank") << Job {};
     }
 
@@ -211,26 +217,42 @@ private Q_SLOTS:
         QFETCH(Job, job);
 
         const QByteArray file = WriteJob(job);
-        QVERIFY2(file.left(64).contains("\"kalmoro-job\": 2,"), file.left(64).constData());
+        QVERIFY2(file.left(64).contains("\"kalmoro-job\": 3,"), file.left(64).constData());
         const JobReadResult read = ReadJob(file);
         QCOMPARE(read.error, QString());
         QVERIFY(read.job == job);
     }
 
-    // A file of the version before rooms opens as the job it was, without rooms; what it may hold
-    // of rooms is not read.
-    void opensVersionOne()
+    // A file of an earlier version opens as the job it was, without what came later; what it may
+    // hold of later members is not read.
+    void opensEarlierVersions_data()
     {
-        QJsonObject root = QJsonDocument::fromJson(Edited(u"kalmoro-job"_qs, 1)).object();
-        root.insert(u"rooms"_qs, u"not read"_qs);
-        root.remove(u"diversity"_qs);
+        QTest::addColumn<int>("version");
+
+        QTest::newRow("1, before the rooms") << 1;
+        QTest::newRow("2, before another make's outdoor unit") << 2;
+    }
+
+    void opensEarlierVersions()
+    {
+        QFETCH(int, version);
+
+        QJsonObject root = QJsonDocument::fromJson(Edited(u"kalmoro-job"_qs, version)).object();
+        Job expected = SampleJob();
+        root.insert(u"otherOutdoorChosen"_qs, u"not read"_qs);
+        root.remove(u"otherOutdoorCapacity"_qs);
+        expected.otherOutdoorModel.clear();
+        expected.otherOutdoorCapacity = 0;
+        if (version < 2) {
+            root.insert(u"rooms"_qs, u"not read"_qs);
+            root.remove(u"diversity"_qs);
+            expected.rooms.clear();
+            expected.diversity = rooms::DefaultDiversity;
+            expected.outdoorModel.clear();
+        }
         const JobReadResult read = ReadJob(QJsonDocument(root).toJson());
         QCOMPARE(read.error, QString());
-        Job withoutRooms = SampleJob();
-        withoutRooms.rooms.clear();
-        withoutRooms.diversity = rooms::DefaultDiversity;
-        withoutRooms.outdoorModel.clear();
-        QVERIFY(read.job == withoutRooms);
+        QVERIFY(read.job == expected);
     }
 
     void refuses_data()
@@ -246,7 +268,7 @@ private Q_SLOTS:
         QTest::newRow("no marker") << Edited(u"kalmoro-job"_qs, QJsonValue::Undefined)
                                    << u"文件不是报价单：缺少 kalmoro-job 标记。"_qs;
         QTest::newRow("a later version")
-            << Edited(u"kalmoro-job"_qs, 3) << u"报价单的格式版本为 3，本程序只能打开版本 1 至 2。"_qs;
+            << Edited(u"kalmoro-job"_qs, 4) << u"报价单的格式版本为 4，本程序只能打开版本 1 至 3。"_qs;
         QTest::newRow("version as text")
             << Edited(u"kalmoro-job"_qs, u"1"_qs) << u"字段 kalmoro-job 应为数。"_qs;
         QTest::newRow("missing member")
@@ -299,6 +321,14 @@ private Q_SLOTS:
             << Edited(u"diversity"_qs, u"0.4"_qs) << u"字段 diversity 超出范围（0.5 至 1）。"_qs;
         QTest::newRow("unknown outdoor unit") << Edited(u"outdoorModel"_qs,
             u"GMV-999W/A"_qs) << u"字段 outdoorModel 的值“GMV-999W/A”不是加氟计算器的室外机型号。"_qs;
+        QTest::newRow("another make's unit missing") << Edited(u"otherOutdoorModel"_qs, QJsonValue::Undefined)
+                                                     << u"文件缺少字段 otherOutdoorModel。"_qs;
+        QTest::newRow("another make chosen as text")
+            << Edited(u"otherOutdoorChosen"_qs, u"是"_qs) << u"字段 otherOutdoorChosen 应为真或假。"_qs;
+        QTest::newRow("another make's capacity negative") << Edited(
+            u"otherOutdoorCapacity"_qs, u"-3"_qs) << u"字段 otherOutdoorCapacity 超出范围（0 至 1000）。"_qs;
+        QTest::newRow("two outdoor units chosen") << Edited(u"otherOutdoorChosen"_qs,
+            true) << u"字段 outdoorModel 与 otherOutdoorChosen 选了两台室外机，只能选一台。"_qs;
     }
 
     void refuses()

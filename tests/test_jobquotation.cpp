@@ -4,8 +4,9 @@
 
 using namespace kalmoro;
 
-// The customer quotation of a job as text and HTML: only the filled parts of the header, money as
-// 0.00 元, discount and tax only when set, and what the user typed escaped, not taken as markup.
+// The customer quotation of a job as text and HTML: only the filled parts of the header, the rooms'
+// table before the lines when there are rooms, money as 0.00 元, discount and tax only when set, and
+// what the user typed escaped, not taken as markup.
 class JobQuotationTest final : public QObject
 {
     Q_OBJECT
@@ -43,6 +44,19 @@ private Q_SLOTS:
                    "<tr><td>1</td><td>Φ6.35铜管</td><td>10.5</td><td>米</td><td>97.919999 元</td><td>1028.16 元</td></tr>"_qs,
                    u"<p>合计：1386.65 元</p>"_qs, u"<p>备注：含安装<br>不含拆旧</p>"_qs}
             << u"报价单-王_先生-2026-12-07"_qs;
+        Job rooms;
+        rooms.rooms = {{u"客厅"_qs, u"客厅"_qs, 2'550, 15'000, {u"KFR-35"_qs, 350, 2}},
+            {u"主卧<南>"_qs, u"卧室"_qs, 1'500, 18'000, {u"KFR-26"_qs, 260, 1}}};
+        QTest::newRow("rooms before the lines")
+            << rooms
+            << u"报价单\n房间负荷与选型\n房间\t面积（m²）\t指标（W/m²）\t负荷（kW）\t室内机\t制冷量（kW）\n"
+               "客厅\t25.5\t150\t3.83\tKFR-35 × 2\t7.00\n主卧<南>\t15\t180\t2.70\tKFR-26\t2.60\n"
+               "序号\t项目\t数量\t单位\t单价\t金额\n小计：0.00 元\n合计：0.00 元"_qs
+            << QStringList {u"<h2>房间负荷与选型</h2><table><tr><th>房间</th>"_qs,
+                   u"<tr><td>主卧&lt;南&gt;</td><td>15</td><td>180</td><td>2.70</td><td>KFR-26</td><td>2.60</"
+                   u"td></tr></table>"
+                   "<table><tr><th>序号</th>"_qs}
+            << u"报价单"_qs;
         QTest::newRow("new and blank")
             << Job {} << u"报价单\n序号\t项目\t数量\t单位\t单价\t金额\n小计：0.00 元\n合计：0.00 元"_qs
             << QStringList {u"</th></tr></table><p>小计：0.00 元</p><p>合计：0.00 元</p></body>"_qs}

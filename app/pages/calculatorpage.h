@@ -46,6 +46,9 @@ public:
     // The number of indoor units, their total capacity, and the outdoor model by its index in
     // OutdoorModels.
     virtual void takeIndoorUnits(int units, rooms::Centi capacity, qsizetype model) const = 0;
+    // An outdoor unit of another make, which the page charges by its pipes only: its boxes of the
+    // outdoor unit's part are then hidden, so nothing is typed into them.
+    virtual void takeOtherMake() const = 0;
 };
 
 // A page of the main tab that calculates: besides what every page has, its unit holds its Tab

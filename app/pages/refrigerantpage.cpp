@@ -260,6 +260,13 @@ public:
         UpdateRefrigerantResults(page);
     }
 
+    void takeOtherMake() const override
+    {
+        if (IsOutdoorPartOn(m_page))
+            m_page.otherMode->click();
+        UpdateRefrigerantResults(m_page);
+    }
+
 private:
     RefrigerantPage m_page {};
     std::vector<std::pair<QWidget *, QWidget *>> m_captions; // control, its caption

@@ -840,6 +840,103 @@ def scenario_job(program):
     note(program, "the job reopened from the command line gives the same PDF")
 
 
+# The rooms typed in the job window: name, area, indoor unit, its capacity in kW and its count.
+ROOMS = [("客厅", "40", "风管机", "8.1", "2"), ("主卧", "20", "挂机", "5.6", "2")]
+# The outdoor units the rooms are filled into the refrigerant page with, one a row: a model of the
+# page by its place in the 室外机 box (after 未选), with its capacity and charges (band 1 and band 2,
+# fewer than four indoor units and four or more), or another make's model and capacity.
+OUTDOOR_ROWS = [
+    {"model": "GMV-300W/A", "place": 2, "capacity": 30, "charges": ((1, 2), (2, 3.5))},
+    {"model": "RXYQ10", "other_capacity": "28"},
+]
+TOLERANCE = 1e-7
+
+
+def shown_number(value):
+    """A number as the refrigerant page shows it: up to 13 significant digits."""
+    return f"{value:.13g}"
+
+
+def expected_refrigerant(row):
+    """配比率 and 外机加氟 of a model of the page for the rooms, from the page's rule, or None where
+    the rule writes nothing."""
+    units = sum(int(count) for *_, count in ROOMS)
+    capacity = sum(float(rating) * int(count) for *_, rating, count in ROOMS)
+    ratio = float(shown_number(capacity / row["capacity"]))
+    if ratio - 0.9 > TOLERANCE and not ratio - 1.05 > TOLERANCE:
+        band = 0
+    elif ratio - 1.05 > TOLERANCE and not ratio - 1.35 > TOLERANCE:
+        band = 1
+    else:
+        return units, capacity, shown_number(ratio), None
+    many = not units - 4 < -TOLERANCE
+    return units, capacity, shown_number(ratio), shown_number(row["charges"][band][many])
+
+
+def scenario_rooms(program):
+    """Rooms typed by keys in the job window, then 填入加氟计算 for each outdoor unit of OUTDOOR_ROWS:
+    the main window shows the refrigerant page with the ratio and the charge its rule gives, and for
+    another make's unit the page's 其他品牌加氟, whose outdoor boxes are hidden and keep their text."""
+    go_to(program, 2, by_key=True)
+    xdo("key", "ctrl+shift+o")
+    job = job_window(program)
+    activate(program, "报价单")
+    program.click(program.get(pyatspi.ROLE_PAGE_TAB, "房间与室内机", under=job))
+    rooms = program.get(pyatspi.ROLE_TABLE, "房间与室内机", under=job)
+    program.click(rooms)
+    for name, area, unit, rating, count in ROOMS:
+        xdo("key", "ctrl+Insert")
+        # Name, type, area, index, load, 匹, unit, capacity, count: the type and its index as they came.
+        for cell in (name, None, area, None, None, None, unit, rating, count):
+            if cell:
+                xdo("type", "--delay", 50, cell)
+            xdo("key", "Tab")
+    table = rooms.queryTable()
+    wait_for("the rooms typed", lambda: table.nRows == len(ROOMS) and [
+        table.getAccessibleAt(index, 8).name for index in range(table.nRows)] == [room[4] for room in ROOMS])
+    previous = None
+    for row in OUTDOOR_ROWS:
+        # A combo box is read by the item it shows; the job window has one.
+        outdoor = wait_for("the box 室外机", lambda: program.find(pyatspi.ROLE_COMBO_BOX, None, under=job))
+        # A click opens its list, which Esc closes again, the focus staying in the box.
+        program.click(outdoor)
+        xdo("key", "Escape")
+        wait_for("the focus in 室外机", lambda: has(outdoor, pyatspi.STATE_FOCUSED))
+        if "place" in row:
+            xdo("key", "Home", *["Down"] * row["place"])
+        else:
+            xdo("key", "End", "Tab")
+            xdo("type", "--delay", 50, row["model"])
+            xdo("key", "Tab")
+            xdo("type", "--delay", 50, row["other_capacity"])
+        xdo("key", "ctrl+shift+f")
+        wait_for("the refrigerant page shown", program.page_shows(program.main_tab, 1))
+        page = program.shown_page(program.main_tab)
+        ratio = program.get(pyatspi.ROLE_TEXT, "配比率", page)
+        charge = program.get(pyatspi.ROLE_TEXT, "室外机所需氟利昂 KG", page)
+        if "place" in row:
+            units, capacity, expected_ratio, expected_charge = expected_refrigerant(row)
+            wait_for(f"{row['model']} checked", lambda: has(
+                program.get(pyatspi.ROLE_RADIO_BUTTON, row["model"], page), pyatspi.STATE_CHECKED))
+            boxes = {"室内机台数 台": str(units), "室内机总量 KW": shown_number(capacity), "配比率": expected_ratio,
+                     "室外机所需氟利昂 KG": expected_charge}
+            for name, expected in boxes.items():
+                box = program.get(pyatspi.ROLE_TEXT, name, page)
+                wait_for(f"{name} {expected!r}", lambda: text_of(box) == expected)
+            previous = (text_of(ratio), text_of(charge))
+        else:
+            wait_for("其他品牌加氟 checked", lambda: has(
+                program.get(pyatspi.ROLE_RADIO_BUTTON, "其他品牌加氟", page), pyatspi.STATE_CHECKED))
+            for box in (ratio, charge):
+                wait_for(f"{box.name} hidden", lambda: not has(box, pyatspi.STATE_SHOWING))
+            if previous is not None and (text_of(ratio), text_of(charge)) != previous:
+                raise Failure(f"the hidden boxes changed from {previous} to {(text_of(ratio), text_of(charge))}")
+        if top_level(program, pyatspi.ROLE_DIALOG, "信息："):
+            raise Failure("a message came up where the page's rule shows none")
+        note(program, f"{row['model']}: 配比率 {text_of(ratio)!r}, 外机加氟 {text_of(charge)!r}")
+        activate(program, "报价单")
+
+
 class Orca:
     """The Orca screen reader on the session's accessibility bus, without a speech server: what it
     would say is read from its debug log. The log goes to a terminal, which Orca writes line by line
