@@ -888,6 +888,11 @@ class Orca:
         """Whether Orca met the focus on an object of the role and name since the last keys."""
         return any(f"OBJECT EVENT: focus: (0, 0, [{role} | {name}])" in line for line in self.lines[self.mark:])
 
+    def title_changes(self):
+        """The changes of a window's title that Orca met since the last keys."""
+        return [line for line in self.lines[self.mark:]
+                if "EVENT MANAGER: object:property-change:accessible-name for [" in line and "| 报价单 –" in line]
+
     def settle(self):
         """Waits for Orca to have worked through what it met, as a user lets it finish speaking before
         the next key: its log stops growing."""
@@ -980,6 +985,9 @@ def scenario_orca(program):
         for keys, expected, editor in ORCA_JOB:
             said = orca.hear(keys, expected)
             note(program, f"job {keys}: {' / '.join(said)}")
+            # The title stays as it is, and so must be sent again by no key.
+            if orca.title_changes():
+                raise Failure(f"the job window's title was sent again after {keys}: {orca.title_changes()}")
             if editor is not None:
                 wait_for(f"the focus in a cell editor named {editor!r}", lambda: orca.focused_on("text", editor))
         activate(program, "^Kalmoro$")
