@@ -986,6 +986,7 @@ def scenario_orca(program):
             said = orca.hear(keys, expected)
             note(program, f"job {keys}: {' / '.join(said)}")
             # The title stays as it is, and so must be sent again by no key.
+            orca.settle()
             if orca.title_changes():
                 raise Failure(f"the job window's title was sent again after {keys}: {orca.title_changes()}")
             if editor is not None:
