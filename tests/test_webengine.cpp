@@ -161,6 +161,8 @@ private Q_SLOTS:
         const QUrl url = QUrl::fromLocalFile(platform::ProgramDirectory() + QStringLiteral("/web/") + page);
         QCOMPARE(load(host, url), Outcome::Loaded);
         QCOMPARE(host.view()->property("title").toString(), title);
+        // Screen readers read the view by the page's title.
+        QCOMPARE(host.view()->accessibleName(), title);
     }
 
     // Each file of a page, the page itself and the script it links to, comes from the first folder
