@@ -208,6 +208,8 @@ void JobWindow::build()
     connect(m_piping, &PipingPart::addToQuotation, this, [this] { addPage(m_piping->jobLines()); });
     // Which indoor units the runs reach follows the rooms.
     connect(m_rooms, &RoomsPart::edited, m_piping, &PipingPart::showSummary);
+    connect(m_rooms, &RoomsPart::pageAsked, this, &JobWindow::pageAsked);
+    connect(m_piping, &PipingPart::pageAsked, this, &JobWindow::pageAsked);
     layout->addWidget(parts, 1);
     m_notice = new QLabel(this);
     m_notice->setAccessibleName(QStringLiteral("提示"));
@@ -552,6 +554,8 @@ bool JobWindow::writeTo(const QString &path)
     }
     m_path = path;
     m_saved = m_job;
+    // The title loses its mark of changes, which screen readers then hear.
+    const SpokenResults spoken;
     setWindowModified(false);
     return true;
 }
@@ -569,7 +573,19 @@ void JobWindow::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowTitleChange || event->type() == QEvent::ModifiedChange)
-        tellNameChanged(QAccessible::queryAccessibleInterface(this));
+        tellTitle();
+}
+
+// Qt marks the window modified again at every edit: screen readers hear of the title only when what
+// it shows has changed, and with what the key that changed it computed.
+void JobWindow::tellTitle()
+{
+    QAccessibleInterface *window = QAccessible::queryAccessibleInterface(this);
+    if (!window || window->text(QAccessible::Name) == m_toldTitle)
+        return;
+    m_toldTitle = window->text(QAccessible::Name);
+    tellNameChanged(window);
+    NoteResult(*this, m_toldTitle);
 }
 
 void JobWindow::keyPressEvent(QKeyEvent *event)
@@ -721,8 +737,9 @@ void JobWindow::lineEdited(QTableWidgetItem *item)
     TellCellChanged(*m_lines, item->row(), Amount);
     showTotals();
     if (refusal.isEmpty()) {
-        changed();
+        const SpokenResults spoken;
         tellLineAndTotal(item->row());
+        changed();
     }
 }
 
@@ -733,7 +750,8 @@ void JobWindow::tellLineAndTotal(int row)
     for (const SheetField &field : TotalsFields(m_job, TotalsOf(m_job, m_subtotal)))
         total = field.label + u' ' + field.value;
     // Told while the cell's editor still has the focus: screen readers ignore a cell's changes.
-    TellFocused(amount + QStringLiteral("，") + total);
+    NoteResult(*m_lines, amount);
+    NoteResult(*m_totals, total);
 }
 
 void JobWindow::refuse(const QString &reason)

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "job.h"
+#include "pages/calculatorpage.h"
 
 class QAction;
 class QBoxLayout;
@@ -21,7 +22,6 @@ class QTableWidgetItem;
 
 namespace kalmoro {
 
-class PageJobLines;
 class PipingPart;
 class RoomsPart;
 struct Services;
@@ -58,6 +58,10 @@ public:
     bool save();
     bool saveAs();
 
+Q_SIGNALS:
+    // The rooms are about to be given to page, which the main window should show.
+    void pageAsked(const PageJobLines *page);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -87,6 +91,7 @@ private:
     void showTitle();
     // Tells screen readers the line's new amount and the new total, once its cell is committed.
     void tellLineAndTotal(int row);
+    void tellTitle();
     // The job's name as its title and questions give it: the customer, else 未命名.
     QString jobName() const;
     // Says beside the lines why what was typed or asked for was not taken; an empty reason clears it.
@@ -101,6 +106,7 @@ private:
     Job m_job;
     Job m_saved; // as last saved or opened
     QString m_path; // empty until the job is saved or opened
+    QString m_toldTitle; // the title as screen readers last heard of it
     // The boxes of the job's text fields, in the order of its table of fields.
     std::array<QLineEdit *, 7> m_fields {};
     QDateEdit *m_date = nullptr;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -24,6 +25,8 @@ public:
 
     // The pages that give a job lines, for the window when it is built; they must outlive it.
     void setPages(std::vector<const PageJobLines *> pages) { m_pages = std::move(pages); }
+    // How the main window shows the page of these lines, for the job window when it is built.
+    void setShowPage(std::function<void(const PageJobLines &)> show) { m_showPage = std::move(show); }
     // The main window the job window opens beside, and its part that holds no navigation.
     void setCompanion(QWidget &main, QWidget &free)
     {
@@ -38,6 +41,7 @@ public:
 private:
     const Services &m_services;
     std::vector<const PageJobLines *> m_pages;
+    std::function<void(const PageJobLines &)> m_showPage;
     QWidget *m_main = nullptr;
     QWidget *m_free = nullptr;
     std::unique_ptr<JobWindow> m_window;

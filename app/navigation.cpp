@@ -99,6 +99,14 @@ void Navigate(const Navigation &navigation, std::size_t entry)
     row.page->enter(steps);
 }
 
+void NavigateTo(const Navigation &navigation, const Page &page)
+{
+    for (std::size_t entry = 0; entry < navigation.entries.size(); ++entry) {
+        if (navigation.entries[entry].page == &page)
+            Navigate(navigation, entry);
+    }
+}
+
 void ShowStartPage(const Navigation &navigation)
 {
     navigation.mainTab->setCurrentPage(0);

@@ -36,6 +36,8 @@ void WireNavigation(const Navigation &navigation, QObject *context);
 
 // The handler of an entry: its page's steps, in the order its unit gives them.
 void Navigate(const Navigation &navigation, std::size_t entry);
+// The handler of the entry that shows page, as a click on it runs; nothing for a page without one.
+void NavigateTo(const Navigation &navigation, const Page &page);
 // The start page shown again, the focus on the column's first entry.
 void ShowStartPage(const Navigation &navigation);
 // The focus to the column's first entry, where the keyboard starts on the start page.

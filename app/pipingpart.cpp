@@ -113,8 +113,11 @@ PipingPart::PipingPart(Job &job, const std::vector<const PageJobLines *> &pages,
     , m_job(job)
 {
     for (const PageJobLines *page : pages) {
-        if (const auto *target = dynamic_cast<const PipeLengthsTarget *>(page))
-            (page->source() == JobSource::Copper ? m_copper : m_refrigerant) = target;
+        if (const auto *target = dynamic_cast<const PipeLengthsTarget *>(page)) {
+            const bool copper = page->source() == JobSource::Copper;
+            (copper ? m_copper : m_refrigerant) = target;
+            (copper ? m_copperPage : m_refrigerantPage) = page;
+        }
         if (const auto *target = dynamic_cast<const IndoorUnitsTarget *>(page))
             m_indoorUnits = target;
     }
@@ -381,10 +384,14 @@ void PipingPart::fillRefrigerant()
     if (!m_refrigerant || !m_indoorUnits)
         return;
     refuse({});
+    // The page is shown first, so that its messages come up over it.
+    Q_EMIT pageAsked(m_refrigerantPage);
     const piping::Sums sums = piping::Sum(m_job.runs, m_job.allowance);
     const rooms::Summary units = rooms::Summarize(m_job.rooms, m_job.diversity);
     const std::optional<qsizetype> model = rooms::FindOutdoorModel(m_job.outdoorModel);
-    if (units.units > 0 && units.indoorCapacity > 0 && model)
+    if (m_job.otherOutdoorChosen)
+        m_indoorUnits->takeOtherMake(sums.liquid);
+    else if (units.units > 0 && units.indoorCapacity > 0 && model)
         m_indoorUnits->takeIndoorUnits(units.units, units.indoorCapacity, *model, sums.liquid);
     else
         m_refrigerant->takePipeLengths(sums.liquid);
@@ -399,6 +406,7 @@ void PipingPart::fillCopper()
     if (!m_copper)
         return;
     refuse({});
+    Q_EMIT pageAsked(m_copperPage);
     m_copper->takePipeLengths(piping::Sum(m_job.runs, m_job.allowance).copperWithAllowance);
 }
 

@@ -45,6 +45,8 @@ Q_SIGNALS:
     void edited();
     // The joints are to be added to the quotation as the takeoff's lines.
     void addToQuotation();
+    // The sums are about to be given to page, which the main window should show.
+    void pageAsked(const PageJobLines *page);
 
 private:
     QWidget *buildTable();
@@ -66,6 +68,8 @@ private:
     const PipeLengthsTarget *m_refrigerant = nullptr;
     const IndoorUnitsTarget *m_indoorUnits = nullptr;
     const PipeLengthsTarget *m_copper = nullptr;
+    const PageJobLines *m_refrigerantPage = nullptr;
+    const PageJobLines *m_copperPage = nullptr;
     QTableWidget *m_table = nullptr;
     QLineEdit *m_allowance = nullptr;
     QPlainTextEdit *m_summary = nullptr;

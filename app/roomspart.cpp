@@ -32,6 +32,9 @@ const QKeySequence kFillKey(Qt::CTRL | Qt::SHIFT | Qt::Key_F);
 const QString kNote = QStringLiteral("方案阶段估算，施工图以负荷计算为准");
 const QString kUnderCapacity = QStringLiteral("⚠ 制冷量不足");
 const QString kNoOutdoor = QStringLiteral("未选");
+const QString kOtherMake = QStringLiteral("其他品牌");
+// The combo's data for another make's unit, which no model of the page is named.
+const QString kOtherMakeData = QStringLiteral("*");
 
 QString text(std::u16string_view view)
 {
@@ -90,8 +93,10 @@ RoomsPart::RoomsPart(Job &job, const std::vector<const PageJobLines *> &pages, Q
     , m_ownTypes(RememberedRoomTypes())
 {
     for (const PageJobLines *page : pages) {
-        if (const auto *target = dynamic_cast<const IndoorUnitsTarget *>(page))
+        if (const auto *target = dynamic_cast<const IndoorUnitsTarget *>(page)) {
             m_refrigerant = target;
+            m_refrigerantLines = page;
+        }
     }
     auto *layout = new QVBoxLayout(this);
     auto *note = new QLabel(kNote, this);
@@ -173,12 +178,17 @@ QLayout *RoomsPart::buildBelow()
     for (const refrigerant::OutdoorModel &model : refrigerant::OutdoorModels)
         m_outdoor->addItem(
             QStringLiteral("%1（%2 kW）").arg(model.name).arg(model.capacity), model.name.toString());
+    m_outdoor->addItem(kOtherMake, kOtherMakeData);
     form->addRow(QStringLiteral("室外机："), m_outdoor);
     connect(m_outdoor, &QComboBox::activated, this, [this](int chosen) {
-        m_job.outdoorModel = m_outdoor->itemData(chosen).toString();
+        const QString model = m_outdoor->itemData(chosen).toString();
+        m_job.otherOutdoorChosen = model == kOtherMakeData;
+        m_job.outdoorModel = m_job.otherOutdoorChosen ? QString() : model;
+        showOutdoor();
         changed();
     });
     below->addLayout(form);
+    below->addWidget(buildOtherOutdoor());
 
     auto *suggest = new QToolButton(this);
     suggest->setText(QStringLiteral("建议室外机"));
@@ -194,6 +204,36 @@ QLayout *RoomsPart::buildBelow()
     below->addWidget(fillButton);
     connect(fill, &QAction::triggered, this, &RoomsPart::fillRefrigerant);
     return below;
+}
+
+QWidget *RoomsPart::buildOtherOutdoor()
+{
+    m_otherOutdoor = new QWidget(this);
+    auto *row = new QHBoxLayout(m_otherOutdoor);
+    row->setContentsMargins({});
+    m_otherModel = new QLineEdit(m_otherOutdoor);
+    m_otherModel->setAccessibleName(QStringLiteral("其他品牌室外机型号"));
+    m_otherModel->setPlaceholderText(QStringLiteral("型号"));
+    m_otherModel->setMaxLength(int(MaxTextLength));
+    m_otherCapacity = new QLineEdit(m_otherOutdoor);
+    m_otherCapacity->setAccessibleName(QStringLiteral("其他品牌室外机制冷量"));
+    m_otherCapacity->setPlaceholderText(QStringLiteral("制冷量"));
+    row->addWidget(m_otherModel);
+    row->addWidget(m_otherCapacity);
+    row->addWidget(new QLabel(QStringLiteral("kW"), m_otherOutdoor));
+    connect(m_otherModel, &QLineEdit::textEdited, this, [this](const QString &typed) {
+        m_job.otherOutdoorModel = typed;
+        changed();
+    });
+    connect(m_otherCapacity, &QLineEdit::textEdited, this, [this](const QString &typed) {
+        const rooms::CellValue capacity = rooms::ReadCapacity(typed);
+        refuse(capacity.refusal);
+        if (!capacity.value)
+            return;
+        m_job.otherOutdoorCapacity = *capacity.value;
+        changed();
+    });
+    return m_otherOutdoor;
 }
 
 void RoomsPart::addRoom()
@@ -255,9 +295,18 @@ void RoomsPart::showRooms()
         showComputed(row);
     }
     m_diversity->setText(decimal(m_job.diversity));
-    m_outdoor->setCurrentIndex(std::max(0, m_outdoor->findData(m_job.outdoorModel)));
+    m_otherModel->setText(m_job.otherOutdoorModel);
+    m_otherCapacity->setText(typedDecimal(m_job.otherOutdoorCapacity));
+    showOutdoor();
     m_showing = false;
     showSummary();
+}
+
+void RoomsPart::showOutdoor()
+{
+    m_outdoor->setCurrentIndex(
+        std::max(0, m_outdoor->findData(m_job.otherOutdoorChosen ? kOtherMakeData : m_job.outdoorModel)));
+    m_otherOutdoor->setVisible(m_job.otherOutdoorChosen);
 }
 
 void RoomsPart::showComputed(int row)
@@ -355,7 +404,8 @@ void RoomsPart::suggestOutdoor()
     }
     refuse({});
     m_job.outdoorModel = refrigerant::OutdoorModels[*model].name.toString();
-    m_outdoor->setCurrentIndex(static_cast<int>(*model) + 1);
+    m_job.otherOutdoorChosen = false;
+    showOutdoor();
     changed();
 }
 
@@ -367,17 +417,27 @@ void RoomsPart::fillRefrigerant()
         refuse(QStringLiteral("还没有室内机的制冷量可填入"));
         return;
     }
-    if (!model) {
+    if (!model && !m_job.otherOutdoorChosen) {
         refuse(QStringLiteral("请先选择室外机"));
+        return;
+    }
+    if (m_job.otherOutdoorChosen && m_job.otherOutdoorCapacity == 0) {
+        refuse(QStringLiteral("请填写其他品牌室外机的制冷量"));
         return;
     }
     if (!m_refrigerant)
         return;
     refuse({});
-    // The pipe runs' liquid lengths go with the units, once there are runs.
+    // The page is shown first, so that its messages come up over it; the pipe runs' liquid lengths
+    // go with the units, once there are runs.
+    Q_EMIT pageAsked(m_refrigerantLines);
     const piping::Sums pipes = piping::Sum(m_job.runs, m_job.allowance);
-    m_refrigerant->takeIndoorUnits(summary.units, summary.indoorCapacity, *model,
-        m_job.runs.isEmpty() ? std::span<const rooms::Centi>() : std::span<const rooms::Centi>(pipes.liquid));
+    const auto lengths = m_job.runs.isEmpty() ? std::span<const rooms::Centi>()
+                                              : std::span<const rooms::Centi>(pipes.liquid);
+    if (m_job.otherOutdoorChosen)
+        m_refrigerant->takeOtherMake(lengths);
+    else
+        m_refrigerant->takeIndoorUnits(summary.units, summary.indoorCapacity, *model, lengths);
 }
 
 void RoomsPart::noteOwnType(const rooms::Room &room)

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "job.h"
+#include "pages/calculatorpage.h"
 #include "roomtypememory.h"
 
 class QCheckBox;
@@ -15,9 +16,6 @@ class QTableWidget;
 class QTableWidgetItem;
 
 namespace kalmoro {
-
-class IndoorUnitsTarget;
-class PageJobLines;
 
 // The job window's part 房间与室内机: the rooms of the site with their loads and indoor units, the
 // diversity factor, the outdoor unit and the summary. It edits the job it is given, which must
@@ -34,10 +32,16 @@ public:
 
 Q_SIGNALS:
     void edited();
+    // The rooms are about to be given to page, which the main window should show.
+    void pageAsked(const PageJobLines *page);
 
 private:
     QWidget *buildTable();
     QLayout *buildBelow();
+    QWidget *buildOtherOutdoor();
+    // The outdoor unit as the job holds it: the combo's choice, and another make's boxes shown while
+    // it is chosen.
+    void showOutdoor();
     void addRoom();
     void deleteRoom();
     void moveRoom(int offset);
@@ -56,9 +60,13 @@ private:
 
     Job &m_job;
     const IndoorUnitsTarget *m_refrigerant = nullptr;
+    const PageJobLines *m_refrigerantLines = nullptr;
     QTableWidget *m_table = nullptr;
     QLineEdit *m_diversity = nullptr;
     QComboBox *m_outdoor = nullptr;
+    QWidget *m_otherOutdoor = nullptr; // another make's model and capacity
+    QLineEdit *m_otherModel = nullptr;
+    QLineEdit *m_otherCapacity = nullptr;
     QCheckBox *m_keepTypes = nullptr;
     QList<OwnRoomType> m_ownTypes; // in the order they were first typed
     QLabel *m_summary = nullptr;

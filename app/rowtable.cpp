@@ -68,7 +68,11 @@ void AddRowButtons(QTableWidget &table, QBoxLayout &below, const RowCaptions &ca
         [move = handlers.move] { move(-1); });
     QObject::connect(button(QStringLiteral("下移"), kRowDownKey), &QAction::triggered, owner,
         [move = handlers.move] { move(1); });
-    table.installEventFilter(new RowKeys(std::move(handlers), &table));
+    // The table would take the add key as its copy; anywhere else in the part the key comes up to
+    // the part before the window's shortcuts.
+    auto *keys = new RowKeys(std::move(handlers), &table);
+    table.installEventFilter(keys);
+    owner->installEventFilter(keys);
 }
 
 void TellCellChanged(QTableWidget &table, int row, int column)

@@ -29,7 +29,8 @@ struct RowHandlers {
 };
 
 // Buttons in below that add, delete and move the table's rows, named with their keys; the keys are
-// taken in the table, so that they do not reach the quotation's lines.
+// taken anywhere in the table's part (its parent) that does not take them itself, so that they do
+// not reach the quotation's lines.
 void AddRowButtons(QTableWidget &table, QBoxLayout &below, const RowCaptions &captions, RowHandlers handlers);
 
 // Screen readers keep what they read until told that it changed, and Qt tells them nothing of a

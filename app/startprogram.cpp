@@ -63,6 +63,14 @@ void wire(MainWindow &window, const PageViews &views, JobWindowOnDemand &job, QO
             linePages.push_back(lines);
     }
     job.setPages(std::move(linePages));
+    // Filled from the job's rooms, a page is shown as its entry shows it, in front of the job window.
+    job.setShowPage([&views, &window](const PageJobLines &lines) {
+        for (const std::unique_ptr<CalculatorPage> &page : views.calculators) {
+            if (page->jobLines() == &lines)
+                NavigateTo(views.navigation, *page);
+        }
+        window.raise();
+    });
     job.setCompanion(window, *views.windowControls.mainTab);
     WireQuotationActions(views, window, job, context, services);
     WireJobWindow(window, job, context);

@@ -85,10 +85,14 @@ struct Job {
     BasisPoints taxRate = 0; // added on the discounted subtotal; 0 for none
     MicroYuan refrigerantUnitPrice = 0; // the price per KG last typed for the refrigerant line
     // The rooms of the site, the share of their loads that occurs at once, and the outdoor unit
-    // chosen for them: a model of the refrigerant page by its name, or empty for none yet.
+    // chosen for them: a model of the refrigerant page by its name, or empty for none yet; or, while
+    // otherOutdoorChosen, another make's unit as typed, kept when a model of the page is chosen again.
     QList<rooms::Room> rooms;
     rooms::Centi diversity = rooms::DefaultDiversity;
     QString outdoorModel;
+    bool otherOutdoorChosen = false;
+    QString otherOutdoorModel;
+    rooms::Centi otherOutdoorCapacity = 0; // kW; 0 until typed
     // The pipe runs laid from the outdoor unit, the allowance added to their copper for bends and
     // waste, and the prices typed for the branch joints by model.
     QList<piping::PipeRun> runs;
@@ -148,7 +152,7 @@ void ReplaceSourceLines(Job &job, JobSource source, const QList<JobLine> &lines)
 
 // The job file: UTF-8 JSON whose first member, within the first 64 bytes, is the marker
 // "kalmoro-job" with the format version as its value. Version 2 added the rooms, version 3 the pipe
-// runs; older files open as jobs without what came later.
+// runs and another make's outdoor unit; older files open as jobs without what came later.
 inline constexpr int JobFormatVersion = 3;
 inline constexpr int OldestJobFormatVersion = 1;
 inline constexpr QStringView JobFileSuffix = u"kalmoro";

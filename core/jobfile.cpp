@@ -16,7 +16,7 @@ namespace kalmoro {
 namespace {
 
 constexpr QStringView MarkerKey = u"kalmoro-job";
-// The versions that brought the rooms and the pipe runs.
+// The versions that brought the rooms, then the pipe runs and another make's outdoor unit.
 constexpr int RoomsFormatVersion = 2;
 constexpr int PipingFormatVersion = 3;
 
@@ -89,6 +89,11 @@ public:
         return text;
     }
 
+    bool boolean(const QJsonObject &object, const QString &key)
+    {
+        return member(object, {}, key, QJsonValue::Bool).value_or(QJsonValue(false)).toBool();
+    }
+
     QJsonObject object(const QJsonObject &object, const QString &key)
     {
         return member(object, {}, key, QJsonValue::Object).value_or(QJsonValue()).toObject();
@@ -157,6 +162,8 @@ private:
             return QStringLiteral("数");
         case QJsonValue::Object:
             return QStringLiteral("对象");
+        case QJsonValue::Bool:
+            return QStringLiteral("真或假");
         default:
             return QStringLiteral("数组");
         }
@@ -313,6 +320,18 @@ void ReadPiping(JobReader &reader, const QJsonObject &root, Job &job)
     }
 }
 
+// Another make's outdoor unit, chosen in place of the page's models.
+void ReadOtherOutdoor(JobReader &reader, const QJsonObject &root, Job &job)
+{
+    job.otherOutdoorChosen = reader.boolean(root, QStringLiteral("otherOutdoorChosen"));
+    job.otherOutdoorModel = reader.text(root, {}, QStringLiteral("otherOutdoorModel"));
+    job.otherOutdoorCapacity = reader.decimal(
+        root, {}, QStringLiteral("otherOutdoorCapacity"), rooms::CentiDecimals, 0, rooms::MaxCapacity);
+    if (reader.error().isEmpty() && job.otherOutdoorChosen && !job.outdoorModel.isEmpty()) {
+        reader.fail(QStringLiteral("字段 outdoorModel 与 otherOutdoorChosen 选了两台室外机，只能选一台。"));
+    }
+}
+
 } // namespace
 
 QByteArray WriteJob(const Job &job)
@@ -354,6 +373,10 @@ QByteArray WriteJob(const Job &job)
         {QStringLiteral("runs"), runs},
         {QStringLiteral("allowance"), FormatDecimal(job.allowance, piping::CentiDecimals, 0)},
         {QStringLiteral("jointPrices"), jointPrices},
+        {QStringLiteral("otherOutdoorChosen"), job.otherOutdoorChosen},
+        {QStringLiteral("otherOutdoorModel"), job.otherOutdoorModel},
+        {QStringLiteral("otherOutdoorCapacity"),
+            FormatDecimal(job.otherOutdoorCapacity, rooms::CentiDecimals, 0)},
     };
     // QJsonObject orders its members by name; the marker is put first by hand, so that the file
     // manager's magic finds it at the start of the file.
@@ -422,8 +445,10 @@ JobReadResult ReadJob(const QByteArray &data)
         job.lines.append(ReadLine(reader, lines.at(i), i));
     if (reader.error().isEmpty() && format >= RoomsFormatVersion)
         ReadRooms(reader, root, job);
-    if (reader.error().isEmpty() && format >= PipingFormatVersion)
+    if (reader.error().isEmpty() && format >= PipingFormatVersion) {
+        ReadOtherOutdoor(reader, root, job);
         ReadPiping(reader, root, job);
+    }
     if (!reader.error().isEmpty())
         return {std::nullopt, reader.error()};
     return {std::move(job), {}};

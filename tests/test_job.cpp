@@ -41,6 +41,8 @@ Job SampleJob()
         {u" A"_qs, u"主卧 KFR-35GW"_qs, 1, 4, 555, 0, {}}};
     job.allowance = 1'050;
     job.jointPrices = {{u"FQ01A"_qs, 45'500'000}};
+    job.otherOutdoorModel = u"RXYQ10 \"B\""_qs;
+    job.otherOutdoorCapacity = 2'800;
     return job;
 }
 
@@ -207,6 +209,10 @@ private Q_SLOTS:
         QTest::addColumn<Job>("job");
 
         QTest::newRow("every member, markup and line breaks") << SampleJob();
+        Job otherMake = SampleJob();
+        otherMake.outdoorModel.clear();
+        otherMake.otherOutdoorChosen = true;
+        QTest::newRow("another make's outdoor unit") << otherMake;
         QTest::newRow("new and blank") << Job {};
     }
 
@@ -229,8 +235,10 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("removed");
 
         QTest::newRow("1, before rooms")
-            << 1 << QStringList {u"diversity"_qs, u"outdoorModel"_qs, u"allowance"_qs};
-        QTest::newRow("2, before pipe runs") << 2 << QStringList {u"allowance"_qs, u"jointPrices"_qs};
+            << 1
+            << QStringList {u"diversity"_qs, u"outdoorModel"_qs, u"otherOutdoorCapacity"_qs, u"allowance"_qs};
+        QTest::newRow("2, before pipe runs and another make's outdoor unit")
+            << 2 << QStringList {u"otherOutdoorCapacity"_qs, u"allowance"_qs, u"jointPrices"_qs};
     }
 
     void opensEarlierVersions()
@@ -240,6 +248,7 @@ private Q_SLOTS:
 
         QJsonObject root = QJsonDocument::fromJson(Edited(u"kalmoro-job"_qs, version)).object();
         root.insert(u"runs"_qs, u"not read"_qs);
+        root.insert(u"otherOutdoorChosen"_qs, u"not read"_qs);
         if (version < 2)
             root.insert(u"rooms"_qs, u"not read"_qs);
         for (const QString &key : removed)
@@ -250,6 +259,8 @@ private Q_SLOTS:
         before.runs.clear();
         before.allowance = 0;
         before.jointPrices.clear();
+        before.otherOutdoorModel.clear();
+        before.otherOutdoorCapacity = 0;
         if (version < 2) {
             before.rooms.clear();
             before.diversity = rooms::DefaultDiversity;
@@ -340,6 +351,14 @@ private Q_SLOTS:
             << Edited(u"allowance"_qs, u"100.5"_qs) << u"字段 allowance 超出范围（0 至 100）。"_qs;
         QTest::newRow("a joint price not an object")
             << Edited(u"jointPrices"_qs, QJsonArray {1}) << u"字段 jointPrices[0] 应为对象。"_qs;
+        QTest::newRow("another make's unit missing") << Edited(u"otherOutdoorModel"_qs, QJsonValue::Undefined)
+                                                     << u"文件缺少字段 otherOutdoorModel。"_qs;
+        QTest::newRow("another make chosen as text")
+            << Edited(u"otherOutdoorChosen"_qs, u"是"_qs) << u"字段 otherOutdoorChosen 应为真或假。"_qs;
+        QTest::newRow("another make's capacity negative") << Edited(
+            u"otherOutdoorCapacity"_qs, u"-3"_qs) << u"字段 otherOutdoorCapacity 超出范围（0 至 1000）。"_qs;
+        QTest::newRow("two outdoor units chosen") << Edited(u"otherOutdoorChosen"_qs,
+            true) << u"字段 outdoorModel 与 otherOutdoorChosen 选了两台室外机，只能选一台。"_qs;
     }
 
     void refuses()

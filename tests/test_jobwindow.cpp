@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QImage>
 #include <QLabel>
@@ -25,6 +26,7 @@
 #include "roomtypememory.h"
 #include "savedialog.h"
 #include "systemerror.h"
+#include "widgets/pagetab.h"
 
 using namespace kalmoro;
 
@@ -836,33 +838,41 @@ private Q_SLOTS:
     }
 
     // Rooms typed in the job window fill the refrigerant page as a user's typing and clicking would,
-    // the other make's mode switched off first; the page then shows its ratio and charge.
+    // the other make's mode switched off first for a model of the page, or chosen for another make's
+    // unit, whose hidden boxes are left as they were; the main window then shows the page with its
+    // ratio and charge.
     void fillsRefrigerant_data()
     {
-        QTest::addColumn<bool>("otherMake");
+        QTest::addColumn<bool>("otherMode"); // of the page before
+        QTest::addColumn<bool>("otherMake"); // the outdoor unit chosen, else the one suggested
         QTest::addColumn<QString>("capacity");
-        QTest::addColumn<QString>("model"); // its radio
+        QTest::addColumn<QString>("radio"); // checked after
         QTest::addColumn<QStringList>("page"); // 室内机台数, 室内机总量, 配比率, 外机加氟
 
-        QTest::newRow("ratio 1.05, band 1") << false << u"26.25"_qs << u"二百五"_qs
+        QTest::newRow("ratio 1.05, band 1") << false << false << u"26.25"_qs << u"二百五"_qs
                                             << QStringList {u"1"_qs, u"26.25"_qs, u"1.05"_qs, u"1"_qs};
         QTest::newRow("from the other make's mode")
-            << true << u"26.25"_qs << u"二百五"_qs << QStringList {u"1"_qs, u"26.25"_qs, u"1.05"_qs, u"1"_qs};
+            << true << false << u"26.25"_qs << u"二百五"_qs
+            << QStringList {u"1"_qs, u"26.25"_qs, u"1.05"_qs, u"1"_qs};
         QTest::newRow("band 2 of the next model")
-            << false << u"34"_qs << u"三百"_qs
+            << false << false << u"34"_qs << u"三百"_qs
             << QStringList {u"1"_qs, u"34"_qs, u"1.133333333333"_qs, u"2"_qs};
+        QTest::newRow("another make's unit") << false << true << u"26.25"_qs << u"其他加氟"_qs
+                                             << QStringList {QString(), QString(), QString(), QString()};
     }
 
     void fillsRefrigerant()
     {
+        QFETCH(bool, otherMode);
         QFETCH(bool, otherMake);
         QFETCH(QString, capacity);
-        QFETCH(QString, model);
+        QFETCH(QString, radio);
         QFETCH(QStringList, page);
 
         openPage(u"加氟计算按钮"_qs, 1);
-        if (otherMake)
+        if (otherMode)
             m_page.click(u"其他加氟"_qs);
+        m_page.click(u"铜管价格按钮"_qs);
         QTest::keyClick(&m_page.window(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
         JobWindow &job = *openJobWindow();
         activate(job);
@@ -877,17 +887,58 @@ private Q_SLOTS:
         }
         QCOMPARE(job.job().rooms.size(), 1);
         QCOMPARE(rooms->item(0, 4)->text(), u"15"_qs);
-        for (QToolButton *button : job.findChildren<QToolButton *>()) {
-            if (button->text() == u"建议室外机")
-                button->click();
+        if (otherMake) {
+            auto *outdoor = named<QComboBox>(job, u"室外机"_qs);
+            outdoor->setFocus();
+            QTest::keyClick(outdoor, Qt::Key_End);
+            QTest::keyClick(outdoor, Qt::Key_Tab);
+            typeText(u"RXYQ10"_qs);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            typeText(u"28"_qs);
+            QCOMPARE(job.job().otherOutdoorCapacity, 2'800);
+        } else {
+            for (QToolButton *button : job.findChildren<QToolButton *>()) {
+                if (button->text() == u"建议室外机")
+                    button->click();
+            }
         }
-        QTest::keyClick(rooms, Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(m_page.find<PageTab>(u"高级选择夹1"_qs)->currentPage(), 1);
         QCOMPARE(m_page.texts({u"室内机台数"_qs, u"室内机总量"_qs, u"配比率"_qs, u"外机加氟"_qs}), page);
-        QVERIFY(m_page.find<QRadioButton>(model)->isChecked());
-        QVERIFY(m_page.find(u"外机加氟"_qs)->isVisible());
+        QVERIFY(m_page.find<QRadioButton>(radio)->isChecked());
+        QCOMPARE(m_page.find(u"外机加氟"_qs)->isVisible(), !otherMake);
         QCOMPARE(m_page.messages, QStringList());
         QVERIFY(job.isWindowModified());
         expectSavedFileOpens(job);
+    }
+
+    // Anywhere in the rooms' part, the rooms' keys act on the rooms and never on the quotation's
+    // lines; a box keeps the keys it has of its own.
+    void keepsKeysToTheirPart_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QKeyCombination>("key");
+        QTest::addColumn<int>("rooms"); // after, of one
+
+        QTest::newRow("add in the outdoor unit box") << u"室外机"_qs << (Qt::CTRL | Qt::Key_Insert) << 2;
+        QTest::newRow("delete in the outdoor unit box") << u"室外机"_qs << (Qt::CTRL | Qt::Key_Delete) << 0;
+        QTest::newRow("copy in the diversity box") << u"同时使用系数"_qs << (Qt::CTRL | Qt::Key_Insert) << 1;
+    }
+
+    void keepsKeysToTheirPart()
+    {
+        QFETCH(QString, control);
+        QFETCH(QKeyCombination, key);
+        QFETCH(int, rooms);
+
+        JobWindow &job = openEmptyJob();
+        QTest::keyClick(roomsTable(job), Qt::Key_Insert, Qt::ControlModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QWidget *focused = named<QWidget>(job, control);
+        focused->setFocus();
+        QTest::keyClick(focused, key.key(), key.keyboardModifiers());
+        QCOMPARE(job.job().rooms.size(), rooms);
+        QCOMPARE(job.job().lines.size(), 0);
     }
 
     // The rooms take the quotation lines' keys while the focus is among them, and leave the lines

@@ -15,6 +15,7 @@ struct Page {
 const Page Refrigerant {u"加氟计算按钮"_qs, 1};
 const Page Copper {u"铜管价格按钮"_qs, 2};
 const Page Vent {u"风口价格按钮"_qs, 4};
+const Page Pressure {u"冷媒压力按钮"_qs, 7};
 
 } // namespace
 
@@ -156,6 +157,63 @@ private Q_SLOTS:
             QVERIFY2(m_page.find<QRadioButton>(radio)->isChecked() == (radio == checked), qPrintable(radio));
         QCOMPARE(m_page.find(u"外机加氟"_qs)->isVisible(), outdoorPart);
         QCOMPARE(m_page.find(u"二百五"_qs)->isEnabled(), outdoorPart);
+    }
+
+    // Each choice of radios is one Tab stop, entered on its checked radio or else its first, and the
+    // arrows stay among its radios: the refrigerant page's mode and model, which one group holds,
+    // are two choices; the pressure page's refrigerant and unit are two groups.
+    void radioStops_data()
+    {
+        QTest::addColumn<Page>("page");
+        QTest::addColumn<QList<QKeyCombination>>("keys");
+        QTest::addColumn<QString>("focused");
+        QTest::addColumn<QStringList>("checked"); // of the page's radios named in the rows
+
+        const QKeyCombination tab(Qt::Key_Tab), backtab(Qt::SHIFT | Qt::Key_Tab), space(Qt::Key_Space);
+        const QKeyCombination up(Qt::Key_Up), down(Qt::Key_Down), right(Qt::Key_Right);
+        QTest::newRow("refrigerant: Down from the checked mode stays on it")
+            << Refrigerant << QList {space, down} << u"格力加氟"_qs << QStringList {u"格力加氟"_qs};
+        QTest::newRow("refrigerant: Tab from the mode reaches the first model")
+            << Refrigerant << QList {tab} << u"二百五"_qs << QStringList {};
+        QTest::newRow("refrigerant: Up from a checked model never reaches the mode")
+            << Refrigerant << QList {tab, space, up} << u"二百五"_qs << QStringList {u"二百五"_qs};
+        QTest::newRow("refrigerant: Down from a checked model checks the one below")
+            << Refrigerant << QList {tab, space, down} << u"五零四"_qs << QStringList {u"五零四"_qs};
+        QTest::newRow("refrigerant: Tab comes back to the checked model")
+            << Refrigerant << QList {tab, right, space, backtab, tab} << u"三百"_qs
+            << QStringList {u"三百"_qs};
+        QTest::newRow("refrigerant: Tab leaves the models for the first box")
+            << Refrigerant << QList {tab, tab} << u"室内机台数"_qs << QStringList {};
+        QTest::newRow("pressure: the page entered again lands on the refrigerant chosen")
+            << Pressure
+            << QList {right, QKeyCombination(Qt::ALT | Qt::Key_1), QKeyCombination(Qt::ALT | Qt::Key_7)}
+            << u"冷媒R32"_qs << QStringList {u"冷媒R32"_qs, u"单位MPa"_qs};
+        QTest::newRow("pressure: Tab from the refrigerant lands on the checked unit")
+            << Pressure << QList {tab} << u"单位MPa"_qs << QStringList {u"冷媒R410A"_qs, u"单位MPa"_qs};
+        QTest::newRow("pressure: Shift+Tab from the first box comes back to the unit chosen")
+            << Pressure << QList {tab, right, tab, backtab} << u"单位bar"_qs
+            << QStringList {u"冷媒R410A"_qs, u"单位bar"_qs};
+    }
+
+    void radioStops()
+    {
+        QFETCH(Page, page);
+        QFETCH(QList<QKeyCombination>, keys);
+        QFETCH(QString, focused);
+        QFETCH(QStringList, checked);
+
+        m_page.open(page.entry, page.index);
+        for (const QKeyCombination key : keys)
+            QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+        QCOMPARE(QApplication::focusWidget()->objectName(), focused);
+        QStringList marked;
+        for (const QString &radio : {u"格力加氟"_qs, u"二百五"_qs, u"三百"_qs, u"五零四"_qs, u"冷媒R410A"_qs,
+                 u"冷媒R32"_qs, u"单位MPa"_qs, u"单位bar"_qs}) {
+            if (const auto *button = m_page.find<QRadioButton>(radio);
+                button->isVisible() && button->isChecked())
+                marked << radio;
+        }
+        QCOMPARE(marked, checked);
     }
 
 private:

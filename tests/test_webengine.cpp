@@ -161,6 +161,8 @@ private Q_SLOTS:
         const QUrl url = QUrl::fromLocalFile(platform::ProgramDirectory() + QStringLiteral("/web/") + page);
         QCOMPARE(load(host, url), Outcome::Loaded);
         QCOMPARE(host.view()->property("title").toString(), title);
+        // Screen readers read the view by the page's title.
+        QCOMPARE(host.view()->accessibleName(), title);
     }
 
     // Each file of a page, the page itself and the script it links to, comes from the first folder
@@ -176,8 +178,9 @@ private Q_SLOTS:
             << all.sliced(1) << all.sliced(2) << "local shared";
         QTest::newRow("the user's page with the program's script")
             << QStringList {u"user"_qs} << QStringList {u"program"_qs} << "user program";
-        QTest::newRow("the program's page with a shared script")
-            << QStringList {u"program"_qs} << all.sliced(1) << "program local";
+        // Nothing of a dealer's runs beside the program's own pages, in the renderer they share.
+        QTest::newRow("the program's page with its own script, not a shared one")
+            << QStringList {u"program"_qs} << all.sliced(1) << "program program";
     }
 
     void pagesAreLookedUpFileByFile()
@@ -681,40 +684,84 @@ document.getElementById('away').href = away;
         QCOMPARE(server.requests(), 1);
     }
 
-    // A page that loops for good is ended and loaded once more, and the page beside it goes on.
-    void hungPageIsContained()
+    // A page that loops for good takes with it only the views that share its renderer: the
+    // program's own pages share one, each dealer's page and the quotation have one of their own.
+    // A local page that hangs is ended and loaded once more.
+    void hungPageBlanksOnlyItsRenderer_data()
     {
-        BrowserHost normal;
-        BrowserHost looping;
-        for (BrowserHost *host : {&normal, &looping}) {
-            host->setPageFolder(m_pages.filePath(QStringLiteral("web")));
+        QTest::addColumn<QString>("hungFrom"); // a page folder, or "web" for the quotation's site
+        QTest::addColumn<QString>("otherFrom");
+        QTest::addColumn<bool>("shared");
+        QTest::newRow("a dealer's page beside the program's") << "user"
+                                                              << "program" << false;
+        QTest::newRow("a dealer's page beside another of the dealer's") << "user"
+                                                                        << "user" << false;
+        QTest::newRow("the quotation beside the program's page") << "web"
+                                                                 << "program" << false;
+        QTest::newRow("the program's page beside another of its own") << "program"
+                                                                      << "program" << true;
+    }
+
+    void hungPageBlanksOnlyItsRenderer()
+    {
+        QFETCH(QString, hungFrom);
+        QFETCH(QString, otherFrom);
+        QFETCH(bool, shared);
+        const auto removePages = [this] {
+            for (const QString &folder : {u"user"_qs, u"program"_qs}) {
+                QFile::remove(pageFolder(folder) + u"/other.html"_qs);
+                QFile::remove(pageFolder(folder) + u"/looping.html"_qs);
+            }
+        };
+        removePages();
+        const auto removed = qScopeGuard(removePages);
+        const QByteArray looping = "<title>loaded</title><script>onload = () => setTimeout(() => {"
+                                   " document.title = 'looping'; for (;;); }, 100);</script>";
+        test::LoopbackServer server("<!DOCTYPE html>" + looping);
+        QVERIFY(server.start());
+        BrowserHost other;
+        BrowserHost hung;
+        hung.setSilent(hungFrom == u"web");
+        for (BrowserHost *host : {&other, &hung}) {
+            host->setPageFolder(pageFolder(u"program"_qs));
             host->resize(400, 300);
             host->show();
         }
-        QCOMPARE(load(normal, writePage("normal.html", "<title>normal</title>")), Outcome::Loaded);
-        QCOMPARE(load(looping,
-                     writePage("looping.html",
-                         "<title>looping</title><script>onload = () => setTimeout(() => { for (;;); }, 100);"
-                         "</script>")),
+        QCOMPARE(load(other, writePage("other.html", "<title>other</title>", otherFrom)), Outcome::Loaded);
+        QCOMPARE(load(hung,
+                     hung.isSilent() ? server.url(u"/futures/quotes/CU0.shtml"_qs)
+                                     : writePage("looping.html", looping, hungFrom)),
             Outcome::Loaded);
-        QWebEnginePage *page = qobject_cast<QWebEngineView *>(looping.view())->page();
+        QWebEnginePage *page = qobject_cast<QWebEngineView *>(hung.view())->page();
+        QWebEnginePage *otherPage = qobject_cast<QWebEngineView *>(other.view())->page();
+        QCOMPARE(page->renderProcessPid() == otherPage->renderProcessPid(), shared);
         QSignalSpy ended(page, &QWebEnginePage::renderProcessTerminated);
         QSignalSpy started(page, &QWebEnginePage::loadStarted);
-        auto *notice = looping.view()->findChild<QLabel *>();
-        QVERIFY(notice);
+        auto *notice = hung.view()->findChild<QLabel *>();
+        auto *otherNotice = other.view()->findChild<QLabel *>();
+        QVERIFY(notice && otherNotice);
+        QTRY_COMPARE_WITH_TIMEOUT(hung.view()->property("title").toString(), u"looping"_qs, LoadTimeoutMs);
 
-        QVERIFY(ended.wait(LoadTimeoutMs));
-        QTRY_VERIFY(notice->isVisible());
-        QCOMPARE(notice->text(), u"页面无响应"_qs);
-        // The reload loops too, and is ended without a further one.
-        QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 2, LoadTimeoutMs);
-        QCOMPARE(started.size(), 1);
-        QVERIFY(notice->isVisible());
-        QWebEnginePage *other = qobject_cast<QWebEngineView *>(normal.view())->page();
+        if (shared) {
+            QVERIFY(ended.wait(LoadTimeoutMs));
+            QTRY_VERIFY(notice->isVisible());
+            QTRY_VERIFY_WITH_TIMEOUT(otherNotice->isVisible(), LoadTimeoutMs);
+            return;
+        }
+        if (!hung.isSilent()) {
+            QVERIFY(ended.wait(LoadTimeoutMs));
+            QTRY_VERIFY(notice->isVisible());
+            QCOMPARE(notice->text(), u"页面无响应"_qs);
+            // The reload loops too, and is ended without a further one.
+            QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 2, LoadTimeoutMs);
+            QCOMPARE(started.size(), 1);
+            QVERIFY(notice->isVisible());
+        }
         QVariant answer;
-        other->runJavaScript(u"document.title"_qs, [&answer](const QVariant &result) { answer = result; });
-        QTRY_COMPARE(answer, QVariant(u"normal"_qs));
-        QVERIFY(!normal.view()->findChild<QLabel *>()->isVisible());
+        otherPage->runJavaScript(
+            u"document.title"_qs, [&answer](const QVariant &result) { answer = result; });
+        QTRY_COMPARE(answer, QVariant(u"other"_qs));
+        QVERIFY(!otherNotice->isVisible());
     }
 
     // A page that holds its renderer in its unload handlers is ended as a hung one, and the address

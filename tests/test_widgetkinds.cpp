@@ -445,8 +445,9 @@ private Q_SLOTS:
         QTest::newRow("caption of the total") << u"一共加氟"_qs << u"labelledBy"_qs << u"图片框4"_qs;
         QTest::newRow("box labelled by its caption")
             << u"室内机台数"_qs << u"labelledBy"_qs << u"透明标签2"_qs;
-        QTest::newRow("vent box labelled by the printed captions")
-            << u"回风宽"_qs << u"labelledBy"_qs << u"图片框2"_qs;
+        QTest::newRow("vent box named on its own") << u"回风宽"_qs << u"name"_qs << u"回风口尺寸 宽 米"_qs;
+        QTest::newRow("vent box not labelled by the picture that prints every caption")
+            << u"出风长"_qs << u"labelledBy"_qs << QString();
         QTest::newRow("box role") << u"编辑框1"_qs << u"role"_qs
                                   << QString::number(QAccessible::EditableText);
     }

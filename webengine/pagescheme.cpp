@@ -1,5 +1,7 @@
 #include "pagescheme.h"
 
+#include <algorithm>
+
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
@@ -52,29 +54,49 @@ bool IsPageDocument(const QUrl &url)
     return MimeTypeOf(url.path()) == QLatin1String("text/html");
 }
 
-QString PageSchemeHandler::hostFor(const QStringList &folders)
+QString PageSchemeHandler::hostFor(const QStringList &folders, const QString &path)
 {
     QStringList cleaned;
     for (const QString &folder : folders)
         cleaned << QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
-    QString host = m_folders.key(cleaned);
+    qsizetype list = m_folders.indexOf(cleaned);
+    if (list < 0) {
+        list = m_folders.size();
+        m_folders.append(cleaned);
+    }
+    const QString page = QDir::cleanPath(path);
+    const bool dealers = std::ranges::any_of(cleaned.first(std::max<qsizetype>(cleaned.size() - 1, 0)),
+        [&page](const QString &folder) { return QFileInfo::exists(folder + page); });
+    const Site site {list, dealers ? page : QString()};
+    QString host = m_sites.key(site);
     if (host.isEmpty()) {
-        host = QStringLiteral("pages%1").arg(m_folders.size());
-        m_folders.insert(host, cleaned);
+        // Hosts without a dot: the engine then takes each whole host as a site.
+        host = dealers ? QStringLiteral("pages%1-%2").arg(list).arg(m_sites.size())
+                       : QStringLiteral("pages%1").arg(list);
+        m_sites.insert(host, site);
     }
     return host;
+}
+
+bool PageSchemeHandler::serves(const QString &host, const QStringList &folders) const
+{
+    const auto site = m_sites.constFind(host);
+    return site != m_sites.cend() && m_folders.at(site->folders) == folders;
 }
 
 void PageSchemeHandler::requestStarted(QWebEngineUrlRequestJob *job)
 {
     const QUrl url = job->requestUrl();
-    const QStringList folders = m_folders.value(url.host());
-    if (job->requestMethod() != "GET" || folders.isEmpty()) {
+    const auto site = m_sites.constFind(url.host());
+    if (job->requestMethod() != "GET" || site == m_sites.cend()) {
         job->fail(QWebEngineUrlRequestJob::RequestDenied);
         return;
     }
     // Resolved, so that neither ".." nor a link leads out of the folder; and a regular file only.
     // The first folder that holds the file answers for it, also when it refuses it.
+    const QStringList &all = m_folders.at(site->folders);
+    const QStringList folders
+        = site->page.isEmpty() ? all.sliced(std::max<qsizetype>(all.size() - 1, 0)) : all;
     QString folder;
     QFileInfo file;
     for (const QString &candidate : folders) {

@@ -1,5 +1,7 @@
 #include "webengineplugin.h"
 
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
@@ -22,6 +24,28 @@ namespace {
 QLoggingCategory::CategoryFilter previousLoggingFilter = nullptr;
 
 const char *const WebRtcFlag = "--force-webrtc-ip-handling-policy=disable_non_proxied_udp";
+// Views of one site share its renderer: the program's own pages, one host, take one renderer for
+// all five brand browsers rather than one each, while every dealer's page and the quotation are
+// sites of their own (pagescheme.h). Every site is isolated, as the engine would otherwise put all
+// sites that need no isolation into one renderer of their own. No renderer is started ahead of a
+// page that may never come, and no zygote for helpers without a sandbox, which the engine here
+// never starts. A process model the engine's flags already name is kept.
+const char *const ProcessModel[] = {"--process-per-site", "--site-per-process", "--no-unsandboxed-zygote"};
+const char *const ProcessModelFeatureOff = "SpareRendererForSitePerProcess";
+// The flags that name a process model.
+const char *const ProcessModelFlags[] = {"--process-per-site", "--process-per-tab", "--single-process"};
+constexpr char DisabledFeaturesFlag[] = "--disable-features=";
+
+// The engine reads its disabled features from one flag, the last: feature joins the list there.
+void DisableFeature(QByteArrayList &flags, const QByteArray &feature)
+{
+    const auto given = std::ranges::find_if(
+        flags, [](const QByteArray &flag) { return flag.startsWith(DisabledFeaturesFlag); });
+    if (given == flags.end())
+        flags << QByteArray(DisabledFeaturesFlag) + feature;
+    else
+        *given += ',' + feature;
+}
 
 // Qt WebEngine 6.4.x describes its graphics contexts under this category, which is on by default,
 // and while doing so reads the application's shared OpenGL context; the program creates none, so
@@ -62,12 +86,22 @@ WebEnginePlugin::WebEnginePlugin()
     // the window keeps its native window when the first view appears, and the engine, finding no
     // shared context, composites in software.
     QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
-    // Each view keeps the engine's default of a renderer of its own, so that a page that hangs
-    // takes no other page with it. WebRTC sends nothing but through a proxy, which the program
-    // never sets, should a frame still reach it.
-    QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
-    flags += (flags.isEmpty() ? QByteArray() : QByteArray(" ")) + WebRtcFlag;
-    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
+    // Nor does the program: on X, the engine's question whether OpenGL is there would load the
+    // display's OpenGL driver into it, tens of MB with a software one, unless told there is none.
+    if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
+    // WebRTC sends nothing but through a proxy, which the program never sets, should a frame still
+    // reach it.
+    QByteArrayList flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS").split(' ');
+    flags.removeAll(QByteArray());
+    flags << WebRtcFlag;
+    if (std::ranges::none_of(
+            ProcessModelFlags, [&flags](const char *model) { return flags.contains(model); })) {
+        for (const char *flag : ProcessModel)
+            flags << flag;
+        DisableFeature(flags, ProcessModelFeatureOff);
+    }
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.join(' '));
     RegisterPageScheme();
     // The engine's own texts (its page menu) in the program's language, loaded with the engine.
     InstallQtTranslation(this, QStringLiteral("qtwebengine"));
@@ -76,8 +110,7 @@ WebEnginePlugin::WebEnginePlugin()
 QWidget *WebEnginePlugin::createView(QWidget *host, const BrowserOptions &options)
 {
     QWebEngineProfile *profile = acquireProfile();
-    auto *page = new WebPage(
-        profile, options.silent, options.pageFolders, m_pages->hostFor(options.pageFolders), nullptr);
+    auto *page = new WebPage(profile, options.silent, options.pageFolders, m_pages, nullptr);
     connect(page, &QObject::destroyed, this, &WebEnginePlugin::releaseProfile);
     return new WebView(page, host);
 }

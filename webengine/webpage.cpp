@@ -44,10 +44,10 @@ QString UnloadQuestion()
 } // namespace
 
 WebPage::WebPage(QWebEngineProfile *profile, bool silent, const QStringList &pageFolders,
-    const QString &pageHost, QObject *parent)
+    PageSchemeHandler *pages, QObject *parent)
     : QWebEnginePage(profile, parent)
     , m_silent(silent)
-    , m_pageHost(pageHost)
+    , m_pages(pages)
 {
     for (const QString &folder : pageFolders)
         m_pageFolders << QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
@@ -81,11 +81,10 @@ void WebPage::open(const QUrl &url)
     }
     QUrl address;
     address.setScheme(QLatin1String(PageScheme));
-    address.setHost(m_pageHost);
     address.setPath(path.sliced(folder->size()));
     address.setQuery(url.query());
     address.setFragment(url.fragment());
-    load(address);
+    load(onItsHost(address));
 }
 
 bool WebPage::acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame)
@@ -107,8 +106,16 @@ bool WebPage::acceptNavigationRequest(const QUrl &url, NavigationType type, bool
         m_mayLeaveHost = clicked;
         return !IsWeb(url) || url.host() == m_host || clicked;
     }
-    if (inPageFolder(url))
-        return true;
+    if (inPageFolder(url)) {
+        // A page of another host, the program's own pages' or a dealer's, loads in the renderer of
+        // its own site, as the program asks for it; the engine is still deciding on this one.
+        const QUrl target = onItsHost(url);
+        if (target.host() == url.host())
+            return true;
+        QMetaObject::invokeMethod(
+            this, [this, target] { load(target); }, Qt::QueuedConnection);
+        return false;
+    }
     // A local page reaches the network only as a link the user clicks, in the desktop's browser.
     if (IsWeb(url) && type == NavigationTypeLinkClicked && clicked)
         QDesktopServices::openUrl(url);
@@ -176,14 +183,21 @@ void WebPage::openNewWindow(QWebEngineNewWindowRequest &request)
     } else if (inPageFolder(url)) {
         // The engine is still inside its new-window handling; navigate once it has returned.
         QMetaObject::invokeMethod(
-            this, [this, url] { load(url); }, Qt::QueuedConnection);
+            this, [this, url = onItsHost(url)] { load(url); }, Qt::QueuedConnection);
     }
 }
 
 bool WebPage::inPageFolder(const QUrl &url) const
 {
     // The page scheme itself keeps every address of the host inside the folder.
-    return url.scheme() == QLatin1String(PageScheme) && url.host() == m_pageHost;
+    return url.scheme() == QLatin1String(PageScheme) && m_pages->serves(url.host(), m_pageFolders);
+}
+
+QUrl WebPage::onItsHost(const QUrl &url) const
+{
+    QUrl served = url;
+    served.setHost(m_pages->hostFor(m_pageFolders, url.path(QUrl::FullyDecoded)));
+    return served;
 }
 
 bool WebPage::clickedJustNow()

@@ -10,6 +10,8 @@ class QWebEngineNewWindowRequest;
 
 namespace kalmoro {
 
+class PageSchemeHandler;
+
 // A page that keeps the browser's dialogs to itself in silent mode and never opens a window of
 // the engine's own: web addresses go to the desktop's browser, local pages stay in the view.
 // Local pages stay in their folder, and only a user's click opens anything new.
@@ -18,8 +20,8 @@ class WebPage final : public QWebEnginePage
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(WebPage)
 public:
-    // pageHost is the host under which the page scheme serves pageFolders.
-    WebPage(QWebEngineProfile *profile, bool silent, const QStringList &pageFolders, const QString &pageHost,
+    // pages serves pageFolders under the page scheme and outlives the page, as the profile does.
+    WebPage(QWebEngineProfile *profile, bool silent, const QStringList &pageFolders, PageSchemeHandler *pages,
         QObject *parent);
 
     bool isSilent() const { return m_silent; }
@@ -45,6 +47,8 @@ protected:
 private:
     void openNewWindow(QWebEngineNewWindowRequest &request);
     bool inPageFolder(const QUrl &url) const;
+    // url, a page of the page folders, under the host that serves that page.
+    QUrl onItsHost(const QUrl &url) const;
     bool clickedJustNow();
     bool mayShowDialog();
     // The page's dialogs are titled with the page's own title.
@@ -55,7 +59,7 @@ private:
 
     const bool m_silent;
     QStringList m_pageFolders;
-    const QString m_pageHost;
+    PageSchemeHandler *const m_pages;
     QString m_host;
     bool m_mayLeaveHost = false;
     QElapsedTimer m_click;

@@ -2,12 +2,14 @@
 
 #include <utility>
 
+#include <QAccessible>
 #include <QChildEvent>
 #include <QDialog>
 #include <QPointer>
 #include <QWebEngineLoadingInfo>
 #include <QWebEngineScript>
 
+#include "accessibleview.h"
 #include "endprocess.h"
 #include "pagenotice.h"
 #include "processmemory.h"
@@ -95,7 +97,20 @@ void WebView::childEvent(QChildEvent *event)
 
 bool WebView::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::MouseButtonPress) {
+    if (event->type() == QEvent::FocusIn && watched == focusProxy()) {
+        // The engine's widget that takes the focus is not among the view's children for screen
+        // readers, which then cannot follow the focus there: they hear of it as the view's, once
+        // Qt has told them of that widget, so that the view's focus is the last they hear.
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (hasFocus()) {
+                    QAccessibleEvent focused(this, QAccessible::Focus);
+                    QAccessible::updateAccessibility(&focused);
+                }
+            },
+            Qt::QueuedConnection);
+    } else if (event->type() == QEvent::MouseButtonPress) {
         m_page->noteClick();
     } else if (event->type() == QEvent::Show) {
         if (auto *dialog = qobject_cast<QDialog *>(watched); dialog && m_page->isSilent()) {
@@ -138,6 +153,11 @@ void WebView::loadingChanged(const QWebEngineLoadingInfo &info)
     m_loading = info.status() == QWebEngineLoadingInfo::LoadStartedStatus ? info.url() : QUrl();
     if (info.status() == QWebEngineLoadingInfo::LoadSucceededStatus) {
         m_notice->hide();
+        // Screen readers read the view as the page it shows, and a user in the page hears which
+        // page has come.
+        setAccessibleName(title());
+        if (hasFocus())
+            TellTitleChanged(*this);
     } else if (info.status() == QWebEngineLoadingInfo::LoadFailedStatus && m_page->isSilent()
         && info.errorCode() != LoadAbortedCode) {
         const auto *known = std::ranges::find(FailureReasons, info.errorDomain(), &FailureReason::domain);

@@ -48,6 +48,10 @@ public:
     // OutdoorModels, and the lengths as PipeLengthsTarget takes them; none leaves the lengths.
     virtual void takeIndoorUnits(int units, rooms::Centi capacity, qsizetype model,
         std::span<const rooms::Centi> liquidLengths) const = 0;
+    // An outdoor unit of another make, which the page charges by its pipes only: its boxes of the
+    // outdoor unit's part are then hidden, so nothing is typed into them but the lengths, as
+    // takeIndoorUnits takes them.
+    virtual void takeOtherMake(std::span<const rooms::Centi> liquidLengths) const = 0;
 };
 
 // A page that takes the lengths of a job's pipe runs, summed by diameter: the refrigerant page its

@@ -9,6 +9,7 @@
 #include "controlresolver.h"
 #include "layoutnotes.h"
 #include "numbertext.h"
+#include "radiostop.h"
 #include "spokenresults.h"
 #include "widgets/editbox.h"
 #include "widgets/radiobutton.h"
@@ -411,9 +412,14 @@ public:
             [&page, &state] { UpdateSubcooling(page, state); });
 
         // Each radio group is one stop; then the boxes top to bottom, left to right, then the table.
-        ChainTabOrder({page.fluids[0], page.units[0], page.converterPressure, page.converterTemperature,
-            page.lowPressure, page.suctionTemperature, page.highPressure, page.liquidTemperature,
-            page.table});
+        std::vector<QWidget *> order(page.fluids.begin(), page.fluids.end());
+        order.insert(order.end(), page.units.begin(), page.units.end());
+        order.insert(order.end(),
+            {page.converterPressure, page.converterTemperature, page.lowPressure, page.suctionTemperature,
+                page.highPressure, page.liquidTemperature, page.table});
+        ChainTabOrder(order);
+        MakeRadioStop(page.fluids);
+        MakeRadioStop(page.units);
         page.converterTemperature->setAccessibleName(QStringLiteral("饱和温度 ℃"));
         page.suctionTemperature->setAccessibleName(QStringLiteral("吸气管温度 ℃"));
         page.liquidTemperature->setAccessibleName(QStringLiteral("液管温度 ℃"));

@@ -4,6 +4,7 @@
 #include "controlnumber.h"
 #include "controlresolver.h"
 #include "layoutnotes.h"
+#include "radiostop.h"
 #include "widgets/editbox.h"
 #include "widgets/graphicbutton.h"
 #include "widgets/picturebox.h"
@@ -167,6 +168,10 @@ public:
         order.insert(order.end(), page.pipeLengths.begin(), page.pipeLengths.end());
         order.push_back(page.indoorCharge);
         ChainTabOrder(order);
+        // The mode and the model are two choices of one group: an arrow never turns the one into
+        // the other.
+        MakeRadioStop(std::array {page.greeMode, page.otherMode});
+        MakeRadioStop(page.models);
 
         page.indoorUnits->setAccessibleName(QStringLiteral("室内机台数 台"));
         page.indoorCapacity->setAccessibleName(QStringLiteral("室内机总量 KW"));
@@ -265,6 +270,14 @@ public:
     void takePipeLengths(std::span<const rooms::Centi> lengths) const override
     {
         typeLengths(lengths);
+        UpdateRefrigerantResults(m_page);
+    }
+
+    void takeOtherMake(std::span<const rooms::Centi> liquidLengths) const override
+    {
+        if (IsOutdoorPartOn(m_page))
+            m_page.otherMode->click();
+        typeLengths(liquidLengths);
         UpdateRefrigerantResults(m_page);
     }
 

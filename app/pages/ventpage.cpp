@@ -2,14 +2,12 @@
 
 #include <QLineEdit>
 
-#include "accessibility.h"
 #include "controlnumber.h"
 #include "controlresolver.h"
 #include "layoutnotes.h"
 #include "vent.h"
 #include "widgets/editbox.h"
 #include "widgets/graphicbutton.h"
-#include "widgets/picturebox.h"
 #include "widgets/transparentlabel.h"
 
 namespace kalmoro {
@@ -58,7 +56,6 @@ public:
             .returnPrice = controls.get<TransparentLabel>(kReturnPrice),
             .computeReturn = controls.get<GraphicButton>(kComputeReturn),
         };
-        m_captions = controls.get<PictureBox>(kPicture);
     }
 
     void wire(QObject *context) const override
@@ -69,7 +66,8 @@ public:
         QObject::connect(
             page.computeReturn, &GraphicButton::clicked, context, [&page] { ComputeReturnPrice(page); });
         ChainTabOrder({page.outletLength, page.outletWidth, page.returnLength, page.returnWidth});
-        // The captions are drawn in the page's picture.
+        // The captions are drawn in the page's picture, which prints all four: each box is named on
+        // its own rather than labelled by the picture, so that a screen reader says which box it is.
         page.outletLength->setAccessibleName(QStringLiteral("出风口尺寸 长 米"));
         page.outletWidth->setAccessibleName(QStringLiteral("出风口尺寸 宽 米"));
         page.returnLength->setAccessibleName(QStringLiteral("回风口尺寸 长 米"));
@@ -82,8 +80,6 @@ public:
         FinishOnEnter(std::array {page.outletLength, page.outletWidth}, *page.computeOutlet, pageKeys);
         FinishOnEnter(std::array {page.returnLength, page.returnWidth}, *page.computeReturn, pageKeys);
         WireBringUpToDateKey(*this, context);
-        for (QWidget *box : {page.outletLength, page.outletWidth, page.returnLength, page.returnWidth})
-            SetLabelledBy(*box, *m_captions);
     }
 
     QWidget *anchor() const override { return m_page.outletPrice; }
@@ -120,7 +116,6 @@ public:
 
 private:
     VentPage m_page {};
-    PictureBox *m_captions = nullptr;
 };
 
 } // namespace

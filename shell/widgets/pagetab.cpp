@@ -105,8 +105,8 @@ bool PageTab::focusFirstInput(int index)
     // The window's focus chain runs in Tab order, so the first input met is where Tab first stops.
     QWidget *top = window();
     for (QWidget *widget = top->nextInFocusChain(); widget != top; widget = widget->nextInFocusChain()) {
-        if (isInput(widget) && container->isAncestorOf(widget) && widget->isVisibleTo(container)
-            && widget->isEnabled()) {
+        if (isInput(widget) && (widget->focusPolicy() & Qt::TabFocus) && container->isAncestorOf(widget)
+            && widget->isVisibleTo(container) && widget->isEnabled()) {
             widget->setFocus(Qt::OtherFocusReason);
             return true;
         }

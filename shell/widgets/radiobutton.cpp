@@ -94,4 +94,10 @@ void RadioButton::keyPressEvent(QKeyEvent *event)
     QRadioButton::keyPressEvent(event);
 }
 
+void RadioButton::focusInEvent(QFocusEvent *event)
+{
+    QRadioButton::focusInEvent(event);
+    Q_EMIT focusTaken();
+}
+
 } // namespace kalmoro

@@ -12,14 +12,13 @@ LoopbackServer::LoopbackServer(QByteArray page, QObject *parent)
 
 void LoopbackServer::useTls(const QSslCertificate &certificate, const QSslKey &key)
 {
-    m_certificate = certificate;
-    m_key = key;
+    m_identity.emplace(certificate, key);
 }
 
 QUrl LoopbackServer::url(const QString &path) const
 {
     QUrl url;
-    url.setScheme(m_certificate.isNull() ? QStringLiteral("http") : QStringLiteral("https"));
+    url.setScheme(m_identity ? QStringLiteral("https") : QStringLiteral("http"));
     url.setHost(serverAddress().toString());
     url.setPort(serverPort());
     url.setPath(path);
@@ -29,7 +28,7 @@ QUrl LoopbackServer::url(const QString &path) const
 void LoopbackServer::incomingConnection(qintptr descriptor)
 {
     ++m_connections;
-    if (m_certificate.isNull()) {
+    if (!m_identity) {
         auto *socket = new QTcpSocket(this);
         socket->setSocketDescriptor(descriptor);
         serve(socket);
@@ -37,8 +36,8 @@ void LoopbackServer::incomingConnection(qintptr descriptor)
     }
     auto *socket = new QSslSocket(this);
     socket->setSocketDescriptor(descriptor);
-    socket->setLocalCertificate(m_certificate);
-    socket->setPrivateKey(m_key);
+    socket->setLocalCertificate(m_identity->first);
+    socket->setPrivateKey(m_identity->second);
     connect(socket, &QSslSocket::errorOccurred, socket, &QObject::deleteLater);
     serve(socket);
     socket->startServerEncryption();

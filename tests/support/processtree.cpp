@@ -1,5 +1,6 @@
 #include "processtree.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QStringList>
@@ -22,6 +23,8 @@ qint64 pssKiB(const QString &pid)
     return 0;
 }
 
+QStringList tree(const QString &pid);
+
 QStringList children(const QString &pid)
 {
     QStringList result;
@@ -38,6 +41,14 @@ QStringList children(const QString &pid)
         }
     }
     return result;
+}
+
+QStringList tree(const QString &pid)
+{
+    QStringList pids {pid};
+    for (const QString &child : children(pid))
+        pids << tree(child);
+    return pids;
 }
 
 } // namespace
@@ -57,6 +68,25 @@ int TreeProcessCount(const QString &pid)
     const QStringList childPids = children(pid);
     for (const QString &child : childPids)
         count += TreeProcessCount(child);
+    return count;
+}
+
+int OtherProcessesMapping(const QString &pid, const QByteArray &library)
+{
+    QStringList own = tree(pid);
+    if (pid == QLatin1String("self"))
+        own << QString::number(QCoreApplication::applicationPid());
+    int count = 0;
+    const QStringList all = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString &other : all) {
+        bool number = false;
+        other.toLongLong(&number);
+        if (!number || own.contains(other))
+            continue;
+        QFile maps(QStringLiteral("/proc/%1/maps").arg(other));
+        if (maps.open(QIODevice::ReadOnly) && maps.readAll().contains(library))
+            ++count;
+    }
     return count;
 }
 

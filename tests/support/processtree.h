@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 namespace kalmoro::bench {
@@ -10,5 +11,9 @@ qint64 TreePssKiB(const QString &pid);
 
 // How many processes the tree under pid holds, pid itself included.
 int TreeProcessCount(const QString &pid);
+
+// How many processes outside the tree under pid map a file whose name holds library: they share its
+// pages, and so lower the tree's PSS. Processes whose maps cannot be read are not counted.
+int OtherProcessesMapping(const QString &pid, const QByteArray &library);
 
 } // namespace kalmoro::bench
