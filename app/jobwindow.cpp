@@ -292,14 +292,7 @@ void JobWindow::buildLines()
         headers << text(column);
     m_lines->setHorizontalHeaderLabels(headers);
     m_lines->horizontalHeader()->setSectionResizeMode(Description, QHeaderView::Stretch);
-    m_lines->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_lines->setSelectionMode(QAbstractItemView::SingleSelection);
-    // Tab and Shift+Tab go on to the window's other controls; arrows move between the cells, and
-    // Enter or F2 edits the current one.
-    m_lines->setTabKeyNavigation(false);
-    connect(m_lines, &QAbstractItemView::activated, m_lines,
-        [this](const QModelIndex &cell) { m_lines->edit(cell); });
-    m_lines->setItemDelegate(new NamedCellEditors(m_lines));
+    UseJobTableKeys(*m_lines);
     connect(m_lines, &QTableWidget::itemChanged, this, &JobWindow::lineEdited);
 }
 

@@ -155,8 +155,6 @@ QWidget *PipingPart::buildTable()
         headers << text(column);
     m_table->setHorizontalHeaderLabels(headers);
     m_table->horizontalHeader()->setSectionResizeMode(To, QHeaderView::Stretch);
-    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     // A run starts at the outdoor unit or at another run's end, and ends at a branch or a room.
     m_table->setItemDelegateForColumn(From,
         new ChoiceDelegate(
@@ -184,12 +182,7 @@ QWidget *PipingPart::buildTable()
         Liquid, new ChoiceDelegate([diameters] { return diameters(true); }, m_table));
     m_table->setItemDelegateForColumn(
         Gas, new ChoiceDelegate([diameters] { return diameters(false); }, m_table));
-    // As the quotation's lines: Tab goes on to the part's other controls, arrows move between the
-    // cells, Enter or F2 edits the current one, and each editor is named by its column and row.
-    m_table->setTabKeyNavigation(false);
-    connect(m_table, &QAbstractItemView::activated, m_table,
-        [this](const QModelIndex &cell) { m_table->edit(cell); });
-    m_table->setItemDelegate(new NamedCellEditors(m_table));
+    UseJobTableKeys(*m_table);
     connect(m_table, &QTableWidget::itemChanged, this, &PipingPart::cellEdited);
     return m_table;
 }

@@ -131,8 +131,7 @@ QWidget *RoomsPart::buildTable()
         headers << text(column);
     m_table->setHorizontalHeaderLabels(headers);
     m_table->horizontalHeader()->setSectionResizeMode(Name, QHeaderView::Stretch);
-    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    UseJobTableKeys(*m_table);
     // The type cell offers the room types, then the user's own, and takes any name typed.
     m_table->setItemDelegateForColumn(Type,
         new ChoiceDelegate(

@@ -75,6 +75,16 @@ void AddRowButtons(QTableWidget &table, QBoxLayout &below, const RowCaptions &ca
     owner->installEventFilter(keys);
 }
 
+void UseJobTableKeys(QTableWidget &table)
+{
+    table.setSelectionBehavior(QAbstractItemView::SelectRows);
+    table.setSelectionMode(QAbstractItemView::SingleSelection);
+    table.setTabKeyNavigation(false);
+    QObject::connect(&table, &QAbstractItemView::activated, &table,
+        [&table](const QModelIndex &cell) { table.edit(cell); });
+    table.setItemDelegate(new NamedCellEditors(&table));
+}
+
 void TellCellChanged(QTableWidget &table, int row, int column)
 {
     QAccessibleInterface *interface = QAccessible::queryAccessibleInterface(&table);

@@ -33,6 +33,11 @@ struct RowHandlers {
 // not reach the quotation's lines.
 void AddRowButtons(QTableWidget &table, QBoxLayout &below, const RowCaptions &captions, RowHandlers handlers);
 
+// The keys and selection of a table of the job: whole rows selected one at a time; Tab and
+// Shift+Tab go on to the window's other controls, arrows move between the cells, Enter or F2 edits
+// the current one, and each editor is named by its column and row.
+void UseJobTableKeys(QTableWidget &table);
+
 // Screen readers keep what they read until told that it changed, and Qt tells them nothing of a
 // cell's text: tells them the cell's new text.
 void TellCellChanged(QTableWidget &table, int row, int column);

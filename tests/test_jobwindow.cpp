@@ -70,6 +70,14 @@ void typeText(const QString &text)
     testing::TypeCharacters(QApplication::focusWidget(), text);
 }
 
+// Goes on to a row's next cell as the keyboard does: Tab from a cell's editor, an arrow from a
+// computed cell, which opens none.
+void nextCell()
+{
+    QWidget *focused = QApplication::focusWidget();
+    QTest::keyClick(focused, qobject_cast<QAbstractItemView *>(focused) ? Qt::Key_Right : Qt::Key_Tab);
+}
+
 // Until it goes, no file of this process may grow past limit bytes: a write beyond it fails, as on
 // a full disk, rather than ending the process.
 class FileSizeLimit final
@@ -883,7 +891,7 @@ private Q_SLOTS:
         for (const QString &cell : cells) {
             if (!cell.isEmpty())
                 typeText(cell);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            nextCell();
         }
         QCOMPARE(job.job().rooms.size(), 1);
         QCOMPARE(rooms->item(0, 4)->text(), u"15"_qs);
@@ -1046,7 +1054,7 @@ private Q_SLOTS:
                      u"风管机"_qs, u"26.25"_qs}) {
                 if (!cell.isEmpty())
                     typeText(cell);
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                nextCell();
             }
             for (QToolButton *button : job.findChildren<QToolButton *>()) {
                 if (button->text() == u"建议室外机")
@@ -1155,6 +1163,43 @@ private Q_SLOTS:
             "请对照厂家的配管限制。第 1 条管路的长度为 0。"_qs);
         QVERIFY(job.isWindowModified());
         expectSavedFileOpens(job);
+    }
+
+    // Every table of the job lets Tab and Shift+Tab go on to the window's other controls, and F2
+    // opens its current cell in an editor named by its column and row.
+    void tabLeavesEachTable_data()
+    {
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("editor");
+
+        QTest::newRow("lines") << u"报价明细"_qs << u"项目 第 1 行"_qs;
+        QTest::newRow("rooms") << u"房间与室内机"_qs << u"房间 第 1 行"_qs;
+        QTest::newRow("pipe runs") << u"管路"_qs << u"起点 第 1 行"_qs;
+    }
+
+    void tabLeavesEachTable()
+    {
+        QFETCH(QString, table);
+        QFETCH(QString, editor);
+
+        JobWindow &job = openEmptyJob();
+        QTableWidget *rows = table == u"管路"_qs ? pipingTable(job)
+            : table == u"房间与室内机"_qs        ? roomsTable(job)
+                                                 : named<QTableWidget>(job, table);
+        rows->setFocus();
+        QTest::keyClick(rows, Qt::Key_Insert, Qt::ControlModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        rows->setFocus();
+        rows->setCurrentCell(0, 0);
+        QTest::keyClick(rows, Qt::Key_F2);
+        QCOMPARE(QApplication::focusWidget()->accessibleName(), editor);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
+            rows->setFocus();
+            QTest::keyClick(rows, key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+            QVERIFY2(!rows->isAncestorOf(QApplication::focusWidget()) && QApplication::focusWidget() != rows,
+                qPrintable(table));
+        }
     }
 
 private:

@@ -888,10 +888,12 @@ def scenario_rooms(program):
     for name, area, unit, rating, count in ROOMS:
         xdo("key", "ctrl+Insert")
         # Name, type, area, index, load, 匹, unit, capacity, count: the type and its index as they came.
-        for cell in (name, None, area, None, None, None, unit, rating, count):
+        # Tab goes on from a cell's editor; an arrow goes on from a computed cell, which opens none.
+        for cell, key in ((name, "Tab"), (None, "Tab"), (area, "Tab"), (None, "Tab"), (None, "Right"),
+                          (None, "Right"), (unit, "Tab"), (rating, "Tab"), (count, "Tab")):
             if cell:
                 xdo("type", "--delay", 50, cell)
-            xdo("key", "Tab")
+            xdo("key", key)
     table = rooms.queryTable()
     wait_for("the rooms typed", lambda: table.nRows == len(ROOMS) and [
         table.getAccessibleAt(index, 8).name for index in range(table.nRows)] == [room[4] for room in ROOMS])
