@@ -9,10 +9,10 @@
 #include <QWebEngineLoadingInfo>
 #include <QWebEngineScript>
 
-#include "accessibleview.h"
 #include "endprocess.h"
 #include "pagenotice.h"
 #include "processmemory.h"
+#include "screenreader.h"
 #include "webpage.h"
 
 namespace kalmoro {
@@ -157,7 +157,7 @@ void WebView::loadingChanged(const QWebEngineLoadingInfo &info)
         // page has come.
         setAccessibleName(title());
         if (hasFocus())
-            TellTitleChanged(*this);
+            platform::TellNameChanged(*this);
     } else if (info.status() == QWebEngineLoadingInfo::LoadFailedStatus && m_page->isSilent()
         && info.errorCode() != LoadAbortedCode) {
         const auto *known = std::ranges::find(FailureReasons, info.errorDomain(), &FailureReason::domain);
