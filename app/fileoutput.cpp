@@ -1,5 +1,10 @@
 #include "fileoutput.h"
 
+#include <atomic>
+#include <chrono>
+#include <future>
+#include <memory>
+
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
@@ -24,8 +29,53 @@ const QString kPdfFailure = QStringLiteral("无法生成 PDF");
 // Qt's PNG writer takes the quality as the inverse of zlib's level: 80 is level 1, the fastest that
 // still packs a sheet's white ground to a small file.
 constexpr int kPngQuality = 80;
+// How often a long output lets the window answer.
+constexpr std::chrono::milliseconds kAnswerEvery {20};
 // A short output is done before a dialog would be read.
 constexpr int kShowProgressAfter = 400; // ms
+
+// A window-modal dialog with 取消 that shows an output's progress once it takes a while; between
+// its steps the window keeps answering.
+class OutputProgress final
+{
+public:
+    OutputProgress(QWidget *parent, const QString &title, const QString &text)
+        : m_parent(parent)
+        , m_title(title)
+        , m_text(text)
+    {
+    }
+    Q_DISABLE_COPY_MOVE(OutputProgress)
+
+    Progress callback()
+    {
+        return [this](int done, int total) { return step(done, total); };
+    }
+
+private:
+    bool step(int done, int total)
+    {
+        // Made on the first step, so that it times the output, not a dialog asked before it.
+        if (!m_dialog) {
+            m_dialog = std::make_unique<QProgressDialog>(m_text, QStringLiteral("取消"), 0, 0, m_parent);
+            m_dialog->setWindowTitle(m_title);
+            m_dialog->setWindowModality(Qt::WindowModal);
+            m_dialog->setMinimumDuration(kShowProgressAfter);
+        }
+        m_dialog->setMaximum(total);
+        m_dialog->setValue(done);
+        // Until the dialog shows, and with it blocks the window's input, the user's input waits for
+        // the output to finish.
+        QCoreApplication::processEvents(
+            m_dialog->isVisible() ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
+        return !m_dialog->wasCanceled();
+    }
+
+    QWidget *m_parent;
+    QString m_title;
+    QString m_text;
+    std::unique_ptr<QProgressDialog> m_dialog;
+};
 
 } // namespace
 
@@ -51,20 +101,9 @@ void SaveThroughDialog(QWidget *parent, const Services &services, const SaveRequ
         services.showMessage(refusal);
         return;
     }
-    QProgressDialog dialog(
-        QStringLiteral("正在写入 %1…").arg(QFileInfo(path).fileName()), QStringLiteral("取消"), 0, 0, parent);
-    dialog.setWindowTitle(request.title);
-    dialog.setWindowModality(Qt::WindowModal);
-    dialog.setMinimumDuration(kShowProgressAfter);
-    const QString failure = write(path, [&dialog](int done, int total) {
-        dialog.setMaximum(total);
-        dialog.setValue(done);
-        // The window keeps answering between the steps; until the dialog shows, and with it blocks
-        // the window's input, the user's input waits for the output to finish.
-        QCoreApplication::processEvents(
-            dialog.isVisible() ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
-        return !dialog.wasCanceled();
-    });
+    OutputProgress progress(
+        parent, request.title, QStringLiteral("正在写入 %1…").arg(QFileInfo(path).fileName()));
+    const QString failure = write(path, progress.callback());
     if (!failure.isEmpty() && failure != OutputCancelled)
         services.showMessage(
             QStringLiteral("无法保存文件 %1：%2").arg(QDir::toNativeSeparators(path), failure));
@@ -79,19 +118,24 @@ void PrintSheets(
         return;
     }
     const ScratchDialogSettings settings;
+    OutputProgress progress(parent, QStringLiteral("打印"), QStringLiteral("正在打印 %1…").arg(name));
     // Printing makes a PDF, for a printer or a file.
     const QString failure = service->print(parent,
         {name, QDir(PicturesDirectory()).filePath(name + QStringLiteral(".pdf")), &KeptFileRefusal,
             [&paint](QPainter &painter, const QRectF &page, int index) {
                 paint(painter, page, index, TextLayerFamilies(UiFont()));
             },
-            pageCount});
+            pageCount, progress.callback()});
     if (!failure.isEmpty())
         services.showMessage(QStringLiteral("无法打印：%1").arg(failure));
 }
 
-QString SaveSheetPdf(
-    const QString &path, const QString &title, int pages, const SheetPainter &paint, const Progress &progress)
+namespace {
+
+// Draws the pages into a PDF and writes it to path, on a thread of its own; done counts the pages
+// drawn, and the PDF is abandoned at the next page once cancelled is set.
+QString writePdf(const QString &path, const QString &title, int pages, const SheetPainter &paint,
+    const QStringList &families, std::atomic<int> &done, const std::atomic<bool> &cancelled)
 {
     // Made in memory and written whole, so that a file that cannot be finished never replaces one.
     QBuffer pdf;
@@ -104,21 +148,42 @@ QString SaveSheetPdf(
         writer.setTitle(title);
         writer.setCreator(QStringLiteral("Kalmoro"));
         const QRectF page(QPointF(0, 0), writer.pageLayout().paintRectPixels(kPdfResolution).size());
-        const QStringList families = TextLayerFamilies(UiFont());
         QPainter painter;
         if (!painter.begin(&writer))
             return kPdfFailure;
         for (int index = 0; index < pages; ++index) {
+            if (cancelled)
+                return OutputCancelled;
             if (index > 0 && !writer.newPage())
                 return kPdfFailure;
             paint(painter, page, index, families);
-            if (progress && !progress(index + 1, pages))
-                return OutputCancelled;
+            done = index + 1;
         }
         if (!painter.end())
             return kPdfFailure;
     }
+    if (cancelled)
+        return OutputCancelled;
     return SaveWhole(path, pdf.data());
+}
+
+} // namespace
+
+QString SaveSheetPdf(
+    const QString &path, const QString &title, int pages, const SheetPainter &paint, const Progress &progress)
+{
+    const QStringList families = TextLayerFamilies(UiFont());
+    // The pages are drawn, the fonts embedded and the file written on another thread, so that the
+    // window only waits for them, answering between the steps.
+    std::atomic<int> done = 0;
+    std::atomic<bool> cancelled = false;
+    std::future<QString> writing = std::async(
+        std::launch::async, [&] { return writePdf(path, title, pages, paint, families, done, cancelled); });
+    while (writing.wait_for(kAnswerEvery) != std::future_status::ready) {
+        if (progress && !cancelled && !progress(done, pages))
+            cancelled = true;
+    }
+    return writing.get();
 }
 
 QByteArray PngData(const QImage &image)

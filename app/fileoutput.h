@@ -37,13 +37,15 @@ SaveRequest PdfRequest(const QString &name);
 // in a window-modal dialog with 取消, and the window keeps answering between its steps.
 void SaveThroughDialog(QWidget *parent, const Services &services, const SaveRequest &request,
     const std::function<QString(const QString &path, const Progress &progress)> &write);
-// Prints pageCount pages named name through the services' print plugin, over parent.
+// Prints pageCount pages named name through the services' print plugin, over parent, showing the
+// progress with 取消 as a save does.
 void PrintSheets(
     QWidget *parent, const Services &services, const QString &name, int pageCount, const SheetPainter &paint);
 
 // Writes an A4 PDF named title of the given number of pages to path, replacing a file there only
-// once the new one is complete; progress hears of each page. Gives the reason of a failure, empty on
-// success, OutputCancelled when progress cancelled it: then nothing was written.
+// once the new one is complete. The pages are drawn on another thread, so paint must draw from data
+// no one changes meanwhile; progress hears every so often how many are drawn. Gives the reason of a
+// failure, empty on success, OutputCancelled when progress cancelled it: then nothing was written.
 QString SaveSheetPdf(const QString &path, const QString &title, int pages, const SheetPainter &paint,
     const Progress &progress = {});
 // image as PNG data; empty when it cannot be made.

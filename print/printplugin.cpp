@@ -1,5 +1,6 @@
 #include "printplugin.h"
 
+#include <QFile>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrintDialog>
@@ -33,6 +34,12 @@ QString PrintPlugin::print(QWidget *parent, const PrintJob &job)
         if (index > 0 && !printer.newPage())
             return QStringLiteral("打印机 %1 不能换页。").arg(printer.printerName());
         job.paint(painter, page, index);
+        if (job.progress && !job.progress(index + 1, job.pageCount)) {
+            printer.abort();
+            if (printer.outputFormat() == QPrinter::PdfFormat)
+                QFile::remove(printer.outputFileName());
+            return {};
+        }
     }
     if (!painter.end())
         return QStringLiteral("打印机 %1 没有完成打印。").arg(printer.printerName());

@@ -31,21 +31,6 @@ constexpr quint32 kTables[] = {Tag("BASE"), Tag("CFF "), Tag("CFF2"), Tag("GDEF"
     Tag("OS/2"), Tag("VORG"), Tag("cvt "), Tag("fpgm"), Tag("gasp"), Tag("glyf"), Tag("head"), Tag("hhea"),
     Tag("hmtx"), Tag("kern"), Tag("loca"), Tag("maxp"), Tag("post"), Tag("prep"), Tag("vhea"), Tag("vmtx")};
 
-// The font file of tables, made on a thread of its own: its checksums take the better part of a
-// second, through which the window keeps painting and its timers keep running. The user's input
-// waits, so that nothing asks for the copies again meanwhile.
-QByteArray fontFileAnswering(const std::map<quint32, QByteArray> &tables)
-{
-    QByteArray file;
-    QEventLoop loop;
-    std::unique_ptr<QThread> thread(QThread::create([&file, &tables] { file = opentype::FontFile(tables); }));
-    QObject::connect(thread.get(), &QThread::finished, &loop, &QEventLoop::quit);
-    thread->start();
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-    thread->wait();
-    return file;
-}
-
 // The face font resolves to, with its name and character map replaced; empty when it cannot be read.
 QByteArray copyOf(const QFont &font, const QString &style)
 {
@@ -62,7 +47,7 @@ QByteArray copyOf(const QFont &font, const QString &style)
     }
     tables[Tag("cmap")] = opentype::CmapTable(characters);
     tables[Tag("name")] = opentype::NameTable(kFamily, style);
-    return fontFileAnswering(tables);
+    return opentype::FontFile(tables);
 }
 
 } // namespace
@@ -105,13 +90,23 @@ QStringList makeFamilies(const QFont &font)
 
 QStringList TextLayerFamilies(const QFont &font)
 {
-    // Copying the faces takes a good part of a second in checksums: once a run is enough. While
-    // they are made, what else draws for a PDF draws in the font's own families.
+    // Copying the faces takes a good part of a second, in reading the faces, checksums and Qt's
+    // reading of each copy: once a run is enough, and on a thread of its own, through which the
+    // window keeps painting and its timers keep running. The user's input waits, so that nothing
+    // asks for the copies again meanwhile; what else draws for a PDF while they are made draws in
+    // the font's own families.
     static std::optional<QStringList> families;
     static bool making = false;
     if (!families && !making) {
         making = true;
-        families = makeFamilies(font);
+        QStringList made;
+        QEventLoop loop;
+        std::unique_ptr<QThread> thread(QThread::create([&made, &font] { made = makeFamilies(font); }));
+        QObject::connect(thread.get(), &QThread::finished, &loop, &QEventLoop::quit);
+        thread->start();
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+        thread->wait();
+        families = made;
         making = false;
     }
     return families.value_or(font.families());

@@ -10,10 +10,13 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolButton>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -803,6 +806,51 @@ private Q_SLOTS:
         QCOMPARE(job.isWindowModified(), !beside);
         QDir(config).removeRecursively();
         QVERIFY(QDir().mkpath(config));
+    }
+
+    void cancelledOutputLeavesNoFile_data()
+    {
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("PDF") << u"导出 PDF…"_qs << u"报价单.pdf"_qs;
+        QTest::newRow("pictures") << u"保存为图片…"_qs << u"报价单.png"_qs;
+    }
+
+    // 取消 in the progress of a long output ends it, and nothing of it is left in the folder: not
+    // the file, not a page, not a part.
+    void cancelledOutputLeavesNoFile()
+    {
+        QFETCH(QString, output);
+        QFETCH(QString, file);
+
+        const QTemporaryDir folder;
+        Job written;
+        for (int i = 1; i <= MaxJobLines; ++i)
+            written.lines.append({u"Φ6.35 铜管 %1"_qs.arg(i), 1'500, u"米"_qs, 8'160'000, JobSource::Copper});
+        const QString jobPath = folder.filePath(u"工程.kalmoro"_qs);
+        QCOMPARE(WriteJobFile(written, jobPath), QString());
+        const QString outputs = folder.filePath(u"报价单"_qs);
+        QVERIFY(QDir().mkpath(outputs));
+        m_savePath = [&](const SaveRequest &) { return QDir(outputs).filePath(file); };
+
+        openPage(u"铜管价格按钮"_qs, 2);
+        QTest::keyClick(&m_page.window(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+        JobWindow &job = *openJobWindow();
+        QVERIFY(job.openFile(jobPath));
+        activate(job);
+        QTimer cancel;
+        QObject::connect(&cancel, &QTimer::timeout, [&cancel, &job] {
+            const auto *progress = job.findChild<QProgressDialog *>();
+            if (progress && progress->isVisible()) {
+                QTest::mouseClick(progress->findChild<QPushButton *>(), Qt::LeftButton);
+                cancel.stop();
+            }
+        });
+        cancel.start(10);
+        action(job, output)->trigger();
+        QVERIFY(!cancel.isActive());
+        QCOMPARE(QDir(outputs).entryList(QDir::Files | QDir::Hidden), QStringList());
+        QCOMPARE(m_page.messages, QStringList());
     }
 
     // The dealer is kept for the next start only while the box is ticked.

@@ -21,6 +21,9 @@ struct PrintJob {
     std::function<QString(const QString &path)> refuseFile;
     PagePainter paint;
     int pageCount = 1;
+    // Hears that done of the pages are printed; when it gives false, the user cancelled: printing
+    // stops and what was printed to a file goes.
+    std::function<bool(int done, int total)> progress;
 };
 
 // Printing, provided by the optional print plugin so that the program does not load Qt's print
@@ -31,7 +34,7 @@ public:
     virtual ~PrintService() = default;
     // Shows the system print dialog over parent's window and, when the user accepts it, prints the
     // job's pages. Gives the reason when printing failed or was refused; empty when printed or
-    // cancelled.
+    // cancelled, in the dialog or while printing.
     virtual QString print(QWidget *parent, const PrintJob &job) = 0;
 };
 
@@ -41,5 +44,5 @@ PrintService *LoadPrintService();
 
 } // namespace kalmoro
 
-#define KALMORO_PRINT_SERVICE_IID "org.kalmoro.PrintService/2.0"
+#define KALMORO_PRINT_SERVICE_IID "org.kalmoro.PrintService/3.0"
 Q_DECLARE_INTERFACE(kalmoro::PrintService, KALMORO_PRINT_SERVICE_IID)
