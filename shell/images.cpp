@@ -6,7 +6,6 @@
 #include <QPainter>
 
 #include "catalogue.h"
-#include "platform.h"
 #include "pngdecoder.h"
 
 namespace kalmoro::assets {
@@ -107,8 +106,9 @@ void PictureStore::decodeAhead(std::span<const Asset> pictures, int scale)
     }
     if (files.empty())
         return;
+    // At the GUI thread's own priority: the first frame waits for these pictures, and on a busy
+    // machine a lower one would leave the GUI thread waiting for a thread that gets no core.
     m_decodingAhead.emplace_back([files = std::move(files)](std::stop_token stop) mutable {
-        platform::LowerThreadPriority();
         for (auto &[path, decoded] : files)
             decoded.set_value(stop.stop_requested() ? QImage() : decodeOverWhite(path));
     });
