@@ -15,6 +15,7 @@
 #include <QProgressDialog>
 
 #include "fonts.h"
+#include "platform.h"
 #include "services.h"
 #include "textlayerfonts.h"
 #include "wholefile.h"
@@ -173,12 +174,14 @@ QString SaveSheetPdf(
     const QString &path, const QString &title, int pages, const SheetPainter &paint, const Progress &progress)
 {
     const QStringList families = TextLayerFamilies(UiFont());
-    // The pages are drawn, the fonts embedded and the file written on another thread, so that the
-    // window only waits for them, answering between the steps.
+    // The pages are drawn, the fonts embedded and the file written on another thread, below the GUI
+    // thread's priority, so that the window only waits for them, answering between the steps.
     std::atomic<int> done = 0;
     std::atomic<bool> cancelled = false;
-    std::future<QString> writing = std::async(
-        std::launch::async, [&] { return writePdf(path, title, pages, paint, families, done, cancelled); });
+    std::future<QString> writing = std::async(std::launch::async, [&] {
+        platform::LowerThreadPriority();
+        return writePdf(path, title, pages, paint, families, done, cancelled);
+    });
     while (writing.wait_for(kAnswerEvery) != std::future_status::ready) {
         if (progress && !cancelled && !progress(done, pages))
             cancelled = true;

@@ -16,6 +16,7 @@
 
 #include "fonts.h"
 #include "palette.h"
+#include "platform.h"
 #include "services.h"
 #include "wholefile.h"
 
@@ -364,8 +365,8 @@ QString WriteSheetPictures(const JobSheet &sheet, const QString &path, const Pro
     const QList<SheetPage> pages = SheetPages(sheet);
     const QStringList paths = PicturePaths(path, int(pages.size()));
     const QStringList families = UiFont().families();
-    // Each page is drawn, encoded and written on a thread of its own, a few at a time, so that the
-    // window only waits for them, answering between the steps.
+    // Each page is drawn, encoded and written on a thread of its own, a few at a time, below the
+    // GUI thread's priority, so that the window only waits for them, answering between the steps.
     const int steps = int(pages.size());
     std::deque<std::pair<qsizetype, std::future<QString>>> writing; // by page
     QList<qsizetype> written;
@@ -393,6 +394,7 @@ QString WriteSheetPictures(const JobSheet &sheet, const QString &path, const Pro
         }
         writing.emplace_back(
             index, std::async(std::launch::async, [&sheet, &pages, &families, index, path = paths[index]] {
+                platform::LowerThreadPriority();
                 const QByteArray png = PngData(SheetPicture(sheet, pages, int(index), families));
                 return png.isEmpty() ? QStringLiteral("无法生成图片") : SaveWhole(path, png);
             }));

@@ -101,7 +101,10 @@ QStringList TextLayerFamilies(const QFont &font)
         making = true;
         QStringList made;
         QEventLoop loop;
-        std::unique_ptr<QThread> thread(QThread::create([&made, &font] { made = makeFamilies(font); }));
+        std::unique_ptr<QThread> thread(QThread::create([&made, &font] {
+            platform::LowerThreadPriority();
+            made = makeFamilies(font);
+        }));
         QObject::connect(thread.get(), &QThread::finished, &loop, &QEventLoop::quit);
         thread->start();
         loop.exec(QEventLoop::ExcludeUserInputEvents);
