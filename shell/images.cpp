@@ -79,8 +79,10 @@ QPixmap PictureStore::pixmap(Asset asset, int scale)
         cached = pixmap(*stored, scale);
         return *cached;
     }
-    // Decoded ahead: waits for it if need be.
-    QImage image = loaded.ahead.valid() ? loaded.ahead.get() : QImage();
+    // Decoded ahead: waits for it if the other thread has begun it, and decodes it here otherwise.
+    QImage image;
+    if (loaded.ahead.valid() && loaded.claimed->exchange(true))
+        image = loaded.ahead.get();
     if (image.isNull())
         image = decodeOverWhite(resourcePath(asset, scale));
     QPixmap decoded = toPixmap(std::move(image));
@@ -94,7 +96,12 @@ QPixmap PictureStore::pixmap(Asset asset, int scale)
 
 void PictureStore::decodeAhead(std::span<const Asset> pictures, int scale)
 {
-    std::vector<std::pair<QString, std::promise<QImage>>> files;
+    struct File {
+        QString path;
+        std::promise<QImage> decoded;
+        std::shared_ptr<std::atomic<bool>> claimed;
+    };
+    std::vector<File> files;
     for (const Asset picture : pictures) {
         const Asset stored = Stored(picture);
         Loaded &loaded = loadedAt(stored, scale);
@@ -102,15 +109,18 @@ void PictureStore::decodeAhead(std::span<const Asset> pictures, int scale)
             continue;
         std::promise<QImage> decoded;
         loaded.ahead = decoded.get_future();
-        files.emplace_back(resourcePath(stored, scale), std::move(decoded));
+        loaded.claimed = std::make_shared<std::atomic<bool>>(false);
+        files.push_back({resourcePath(stored, scale), std::move(decoded), loaded.claimed});
     }
     if (files.empty())
         return;
     // At the GUI thread's own priority: the first frame waits for these pictures, and on a busy
     // machine a lower one would leave the GUI thread waiting for a thread that gets no core.
     m_decodingAhead.emplace_back([files = std::move(files)](std::stop_token stop) mutable {
-        for (auto &[path, decoded] : files)
-            decoded.set_value(stop.stop_requested() ? QImage() : decodeOverWhite(path));
+        for (File &file : files) {
+            const bool mine = !stop.stop_requested() && !file.claimed->exchange(true);
+            file.decoded.set_value(mine ? decodeOverWhite(file.path) : QImage());
+        }
     });
 }
 

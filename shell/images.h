@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <future>
+#include <memory>
 #include <optional>
 #include <span>
 #include <thread>
@@ -38,8 +40,9 @@ public:
     QPixmap pixmap(Asset asset, int scale);
 
     // Decodes the given pictures of the set of the given scale on another thread, in order, so that
-    // pixmap() finds them decoded, waiting for one still being decoded. Pictures already loaded or
-    // on their way are passed over. The store's end stops the decoding after the current picture.
+    // pixmap() finds them decoded, waiting for one still being decoded and decoding itself one not
+    // yet begun. Pictures already loaded or on their way are passed over. The store's end stops the
+    // decoding after the current picture.
     void decodeAhead(std::span<const Asset> pictures, int scale);
 
 private:
@@ -48,6 +51,9 @@ private:
     struct Loaded {
         std::optional<QPixmap> pixmap;
         std::future<QImage> ahead;
+        // Set by the thread that decodes the picture: the other one, or this one when it needs the
+        // picture before the other has begun it.
+        std::shared_ptr<std::atomic<bool>> claimed;
     };
     Loaded &loadedAt(Asset asset, int scale);
 
