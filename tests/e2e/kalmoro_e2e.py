@@ -2,7 +2,7 @@
 
 Usage: kalmoro_e2e.py SCENARIO PROGRAM SCREENSHOT_DIR
 SCENARIO: position | drag | minimize | close | escape | navigation | pages | first_browser |
-accessibility | quotation | keyboard | finish_by_keys | job | orca | lost_display, or, as the added user,
+accessibility | quotation | keyboard | finish_by_keys | job | rooms | piping | orca | lost_display, or, as the added user,
 kept | leftovers
 
 Runs on the X display in DISPLAY under a window manager, with an AT-SPI bus on the session bus
@@ -13,6 +13,7 @@ Pixels are read only where nothing else tells: the selected look of the navigati
 skin's frame, captions printed in the page pictures, painted text and the browsers' pages.
 """
 import datetime
+import decimal
 import os
 import pty
 import pwd
@@ -938,6 +939,116 @@ def scenario_rooms(program):
             raise Failure("a message came up where the page's rule shows none")
         note(program, f"{row['model']}: 配比率 {text_of(ratio)!r}, 外机加氟 {text_of(charge)!r}")
         activate(program, "报价单")
+
+
+
+# The pipe runs typed in the job window: from (None for the outdoor unit, which a new run starts at),
+# to, liquid and gas diameter, metres. Two runs share a liquid pipe and the gas pipe of the 6.35
+# runs is the liquid pipe of the first, so that the copper page adds liquid and gas of one size.
+# The places are Latin letters: xdotool types another character by remapping a key for it, which
+# now and then loses one.
+PIPE_RUNS = [(None, "A", "9.52", "15.88", "10"), ("A", "B", "6.35", "9.52", "5.5"), ("A", "C", "6.35", "9.52", "4")]
+# Lengths whose allowance comes out in whole centimetres, so that no rounding of it is in question.
+PIPE_ALLOWANCE = "10"
+FUTURES_PRICE = "60000"
+# The refrigerant page's liquid pipes in its order, with the charge per metre in kg.
+LIQUID_PIPES = [("6.35", 0.022), ("9.52", 0.054), ("12.7", 0.11), ("15.88", 0.17), ("19.05", 0.25),
+                ("22.23", 0.35), ("25.4", 0.52), ("28.58", 0.68)]
+# The copper page's rows in its order: diameter, mass factor k and length divisor n of the price.
+COPPER_PIPES = [("6.35", 1.7, 15), ("9.53", 2.3, 15), ("12.7", 3.5, 15), ("15.88", 5.1, 15), ("19.05", 6.6, 15),
+                ("22.23", 2.5, 4), ("25.4", 2.79, 4), ("28.58", 3.16, 4), ("31.75", 3.8, 4), ("34.93", 4.9, 4),
+                ("38.1", 5.5, 4), ("41.3", 6.2, 4), ("44.45", 7.5, 4)]
+# The 3/8 inch pipe by the refrigerant page's name and the copper page's, which the runs show.
+SAME_PIPE = {"9.52": "9.53"}
+
+
+def box_text(value):
+    """A length as a filled box shows it: none is left empty."""
+    return shown_number(float(value)) if value else ""
+
+
+def expected_piping():
+    """The refrigerant page's liquid boxes, 内机加氟 and 一共加氟, and the copper page's metres and
+    total, from the pages' rules for PIPE_RUNS."""
+    liquid, copper = {}, {}
+    for *_, liquid_pipe, gas_pipe, metres in PIPE_RUNS:
+        length = decimal.Decimal(metres)
+        liquid[liquid_pipe] = liquid.get(liquid_pipe, 0) + length
+        for pipe in (liquid_pipe, gas_pipe):
+            row = SAME_PIPE.get(pipe, pipe)
+            copper[row] = copper.get(row, 0) + length
+    boxes = [box_text(liquid.get(pipe, 0)) for pipe, _ in LIQUID_PIPES]
+    indoor = 0.0
+    for text, (_, charge) in zip(boxes, LIQUID_PIPES):
+        indoor += float(text or 0) * charge
+    indoor_text = shown_number(indoor)
+    # The outdoor part's box is empty and reads 0.
+    total_charge = shown_number(float(indoor_text) + 0.0)
+    factor = 1 + decimal.Decimal(PIPE_ALLOWANCE) / 100
+    metres = [box_text(copper.get(pipe, 0) * factor) for pipe, _, _ in COPPER_PIPES]
+    price = float(FUTURES_PRICE)
+    total = 0.0
+    for text, (_, k, n) in zip(metres, COPPER_PIPES):
+        total += float(text or 0) * float(shown_number(price / 1000 * k / n)) * 1.2
+    return boxes, indoor_text, total_charge, metres, shown_number(total)
+
+
+def scenario_piping(program):
+    """Pipe runs typed by keys in the job window's 管路, then 填入加氟计算 and 填入铜管计算: the
+    refrigerant page shows the liquid lengths by diameter and the charge they need, and the copper
+    page, its futures price typed first, the copper with the allowance and its price."""
+    go_to(program, 2, by_key=True)
+    page = program.shown_page(program.main_tab)
+    program.type_into(program.get(pyatspi.ROLE_TEXT, "期货铜价 元", page), FUTURES_PRICE)
+    xdo("key", "ctrl+shift+o")
+    job = job_window(program)
+    activate(program, "报价单")
+    program.click(program.get(pyatspi.ROLE_PAGE_TAB, "管路", under=job))
+    # The box shows the job's allowance, 0, which the typed one replaces.
+    allowance = program.get(pyatspi.ROLE_TEXT, "损耗余量 %", under=job)
+    program.click(allowance)
+    xdo("key", "ctrl+a")
+    xdo("type", "--delay", 50, PIPE_ALLOWANCE)
+    wait_for(f"{PIPE_ALLOWANCE!r} in 损耗余量 %", lambda: text_of(allowance) == PIPE_ALLOWANCE)
+    runs = program.get(pyatspi.ROLE_TABLE, "管路", under=job)
+    program.click(runs)
+    for start, *cells in PIPE_RUNS:
+        # A new run opens its end's cell; its start is the cell before.
+        xdo("key", "ctrl+Insert")
+        if start:
+            xdo("key", "shift+Tab")
+            xdo("type", "--delay", 50, start)
+            xdo("key", "Tab")
+        # Tab goes on to the next cell's editor; Enter closes the last one, the joints left as they are.
+        for cell, key in zip(cells, ["Tab"] * (len(cells) - 1) + ["Return"]):
+            xdo("type", "--delay", 50, cell)
+            xdo("key", key)
+    table = runs.queryTable()
+    typed = [[start or "室外机", *(SAME_PIPE.get(cell, cell) for cell in cells)] for start, *cells in PIPE_RUNS]
+    wait_for(f"the runs {typed}", lambda: [[table.getAccessibleAt(row, column).name for column in range(
+        len(typed[0]))] for row in range(table.nRows)] == typed)
+    boxes, indoor, total_charge, metres, total = expected_piping()
+
+    xdo("key", "ctrl+shift+f")
+    wait_for("the refrigerant page shown", program.page_shows(program.main_tab, 1))
+    page = program.shown_page(program.main_tab)
+    shown = {f"冷媒液管Φ{pipe}": text for (pipe, _), text in zip(LIQUID_PIPES, boxes)}
+    shown["室内机所需氟利昂 KG"] = indoor
+    for name, expected in shown.items():
+        box = program.get(pyatspi.ROLE_TEXT, name, page)
+        wait_for(f"{name} {expected!r}", lambda: text_of(box) == expected)
+    read_result(program, page, f"所需加氟量 {total_charge} KG")
+
+    activate(program, "报价单")
+    xdo("key", "ctrl+shift+g")
+    wait_for("the copper page shown", program.page_shows(program.main_tab, 2))
+    page = program.shown_page(program.main_tab)
+    for (pipe, _, _), expected in zip(COPPER_PIPES, metres):
+        box = program.get(pyatspi.ROLE_TEXT, f"Φ{pipe}铜管 米", page)
+        wait_for(f"Φ{pipe} {expected!r}", lambda: text_of(box) == expected)
+    read_result(program, page, f"铜管价格 {total} 元")
+    if top_level(program, pyatspi.ROLE_DIALOG, "信息："):
+        raise Failure("a message came up where the pages' rules show none")
 
 
 class Orca:
