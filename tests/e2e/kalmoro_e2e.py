@@ -842,8 +842,9 @@ def scenario_job(program):
     note(program, "the job reopened from the command line gives the same PDF")
 
 
-# The rooms typed in the job window: name, area, indoor unit, its capacity in kW and its count.
-ROOMS = [("客厅", "40", "风管机", "8.1", "2"), ("主卧", "20", "挂机", "5.6", "2")]
+# The rooms typed in the job window: name, area, indoor unit, its capacity in kW and its count. In
+# Latin letters: xdotool now and then drops a character it must first map to a key.
+ROOMS = [("Living", "40", "FG-80", "8.1", "2"), ("Master", "20", "GW-56", "5.6", "2")]
 # The outdoor units the rooms are filled into the refrigerant page with, one a row: a model of the
 # page by its place in the 室外机 box (after 未选), with its capacity and charges (band 1 and band 2,
 # fewer than four indoor units and four or more), or another make's model and capacity.
