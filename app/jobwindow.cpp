@@ -10,7 +10,6 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -211,11 +210,7 @@ void JobWindow::build()
     connect(m_rooms, &RoomsPart::pageAsked, this, &JobWindow::pageAsked);
     connect(m_piping, &PipingPart::pageAsked, this, &JobWindow::pageAsked);
     layout->addWidget(parts, 1);
-    m_notice = new QLabel(this);
-    m_notice->setAccessibleName(QStringLiteral("提示"));
-    QPalette noticeColours = m_notice->palette();
-    noticeColours.setColor(QPalette::WindowText, QColor::fromRgb(palette::kDarkRed));
-    m_notice->setPalette(noticeColours);
+    m_notice = NewRefusalNotice(*this, QStringLiteral("提示"));
     layout->addWidget(m_notice);
 
     auto *below = new QHBoxLayout;
@@ -285,14 +280,7 @@ QLayout *JobWindow::buildHeads()
 
 void JobWindow::buildLines()
 {
-    m_lines = new QTableWidget(0, static_cast<int>(std::size(kColumns)), this);
-    m_lines->setAccessibleName(QStringLiteral("报价明细"));
-    QStringList headers;
-    for (const std::u16string_view column : kColumns)
-        headers << text(column);
-    m_lines->setHorizontalHeaderLabels(headers);
-    m_lines->horizontalHeader()->setSectionResizeMode(Description, QHeaderView::Stretch);
-    UseJobTableKeys(*m_lines);
+    m_lines = NewJobTable(*this, QStringLiteral("报价明细"), kColumns, Description);
     connect(m_lines, &QTableWidget::itemChanged, this, &JobWindow::lineEdited);
 }
 

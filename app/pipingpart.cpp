@@ -4,7 +4,6 @@
 
 #include <QAction>
 #include <QFormLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -12,7 +11,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "palette.h"
 #include "rowtable.h"
 
 namespace kalmoro {
@@ -31,11 +29,6 @@ constexpr int kSummaryLines = 4;
 const QKeySequence kFillRefrigerantKey(Qt::CTRL | Qt::SHIFT | Qt::Key_F);
 const QKeySequence kFillCopperKey(Qt::CTRL | Qt::SHIFT | Qt::Key_G);
 const QKeySequence kAddJointsKey(Qt::CTRL | Qt::SHIFT | Qt::Key_A);
-
-QString text(std::u16string_view view)
-{
-    return QString::fromUtf16(view.data(), static_cast<qsizetype>(view.size()));
-}
 
 QString decimal(Centi value)
 {
@@ -123,11 +116,7 @@ PipingPart::PipingPart(Job &job, const std::vector<const PageJobLines *> &pages,
     }
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(buildTable(), 1);
-    m_notice = new QLabel(this);
-    m_notice->setAccessibleName(QStringLiteral("管路提示"));
-    QPalette noticeColours = m_notice->palette();
-    noticeColours.setColor(QPalette::WindowText, QColor::fromRgb(palette::kDarkRed));
-    m_notice->setPalette(noticeColours);
+    m_notice = NewRefusalNotice(*this, QStringLiteral("管路提示"));
     layout->addWidget(m_notice);
     layout->addLayout(buildBelow());
     // The checks can run longer than a label the tab lays out would show: the summary scrolls in
@@ -148,13 +137,7 @@ PipingPart::PipingPart(Job &job, const std::vector<const PageJobLines *> &pages,
 
 QWidget *PipingPart::buildTable()
 {
-    m_table = new QTableWidget(0, static_cast<int>(std::size(kColumns)), this);
-    m_table->setAccessibleName(QStringLiteral("管路"));
-    QStringList headers;
-    for (const std::u16string_view column : kColumns)
-        headers << text(column);
-    m_table->setHorizontalHeaderLabels(headers);
-    m_table->horizontalHeader()->setSectionResizeMode(To, QHeaderView::Stretch);
+    m_table = NewJobTable(*this, QStringLiteral("管路"), kColumns, To);
     // A run starts at the outdoor unit or at another run's end, and ends at a branch or a room.
     m_table->setItemDelegateForColumn(From,
         new ChoiceDelegate(
@@ -182,7 +165,6 @@ QWidget *PipingPart::buildTable()
         Liquid, new ChoiceDelegate([diameters] { return diameters(true); }, m_table));
     m_table->setItemDelegateForColumn(
         Gas, new ChoiceDelegate([diameters] { return diameters(false); }, m_table));
-    UseJobTableKeys(*m_table);
     connect(m_table, &QTableWidget::itemChanged, this, &PipingPart::cellEdited);
     return m_table;
 }

@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableWidget>
@@ -12,7 +11,6 @@
 #include <QVBoxLayout>
 
 #include "pages/calculatorpage.h"
-#include "palette.h"
 #include "refrigerant.h"
 #include "rowtable.h"
 
@@ -35,11 +33,6 @@ const QString kNoOutdoor = QStringLiteral("未选");
 const QString kOtherMake = QStringLiteral("其他品牌");
 // The combo's data for another make's unit, which no model of the page is named.
 const QString kOtherMakeData = QStringLiteral("*");
-
-QString text(std::u16string_view view)
-{
-    return QString::fromUtf16(view.data(), static_cast<qsizetype>(view.size()));
-}
 
 QString decimal(Centi value)
 {
@@ -102,11 +95,7 @@ RoomsPart::RoomsPart(Job &job, const std::vector<const PageJobLines *> &pages, Q
     auto *note = new QLabel(kNote, this);
     layout->addWidget(note);
     layout->addWidget(buildTable(), 1);
-    m_notice = new QLabel(this);
-    m_notice->setAccessibleName(QStringLiteral("房间提示"));
-    QPalette noticeColours = m_notice->palette();
-    noticeColours.setColor(QPalette::WindowText, QColor::fromRgb(palette::kDarkRed));
-    m_notice->setPalette(noticeColours);
+    m_notice = NewRefusalNotice(*this, QStringLiteral("房间提示"));
     layout->addWidget(m_notice);
     layout->addLayout(buildBelow());
     m_summary = new QLabel(this);
@@ -124,14 +113,7 @@ RoomsPart::RoomsPart(Job &job, const std::vector<const PageJobLines *> &pages, Q
 
 QWidget *RoomsPart::buildTable()
 {
-    m_table = new QTableWidget(0, static_cast<int>(std::size(kColumns)), this);
-    m_table->setAccessibleName(QStringLiteral("房间与室内机"));
-    QStringList headers;
-    for (const std::u16string_view column : kColumns)
-        headers << text(column);
-    m_table->setHorizontalHeaderLabels(headers);
-    m_table->horizontalHeader()->setSectionResizeMode(Name, QHeaderView::Stretch);
-    UseJobTableKeys(*m_table);
+    m_table = NewJobTable(*this, QStringLiteral("房间与室内机"), kColumns, Name);
     // The type cell offers the room types, then the user's own, and takes any name typed.
     m_table->setItemDelegateForColumn(Type,
         new ChoiceDelegate(

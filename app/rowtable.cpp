@@ -4,10 +4,14 @@
 #include <QAction>
 #include <QBoxLayout>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTableWidget>
 #include <QToolButton>
+
+#include "palette.h"
 
 namespace kalmoro {
 
@@ -75,14 +79,34 @@ void AddRowButtons(QTableWidget &table, QBoxLayout &below, const RowCaptions &ca
     owner->installEventFilter(keys);
 }
 
-void UseJobTableKeys(QTableWidget &table)
+QTableWidget *NewJobTable(
+    QWidget &part, const QString &name, std::span<const std::u16string_view> captions, int stretched)
 {
+    auto *created = new QTableWidget(0, static_cast<int>(captions.size()), &part);
+    QTableWidget &table = *created;
+    table.setAccessibleName(name);
+    QStringList headers;
+    for (const std::u16string_view caption : captions)
+        headers << QString::fromUtf16(caption.data(), static_cast<qsizetype>(caption.size()));
+    table.setHorizontalHeaderLabels(headers);
+    table.horizontalHeader()->setSectionResizeMode(stretched, QHeaderView::Stretch);
     table.setSelectionBehavior(QAbstractItemView::SelectRows);
     table.setSelectionMode(QAbstractItemView::SingleSelection);
     table.setTabKeyNavigation(false);
     QObject::connect(&table, &QAbstractItemView::activated, &table,
         [&table](const QModelIndex &cell) { table.edit(cell); });
     table.setItemDelegate(new NamedCellEditors(&table));
+    return created;
+}
+
+QLabel *NewRefusalNotice(QWidget &part, const QString &name)
+{
+    auto *notice = new QLabel(&part);
+    notice->setAccessibleName(name);
+    QPalette colours = notice->palette();
+    colours.setColor(QPalette::WindowText, QColor::fromRgb(palette::kDarkRed));
+    notice->setPalette(colours);
+    return notice;
 }
 
 void TellCellChanged(QTableWidget &table, int row, int column)

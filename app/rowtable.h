@@ -1,12 +1,15 @@
 #pragma once
 
 #include <functional>
+#include <span>
+#include <string_view>
 
 #include <QKeySequence>
 #include <QStringList>
 #include <QStyledItemDelegate>
 
 class QBoxLayout;
+class QLabel;
 class QTableWidget;
 
 namespace kalmoro {
@@ -33,10 +36,15 @@ struct RowHandlers {
 // not reach the quotation's lines.
 void AddRowButtons(QTableWidget &table, QBoxLayout &below, const RowCaptions &captions, RowHandlers handlers);
 
-// The keys and selection of a table of the job: whole rows selected one at a time; Tab and
-// Shift+Tab go on to the window's other controls, arrows move between the cells, Enter or F2 edits
-// the current one, and each editor is named by its column and row.
-void UseJobTableKeys(QTableWidget &table);
+// A table of the job in part, named name, with a column for each caption and the stretched one
+// taking the width left. Whole rows are selected one at a time; Tab and Shift+Tab go on to the
+// window's other controls, arrows move between the cells, Enter or F2 edits the current one, and
+// each editor is named by its column and row.
+QTableWidget *NewJobTable(
+    QWidget &part, const QString &name, std::span<const std::u16string_view> captions, int stretched);
+
+// The line in part that says in red why a cell or a row was refused, named name for screen readers.
+QLabel *NewRefusalNotice(QWidget &part, const QString &name);
 
 // Screen readers keep what they read until told that it changed, and Qt tells them nothing of a
 // cell's text: tells them the cell's new text.
